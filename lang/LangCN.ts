@@ -1,0 +1,922 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name></name>
+    <message id="1">
+        <source>Program</source>
+        <extracomment>log: source of program, recording, manual snapshot and broadcast events</extracomment>
+        <translation>程序</translation>
+    </message>
+    <message id="2">
+        <source>Program started</source>
+        <extracomment>log: program start description</extracomment>
+        <translation>程序启动</translation>
+    </message>
+    <message id="3">
+        <source>Scheduler</source>
+        <extracomment>log: source of scheduled shutdown, daily clean-up and timed upload snapshot</extracomment>
+        <translation>定时任务</translation>
+    </message>
+    <message id="4">
+        <source>Program closed for scheduled shutdown</source>
+        <extracomment>log: program exit at scheduled power-off description</extracomment>
+        <translation>到达定时关机时间，程序退出</translation>
+    </message>
+    <message id="5">
+        <source>Program closed</source>
+        <extracomment>log: program exit description</extracomment>
+        <translation>程序退出</translation>
+    </message>
+    <message id="6">
+        <source>Motion detection</source>
+        <extracomment>log: source of motion snapshot events</extracomment>
+        <translation>移动侦测</translation>
+    </message>
+    <message id="7">
+        <source>Motion recording</source>
+        <extracomment>log: source of motion-triggered recording events</extracomment>
+        <translation>移动侦测录像</translation>
+    </message>
+    <message id="8">
+        <source>Motion recording started</source>
+        <extracomment>log: motion-triggered recording start description</extracomment>
+        <translation>开始移动侦测录像</translation>
+    </message>
+    <message id="9">
+        <source>Motion recording stopped</source>
+        <extracomment>log: motion-triggered recording stop description</extracomment>
+        <translation>停止移动侦测录像</translation>
+    </message>
+    <message id="10">
+        <source>Motion detected</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>发现移动物体</translation>
+    </message>
+    <message id="11">
+        <source>Motion ended</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>移动物体消失</translation>
+    </message>
+    <message id="12">
+        <source>Picture taken</source>
+        <extracomment>log: motion and manual snapshot description</extracomment>
+        <translation>抓拍图片</translation>
+    </message>
+    <message id="13">
+        <source>Recording started</source>
+        <extracomment>log: continuous recording start and new video file description</extracomment>
+        <translation>开始录像</translation>
+    </message>
+    <message id="14">
+        <source>Recording stopped</source>
+        <extracomment>log: continuous recording stop description</extracomment>
+        <translation>停止录像</translation>
+    </message>
+    <message id="15">
+        <source>Camera stopped</source>
+        <extracomment>log: camera stop source and description</extracomment>
+        <translation>摄像头停止</translation>
+    </message>
+    <message id="16">
+        <source>Camera started</source>
+        <extracomment>log: camera start source and description</extracomment>
+        <translation>摄像头启动</translation>
+    </message>
+    <message id="17">
+        <source>Snapshot</source>
+        <extracomment>snapshot pop-up: window caption</extracomment>
+        <translation>抓拍</translation>
+    </message>
+    <message id="18">
+        <source>Picture taken for upload</source>
+        <extracomment>log: timed and test upload snapshot description</extracomment>
+        <translation>抓拍上传图片</translation>
+    </message>
+    <message id="19">
+        <source>FTP upload succeeded</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>FTP上传成功</translation>
+    </message>
+    <message id="20">
+        <source>FTP upload failed</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>FTP上传失败</translation>
+    </message>
+    <message id="21">
+        <source>Broadcast started</source>
+        <extracomment>log: live broadcast start description</extracomment>
+        <translation>开始网络直播</translation>
+    </message>
+    <message id="22">
+        <source>Broadcast stopped</source>
+        <extracomment>log: live broadcast stop description</extracomment>
+        <translation>停止网络直播</translation>
+    </message>
+    <message id="100">
+        <source>Trelvix</source>
+        <extracomment>main window: application title, caption and tray tip</extracomment>
+        <translation>Trelvix 监控</translation>
+    </message>
+    <message id="200">
+        <source>System</source>
+        <extracomment>settings window: system page title and navigation entry</extracomment>
+        <translation>系统设置</translation>
+    </message>
+    <message id="207">
+        <source>Always on top</source>
+        <extracomment>system page: always-on-top check box (hidden)</extracomment>
+        <translation>最顶层显示</translation>
+    </message>
+    <message id="212">
+        <source>Start with the system</source>
+        <extracomment>system page: start-with-session check box</extracomment>
+        <translation>开机自启动</translation>
+    </message>
+    <message id="213">
+        <source>Scheduled Shutdown</source>
+        <extracomment>system page: shutdown group</extracomment>
+        <translation>定时关机</translation>
+    </message>
+    <message id="214">
+        <source>Enable</source>
+        <extracomment>system page: shutdown enable check box</extracomment>
+        <translation>启用</translation>
+    </message>
+    <message id="215">
+        <source>Shutdown time</source>
+        <extracomment>system page: shutdown time label</extracomment>
+        <translation>关机时间</translation>
+    </message>
+    <message id="216">
+        <source>Every day</source>
+        <extracomment>system page: daily shutdown check box</extracomment>
+        <translation>每天</translation>
+    </message>
+    <message id="217">
+        <source>Password Protection</source>
+        <extracomment>system page: password group</extracomment>
+        <translation>密码保护</translation>
+    </message>
+    <message id="218">
+        <source>Enable</source>
+        <extracomment>system page: password enable check box</extracomment>
+        <translation>启用</translation>
+    </message>
+    <message id="219">
+        <source>Password</source>
+        <extracomment>system page: password entry label</extracomment>
+        <translation>输入密码</translation>
+    </message>
+    <message id="220">
+        <source>Confirm password</source>
+        <extracomment>system page: password confirmation label</extracomment>
+        <translation>密码确认</translation>
+    </message>
+    <message id="221">
+        <source>Log folder</source>
+        <extracomment>system page: log folder label</extracomment>
+        <translation>系统日志存放路径</translation>
+    </message>
+    <message id="222">
+        <source>Days of history to keep</source>
+        <extracomment>system page: history days label</extracomment>
+        <translation>保存历史记录天数</translation>
+    </message>
+    <message id="223">
+        <source>Browse...</source>
+        <extracomment>system page: log folder button</extracomment>
+        <translation>选择目录</translation>
+    </message>
+    <message id="227">
+        <source>Number of Cameras</source>
+        <extracomment>system page: camera grid group</extracomment>
+        <translation>摄像头个数</translation>
+    </message>
+    <message id="228">
+        <source>Rows</source>
+        <extracomment>system page: grid rows label</extracomment>
+        <translation>行数</translation>
+    </message>
+    <message id="229">
+        <source>Columns</source>
+        <extracomment>system page: grid columns label</extracomment>
+        <translation>列数</translation>
+    </message>
+    <message id="231">
+        <source>OK</source>
+        <extracomment>system page: OK button</extracomment>
+        <translation>确定</translation>
+    </message>
+    <message id="400">
+        <source>Device Settings</source>
+        <extracomment>settings window: caption</extracomment>
+        <translation>设备设置</translation>
+    </message>
+    <message id="402">
+        <source>Available devices</source>
+        <extracomment>settings window: camera chooser label</extracomment>
+        <translation>可用的设备</translation>
+    </message>
+    <message id="404">
+        <source>Apply current settings to all cameras</source>
+        <extracomment>settings window: apply-to-all check box</extracomment>
+        <translation>当前设置应用到所有摄像头</translation>
+    </message>
+    <message id="405">
+        <source>Device Properties</source>
+        <extracomment>settings window: device properties button</extracomment>
+        <translation>设备属性</translation>
+    </message>
+    <message id="419">
+        <source>Step</source>
+        <extracomment>overlay page: arrow step label</extracomment>
+        <translation>调整灵敏度</translation>
+    </message>
+    <message id="420">
+        <source>Overlay</source>
+        <extracomment>settings window: overlay page title and navigation entry</extracomment>
+        <translation>画面叠加</translation>
+    </message>
+    <message id="421">
+        <source>Show Time</source>
+        <extracomment>overlay page: time group</extracomment>
+        <translation>显示时间</translation>
+    </message>
+    <message id="422">
+        <source>Format</source>
+        <extracomment>overlay page: time format label</extracomment>
+        <translation>格式</translation>
+    </message>
+    <message id="423">
+        <source>Font</source>
+        <extracomment>overlay page: time font button</extracomment>
+        <translation>字体</translation>
+    </message>
+    <message id="425">
+        <source>Position</source>
+        <extracomment>overlay page: time and guide-line position labels</extracomment>
+        <translation>位置</translation>
+    </message>
+    <message id="426">
+        <source>Enable</source>
+        <extracomment>overlay page: show-time check box</extracomment>
+        <translation>启用</translation>
+    </message>
+    <message id="428">
+        <source>Caption</source>
+        <extracomment>overlay page: caption text label (replaced by 30002)</extracomment>
+        <translation>字幕</translation>
+    </message>
+    <message id="429">
+        <source>Font</source>
+        <extracomment>overlay page: caption font button</extracomment>
+        <translation>字体</translation>
+    </message>
+    <message id="431">
+        <source>Apply</source>
+        <extracomment>overlay page: caption apply button</extracomment>
+        <translation>确定修改</translation>
+    </message>
+    <message id="432">
+        <source>Position</source>
+        <extracomment>overlay page: caption position label</extracomment>
+        <translation>位置</translation>
+    </message>
+    <message id="434">
+        <source>Picture folder</source>
+        <extracomment>recording page: picture folder label</extracomment>
+        <translation>图片存放</translation>
+    </message>
+    <message id="437">
+        <source>Recording</source>
+        <extracomment>settings window: recording page title and navigation entry</extracomment>
+        <translation>录像设置</translation>
+    </message>
+    <message id="438">
+        <source>Video folder</source>
+        <extracomment>recording page: video folder label</extracomment>
+        <translation>录像存放</translation>
+    </message>
+    <message id="439">
+        <source>Browse...</source>
+        <extracomment>recording page: video folder button</extracomment>
+        <translation>选择目录</translation>
+    </message>
+    <message id="440">
+        <source>Browse...</source>
+        <extracomment>recording page: picture folder button</extracomment>
+        <translation>选择目录</translation>
+    </message>
+    <message id="447">
+        <source>Sensitivity (lower is more sensitive)</source>
+        <extracomment>motion page: sensitivity label</extracomment>
+        <translation>敏感值（越小越敏感）</translation>
+    </message>
+    <message id="448">
+        <source>Region color</source>
+        <extracomment>motion page: region colour label</extracomment>
+        <translation>颜色选择</translation>
+    </message>
+    <message id="449">
+        <source>Red</source>
+        <extracomment>motion page: red region button</extracomment>
+        <translation>红</translation>
+    </message>
+    <message id="450">
+        <source>Green</source>
+        <extracomment>motion page: green region button</extracomment>
+        <translation>绿</translation>
+    </message>
+    <message id="451">
+        <source>Blue</source>
+        <extracomment>motion page: blue region button</extracomment>
+        <translation>蓝</translation>
+    </message>
+    <message id="452">
+        <source>Detection interval (s)</source>
+        <extracomment>motion page: detection interval label</extracomment>
+        <translation>侦测间隔（秒）</translation>
+    </message>
+    <message id="453">
+        <source>Motion Detection</source>
+        <extracomment>settings window: motion page title and navigation entry</extracomment>
+        <translation>移动侦测</translation>
+    </message>
+    <message id="454">
+        <source>Record on motion, stop after</source>
+        <extracomment>motion page: record-on-motion sentence, first part</extracomment>
+        <translation>发现移动物录像，当持续</translation>
+    </message>
+    <message id="455">
+        <source>seconds without motion.</source>
+        <extracomment>motion page: record-on-motion sentence, second part</extracomment>
+        <translation>秒无移动则停止。</translation>
+    </message>
+    <message id="456">
+        <source>Motion Sound</source>
+        <extracomment>motion page: sound group</extracomment>
+        <translation>移动侦测音效</translation>
+    </message>
+    <message id="457">
+        <source>Sound:</source>
+        <extracomment>motion page: sound label</extracomment>
+        <translation>声音：</translation>
+    </message>
+    <message id="458">
+        <source>Browse...</source>
+        <extracomment>motion page: sound browse button</extracomment>
+        <translation>浏览...</translation>
+    </message>
+    <message id="459">
+        <source>No picture on motion</source>
+        <extracomment>motion page: no-picture check box</extracomment>
+        <translation>发现移动物不抓拍</translation>
+    </message>
+    <message id="460">
+        <source>Run Program on Motion</source>
+        <extracomment>motion page: external program group</extracomment>
+        <translation>移动侦测执行外部程序</translation>
+    </message>
+    <message id="461">
+        <source>Program:</source>
+        <extracomment>motion page: program label</extracomment>
+        <translation>程序名称：</translation>
+    </message>
+    <message id="462">
+        <source>Window:</source>
+        <extracomment>motion page: run mode label</extracomment>
+        <translation>运行方式：</translation>
+    </message>
+    <message id="463">
+        <source>Parameters:</source>
+        <extracomment>motion page: program parameters label</extracomment>
+        <translation>程序参数：</translation>
+    </message>
+    <message id="464">
+        <source>Browse...</source>
+        <extracomment>motion page: program browse button</extracomment>
+        <translation>浏览...</translation>
+    </message>
+    <message id="468">
+        <source>Enable</source>
+        <extracomment>motion page: run-program check box</extracomment>
+        <translation>启用</translation>
+    </message>
+    <message id="469">
+        <source>Enable</source>
+        <extracomment>motion page: play-sound check box</extracomment>
+        <translation>启用</translation>
+    </message>
+    <message id="486">
+        <source>Select Video Folder</source>
+        <extracomment>recording page: video folder dialog title</extracomment>
+        <translation>选择录像存放目录</translation>
+    </message>
+    <message id="487">
+        <source>Select Picture Folder</source>
+        <extracomment>recording page: picture folder dialog title</extracomment>
+        <translation>选择图片存放目录</translation>
+    </message>
+    <message id="488">
+        <source>Apply the current camera's settings to all cameras?</source>
+        <extracomment>settings window: apply-to-all question</extracomment>
+        <translation>是否将当前摄像头的设置应用到所有摄像头？</translation>
+    </message>
+    <message id="489">
+        <source>Apply to All Cameras</source>
+        <extracomment>settings window: apply-to-all question caption</extracomment>
+        <translation>应用到所有摄像头</translation>
+    </message>
+    <message id="490">
+        <source>Wave sounds (*.wav);;All files (*)</source>
+        <extracomment>motion page: sound file dialog filter</extracomment>
+        <translation>声音文件 (*.wav);;所有文件 (*)</translation>
+    </message>
+    <message id="491">
+        <source>Programs (*);;Shell scripts (*.sh)</source>
+        <extracomment>motion page: program file dialog filter</extracomment>
+        <translation>程序 (*);;脚本 (*.sh)</translation>
+    </message>
+    <message id="494">
+        <source>Normal window</source>
+        <extracomment>motion page: run mode item 0</extracomment>
+        <translation>常规窗口</translation>
+    </message>
+    <message id="495">
+        <source>Minimized</source>
+        <extracomment>motion page: run mode item 1</extracomment>
+        <translation>最小化</translation>
+    </message>
+    <message id="496">
+        <source>Maximized</source>
+        <extracomment>motion page: run mode item 2</extracomment>
+        <translation>最大化</translation>
+    </message>
+    <message id="500">
+        <source>Excluded Devices</source>
+        <extracomment>settings window: device exclusion page title and navigation entry</extracomment>
+        <translation>禁用设备</translation>
+    </message>
+    <message id="501">
+        <source>Device ID</source>
+        <extracomment>device page: device id label</extracomment>
+        <translation>设备ID</translation>
+    </message>
+    <message id="502">
+        <source>System devices</source>
+        <extracomment>device page: list heading</extracomment>
+        <translation>系统设备列表</translation>
+    </message>
+    <message id="503">
+        <source>Check the devices not to use.</source>
+        <extracomment>device page: instruction</extracomment>
+        <translation>请选择不使用的设备。</translation>
+    </message>
+    <message id="505">
+        <source>OK</source>
+        <extracomment>device page: OK button</extracomment>
+        <translation>确定</translation>
+    </message>
+    <message id="600">
+        <source>Event Log</source>
+        <extracomment>log viewer: window caption</extracomment>
+        <translation>系统日志</translation>
+    </message>
+    <message id="601">
+        <source>Log date</source>
+        <extracomment>log viewer: date label</extracomment>
+        <translation>日志日期</translation>
+    </message>
+    <message id="602">
+        <source>Double-click to play, right-click for more</source>
+        <extracomment>log viewer: usage hint</extracomment>
+        <translation>双击回放 或  右键菜单更多功能</translation>
+    </message>
+    <message id="603">
+        <source>Refresh</source>
+        <extracomment>log viewer: refresh button</extracomment>
+        <translation>刷新</translation>
+    </message>
+    <message id="604">
+        <source>Previous Day</source>
+        <extracomment>log viewer: previous day button</extracomment>
+        <translation>前一天</translation>
+    </message>
+    <message id="605">
+        <source>Next Day</source>
+        <extracomment>log viewer: next day button</extracomment>
+        <translation>后一天</translation>
+    </message>
+    <message id="606">
+        <source>Clear</source>
+        <extracomment>log viewer: delete-all button</extracomment>
+        <translation>清空</translation>
+    </message>
+    <message id="607">
+        <source>Only entries with files</source>
+        <extracomment>log viewer: file filter check box</extracomment>
+        <translation>只显示有文件的日志</translation>
+    </message>
+    <message id="608">
+        <source>Open File</source>
+        <extracomment>log viewer: menu open file</extracomment>
+        <translation>打开（文件）</translation>
+    </message>
+    <message id="609">
+        <source>Delete Selected</source>
+        <extracomment>log viewer: menu delete selected</extracomment>
+        <translation>删除选定项目</translation>
+    </message>
+    <message id="610">
+        <source>Open Folder</source>
+        <extracomment>log viewer: menu open folder</extracomment>
+        <translation>打开文件夹</translation>
+    </message>
+    <message id="611">
+        <source>Delete All</source>
+        <extracomment>log viewer: menu delete all</extracomment>
+        <translation>全部删除</translation>
+    </message>
+    <message id="612">
+        <source>Source</source>
+        <extracomment>log viewer: source column</extracomment>
+        <translation>来源</translation>
+    </message>
+    <message id="613">
+        <source>Date</source>
+        <extracomment>log viewer: date column</extracomment>
+        <translation>日期</translation>
+    </message>
+    <message id="614">
+        <source>Time</source>
+        <extracomment>log viewer: time column</extracomment>
+        <translation>时间</translation>
+    </message>
+    <message id="615">
+        <source>Camera</source>
+        <extracomment>log viewer: camera name column</extracomment>
+        <translation>摄像头</translation>
+    </message>
+    <message id="616">
+        <source>Description</source>
+        <extracomment>log viewer: description column</extracomment>
+        <translation>事件描述</translation>
+    </message>
+    <message id="617">
+        <source>Camera No.</source>
+        <extracomment>log viewer: camera number column</extracomment>
+        <translation>摄像头编号</translation>
+    </message>
+    <message id="618">
+        <source>File</source>
+        <extracomment>log viewer: file path column</extracomment>
+        <translation>文件路径</translation>
+    </message>
+    <message id="619">
+        <source>Only motion pictures</source>
+        <extracomment>log viewer: motion filter check box (hidden)</extracomment>
+        <translation>只显示移动侦测抓拍</translation>
+    </message>
+    <message id="620">
+        <source>Play</source>
+        <extracomment>log viewer: play button hint</extracomment>
+        <translation>播放</translation>
+    </message>
+    <message id="621">
+        <source>Pause/Play</source>
+        <extracomment>log viewer: pause button hint</extracomment>
+        <translation>暂停/播放</translation>
+    </message>
+    <message id="622">
+        <source>Stop</source>
+        <extracomment>log viewer: stop button hint</extracomment>
+        <translation>停止</translation>
+    </message>
+    <message id="623">
+        <source>Faster</source>
+        <extracomment>log viewer: faster button hint</extracomment>
+        <translation>加速播放</translation>
+    </message>
+    <message id="624">
+        <source>Slower</source>
+        <extracomment>log viewer: slower button hint</extracomment>
+        <translation>减速播放</translation>
+    </message>
+    <message id="700">
+        <source>Enter Password</source>
+        <extracomment>password dialog: caption</extracomment>
+        <translation>密码输入</translation>
+    </message>
+    <message id="701">
+        <source>Password</source>
+        <extracomment>password dialog: label</extracomment>
+        <translation>密码</translation>
+    </message>
+    <message id="702">
+        <source>OK</source>
+        <extracomment>password dialog: OK button</extracomment>
+        <translation>确定</translation>
+    </message>
+    <message id="703">
+        <source>The passwords differ or are empty. System settings were not saved.</source>
+        <extracomment>system page: password mismatch message</extracomment>
+        <translation>两次输入的密码不一致或为空，系统设置未保存。</translation>
+    </message>
+    <message id="1000">
+        <source>FTP Upload</source>
+        <extracomment>settings window: FTP page title and navigation entry</extracomment>
+        <translation>FTP上传</translation>
+    </message>
+    <message id="1001">
+        <source>Host</source>
+        <extracomment>FTP page: host label</extracomment>
+        <translation>地址</translation>
+    </message>
+    <message id="1002">
+        <source>Port</source>
+        <extracomment>FTP page: port label</extracomment>
+        <translation>端口</translation>
+    </message>
+    <message id="1003">
+        <source>User name</source>
+        <extracomment>FTP page: user label</extracomment>
+        <translation>用户名</translation>
+    </message>
+    <message id="1004">
+        <source>Password</source>
+        <extracomment>FTP page: password label</extracomment>
+        <translation>密码</translation>
+    </message>
+    <message id="1005">
+        <source>Upload folder</source>
+        <extracomment>FTP page: upload folder label</extracomment>
+        <translation>上传到文件夹</translation>
+    </message>
+    <message id="1006">
+        <source>Choose FTP Folder...</source>
+        <extracomment>FTP page: folder browser button</extracomment>
+        <translation>选择上传FTP文件夹</translation>
+    </message>
+    <message id="1007">
+        <source>Timed Snapshots</source>
+        <extracomment>FTP page: timed snapshot group</extracomment>
+        <translation>定时抓拍</translation>
+    </message>
+    <message id="1008">
+        <source>Snapshot interval (s)</source>
+        <extracomment>FTP page: snapshot interval label</extracomment>
+        <translation>抓拍间隔时间（秒）</translation>
+    </message>
+    <message id="1009">
+        <source>Upload interval (s)</source>
+        <extracomment>FTP page: upload interval label</extracomment>
+        <translation>上传间隔时间（秒）</translation>
+    </message>
+    <message id="1010">
+        <source>Pictures per upload</source>
+        <extracomment>FTP page: batch size label</extracomment>
+        <translation>一次上传数量（张）</translation>
+    </message>
+    <message id="1011">
+        <source>Upload File Options</source>
+        <extracomment>FTP page: file options group</extracomment>
+        <translation>关于上传文件的设置</translation>
+    </message>
+    <message id="1012">
+        <source>Create a folder per day</source>
+        <extracomment>FTP page: day folder check box</extracomment>
+        <translation>自动建立日期文件夹</translation>
+    </message>
+    <message id="1013">
+        <source>Use a fixed file name</source>
+        <extracomment>FTP page: fixed name check box</extracomment>
+        <translation>图片保存为固定文件名</translation>
+    </message>
+    <message id="1014">
+        <source>File name</source>
+        <extracomment>FTP page: fixed file name label</extracomment>
+        <translation>文件名</translation>
+    </message>
+    <message id="1015">
+        <source>Upload motion pictures</source>
+        <extracomment>FTP page: motion picture upload check box</extracomment>
+        <translation>移动侦测图片上传</translation>
+    </message>
+    <message id="1016">
+        <source>Close</source>
+        <extracomment>FTP folder browser: close button hint (suggested use)</extracomment>
+        <translation>关闭</translation>
+    </message>
+    <message id="1017">
+        <source>Use This Folder</source>
+        <extracomment>FTP folder browser: take-folder button hint (suggested use)</extracomment>
+        <translation>使用此文件夹</translation>
+    </message>
+    <message id="1018">
+        <source>Log In to FTP Server...</source>
+        <extracomment>FTP folder browser: login button</extracomment>
+        <translation>登录FTP主机...</translation>
+    </message>
+    <message id="1019">
+        <source>Choose FTP folder</source>
+        <extracomment>FTP folder browser: tree label</extracomment>
+        <translation>选择FTP文件夹</translation>
+    </message>
+    <message id="1020">
+        <source>Upload folder</source>
+        <extracomment>FTP folder browser: picked folder label</extracomment>
+        <translation>上传到文件夹</translation>
+    </message>
+    <message id="1021">
+        <source>Test Snapshot Upload</source>
+        <extracomment>FTP folder browser: test upload button</extracomment>
+        <translation>尝试抓拍传到FTP</translation>
+    </message>
+    <message id="1022">
+        <source>Message</source>
+        <extracomment>FTP folder browser: message column</extracomment>
+        <translation>信息</translation>
+    </message>
+    <message id="1023">
+        <source>Time</source>
+        <extracomment>FTP folder browser: time column</extracomment>
+        <translation>时间</translation>
+    </message>
+    <message id="2000">
+        <source>Live Broadcast</source>
+        <extracomment>settings window: broadcast page title and navigation entry</extracomment>
+        <translation>网络直播</translation>
+    </message>
+    <message id="2002">
+        <source>Broadcast port</source>
+        <extracomment>broadcast page: port label</extracomment>
+        <translation>直播端口</translation>
+    </message>
+    <message id="2003">
+        <source>Maximum viewers</source>
+        <extracomment>broadcast page: max viewers label</extracomment>
+        <translation>允许最多客户端</translation>
+    </message>
+    <message id="2004">
+        <source>Include audio</source>
+        <extracomment>broadcast page: audio check box</extracomment>
+        <translation>直播包含音频</translation>
+    </message>
+    <message id="2008">
+        <source>Test</source>
+        <extracomment>broadcast page: test button</extracomment>
+        <translation>测试</translation>
+    </message>
+    <message id="2010">
+        <source>This is a handy feature: it broadcasts the camera's live picture over the network, so that anyone who can reach this computer can watch it from afar with a media player such as VLC or Windows Media Player (open the address as a network stream). Once the broadcast runs, two addresses appear: a public one and a private one. On a local network use the private address; otherwise use the public one. About the settings: on a slow network leave "Include audio" off; where the network allows, choose the highest bit rate you can. Adjust the values to your surroundings for the best result.</source>
+        <extracomment>broadcast page: explanation</extracomment>
+        <translation>这是一个很有趣的功能。他可以把摄像头的视频广播出去，你可以在远程通过Windows Media Player直接观看（从文件菜单选择“打开URL”），只要网络能够连接到这台机器。启动广播功能后能看到两个URL 一个是Public URL一个是 Private URL，如果你是局域网使用那么可以直接用Private URL，否则请使用Public URL。关于一些参数的设置：对于网络较慢的地方请不要“包含音频”，如果网络允许倾尽可能的选择较大 “码率”，根据你的环境进行适当设置，可以获得较好的效果。</translation>
+    </message>
+    <message id="2017">
+        <source>Picture size</source>
+        <extracomment>broadcast page: size label</extracomment>
+        <translation>视频大小</translation>
+    </message>
+    <message id="2018">
+        <source>Frame rate</source>
+        <extracomment>broadcast page: frame rate label</extracomment>
+        <translation>帧率</translation>
+    </message>
+    <message id="2019">
+        <source>Video quality (bit rate)</source>
+        <extracomment>broadcast page: bit rate label</extracomment>
+        <translation>视频质量（码率）</translation>
+    </message>
+    <message id="2020">
+        <source>Low</source>
+        <extracomment>broadcast page: bit rate low end</extracomment>
+        <translation>低</translation>
+    </message>
+    <message id="2021">
+        <source>Medium</source>
+        <extracomment>broadcast page: bit rate middle</extracomment>
+        <translation>中</translation>
+    </message>
+    <message id="2022">
+        <source>High</source>
+        <extracomment>broadcast page: bit rate high end</extracomment>
+        <translation>高</translation>
+    </message>
+    <message id="9000">
+        <source>Enter the FTP server address and port first.</source>
+        <extracomment>FTP page: missing host or port message</extracomment>
+        <translation>请先输入FTP服务器地址和端口。</translation>
+    </message>
+    <message id="9001">
+        <source>History before</source>
+        <extracomment>log: daily clean-up description, before the date</extracomment>
+        <translation>已删除</translation>
+    </message>
+    <message id="9002">
+        <source>was deleted</source>
+        <extracomment>log: daily clean-up description, after the date</extracomment>
+        <translation>之前的历史记录</translation>
+    </message>
+    <message id="30001">
+        <source>Caption</source>
+        <extracomment>overlay page: caption group</extracomment>
+        <translation>字幕设置</translation>
+    </message>
+    <message id="30002">
+        <source>Caption text</source>
+        <extracomment>overlay page: caption text label</extracomment>
+        <translation>字幕内容</translation>
+    </message>
+    <message id="30003">
+        <source>Normal</source>
+        <extracomment>overlay page: orientation normal</extracomment>
+        <translation>正像</translation>
+    </message>
+    <message id="30004">
+        <source>Flip vertically</source>
+        <extracomment>overlay page: orientation flipped</extracomment>
+        <translation>上下翻转</translation>
+    </message>
+    <message id="30005">
+        <source>Mirror horizontally</source>
+        <extracomment>overlay page: orientation mirrored</extracomment>
+        <translation>左右翻转</translation>
+    </message>
+    <message id="30006">
+        <source>Show guide lines</source>
+        <extracomment>overlay page: guide line check box</extracomment>
+        <translation>显示标尺</translation>
+    </message>
+    <message id="30007">
+        <source>Line</source>
+        <extracomment>overlay page: guide line chooser label</extracomment>
+        <translation>格式</translation>
+    </message>
+    <message id="30008">
+        <source>Color</source>
+        <extracomment>overlay page: guide line colour button</extracomment>
+        <translation>颜色</translation>
+    </message>
+    <message id="30009">
+        <source>Record when the program starts</source>
+        <extracomment>overlay page: auto record check box</extracomment>
+        <translation>程序开启时自动录像</translation>
+    </message>
+    <message id="30010">
+        <source>Turning the picture uses more CPU.</source>
+        <extracomment>overlay page: orientation note</extracomment>
+        <translation>旋转画面会消耗更多的资源。</translation>
+    </message>
+    <message id="30011">
+        <source>Use this feature with care while driving.</source>
+        <extracomment>motion page: driving note</extracomment>
+        <translation>友情提醒，在开车时谨慎使用此项功能。</translation>
+    </message>
+    <message id="30012">
+        <source>Enable motion detection</source>
+        <extracomment>motion page: enable check box</extracomment>
+        <translation>开启移动侦测</translation>
+    </message>
+    <message id="30013">
+        <source>Video quality</source>
+        <extracomment>recording page: quality label</extracomment>
+        <translation>录像质量</translation>
+    </message>
+    <message id="30014">
+        <source>Good</source>
+        <extracomment>recording page: quality bar good end</extracomment>
+        <translation>好</translation>
+    </message>
+    <message id="30015">
+        <source>Poor</source>
+        <extracomment>recording page: quality bar poor end</extracomment>
+        <translation>差</translation>
+    </message>
+    <message id="30016">
+        <source>Video file length (minutes)</source>
+        <extracomment>recording page: file length label</extracomment>
+        <translation>录像文件大小（分钟）</translation>
+    </message>
+    <message id="30017">
+        <source>Enable FTP upload</source>
+        <extracomment>FTP page: start upload check box</extracomment>
+        <translation>启动FTP上传功能</translation>
+    </message>
+    <message id="30018">
+        <source>Minimize to tray after start</source>
+        <extracomment>system page: tray check box</extracomment>
+        <translation>开启后缩小到系统托盘</translation>
+    </message>
+    <message id="30019">
+        <source>5-meter line</source>
+        <extracomment>overlay page: guide line item 0</extracomment>
+        <translation>五米线</translation>
+    </message>
+    <message id="30020">
+        <source>10-meter line</source>
+        <extracomment>overlay page: guide line item 1</extracomment>
+        <translation>十米线</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,922 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name></name>
+    <message id="1">
+        <source>Program</source>
+        <extracomment>log: source of program, recording, manual snapshot and broadcast events</extracomment>
+        <translation>Program</translation>
+    </message>
+    <message id="2">
+        <source>Program started</source>
+        <extracomment>log: program start description</extracomment>
+        <translation>Program started</translation>
+    </message>
+    <message id="3">
+        <source>Scheduler</source>
+        <extracomment>log: source of scheduled shutdown, daily clean-up and timed upload snapshot</extracomment>
+        <translation>Scheduler</translation>
+    </message>
+    <message id="4">
+        <source>Program closed for scheduled shutdown</source>
+        <extracomment>log: program exit at scheduled power-off description</extracomment>
+        <translation>Program closed for scheduled shutdown</translation>
+    </message>
+    <message id="5">
+        <source>Program closed</source>
+        <extracomment>log: program exit description</extracomment>
+        <translation>Program closed</translation>
+    </message>
+    <message id="6">
+        <source>Motion detection</source>
+        <extracomment>log: source of motion snapshot events</extracomment>
+        <translation>Motion detection</translation>
+    </message>
+    <message id="7">
+        <source>Motion recording</source>
+        <extracomment>log: source of motion-triggered recording events</extracomment>
+        <translation>Motion recording</translation>
+    </message>
+    <message id="8">
+        <source>Motion recording started</source>
+        <extracomment>log: motion-triggered recording start description</extracomment>
+        <translation>Motion recording started</translation>
+    </message>
+    <message id="9">
+        <source>Motion recording stopped</source>
+        <extracomment>log: motion-triggered recording stop description</extracomment>
+        <translation>Motion recording stopped</translation>
+    </message>
+    <message id="10">
+        <source>Motion detected</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Motion detected</translation>
+    </message>
+    <message id="11">
+        <source>Motion ended</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Motion ended</translation>
+    </message>
+    <message id="12">
+        <source>Picture taken</source>
+        <extracomment>log: motion and manual snapshot description</extracomment>
+        <translation>Picture taken</translation>
+    </message>
+    <message id="13">
+        <source>Recording started</source>
+        <extracomment>log: continuous recording start and new video file description</extracomment>
+        <translation>Recording started</translation>
+    </message>
+    <message id="14">
+        <source>Recording stopped</source>
+        <extracomment>log: continuous recording stop description</extracomment>
+        <translation>Recording stopped</translation>
+    </message>
+    <message id="15">
+        <source>Camera stopped</source>
+        <extracomment>log: camera stop source and description</extracomment>
+        <translation>Camera stopped</translation>
+    </message>
+    <message id="16">
+        <source>Camera started</source>
+        <extracomment>log: camera start source and description</extracomment>
+        <translation>Camera started</translation>
+    </message>
+    <message id="17">
+        <source>Snapshot</source>
+        <extracomment>snapshot pop-up: window caption</extracomment>
+        <translation>Snapshot</translation>
+    </message>
+    <message id="18">
+        <source>Picture taken for upload</source>
+        <extracomment>log: timed and test upload snapshot description</extracomment>
+        <translation>Picture taken for upload</translation>
+    </message>
+    <message id="19">
+        <source>FTP upload succeeded</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>FTP upload succeeded</translation>
+    </message>
+    <message id="20">
+        <source>FTP upload failed</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>FTP upload failed</translation>
+    </message>
+    <message id="21">
+        <source>Broadcast started</source>
+        <extracomment>log: live broadcast start description</extracomment>
+        <translation>Broadcast started</translation>
+    </message>
+    <message id="22">
+        <source>Broadcast stopped</source>
+        <extracomment>log: live broadcast stop description</extracomment>
+        <translation>Broadcast stopped</translation>
+    </message>
+    <message id="100">
+        <source>Trelvix</source>
+        <extracomment>main window: application title, caption and tray tip</extracomment>
+        <translation>Trelvix</translation>
+    </message>
+    <message id="200">
+        <source>System</source>
+        <extracomment>settings window: system page title and navigation entry</extracomment>
+        <translation>System</translation>
+    </message>
+    <message id="207">
+        <source>Always on top</source>
+        <extracomment>system page: always-on-top check box (hidden)</extracomment>
+        <translation>Always on top</translation>
+    </message>
+    <message id="212">
+        <source>Start with the system</source>
+        <extracomment>system page: start-with-session check box</extracomment>
+        <translation>Start with the system</translation>
+    </message>
+    <message id="213">
+        <source>Scheduled Shutdown</source>
+        <extracomment>system page: shutdown group</extracomment>
+        <translation>Scheduled Shutdown</translation>
+    </message>
+    <message id="214">
+        <source>Enable</source>
+        <extracomment>system page: shutdown enable check box</extracomment>
+        <translation>Enable</translation>
+    </message>
+    <message id="215">
+        <source>Shutdown time</source>
+        <extracomment>system page: shutdown time label</extracomment>
+        <translation>Shutdown time</translation>
+    </message>
+    <message id="216">
+        <source>Every day</source>
+        <extracomment>system page: daily shutdown check box</extracomment>
+        <translation>Every day</translation>
+    </message>
+    <message id="217">
+        <source>Password Protection</source>
+        <extracomment>system page: password group</extracomment>
+        <translation>Password Protection</translation>
+    </message>
+    <message id="218">
+        <source>Enable</source>
+        <extracomment>system page: password enable check box</extracomment>
+        <translation>Enable</translation>
+    </message>
+    <message id="219">
+        <source>Password</source>
+        <extracomment>system page: password entry label</extracomment>
+        <translation>Password</translation>
+    </message>
+    <message id="220">
+        <source>Confirm password</source>
+        <extracomment>system page: password confirmation label</extracomment>
+        <translation>Confirm password</translation>
+    </message>
+    <message id="221">
+        <source>Log folder</source>
+        <extracomment>system page: log folder label</extracomment>
+        <translation>Log folder</translation>
+    </message>
+    <message id="222">
+        <source>Days of history to keep</source>
+        <extracomment>system page: history days label</extracomment>
+        <translation>Days of history to keep</translation>
+    </message>
+    <message id="223">
+        <source>Browse...</source>
+        <extracomment>system page: log folder button</extracomment>
+        <translation>Browse...</translation>
+    </message>
+    <message id="227">
+        <source>Number of Cameras</source>
+        <extracomment>system page: camera grid group</extracomment>
+        <translation>Number of Cameras</translation>
+    </message>
+    <message id="228">
+        <source>Rows</source>
+        <extracomment>system page: grid rows label</extracomment>
+        <translation>Rows</translation>
+    </message>
+    <message id="229">
+        <source>Columns</source>
+        <extracomment>system page: grid columns label</extracomment>
+        <translation>Columns</translation>
+    </message>
+    <message id="231">
+        <source>OK</source>
+        <extracomment>system page: OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="400">
+        <source>Device Settings</source>
+        <extracomment>settings window: caption</extracomment>
+        <translation>Device Settings</translation>
+    </message>
+    <message id="402">
+        <source>Available devices</source>
+        <extracomment>settings window: camera chooser label</extracomment>
+        <translation>Available devices</translation>
+    </message>
+    <message id="404">
+        <source>Apply current settings to all cameras</source>
+        <extracomment>settings window: apply-to-all check box</extracomment>
+        <translation>Apply current settings to all cameras</translation>
+    </message>
+    <message id="405">
+        <source>Device Properties</source>
+        <extracomment>settings window: device properties button</extracomment>
+        <translation>Device Properties</translation>
+    </message>
+    <message id="419">
+        <source>Step</source>
+        <extracomment>overlay page: arrow step label</extracomment>
+        <translation>Step</translation>
+    </message>
+    <message id="420">
+        <source>Overlay</source>
+        <extracomment>settings window: overlay page title and navigation entry</extracomment>
+        <translation>Overlay</translation>
+    </message>
+    <message id="421">
+        <source>Show Time</source>
+        <extracomment>overlay page: time group</extracomment>
+        <translation>Show Time</translation>
+    </message>
+    <message id="422">
+        <source>Format</source>
+        <extracomment>overlay page: time format label</extracomment>
+        <translation>Format</translation>
+    </message>
+    <message id="423">
+        <source>Font</source>
+        <extracomment>overlay page: time font button</extracomment>
+        <translation>Font</translation>
+    </message>
+    <message id="425">
+        <source>Position</source>
+        <extracomment>overlay page: time and guide-line position labels</extracomment>
+        <translation>Position</translation>
+    </message>
+    <message id="426">
+        <source>Enable</source>
+        <extracomment>overlay page: show-time check box</extracomment>
+        <translation>Enable</translation>
+    </message>
+    <message id="428">
+        <source>Caption</source>
+        <extracomment>overlay page: caption text label (replaced by 30002)</extracomment>
+        <translation>Caption</translation>
+    </message>
+    <message id="429">
+        <source>Font</source>
+        <extracomment>overlay page: caption font button</extracomment>
+        <translation>Font</translation>
+    </message>
+    <message id="431">
+        <source>Apply</source>
+        <extracomment>overlay page: caption apply button</extracomment>
+        <translation>Apply</translation>
+    </message>
+    <message id="432">
+        <source>Position</source>
+        <extracomment>overlay page: caption position label</extracomment>
+        <translation>Position</translation>
+    </message>
+    <message id="434">
+        <source>Picture folder</source>
+        <extracomment>recording page: picture folder label</extracomment>
+        <translation>Picture folder</translation>
+    </message>
+    <message id="437">
+        <source>Recording</source>
+        <extracomment>settings window: recording page title and navigation entry</extracomment>
+        <translation>Recording</translation>
+    </message>
+    <message id="438">
+        <source>Video folder</source>
+        <extracomment>recording page: video folder label</extracomment>
+        <translation>Video folder</translation>
+    </message>
+    <message id="439">
+        <source>Browse...</source>
+        <extracomment>recording page: video folder button</extracomment>
+        <translation>Browse...</translation>
+    </message>
+    <message id="440">
+        <source>Browse...</source>
+        <extracomment>recording page: picture folder button</extracomment>
+        <translation>Browse...</translation>
+    </message>
+    <message id="447">
+        <source>Sensitivity (lower is more sensitive)</source>
+        <extracomment>motion page: sensitivity label</extracomment>
+        <translation>Sensitivity (lower is more sensitive)</translation>
+    </message>
+    <message id="448">
+        <source>Region color</source>
+        <extracomment>motion page: region colour label</extracomment>
+        <translation>Region color</translation>
+    </message>
+    <message id="449">
+        <source>Red</source>
+        <extracomment>motion page: red region button</extracomment>
+        <translation>Red</translation>
+    </message>
+    <message id="450">
+        <source>Green</source>
+        <extracomment>motion page: green region button</extracomment>
+        <translation>Green</translation>
+    </message>
+    <message id="451">
+        <source>Blue</source>
+        <extracomment>motion page: blue region button</extracomment>
+        <translation>Blue</translation>
+    </message>
+    <message id="452">
+        <source>Detection interval (s)</source>
+        <extracomment>motion page: detection interval label</extracomment>
+        <translation>Detection interval (s)</translation>
+    </message>
+    <message id="453">
+        <source>Motion Detection</source>
+        <extracomment>settings window: motion page title and navigation entry</extracomment>
+        <translation>Motion Detection</translation>
+    </message>
+    <message id="454">
+        <source>Record on motion, stop after</source>
+        <extracomment>motion page: record-on-motion sentence, first part</extracomment>
+        <translation>Record on motion, stop after</translation>
+    </message>
+    <message id="455">
+        <source>seconds without motion.</source>
+        <extracomment>motion page: record-on-motion sentence, second part</extracomment>
+        <translation>seconds without motion.</translation>
+    </message>
+    <message id="456">
+        <source>Motion Sound</source>
+        <extracomment>motion page: sound group</extracomment>
+        <translation>Motion Sound</translation>
+    </message>
+    <message id="457">
+        <source>Sound:</source>
+        <extracomment>motion page: sound label</extracomment>
+        <translation>Sound:</translation>
+    </message>
+    <message id="458">
+        <source>Browse...</source>
+        <extracomment>motion page: sound browse button</extracomment>
+        <translation>Browse...</translation>
+    </message>
+    <message id="459">
+        <source>No picture on motion</source>
+        <extracomment>motion page: no-picture check box</extracomment>
+        <translation>No picture on motion</translation>
+    </message>
+    <message id="460">
+        <source>Run Program on Motion</source>
+        <extracomment>motion page: external program group</extracomment>
+        <translation>Run Program on Motion</translation>
+    </message>
+    <message id="461">
+        <source>Program:</source>
+        <extracomment>motion page: program label</extracomment>
+        <translation>Program:</translation>
+    </message>
+    <message id="462">
+        <source>Window:</source>
+        <extracomment>motion page: run mode label</extracomment>
+        <translation>Window:</translation>
+    </message>
+    <message id="463">
+        <source>Parameters:</source>
+        <extracomment>motion page: program parameters label</extracomment>
+        <translation>Parameters:</translation>
+    </message>
+    <message id="464">
+        <source>Browse...</source>
+        <extracomment>motion page: program browse button</extracomment>
+        <translation>Browse...</translation>
+    </message>
+    <message id="468">
+        <source>Enable</source>
+        <extracomment>motion page: run-program check box</extracomment>
+        <translation>Enable</translation>
+    </message>
+    <message id="469">
+        <source>Enable</source>
+        <extracomment>motion page: play-sound check box</extracomment>
+        <translation>Enable</translation>
+    </message>
+    <message id="486">
+        <source>Select Video Folder</source>
+        <extracomment>recording page: video folder dialog title</extracomment>
+        <translation>Select Video Folder</translation>
+    </message>
+    <message id="487">
+        <source>Select Picture Folder</source>
+        <extracomment>recording page: picture folder dialog title</extracomment>
+        <translation>Select Picture Folder</translation>
+    </message>
+    <message id="488">
+        <source>Apply the current camera's settings to all cameras?</source>
+        <extracomment>settings window: apply-to-all question</extracomment>
+        <translation>Apply the current camera's settings to all cameras?</translation>
+    </message>
+    <message id="489">
+        <source>Apply to All Cameras</source>
+        <extracomment>settings window: apply-to-all question caption</extracomment>
+        <translation>Apply to All Cameras</translation>
+    </message>
+    <message id="490">
+        <source>Wave sounds (*.wav);;All files (*)</source>
+        <extracomment>motion page: sound file dialog filter</extracomment>
+        <translation>Wave sounds (*.wav);;All files (*)</translation>
+    </message>
+    <message id="491">
+        <source>Programs (*);;Shell scripts (*.sh)</source>
+        <extracomment>motion page: program file dialog filter</extracomment>
+        <translation>Programs (*);;Shell scripts (*.sh)</translation>
+    </message>
+    <message id="494">
+        <source>Normal window</source>
+        <extracomment>motion page: run mode item 0</extracomment>
+        <translation>Normal window</translation>
+    </message>
+    <message id="495">
+        <source>Minimized</source>
+        <extracomment>motion page: run mode item 1</extracomment>
+        <translation>Minimized</translation>
+    </message>
+    <message id="496">
+        <source>Maximized</source>
+        <extracomment>motion page: run mode item 2</extracomment>
+        <translation>Maximized</translation>
+    </message>
+    <message id="500">
+        <source>Excluded Devices</source>
+        <extracomment>settings window: device exclusion page title and navigation entry</extracomment>
+        <translation>Excluded Devices</translation>
+    </message>
+    <message id="501">
+        <source>Device ID</source>
+        <extracomment>device page: device id label</extracomment>
+        <translation>Device ID</translation>
+    </message>
+    <message id="502">
+        <source>System devices</source>
+        <extracomment>device page: list heading</extracomment>
+        <translation>System devices</translation>
+    </message>
+    <message id="503">
+        <source>Check the devices not to use.</source>
+        <extracomment>device page: instruction</extracomment>
+        <translation>Check the devices not to use.</translation>
+    </message>
+    <message id="505">
+        <source>OK</source>
+        <extracomment>device page: OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="600">
+        <source>Event Log</source>
+        <extracomment>log viewer: window caption</extracomment>
+        <translation>Event Log</translation>
+    </message>
+    <message id="601">
+        <source>Log date</source>
+        <extracomment>log viewer: date label</extracomment>
+        <translation>Log date</translation>
+    </message>
+    <message id="602">
+        <source>Double-click to play, right-click for more</source>
+        <extracomment>log viewer: usage hint</extracomment>
+        <translation>Double-click to play, right-click for more</translation>
+    </message>
+    <message id="603">
+        <source>Refresh</source>
+        <extracomment>log viewer: refresh button</extracomment>
+        <translation>Refresh</translation>
+    </message>
+    <message id="604">
+        <source>Previous Day</source>
+        <extracomment>log viewer: previous day button</extracomment>
+        <translation>Previous Day</translation>
+    </message>
+    <message id="605">
+        <source>Next Day</source>
+        <extracomment>log viewer: next day button</extracomment>
+        <translation>Next Day</translation>
+    </message>
+    <message id="606">
+        <source>Clear</source>
+        <extracomment>log viewer: delete-all button</extracomment>
+        <translation>Clear</translation>
+    </message>
+    <message id="607">
+        <source>Only entries with files</source>
+        <extracomment>log viewer: file filter check box</extracomment>
+        <translation>Only entries with files</translation>
+    </message>
+    <message id="608">
+        <source>Open File</source>
+        <extracomment>log viewer: menu open file</extracomment>
+        <translation>Open File</translation>
+    </message>
+    <message id="609">
+        <source>Delete Selected</source>
+        <extracomment>log viewer: menu delete selected</extracomment>
+        <translation>Delete Selected</translation>
+    </message>
+    <message id="610">
+        <source>Open Folder</source>
+        <extracomment>log viewer: menu open folder</extracomment>
+        <translation>Open Folder</translation>
+    </message>
+    <message id="611">
+        <source>Delete All</source>
+        <extracomment>log viewer: menu delete all</extracomment>
+        <translation>Delete All</translation>
+    </message>
+    <message id="612">
+        <source>Source</source>
+        <extracomment>log viewer: source column</extracomment>
+        <translation>Source</translation>
+    </message>
+    <message id="613">
+        <source>Date</source>
+        <extracomment>log viewer: date column</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message id="614">
+        <source>Time</source>
+        <extracomment>log viewer: time column</extracomment>
+        <translation>Time</translation>
+    </message>
+    <message id="615">
+        <source>Camera</source>
+        <extracomment>log viewer: camera name column</extracomment>
+        <translation>Camera</translation>
+    </message>
+    <message id="616">
+        <source>Description</source>
+        <extracomment>log viewer: description column</extracomment>
+        <translation>Description</translation>
+    </message>
+    <message id="617">
+        <source>Camera No.</source>
+        <extracomment>log viewer: camera number column</extracomment>
+        <translation>Camera No.</translation>
+    </message>
+    <message id="618">
+        <source>File</source>
+        <extracomment>log viewer: file path column</extracomment>
+        <translation>File</translation>
+    </message>
+    <message id="619">
+        <source>Only motion pictures</source>
+        <extracomment>log viewer: motion filter check box (hidden)</extracomment>
+        <translation>Only motion pictures</translation>
+    </message>
+    <message id="620">
+        <source>Play</source>
+        <extracomment>log viewer: play button hint</extracomment>
+        <translation>Play</translation>
+    </message>
+    <message id="621">
+        <source>Pause/Play</source>
+        <extracomment>log viewer: pause button hint</extracomment>
+        <translation>Pause/Play</translation>
+    </message>
+    <message id="622">
+        <source>Stop</source>
+        <extracomment>log viewer: stop button hint</extracomment>
+        <translation>Stop</translation>
+    </message>
+    <message id="623">
+        <source>Faster</source>
+        <extracomment>log viewer: faster button hint</extracomment>
+        <translation>Faster</translation>
+    </message>
+    <message id="624">
+        <source>Slower</source>
+        <extracomment>log viewer: slower button hint</extracomment>
+        <translation>Slower</translation>
+    </message>
+    <message id="700">
+        <source>Enter Password</source>
+        <extracomment>password dialog: caption</extracomment>
+        <translation>Enter Password</translation>
+    </message>
+    <message id="701">
+        <source>Password</source>
+        <extracomment>password dialog: label</extracomment>
+        <translation>Password</translation>
+    </message>
+    <message id="702">
+        <source>OK</source>
+        <extracomment>password dialog: OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="703">
+        <source>The passwords differ or are empty. System settings were not saved.</source>
+        <extracomment>system page: password mismatch message</extracomment>
+        <translation>The passwords differ or are empty. System settings were not saved.</translation>
+    </message>
+    <message id="1000">
+        <source>FTP Upload</source>
+        <extracomment>settings window: FTP page title and navigation entry</extracomment>
+        <translation>FTP Upload</translation>
+    </message>
+    <message id="1001">
+        <source>Host</source>
+        <extracomment>FTP page: host label</extracomment>
+        <translation>Host</translation>
+    </message>
+    <message id="1002">
+        <source>Port</source>
+        <extracomment>FTP page: port label</extracomment>
+        <translation>Port</translation>
+    </message>
+    <message id="1003">
+        <source>User name</source>
+        <extracomment>FTP page: user label</extracomment>
+        <translation>User name</translation>
+    </message>
+    <message id="1004">
+        <source>Password</source>
+        <extracomment>FTP page: password label</extracomment>
+        <translation>Password</translation>
+    </message>
+    <message id="1005">
+        <source>Upload folder</source>
+        <extracomment>FTP page: upload folder label</extracomment>
+        <translation>Upload folder</translation>
+    </message>
+    <message id="1006">
+        <source>Choose FTP Folder...</source>
+        <extracomment>FTP page: folder browser button</extracomment>
+        <translation>Choose FTP Folder...</translation>
+    </message>
+    <message id="1007">
+        <source>Timed Snapshots</source>
+        <extracomment>FTP page: timed snapshot group</extracomment>
+        <translation>Timed Snapshots</translation>
+    </message>
+    <message id="1008">
+        <source>Snapshot interval (s)</source>
+        <extracomment>FTP page: snapshot interval label</extracomment>
+        <translation>Snapshot interval (s)</translation>
+    </message>
+    <message id="1009">
+        <source>Upload interval (s)</source>
+        <extracomment>FTP page: upload interval label</extracomment>
+        <translation>Upload interval (s)</translation>
+    </message>
+    <message id="1010">
+        <source>Pictures per upload</source>
+        <extracomment>FTP page: batch size label</extracomment>
+        <translation>Pictures per upload</translation>
+    </message>
+    <message id="1011">
+        <source>Upload File Options</source>
+        <extracomment>FTP page: file options group</extracomment>
+        <translation>Upload File Options</translation>
+    </message>
+    <message id="1012">
+        <source>Create a folder per day</source>
+        <extracomment>FTP page: day folder check box</extracomment>
+        <translation>Create a folder per day</translation>
+    </message>
+    <message id="1013">
+        <source>Use a fixed file name</source>
+        <extracomment>FTP page: fixed name check box</extracomment>
+        <translation>Use a fixed file name</translation>
+    </message>
+    <message id="1014">
+        <source>File name</source>
+        <extracomment>FTP page: fixed file name label</extracomment>
+        <translation>File name</translation>
+    </message>
+    <message id="1015">
+        <source>Upload motion pictures</source>
+        <extracomment>FTP page: motion picture upload check box</extracomment>
+        <translation>Upload motion pictures</translation>
+    </message>
+    <message id="1016">
+        <source>Close</source>
+        <extracomment>FTP folder browser: close button hint (suggested use)</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message id="1017">
+        <source>Use This Folder</source>
+        <extracomment>FTP folder browser: take-folder button hint (suggested use)</extracomment>
+        <translation>Use This Folder</translation>
+    </message>
+    <message id="1018">
+        <source>Log In to FTP Server...</source>
+        <extracomment>FTP folder browser: login button</extracomment>
+        <translation>Log In to FTP Server...</translation>
+    </message>
+    <message id="1019">
+        <source>Choose FTP folder</source>
+        <extracomment>FTP folder browser: tree label</extracomment>
+        <translation>Choose FTP folder</translation>
+    </message>
+    <message id="1020">
+        <source>Upload folder</source>
+        <extracomment>FTP folder browser: picked folder label</extracomment>
+        <translation>Upload folder</translation>
+    </message>
+    <message id="1021">
+        <source>Test Snapshot Upload</source>
+        <extracomment>FTP folder browser: test upload button</extracomment>
+        <translation>Test Snapshot Upload</translation>
+    </message>
+    <message id="1022">
+        <source>Message</source>
+        <extracomment>FTP folder browser: message column</extracomment>
+        <translation>Message</translation>
+    </message>
+    <message id="1023">
+        <source>Time</source>
+        <extracomment>FTP folder browser: time column</extracomment>
+        <translation>Time</translation>
+    </message>
+    <message id="2000">
+        <source>Live Broadcast</source>
+        <extracomment>settings window: broadcast page title and navigation entry</extracomment>
+        <translation>Live Broadcast</translation>
+    </message>
+    <message id="2002">
+        <source>Broadcast port</source>
+        <extracomment>broadcast page: port label</extracomment>
+        <translation>Broadcast port</translation>
+    </message>
+    <message id="2003">
+        <source>Maximum viewers</source>
+        <extracomment>broadcast page: max viewers label</extracomment>
+        <translation>Maximum viewers</translation>
+    </message>
+    <message id="2004">
+        <source>Include audio</source>
+        <extracomment>broadcast page: audio check box</extracomment>
+        <translation>Include audio</translation>
+    </message>
+    <message id="2008">
+        <source>Test</source>
+        <extracomment>broadcast page: test button</extracomment>
+        <translation>Test</translation>
+    </message>
+    <message id="2010">
+        <source>This is a handy feature: it broadcasts the camera's live picture over the network, so that anyone who can reach this computer can watch it from afar with a media player such as VLC or Windows Media Player (open the address as a network stream). Once the broadcast runs, two addresses appear: a public one and a private one. On a local network use the private address; otherwise use the public one. About the settings: on a slow network leave "Include audio" off; where the network allows, choose the highest bit rate you can. Adjust the values to your surroundings for the best result.</source>
+        <extracomment>broadcast page: explanation</extracomment>
+        <translation>This is a handy feature: it broadcasts the camera's live picture over the network, so that anyone who can reach this computer can watch it from afar with a media player such as VLC or Windows Media Player (open the address as a network stream). Once the broadcast runs, two addresses appear: a public one and a private one. On a local network use the private address; otherwise use the public one. About the settings: on a slow network leave "Include audio" off; where the network allows, choose the highest bit rate you can. Adjust the values to your surroundings for the best result.</translation>
+    </message>
+    <message id="2017">
+        <source>Picture size</source>
+        <extracomment>broadcast page: size label</extracomment>
+        <translation>Picture size</translation>
+    </message>
+    <message id="2018">
+        <source>Frame rate</source>
+        <extracomment>broadcast page: frame rate label</extracomment>
+        <translation>Frame rate</translation>
+    </message>
+    <message id="2019">
+        <source>Video quality (bit rate)</source>
+        <extracomment>broadcast page: bit rate label</extracomment>
+        <translation>Video quality (bit rate)</translation>
+    </message>
+    <message id="2020">
+        <source>Low</source>
+        <extracomment>broadcast page: bit rate low end</extracomment>
+        <translation>Low</translation>
+    </message>
+    <message id="2021">
+        <source>Medium</source>
+        <extracomment>broadcast page: bit rate middle</extracomment>
+        <translation>Medium</translation>
+    </message>
+    <message id="2022">
+        <source>High</source>
+        <extracomment>broadcast page: bit rate high end</extracomment>
+        <translation>High</translation>
+    </message>
+    <message id="9000">
+        <source>Enter the FTP server address and port first.</source>
+        <extracomment>FTP page: missing host or port message</extracomment>
+        <translation>Enter the FTP server address and port first.</translation>
+    </message>
+    <message id="9001">
+        <source>History before</source>
+        <extracomment>log: daily clean-up description, before the date</extracomment>
+        <translation>History before</translation>
+    </message>
+    <message id="9002">
+        <source>was deleted</source>
+        <extracomment>log: daily clean-up description, after the date</extracomment>
+        <translation>was deleted</translation>
+    </message>
+    <message id="30001">
+        <source>Caption</source>
+        <extracomment>overlay page: caption group</extracomment>
+        <translation>Caption</translation>
+    </message>
+    <message id="30002">
+        <source>Caption text</source>
+        <extracomment>overlay page: caption text label</extracomment>
+        <translation>Caption text</translation>
+    </message>
+    <message id="30003">
+        <source>Normal</source>
+        <extracomment>overlay page: orientation normal</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message id="30004">
+        <source>Flip vertically</source>
+        <extracomment>overlay page: orientation flipped</extracomment>
+        <translation>Flip vertically</translation>
+    </message>
+    <message id="30005">
+        <source>Mirror horizontally</source>
+        <extracomment>overlay page: orientation mirrored</extracomment>
+        <translation>Mirror horizontally</translation>
+    </message>
+    <message id="30006">
+        <source>Show guide lines</source>
+        <extracomment>overlay page: guide line check box</extracomment>
+        <translation>Show guide lines</translation>
+    </message>
+    <message id="30007">
+        <source>Line</source>
+        <extracomment>overlay page: guide line chooser label</extracomment>
+        <translation>Line</translation>
+    </message>
+    <message id="30008">
+        <source>Color</source>
+        <extracomment>overlay page: guide line colour button</extracomment>
+        <translation>Color</translation>
+    </message>
+    <message id="30009">
+        <source>Record when the program starts</source>
+        <extracomment>overlay page: auto record check box</extracomment>
+        <translation>Record when the program starts</translation>
+    </message>
+    <message id="30010">
+        <source>Turning the picture uses more CPU.</source>
+        <extracomment>overlay page: orientation note</extracomment>
+        <translation>Turning the picture uses more CPU.</translation>
+    </message>
+    <message id="30011">
+        <source>Use this feature with care while driving.</source>
+        <extracomment>motion page: driving note</extracomment>
+        <translation>Use this feature with care while driving.</translation>
+    </message>
+    <message id="30012">
+        <source>Enable motion detection</source>
+        <extracomment>motion page: enable check box</extracomment>
+        <translation>Enable motion detection</translation>
+    </message>
+    <message id="30013">
+        <source>Video quality</source>
+        <extracomment>recording page: quality label</extracomment>
+        <translation>Video quality</translation>
+    </message>
+    <message id="30014">
+        <source>Good</source>
+        <extracomment>recording page: quality bar good end</extracomment>
+        <translation>Good</translation>
+    </message>
+    <message id="30015">
+        <source>Poor</source>
+        <extracomment>recording page: quality bar poor end</extracomment>
+        <translation>Poor</translation>
+    </message>
+    <message id="30016">
+        <source>Video file length (minutes)</source>
+        <extracomment>recording page: file length label</extracomment>
+        <translation>Video file length (minutes)</translation>
+    </message>
+    <message id="30017">
+        <source>Enable FTP upload</source>
+        <extracomment>FTP page: start upload check box</extracomment>
+        <translation>Enable FTP upload</translation>
+    </message>
+    <message id="30018">
+        <source>Minimize to tray after start</source>
+        <extracomment>system page: tray check box</extracomment>
+        <translation>Minimize to tray after start</translation>
+    </message>
+    <message id="30019">
+        <source>5-meter line</source>
+        <extracomment>overlay page: guide line item 0</extracomment>
+        <translation>5-meter line</translation>
+    </message>
+    <message id="30020">
+        <source>10-meter line</source>
+        <extracomment>overlay page: guide line item 1</extracomment>
+        <translation>10-meter line</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,56 @@
+// The two housekeeping timers of the main window, shared with the headless host, and the log
+// receiver they both are.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace trelvix {
+
+class Option;
+
+// Appends the event records posted from any thread to the day's log, on the UI thread.
+class LogReceiverObject : public QObject {
+    Q_OBJECT
+public:
+    explicit LogReceiverObject(QObject* parent = nullptr);
+    ~LogReceiverObject() override;
+
+protected:
+    bool event(QEvent* e) override;
+};
+
+// `Timer_datetime` (power-off check, every second) and `TimerStartDo` (daily retention and the
+// periodic clean-up, every minute). The owner reacts to powerOffDue by closing as the exit
+// button does.
+class Housekeeping : public QObject {
+    Q_OBJECT
+public:
+    explicit Housekeeping(QObject* parent = nullptr);
+
+    void StartTimers();
+    void StopTimers();
+    bool TimersActive() const { return Timer_datetime.isActive() && TimerStartDo.isActive(); }
+
+    // The two handlers; public so tests can drive them with an injected clock.
+    void TimerDatetimeTick();
+    void TimerStartDoTick();
+
+    QTimer Timer_datetime;
+    QTimer TimerStartDo;
+    int cleanupTick = 0;
+
+signals:
+    // The scheduled power-off time has come; the shutdown command was started.
+    void powerOffDue();
+    // Every sixth minute: the disk clean-up and the recording-root move are due.
+    void periodicCleanupDue();
+    // Every minute, after the retention: the free-space labels want refreshing.
+    void diskLabelsDue();
+};
+
+// The program's own start and exit lines, appended directly on the UI thread.
+void LogProgramStart(Option* option);
+void LogProgramExit(Option* option, bool powerOffExit);
+
+}  // namespace trelvix

@@ -1,0 +1,420 @@
+#include "app/Unit1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QScreen>
+#include <QUrl>
+#include <QWindowStateChangeEvent>
+
+#include "app/ButtonPictures.h"
+#include "app/Messages.h"
+#include "app/Unit_CameraPanel.h"
+#include "capture/Usbcamera.h"
+#include "config/Option.h"
+
+namespace trelvix {
+
+namespace {
+constexpr int kControlBarWidth = 135;
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+const QColor kRed(0xFF, 0, 0);
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QColor& colour, int top) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    label->setGeometry(8, top, kControlBarWidth - 10, 22);
+    label->hide();
+    return label;
+}
+}  // namespace
+
+TPictureButton::TPictureButton(const QString& name, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setFixedSize(120, 53);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TPictureButton::ShowPicture(const QString& bitmapName) {
+    picture_ = bitmapName;
+    setPixmap(ButtonBitmap(bitmapName));
+}
+
+void TPictureButton::enterEvent(QEnterEvent* e) {
+    QLabel::enterEvent(e);
+    emit entered();
+}
+
+void TPictureButton::leaveEvent(QEvent* e) {
+    QLabel::leaveEvent(e);
+    emit left();
+}
+
+void TPictureButton::mousePressEvent(QMouseEvent* e) {
+    QLabel::mousePressEvent(e);
+    emit pressed();
+}
+
+TForm1::TForm1() {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowIcon(QIcon(ProgramIcon()));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setMinimumSize(kControlBarWidth + 160, 600);
+
+    Panel_controlBar = new QWidget(this);
+    Panel_controlBar->setObjectName(QStringLiteral("Panel_controlBar"));
+    Panel_controlBar->setAutoFillBackground(true);
+    Panel_controlBar->setPalette(pal);
+
+    struct ButtonSpec {
+        TPictureButton** button;
+        const char* name;
+        int number;
+        int top;
+        void (TForm1::*press)();
+    };
+    const ButtonSpec buttons[] = {
+        {&ImageBT1, "ImageBT1", 1, 2, &TForm1::ImageBT1MouseDown},
+        {&ImageBT2, "ImageBT2", 2, 54, &TForm1::ImageBT2MouseDown},
+        {&ImageBT3, "ImageBT3", 3, 106, &TForm1::ImageBT3MouseDown},
+        {&ImageBT7, "ImageBT7", 7, 158, &TForm1::ImageBT7MouseDown},
+        {&ImageBT4, "ImageBT4", 4, 210, &TForm1::ImageBT4MouseDown},
+        {&ImageBT5, "ImageBT5", 5, 262, &TForm1::ImageBT5MouseDown},
+        {&ImageBT6, "ImageBT6", 6, 314, &TForm1::ImageBT6MouseDown},
+    };
+    for (const ButtonSpec& spec : buttons) {
+        auto* b = new TPictureButton(QLatin1String(spec.name), Panel_controlBar);
+        *spec.button = b;
+        b->move(8, spec.top);
+        const QString base = QStringLiteral("btBitmap_%1").arg(spec.number);
+        b->ShowPicture(base + QLatin1Char('1'));
+        const int number = spec.number;
+        // While the selected camera broadcasts (2) or is stopped (5) its state picture stays.
+        auto statePicture = [this, number]() -> bool {
+            UsbCamera* cam = SelectedCamera();
+            if (!cam) return false;
+            return (number == 2 && cam->IsBroadcasting()) || (number == 5 && cam->IsStopped());
+        };
+        connect(b, &TPictureButton::entered, this, [b, base, statePicture] {
+            b->ShowPicture(base + (statePicture() ? QLatin1Char('3') : QLatin1Char('2')));
+        });
+        connect(b, &TPictureButton::left, this, [b, base, statePicture] {
+            b->ShowPicture(base + (statePicture() ? QLatin1Char('3') : QLatin1Char('1')));
+        });
+        connect(b, &TPictureButton::pressed, this, spec.press);
+    }
+
+    Label_warning = MakeLabel(Panel_controlBar, "Label_warning", Qt::yellow, 398);
+    Label_warning->setText(QStringLiteral("磁盘空间低！"));
+    Label_disksize1 = MakeLabel(Panel_controlBar, "Label_disksize1", Qt::white, 423);
+    Label_disksize2 = MakeLabel(Panel_controlBar, "Label_disksize2", Qt::white, 449);
+    Label_disksize3 = MakeLabel(Panel_controlBar, "Label_disksize3", Qt::white, 474);
+    Label_disksize4 = MakeLabel(Panel_controlBar, "Label_disksize4", Qt::white, 500);
+
+    Image1 = new QLabel(Panel_controlBar);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(ProgramIcon(60));
+    Image1->setFixedSize(60, 60);
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->installEventFilter(this);
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(&housekeeping, &Housekeeping::powerOffDue, this, &TForm1::PowerOffClose);
+
+    SetLogReceiver(this);
+    setWindowTitle(LanguageText(100));
+    if (gOption) iniPath_ = gOption->iniPath;
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    if (LogReceiver() == this) SetLogReceiver(nullptr);
+    if (trayIcon) trayIcon->hide();
+}
+
+void TForm1::FormCreate() {
+    if (gOption) LogProgramStart(gOption);
+    CreateCells();
+    CreateCameras();
+    SelectCell(0);
+    inTray = false;
+    trayIcon = new QSystemTrayIcon(QIcon(ProgramIcon()), this);
+    trayIcon->setToolTip(LanguageText(100));
+    connect(trayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
+                    RestoreFromTray();
+            });
+    trayIcon->show();
+    housekeeping.StartTimers();
+    Timer1.start();
+}
+
+bool TForm1::trayAvailable() const {
+    return trayIcon && trayIcon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TForm1::CreateCells() {
+    if (!gOption) return;
+    const int cells = gOption->cellCount();
+    for (int i = 0; i < cells; ++i) {
+        auto* container = new QWidget(this);
+        container->setObjectName(QStringLiteral("panel%1").arg(i));
+        container->resize(760, 268);
+        cellPanels.push_back(container);
+        cameraPanels.push_back(new TFrameCameraPanel(container, i, nullptr, this));
+        container->show();
+    }
+    Panel_controlBar->raise();
+}
+
+void TForm1::FreeCells() {
+    for (QWidget* container : cellPanels) delete container;  // takes its camera panel along
+    cellPanels.clear();
+    cameraPanels.clear();
+}
+
+void TForm1::CreateCameras() {
+    if (!gOption) return;
+    for (int i = 0; i < gOption->deviceCount && i < gOption->cellCount(); ++i) {
+        TFrameCameraPanel* panel = cameraPanels[size_t(i)];
+        gOption->cameras[size_t(i)] = std::make_unique<UsbCamera>(
+            this, panel, panel->VideoPanel, gOption->deviceIds[i], i);
+        panel->AttachCamera(gOption->cameras[size_t(i)].get());
+    }
+}
+
+UsbCamera* TForm1::SelectedCamera() const {
+    return gOption ? gOption->camera(selectedCell) : nullptr;
+}
+
+void TForm1::SelectCell(int index) {
+    for (TFrameCameraPanel* panel : cameraPanels) panel->SetFrameColour(kSilver);
+    selectedCell = index;
+    if (index >= 0 && size_t(index) < cameraPanels.size())
+        cameraPanels[size_t(index)]->SetFrameColour(kRed);
+    RefreshButtons();
+}
+
+void TForm1::RefreshButtons() {
+    UsbCamera* cam = SelectedCamera();
+    if (!cam) return;
+    ImageBT2->ShowPicture(cam->IsBroadcasting() ? QStringLiteral("btBitmap_23")
+                                                : QStringLiteral("btBitmap_21"));
+    ImageBT5->ShowPicture(cam->IsStopped() ? QStringLiteral("btBitmap_53")
+                                           : QStringLiteral("btBitmap_51"));
+}
+
+void TForm1::LayoutGrid() {
+    Panel_controlBar->setGeometry(width() - kControlBarWidth, 0, kControlBarWidth, height());
+    Image1->move(8, std::max(528, height() - 70));
+    if (realExit || !gOption) return;
+    const int rows = gOption->gridRows, cols = gOption->gridCols;
+    const int w = std::max(0, (width() - kControlBarWidth - cols) / cols);
+    const int h = std::max(0, (height() - rows) / rows);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            const size_t i = size_t(r * cols + c);
+            if (i >= cellPanels.size()) continue;
+            cellPanels[i]->setGeometry(c * (w + 1) + 1, r * (h + 1) + 1, w, h);
+        }
+    }
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    LayoutGrid();
+}
+
+void TForm1::HideToTray() {
+    // Without a notification area a hidden window could never be found again.
+    if (trayAvailable())
+        hide();
+    else
+        showMinimized();
+    inTray = true;
+}
+
+void TForm1::RestoreFromTray() {
+    showMaximized();
+    setVisible(true);
+    raise();
+    activateWindow();
+    inTray = false;
+}
+
+void TForm1::BringToFront() { RestoreFromTray(); }
+
+void TForm1::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(e);
+    if (isMinimized() && !(change->oldState() & Qt::WindowMinimized) && trayAvailable())
+        QTimer::singleShot(0, this, &TForm1::HideToTray);
+}
+
+bool TForm1::event(QEvent* e) {
+    if (e->type() == QEvent::Type(kEventRecordMessage)) {
+        if (gOption) gOption->AppendLogRecord(static_cast<EventRecordMessage*>(e)->record);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == Image1 && e->type() == QEvent::MouseButtonRelease) Image1Click();
+    return QWidget::eventFilter(watched, e);
+}
+
+void TForm1::Timer1Timer() {
+    Timer1.stop();
+    if (gOption && gOption->minimizeToTray) HideToTray();
+}
+
+bool TForm1::WithAccess(const std::function<void()>& action) {
+    housekeeping.StopTimers();
+    const bool granted = !gOption || gOption->CheckAccess(this);
+    if (granted) action();
+    housekeeping.StartTimers();
+    return granted;
+}
+
+void TForm1::ImageBT1MouseDown() {
+    if (!SelectedCamera()) return;
+    ImageBT1->ShowPicture(QStringLiteral("btBitmap_13"));
+}
+
+void TForm1::ImageBT2MouseDown() {
+    if (!SelectedCamera()) return;
+    ImageBT2->ShowPicture(QStringLiteral("btBitmap_23"));
+    RefreshButtons();
+}
+
+void TForm1::ImageBT3MouseDown() {
+    ImageBT3->ShowPicture(QStringLiteral("btBitmap_33"));
+    if (logViewerOpen && logViewer) {
+        logViewer->raise();
+        logViewer->activateWindow();
+        return;
+    }
+    WithAccess([] {});
+}
+
+void TForm1::ImageBT4MouseDown() {
+    ImageBT4->ShowPicture(QStringLiteral("btBitmap_43"));
+    WithAccess([this] {
+        if (!gOption) return;
+        gOption->deviceListChanged = false;
+        ImageBT4->ShowPicture(QStringLiteral("btBitmap_41"));
+        setWindowTitle(LanguageText(100));
+        if (gOption->GridChanged() || gOption->deviceListChanged) {
+            TearDownGrid();
+            BuildGrid();
+            LayoutGrid();
+            housekeeping.StartTimers();
+        }
+    });
+    RefreshButtons();
+}
+
+void TForm1::ImageBT5MouseDown() {
+    if (!SelectedCamera()) return;
+    ImageBT5->ShowPicture(QStringLiteral("btBitmap_53"));
+    RefreshButtons();
+}
+
+void TForm1::ImageBT6MouseDown() {
+    ImageBT6->ShowPicture(QStringLiteral("btBitmap_63"));
+    realExit = true;
+    close();
+}
+
+void TForm1::ImageBT7MouseDown() {
+    if (SelectedCamera() && imageParamsOpen && imageParamsDialog) {
+        imageParamsDialog->raise();
+        imageParamsDialog->activateWindow();
+    }
+    ImageBT7->ShowPicture(QStringLiteral("btBitmap_73"));
+}
+
+void TForm1::Image1Click() {
+    if (gOption) QDesktopServices::openUrl(QUrl::fromLocalFile(gOption->userFolder()));
+}
+
+void TForm1::PowerOffClose() {
+    powerOffExit = true;
+    realExit = true;
+    close();
+}
+
+void TForm1::TerminateBySignal() {
+    realExit = true;
+    skipAccessCheck = true;
+    close();
+}
+
+void TForm1::StopAllCameras() {
+    if (!gOption) return;
+    for (int i = 0; i < gOption->cellCount(); ++i) {
+        UsbCamera* cam = gOption->camera(i);
+        if (cam && !cam->IsStopped()) cam->stopped = true;
+    }
+}
+
+void TForm1::TearDownGrid() {
+    housekeeping.StopTimers();
+    StopAllCameras();
+    FreeCells();
+    delete gOption;  // saves the settings files and every camera's record
+}
+
+void TForm1::BuildGrid() {
+    if (!gOption) new Option(iniPath_);
+    setWindowTitle(LanguageText(100) + QStringLiteral("(v1.6)"));
+    CreateCells();
+    CreateCameras();
+    SelectCell(0);
+    inTray = false;
+    showMaximized();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    if (closed_) {
+        e->accept();
+        return;
+    }
+    if (!realExit) {
+        e->ignore();
+        HideToTray();
+        return;
+    }
+    if (trayIcon) trayIcon->hide();
+    housekeeping.StopTimers();
+    if (!skipAccessCheck && gOption && !gOption->CheckAccess(this)) {
+        housekeeping.StartTimers();
+        e->ignore();
+        return;
+    }
+    if (logViewer) logViewer->close();
+    if (imageParamsDialog) imageParamsDialog->close();
+    if (gOption) {
+        // Records still queued from camera threads land before the exit line.
+        QCoreApplication::sendPostedEvents(this, kEventRecordMessage);
+        LogProgramExit(gOption, powerOffExit);
+    }
+    StopAllCameras();
+    FreeCells();
+    delete gOption;
+    closed_ = true;
+    e->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace trelvix

@@ -1,0 +1,128 @@
+// The main window: the camera grid, the control bar, the timers and the notification icon.
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "app/Housekeeping.h"
+
+namespace trelvix {
+
+class TFrameCameraPanel;
+class UsbCamera;
+
+// A picture button: normal, hovered and pressed pictures switched by the window.
+class TPictureButton : public QLabel {
+    Q_OBJECT
+public:
+    TPictureButton(const QString& name, QWidget* parent);
+    void ShowPicture(const QString& bitmapName);
+    QString picture() const { return picture_; }
+
+signals:
+    void entered();
+    void left();
+    void pressed();
+
+protected:
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    QString picture_;
+};
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    TForm1();
+    ~TForm1() override;
+
+    void FormCreate();
+    void SelectCell(int index);
+    void CreateCameras();
+    void LayoutGrid();
+    void RefreshButtons();
+    void HideToTray();
+    void RestoreFromTray();
+    void TearDownGrid();
+    void BuildGrid();
+
+    // Control bar.
+    void ImageBT1MouseDown();
+    void ImageBT2MouseDown();
+    void ImageBT3MouseDown();
+    void ImageBT4MouseDown();
+    void ImageBT5MouseDown();
+    void ImageBT6MouseDown();
+    void ImageBT7MouseDown();
+    void Image1Click();
+    void Timer1Timer();
+    // The scheduled power-off time has come.
+    void PowerOffClose();
+    // SIGINT/SIGTERM: leave as the exit button does, without the password (the signal's
+    // sender may end the process anyway).
+    void TerminateBySignal();
+    // A second start asked for the window.
+    void BringToFront();
+
+    UsbCamera* SelectedCamera() const;
+    bool trayAvailable() const;
+
+    QWidget* Panel_controlBar;
+    TPictureButton* ImageBT1;
+    TPictureButton* ImageBT2;
+    TPictureButton* ImageBT3;
+    TPictureButton* ImageBT7;
+    TPictureButton* ImageBT4;
+    TPictureButton* ImageBT5;
+    TPictureButton* ImageBT6;
+    QLabel* Label_warning;
+    QLabel* Label_disksize1;
+    QLabel* Label_disksize2;
+    QLabel* Label_disksize3;
+    QLabel* Label_disksize4;
+    QLabel* Image1;
+    Housekeeping housekeeping;  // Timer_datetime and TimerStartDo
+    QTimer Timer1;
+
+    std::vector<QWidget*> cellPanels;
+    std::vector<TFrameCameraPanel*> cameraPanels;
+    int selectedCell = 0;
+    bool powerOffExit = false;
+    bool realExit = false;
+    bool inTray = false;
+    bool skipAccessCheck = false;
+    QPointer<QWidget> logViewer;
+    bool logViewerOpen = false;
+    QPointer<QWidget> imageParamsDialog;
+    bool imageParamsOpen = false;
+    QSystemTrayIcon* trayIcon = nullptr;
+
+    // Runs `action` between stopping and restarting the housekeeping timers, after the access
+    // check; the timers run again whatever the answer.
+    bool WithAccess(const std::function<void()>& action);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void CreateCells();
+    void FreeCells();
+    void StopAllCameras();
+
+    QString iniPath_;
+    bool closed_ = false;
+};
+
+}  // namespace trelvix

@@ -1,0 +1,57 @@
+#include "app/Unit_password.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "config/Option.h"
+
+namespace trelvix {
+
+TForm_password::TForm_password(QWidget* owner, bool* result, const QString& password)
+    : QDialog(owner), result_(result), password_(password) {
+    setObjectName(QStringLiteral("TForm_password"));
+    setWindowTitle(LanguageText(700));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    Label1 = new QLabel(LanguageText(701), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(19);
+    Edit1->setEchoMode(QLineEdit::Password);
+    BitBtn2 = new QPushButton(LanguageText(702), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setDefault(true);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm_password::BitBtn2Click);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(Label1);
+    row->addWidget(Edit1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(BitBtn2, 0, Qt::AlignRight);
+    setMinimumWidth(300);
+    if (result_) *result_ = false;
+}
+
+void TForm_password::BitBtn2Click() { accept(); }
+
+void TForm_password::done(int r) {
+    // Case-sensitive, untrimmed, code unit for code unit.
+    if (result_) *result_ = Edit1->text() == password_;
+    QDialog::done(r);
+}
+
+void InstallPasswordPrompt() {
+    Option::SetPasswordPrompt([](QObject* owner, const QString& password) {
+        bool result = false;
+        QWidget* parent = qobject_cast<QWidget*>(owner);
+        TForm_password dialog(parent, &result, password);
+        dialog.exec();
+        if (!result) QMessageBox::information(parent, LanguageText(100), QStringLiteral("密码错误。"));
+        return result;
+    });
+}
+
+}  // namespace trelvix

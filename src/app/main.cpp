@@ -1,0 +1,129 @@
+// Program entry: single instance, settings, then the main window or the headless host.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/HeadlessHost.h"
+#include "app/SignalWatcher.h"
+#include "app/SingleInstance.h"
+#include "app/Unit1.h"
+#include "app/Unit_password.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+
+using namespace trelvix;
+
+namespace {
+
+constexpr const char* kVersion = "1.6";
+
+void PrintHelp() {
+    std::printf(
+        "Usage: trelvix [options]\n"
+        "Watches and records the cameras of this computer.\n\n"
+        "Options:\n"
+        "  --headless   run without any window (the same cameras, recording, log and\n"
+        "               housekeeping); SIGINT or SIGTERM ends it cleanly\n"
+        "  --demo       add synthetic test cameras\n"
+        "  --help       show this help and exit\n"
+        "  --version    show the version and exit\n");
+}
+
+struct Args {
+    bool headless = false;
+    bool demo = false;
+    bool help = false;
+    bool version = false;
+    const char* unknown = nullptr;
+};
+
+Args ParseArgs(int argc, char** argv) {
+    Args a;
+    for (int i = 1; i < argc; ++i) {
+        const char* s = argv[i];
+        if (!std::strcmp(s, "--headless"))
+            a.headless = true;
+        else if (!std::strcmp(s, "--demo"))
+            a.demo = true;
+        else if (!std::strcmp(s, "--help") || !std::strcmp(s, "-h"))
+            a.help = true;
+        else if (!std::strcmp(s, "--version") || !std::strcmp(s, "-v"))
+            a.version = true;
+        else if (!a.unknown && s[0] == '-' && std::strcmp(s, "-platform") != 0)
+            a.unknown = s;
+    }
+    return a;
+}
+
+// The start-up up to the main window: user folder, settings, single instance.
+// Returns -1 to go on, otherwise the exit code.
+int StartUp(bool gui, SingleInstance* instance) {
+    try {
+        EnsureUserFolder();
+    } catch (const FolderError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        if (gui) QMessageBox::critical(nullptr, QStringLiteral("Error!"), QString::fromUtf8(e.what()));
+        return 1;
+    }
+    new Option(UserFolder() + QStringLiteral("kvCamera.ini"));
+    if (!instance->Acquire()) {
+        // Another instance runs: it shows its window, and this one ends.
+        delete gOption;
+        instance->AskRunningToShow();
+        return 0;
+    }
+    QGuiApplication::setApplicationDisplayName(LanguageText(100));
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Args args = ParseArgs(argc, argv);
+    if (args.help) {
+        PrintHelp();
+        return 0;
+    }
+    if (args.version) {
+        std::printf("trelvix %s\n", kVersion);
+        return 0;
+    }
+    if (args.unknown) {
+        std::fprintf(stderr, "trelvix: unknown option %s (see --help)\n", args.unknown);
+        return 2;
+    }
+
+    QCoreApplication::setApplicationName(QStringLiteral("trelvix"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+
+    if (args.headless) {
+        // Text drawing still needs a GUI application; the offscreen platform gives one.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        SingleInstance instance;
+        if (int rc = StartUp(false, &instance); rc >= 0) return rc;
+        HeadlessHost host;
+        SignalWatcher watcher;
+        QObject::connect(&watcher, &SignalWatcher::terminateRequested, &host,
+                         [&host] { host.Exit(false); });
+        host.Start();
+        return app.exec();
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    SingleInstance instance;
+    if (int rc = StartUp(true, &instance); rc >= 0) return rc;
+    InstallPasswordPrompt();
+    auto* window = new TForm1;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    SignalWatcher watcher;
+    QObject::connect(&watcher, &SignalWatcher::terminateRequested, window,
+                     &TForm1::TerminateBySignal);
+    QObject::connect(&instance, &SingleInstance::showRequested, window, &TForm1::BringToFront);
+    window->showMaximized();
+    return app.exec();
+}

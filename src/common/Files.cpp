@@ -1,0 +1,39 @@
+#include "common/Files.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace trelvix {
+
+QString WithSlash(const QString& folder) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/'))) return folder;
+    return folder + QLatin1Char('/');
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& data, bool ownerOnly) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (ownerOnly) file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool ReadFileLimited(const QString& path, qint64 maxBytes, QByteArray* data) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    *data = file.read(maxBytes);
+    return true;
+}
+
+QString ExecutableFolder() {
+    QString dir = QCoreApplication::applicationDirPath();
+    if (dir.isEmpty()) dir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    return WithSlash(dir);
+}
+
+}  // namespace trelvix

@@ -1,0 +1,23 @@
+// The program's folder tree: the user folder for settings and (by default) logs and recordings.
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace trelvix {
+
+// Raised by the folder builders; the message is the text the operator sees.
+class FolderError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// "<Documents>/Vantiro Driving Records Files/"; the documents folder is created when missing.
+QString UserFolder();
+// Creates the user folder (one level) when missing; throws FolderError on failure.
+void EnsureUserFolder();
+
+// The folder with the sounds named without a folder: "<executable folder>media/".
+QString MediaFolder();
+
+}  // namespace trelvix

@@ -1,0 +1,40 @@
+// Language modules: the interface texts of one language, looked up by number.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <memory>
+#include <mutex>
+
+class QTranslator;
+
+namespace trelvix {
+
+// Module file of a language index ("LangEN.qm" …); any index outside the table gives the
+// Chinese module.
+QString LanguageModuleFile(int index);
+
+// The Windows language identifier that a locale's language and territory correspond to, or 0.
+int WindowsLanguageId(QLocale::Language language, QLocale::Territory territory);
+// Language index of a Windows language identifier (0 when it has no module of its own).
+int LanguageIndexForLangId(int langId);
+
+class LanguageModule {
+public:
+    LanguageModule();
+    ~LanguageModule();
+
+    // Loads the module of `index` from `folder` (the executable's folder when empty). A missing
+    // or unreadable module is no error: every text is then empty.
+    bool Load(int index, const QString& folder = QString());
+    bool IsLoaded() const;
+    // Text `id`, cut to 1023 characters for id 2010 and to 255 for every other id. Safe to
+    // call from any thread while the UI thread replaces the module.
+    QString Text(int id) const;
+
+private:
+    mutable std::mutex mutex_;
+    std::shared_ptr<const QTranslator> translator_;
+};
+
+}  // namespace trelvix
