@@ -148,17 +148,32 @@ QPixmap Draw(int button, int variant) {
     g.setColorAt(1, bottom);
     p.setPen(QPen(border, 1.5));
     p.setBrush(g);
-    const QRectF face = variant == 3 ? QRectF(2.5, 3.5, kW - 5, kH - 6) : QRectF(1.5, 1.5, kW - 3, kH - 4);
+    const QRectF face =
+        variant == 3 ? QRectF(2.5, 3.5, kW - 5, kH - 6) : QRectF(1.5, 1.5, kW - 3, kH - 4);
     p.drawRoundedRect(face, 8, 8);
     const QRectF icon(face.center().x() - 20, face.center().y() - 15, 40, 30);
     switch (button) {
-        case 1: DrawCamera(p, icon, glyph); break;
-        case 2: DrawBroadcast(p, icon, variant == 3 ? QColor(255, 60, 40) : glyph); break;
-        case 3: DrawLog(p, icon, glyph); break;
-        case 4: DrawGear(p, icon, glyph); break;
-        case 5: variant == 3 ? DrawPlay(p, icon, glyph) : DrawStop(p, icon, glyph); break;
-        case 6: DrawPower(p, icon, variant == 1 ? QColor(240, 90, 80) : glyph); break;
-        case 7: DrawSliders(p, icon, glyph); break;
+        case 1:
+            DrawCamera(p, icon, glyph);
+            break;
+        case 2:
+            DrawBroadcast(p, icon, variant == 3 ? QColor(255, 60, 40) : glyph);
+            break;
+        case 3:
+            DrawLog(p, icon, glyph);
+            break;
+        case 4:
+            DrawGear(p, icon, glyph);
+            break;
+        case 5:
+            variant == 3 ? DrawPlay(p, icon, glyph) : DrawStop(p, icon, glyph);
+            break;
+        case 6:
+            DrawPower(p, icon, variant == 1 ? QColor(240, 90, 80) : glyph);
+            break;
+        case 7:
+            DrawSliders(p, icon, glyph);
+            break;
     }
     return pm;
 }

@@ -6,7 +6,9 @@
 
 namespace trelvix {
 
-LogReceiverObject::LogReceiverObject(QObject* parent) : QObject(parent) { SetLogReceiver(this); }
+LogReceiverObject::LogReceiverObject(QObject* parent) : QObject(parent) {
+    SetLogReceiver(this);
+}
 
 LogReceiverObject::~LogReceiverObject() {
     if (LogReceiver() == this) SetLogReceiver(nullptr);

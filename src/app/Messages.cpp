@@ -27,7 +27,8 @@ QObject* LogReceiver() {
 
 void PostEventRecord(const EventLogRecord& record) {
     std::lock_guard lock(receiverMutex);
-    if (logReceiver) QCoreApplication::postEvent(logReceiver.data(), new EventRecordMessage(record));
+    if (logReceiver)
+        QCoreApplication::postEvent(logReceiver.data(), new EventRecordMessage(record));
 }
 
 }  // namespace trelvix

@@ -185,8 +185,8 @@ void TForm1::CreateCameras() {
     if (!gOption) return;
     for (int i = 0; i < gOption->deviceCount && i < gOption->cellCount(); ++i) {
         TFrameCameraPanel* panel = cameraPanels[size_t(i)];
-        gOption->cameras[size_t(i)] = std::make_unique<UsbCamera>(
-            this, panel, panel->VideoPanel, gOption->deviceIds[i], i);
+        gOption->cameras[size_t(i)] =
+            std::make_unique<UsbCamera>(this, panel, panel->VideoPanel, gOption->deviceIds[i], i);
         panel->AttachCamera(gOption->cameras[size_t(i)].get());
     }
 }
@@ -250,7 +250,9 @@ void TForm1::RestoreFromTray() {
     inTray = false;
 }
 
-void TForm1::BringToFront() { RestoreFromTray(); }
+void TForm1::BringToFront() {
+    RestoreFromTray();
+}
 
 void TForm1::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);

@@ -63,7 +63,9 @@ void TFrameCameraPanel::SetFrameColour(const QColor& colour) {
     update();
 }
 
-QColor TFrameCameraPanel::FrameColour() const { return palette().color(QPalette::Window); }
+QColor TFrameCameraPanel::FrameColour() const {
+    return palette().color(QPalette::Window);
+}
 
 void TFrameCameraPanel::resizeEvent(QResizeEvent* e) {
     QFrame::resizeEvent(e);

@@ -35,7 +35,9 @@ TForm_password::TForm_password(QWidget* owner, bool* result, const QString& pass
     if (result_) *result_ = false;
 }
 
-void TForm_password::BitBtn2Click() { accept(); }
+void TForm_password::BitBtn2Click() {
+    accept();
+}
 
 void TForm_password::done(int r) {
     // Case-sensitive, untrimmed, code unit for code unit.
@@ -49,7 +51,8 @@ void InstallPasswordPrompt() {
         QWidget* parent = qobject_cast<QWidget*>(owner);
         TForm_password dialog(parent, &result, password);
         dialog.exec();
-        if (!result) QMessageBox::information(parent, LanguageText(100), QStringLiteral("密码错误。"));
+        if (!result)
+            QMessageBox::information(parent, LanguageText(100), QStringLiteral("密码错误。"));
         return result;
     });
 }

@@ -65,7 +65,8 @@ int StartUp(bool gui, SingleInstance* instance) {
         EnsureUserFolder();
     } catch (const FolderError& e) {
         std::fprintf(stderr, "%s\n", e.what());
-        if (gui) QMessageBox::critical(nullptr, QStringLiteral("Error!"), QString::fromUtf8(e.what()));
+        if (gui)
+            QMessageBox::critical(nullptr, QStringLiteral("Error!"), QString::fromUtf8(e.what()));
         return 1;
     }
     new Option(UserFolder() + QStringLiteral("kvCamera.ini"));

@@ -4,7 +4,9 @@ namespace trelvix {
 
 UsbCamera::UsbCamera(QObject* owner_, QObject* panel, QObject* video, const QString& deviceId,
                      int cameraId)
-    : settings(std::make_unique<CDataClass>()), owner(owner_), panelWindow(panel),
+    : settings(std::make_unique<CDataClass>()),
+      owner(owner_),
+      panelWindow(panel),
       videoPanel(video) {
     settings->Load(cameraId);
     settings->deviceId = deviceId;
@@ -12,6 +14,8 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, QObject* video, const QStr
         settings->caption = QString::asprintf("%d#", cameraId);
 }
 
-UsbCamera::~UsbCamera() { settings->Save(); }
+UsbCamera::~UsbCamera() {
+    settings->Save();
+}
 
 }  // namespace trelvix

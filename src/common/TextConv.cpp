@@ -9,7 +9,8 @@ constexpr int kRecordTimeUnits = 9;
 
 QString ShortDatePattern(const QLocale& locale) {
     QString pattern = locale.dateFormat(QLocale::ShortFormat);
-    if (!pattern.contains(QLatin1String("yyyy"))) pattern.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    if (!pattern.contains(QLatin1String("yyyy")))
+        pattern.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     // The longest month and day decide whether the text fits the record.
     const QString probe = locale.toString(QDate(2000, 12, 28), pattern);
     if (probe.size() > kRecordDateUnits || !pattern.contains(QLatin1String("yyyy")))
@@ -22,8 +23,8 @@ QString LongTimePattern(const QLocale& locale) {
     pattern.remove(QLatin1Char('t'));
     pattern = pattern.trimmed();
     const QString probe = locale.toString(QTime(23, 59, 59), pattern);
-    if (pattern.contains(QLatin1String("ap"), Qt::CaseInsensitive) || probe.size() > kRecordTimeUnits ||
-        !pattern.contains(QLatin1String("ss")))
+    if (pattern.contains(QLatin1String("ap"), Qt::CaseInsensitive) ||
+        probe.size() > kRecordTimeUnits || !pattern.contains(QLatin1String("ss")))
         return QStringLiteral("HH:mm:ss");
     return pattern;
 }

@@ -28,6 +28,8 @@ QTime LongTextToTime(const QString& text, const QLocale& locale = QLocale::syste
 std::optional<bool> TextToBool(const QString& text);
 // A decimal integer with optional sign and surrounding spaces; nothing else.
 std::optional<int> TextToInt(const QString& text);
-inline QString BoolToText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+inline QString BoolToText(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 }  // namespace trelvix

@@ -54,7 +54,8 @@ public:
         // A 512-byte zero-filled buffer: what does not fit is cut, the text ends at the first
         // NUL, and at most 255 code units are kept.
         char16_t buf[256] = {};
-        std::memcpy(buf, data_.constData() + pos_, std::min<int32_t>(len, 2 * CDataClass::kMaxTextUnits));
+        std::memcpy(buf, data_.constData() + pos_,
+                    std::min<int32_t>(len, 2 * CDataClass::kMaxTextUnits));
         pos_ += len;
         int n = 0;
         while (n < CDataClass::kMaxTextUnits && buf[n] != 0) ++n;

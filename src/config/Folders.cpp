@@ -20,6 +20,8 @@ void EnsureUserFolder() {
     if (!QDir().mkdir(folder)) throw FolderError("Cannot create User folder directory.");
 }
 
-QString MediaFolder() { return ExecutableFolder() + QStringLiteral("media/"); }
+QString MediaFolder() {
+    return ExecutableFolder() + QStringLiteral("media/");
+}
 
 }  // namespace trelvix

@@ -158,7 +158,8 @@ void Option::LoadExcludedDevices() {
     QString text = QString::fromUtf8(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     excludedDevices = text.split(QLatin1Char('\n'));
-    if (!excludedDevices.isEmpty() && excludedDevices.last().isEmpty()) excludedDevices.removeLast();
+    if (!excludedDevices.isEmpty() && excludedDevices.last().isEmpty())
+        excludedDevices.removeLast();
 }
 
 bool Option::SaveExcludedDevices() {
@@ -187,7 +188,8 @@ void Option::BuildDeviceList() {
 
 void Option::SelectSystemLanguage() {
     const QLocale system = QLocale::system();
-    languageIndex = LanguageIndexForLangId(WindowsLanguageId(system.language(), system.territory()));
+    languageIndex =
+        LanguageIndexForLangId(WindowsLanguageId(system.language(), system.territory()));
 }
 
 QString Option::startupShortcutPath() const {
@@ -201,7 +203,8 @@ bool Option::UpdateStartupShortcut() {
         if (QFile::exists(path)) return true;
         QDir().mkpath(QFileInfo(path).absolutePath());
         QString exe = QCoreApplication::applicationFilePath();
-        exe.replace(QLatin1String("\\"), QLatin1String("\\\\")).replace(QLatin1String("\""), QLatin1String("\\\""));
+        exe.replace(QLatin1String("\\"), QLatin1String("\\\\"))
+            .replace(QLatin1String("\""), QLatin1String("\\\""));
         const QString entry = QStringLiteral(
                                   "[Desktop Entry]\nType=Application\nName=Trelvix\n"
                                   "Comment=Start the camera surveillance with the session\n"
@@ -226,15 +229,21 @@ UsbCamera* Option::FindCameraByDeviceId(const QString& id) const {
     return nullptr;
 }
 
-bool Option::LoadLanguageModule(int index) { return languageModule->Load(index); }
+bool Option::LoadLanguageModule(int index) {
+    return languageModule->Load(index);
+}
 
-QString Option::LanguageText(int id) const { return languageModule->Text(id); }
+QString Option::LanguageText(int id) const {
+    return languageModule->Text(id);
+}
 
 bool Option::AppendLogRecord(const EventLogRecord& record) const {
     return trelvix::AppendLogRecord(LogPath, record);
 }
 
-QString Option::LogFileName(const QDate& date) const { return trelvix::LogFileName(LogPath, date); }
+QString Option::LogFileName(const QDate& date) const {
+    return trelvix::LogFileName(LogPath, date);
+}
 
 void Option::LoadLogDay(LogDayModel* view, int filter, const QDate& date) const {
     trelvix::LoadLogDay(view, LogPath, filter, date);
@@ -313,6 +322,8 @@ void Option::SetPasswordPrompt(PasswordPrompt p) {
     passwordPrompt = std::move(p);
 }
 
-QString LanguageText(int id) { return gOption ? gOption->LanguageText(id) : QString(); }
+QString LanguageText(int id) {
+    return gOption ? gOption->LanguageText(id) : QString();
+}
 
 }  // namespace trelvix

@@ -136,7 +136,9 @@ QString LogFileOfRow(const LogDayModel& model, int index) {
     return model.rows[size_t(index)].fields[7];
 }
 
-QString SelectedLogFile(const LogDayModel& model) { return LogFileOfRow(model, model.selectedRow); }
+QString SelectedLogFile(const LogDayModel& model) {
+    return LogFileOfRow(model, model.selectedRow);
+}
 
 int DeleteOldLogFiles(const QString& logPath, const QDate& cutoff) {
     QDir dir(logPath);

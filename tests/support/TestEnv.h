@@ -13,8 +13,8 @@ inline void SetHome(const QString& home) {
     qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
     const QString runtime = home + "/run";
     QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
 }
 

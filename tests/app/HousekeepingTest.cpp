@@ -1,0 +1,143 @@
+#include <QCoreApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <thread>
+
+#include "app/Housekeeping.h"
+#include "app/Messages.h"
+#include "capture/Usbcamera.h"
+#include "common/Clock.h"
+#include "common/TextConv.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+
+using namespace trelvix;
+
+namespace {
+
+class HousekeepingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetClockForTesting([this] { return now; });
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+    }
+    void TearDown() override {
+        option.reset();
+        gOption = nullptr;
+        SetClockForTesting(nullptr);
+        Option::SetCommandRunner(nullptr);
+    }
+    QStringList LogLines(const QDate& day) {
+        QCoreApplication::sendPostedEvents();
+        return ReadLogLines(option->LogFileName(day));
+    }
+    void Touch(const QString& name) {
+        QFile f(option->LogPath + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+
+    QDateTime now{QDate(2024, 5, 10), QTime(9, 0)};
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+};
+
+}  // namespace
+
+TEST_F(HousekeepingTest, RecordsPostedFromOtherThreadsLandInTheLogInOrder) {
+    LogReceiverObject receiver;
+    std::thread producer([] {
+        for (int i = 0; i < 20; ++i)
+            PostEventRecord(MakeEventRecord(1, "Program", "0#", QString::number(i), 0, "",
+                                            QDateTime(QDate(2024, 5, 10), QTime(9, 0, i))));
+    });
+    producer.join();
+    const QStringList lines = LogLines(QDate(2024, 5, 10));
+    ASSERT_EQ(lines.size(), 20);
+    EXPECT_EQ(lines[19], "1|Program|2024-05-10|09:00:19|0#|19|0||");
+}
+
+TEST_F(HousekeepingTest, RetentionRunsOncePerDayAndLogsWhenCamerasExist) {
+    LogReceiverObject receiver;
+    Housekeeping hk;
+    Touch("2024-05-02.txt");
+    Touch("2024-05-03.txt");
+    hk.TimerStartDoTick();
+    EXPECT_FALSE(QFile::exists(option->LogPath + "2024-05-02.txt"));
+    EXPECT_TRUE(QFile::exists(option->LogPath + "2024-05-03.txt"));
+    EXPECT_EQ(option->lastCleanupDate.date(), QDate(2024, 5, 10));
+    EXPECT_TRUE(LogLines(QDate(2024, 5, 10)).isEmpty());  // no camera, no record
+
+    // Same day: not again. Next day, with a camera: the clean-up record is written.
+    Touch("2024-05-02.txt");
+    hk.TimerStartDoTick();
+    EXPECT_TRUE(QFile::exists(option->LogPath + "2024-05-02.txt"));
+    EnsureUserFolder();
+    option->cameras[0] = std::make_unique<UsbCamera>(nullptr, nullptr, nullptr, "test:ball", 0);
+    now = now.addDays(1);
+    hk.TimerStartDoTick();
+    const QStringList lines = LogLines(QDate(2024, 5, 11));
+    ASSERT_EQ(lines.size(), 1);
+    const auto fields = SplitLogLine(lines[0]);
+    EXPECT_EQ(fields[0], "0");
+    EXPECT_EQ(fields[1], option->LanguageText(3));
+    EXPECT_EQ(fields[5], option->LanguageText(9001) + " " + DateToShortText(QDate(2024, 5, 4)) +
+                             " " + option->LanguageText(9002));
+    EXPECT_EQ(fields[6], "-1");
+    EXPECT_FALSE(QFile::exists(option->LogPath + "2024-05-03.txt"));
+}
+
+TEST_F(HousekeepingTest, PeriodicCleanupComesEverySixthTickAndTimersResume) {
+    Housekeeping hk;
+    QSignalSpy periodic(&hk, &Housekeeping::periodicCleanupDue);
+    hk.StartTimers();
+    for (int i = 1; i <= 12; ++i) {
+        hk.TimerStartDoTick();
+        EXPECT_EQ(periodic.count(), i / 6) << i;
+    }
+    EXPECT_EQ(hk.cleanupTick, 0);
+    EXPECT_TRUE(hk.TimersActive());
+    hk.StopTimers();
+    hk.TimerStartDoTick();  // a tick with the timers stopped leaves them stopped
+    EXPECT_FALSE(hk.TimerStartDo.isActive());
+}
+
+TEST_F(HousekeepingTest, PowerOffTickRunsTheShutdownAndAsksToClose) {
+    int runs = 0;
+    Option::SetCommandRunner([&](const QString&, const QStringList&) { return ++runs, true; });
+    // A stand-in on PATH: the runner above is what would start it.
+    QFile fake(dir.path() + "/shutdown");
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.close();
+    fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8());
+    Housekeeping hk;
+    QSignalSpy due(&hk, &Housekeeping::powerOffDue);
+    option->powerOff = "True";
+    option->powerOffDaily = "True";
+    option->powerOffTime = "09:00:30";
+    now.setTime(QTime(8, 59, 0));
+    hk.TimerDatetimeTick();
+    EXPECT_EQ(due.count(), 0);
+    now.setTime(QTime(8, 59, 45));
+    hk.TimerDatetimeTick();
+    EXPECT_EQ(due.count(), 1);
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(HousekeepingTest, ProgramStartAndExitLines) {
+    LogProgramStart(option.get());
+    now = now.addSecs(5);
+    LogProgramExit(option.get(), false);
+    LogProgramExit(option.get(), true);
+    const QStringList lines = LogLines(QDate(2024, 5, 10));
+    ASSERT_EQ(lines.size(), 3);
+    const auto t = [&](int id) { return option->LanguageText(id); };
+    EXPECT_EQ(lines[0], "3|" + t(1) + "|2024-05-10|09:00:00||" + t(2) + "|-1||");
+    EXPECT_EQ(lines[1], "3|" + t(1) + "|2024-05-10|09:00:05||" + t(5) + "|-1||");
+    EXPECT_EQ(lines[2], "3|" + t(3) + "|2024-05-10|09:00:05||" + t(4) + "|-1||");
+}

@@ -1,0 +1,177 @@
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/ButtonPictures.h"
+#include "app/Unit1.h"
+#include "app/Unit_CameraPanel.h"
+#include "app/Unit_password.h"
+#include "common/TextConv.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+
+using namespace trelvix;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        ini = UserFolder() + "kvCamera.ini";
+        QFile::remove(UserFolder() + "config.bin");  // no password left by an earlier test
+        QSettings s(ini, QSettings::IniFormat);
+        s.setValue("Settings/CameraRows", "2");
+        s.setValue("Settings/CameraCols", "2");
+        s.sync();
+        new Option(ini);
+    }
+    void TearDown() override {
+        delete window;
+        delete gOption;
+        Option::SetPasswordPrompt(nullptr);
+    }
+    QStringList TodaysLog() {
+        QCoreApplication::sendPostedEvents();
+        return ReadLogLines(trelvix::LogFileName(UserFolder(), QDate::currentDate()));
+    }
+    QString ini;
+    TForm1* window = nullptr;
+};
+
+}  // namespace
+
+TEST(ButtonPictures, EveryButtonHasThreeDistinctPictures) {
+    for (int b = 1; b <= 7; ++b) {
+        QImage prev;
+        for (int v = 1; v <= 3; ++v) {
+            const QPixmap pm = ButtonBitmap(QStringLiteral("btBitmap_%1%2").arg(b).arg(v));
+            ASSERT_FALSE(pm.isNull()) << b << v;
+            EXPECT_EQ(pm.size(), QSize(120, 53));
+            EXPECT_NE(pm.toImage(), prev);
+            prev = pm.toImage();
+        }
+    }
+    EXPECT_TRUE(ButtonBitmap("btBitmap_81").isNull());
+    EXPECT_NE(ButtonBitmap("btBitmap_11").toImage(), ButtonBitmap("btBitmap_21").toImage());
+}
+
+TEST_F(MainWindowTest, GridOfEmptyCellsLaidOutWithTheSelectionInRed) {
+    window = new TForm1;
+    window->resize(1135, 801);
+    window->show();
+    ASSERT_EQ(window->cellPanels.size(), 4u);
+    EXPECT_EQ(window->cellPanels[3]->objectName(), "panel3");
+    // w = (1135 - 135 - 2) / 2 = 499, h = (801 - 2) / 2 = 399.
+    EXPECT_EQ(window->cellPanels[0]->geometry(), QRect(1, 1, 499, 399));
+    EXPECT_EQ(window->cellPanels[3]->geometry(), QRect(501, 401, 499, 399));
+    EXPECT_EQ(window->Panel_controlBar->geometry(), QRect(1000, 0, 135, 801));
+    EXPECT_EQ(window->ImageBT6->y(), 314);
+    EXPECT_EQ(window->cameraPanels[0]->FrameColour(), kRed);
+    EXPECT_EQ(window->cameraPanels[1]->FrameColour(), kSilver);
+    // One pixel of the frame shows at the left and top of the video area.
+    EXPECT_EQ(window->cameraPanels[0]->VideoPanel->geometry(), QRect(1, 1, 498, 398));
+
+    // A click on an empty cell selects it; the camera buttons then do nothing.
+    QTest::mouseClick(window->cameraPanels[2]->VideoPanel, Qt::LeftButton);
+    EXPECT_EQ(window->selectedCell, 2);
+    EXPECT_EQ(window->cameraPanels[2]->FrameColour(), kRed);
+    EXPECT_EQ(window->cameraPanels[0]->FrameColour(), kSilver);
+    window->ImageBT1MouseDown();
+    window->ImageBT5MouseDown();
+    EXPECT_EQ(window->ImageBT1->picture(), "btBitmap_11");
+    EXPECT_EQ(window->ImageBT5->picture(), "btBitmap_51");
+
+    // Hover pictures.
+    QEvent leave(QEvent::Leave);
+    QTest::mouseMove(window->ImageBT3);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(window->ImageBT3, &enter);
+    EXPECT_EQ(window->ImageBT3->picture(), "btBitmap_32");
+    QApplication::sendEvent(window->ImageBT3, &leave);
+    EXPECT_EQ(window->ImageBT3->picture(), "btBitmap_31");
+    EXPECT_EQ(window->windowTitle(), LanguageText(100));
+}
+
+TEST_F(MainWindowTest, ClosingByTheFrameHidesAndAWrongPasswordKeepsTheProgramRunning) {
+    window = new TForm1;
+    window->show();
+    EXPECT_TRUE(TodaysLog().last().contains("|" + LanguageText(2) + "|-1||"));
+
+    // The frame's close button only hides (or minimises, with no notification area).
+    window->close();
+    EXPECT_TRUE(window->inTray);
+    window->RestoreFromTray();
+    EXPECT_FALSE(window->inTray);
+    EXPECT_TRUE(window->isVisible());
+
+    gOption->passwordOn = 1;
+    gOption->password = "Open Sesame";
+    QStringList entries = {"open sesame", " Open Sesame", "Open Sesame"};
+    int asked = 0;
+    Option::SetPasswordPrompt([&](QObject*, const QString& password) {
+        bool result = false;
+        TForm_password dialog(nullptr, &result, password);
+        dialog.Edit1->setText(entries[asked++]);
+        dialog.BitBtn2Click();
+        return result;
+    });
+    const QString exitText = LanguageText(5);  // the settings are gone after the exit
+    window->ImageBT6MouseDown();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(window->realExit);
+    EXPECT_TRUE(gOption != nullptr);
+    EXPECT_TRUE(window->housekeeping.TimersActive());
+    // The frame's close button now asks again instead of hiding.
+    window->close();
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(gOption != nullptr);
+    window->close();
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(gOption, nullptr);  // settings saved and destroyed
+    EXPECT_TRUE(TodaysLog().last().contains("|" + exitText + "|-1||"));
+    new Option(ini);  // for TearDown
+}
+
+TEST_F(MainWindowTest, SecondaryWindowsStopTheTimersOnlyDuringTheCheck) {
+    window = new TForm1;
+    gOption->passwordOn = 1;
+    bool timersDuringPrompt = true;
+    Option::SetPasswordPrompt([&](QObject*, const QString&) {
+        timersDuringPrompt = window->housekeeping.TimersActive();
+        return false;
+    });
+    window->ImageBT3MouseDown();
+    EXPECT_FALSE(timersDuringPrompt);
+    EXPECT_TRUE(window->housekeeping.TimersActive());
+}
+
+TEST_F(MainWindowTest, GridRebuildUsesTheRequestedSizeAndRestartsTheTimers) {
+    window = new TForm1;
+    gOption->requestedRows = 1;
+    gOption->requestedCols = 3;
+    window->ImageBT4MouseDown();
+    ASSERT_NE(gOption, nullptr);
+    EXPECT_EQ(gOption->gridCols, 3);
+    EXPECT_EQ(window->cellPanels.size(), 3u);
+    EXPECT_EQ(window->windowTitle(), LanguageText(100) + "(v1.6)");
+    EXPECT_TRUE(window->housekeeping.TimersActive());
+    EXPECT_EQ(window->cameraPanels[0]->FrameColour(), kRed);
+}
+
+TEST_F(MainWindowTest, MinimiseToTrayAfterStartWhenSet) {
+    gOption->minimizeToTray = true;
+    window = new TForm1;
+    window->show();
+    window->Timer1Timer();
+    EXPECT_TRUE(window->inTray);
+    EXPECT_FALSE(window->Timer1.isActive());
+    window->RestoreFromTray();
+    EXPECT_TRUE(window->isVisible());
+}

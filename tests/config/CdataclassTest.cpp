@@ -1,0 +1,308 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "capture/Usbcamera.h"
+#include "config/Cdataclass.h"
+#include "config/Folders.h"
+#include "support/Bytes.h"
+
+using namespace trelvix;
+using trelvix::test::Bytes;
+
+namespace {
+
+// The camera file of a record whose every member differs from its default and from its
+// neighbours, item by item as the file format lists them.
+Bytes DistinctFile(int upTo = 74) {
+    Bytes b;
+    auto item = [&](int n, auto&& write) {
+        if (n <= upTo) write();
+    };
+    item(1, [&] { b.text("Cam Friendly"); });
+    item(2, [&] { b.text("/dev/video7"); });
+    item(3, [&] { b.text("/rec/video"); });
+    item(4, [&] { b.text("/rec/image"); });
+    item(5, [&] { b.text("Gate"); });
+    item(6, [&] { b.i32(11).i32(12); });
+    item(7, [&] { b.i32(-16).zeros(88); });  // lfHeight -16, the rest zero
+    item(8, [&] { b.rgb(1, 2, 3); });
+    item(9, [&] { b.i32(80); });
+    item(10, [&] { b.i32(9); });
+    item(11, [&] { b.i32(21).i32(22).i32(201).i32(202); });
+    item(12, [&] { b.i32(2); });
+    item(13, [&] { b.u8(0); });
+    item(14, [&] { b.i32(4); });
+    item(15, [&] { b.text("s1"); });
+    item(16, [&] { b.text("s2"); });
+    item(17, [&] { b.u8(1); });
+    item(18, [&] { b.text("s3"); });
+    item(19, [&] { b.u8(1); });
+    item(20, [&] { b.i32(3); });
+    item(21, [&] { b.i32(31).i32(32); });
+    item(22, [&] { b.i32(-20).zeros(88); });
+    item(23, [&] { b.rgb(4, 5, 6); });
+    item(24, [&] { b.u8(0); });
+    item(25, [&] { b.text("click.wav"); });
+    item(26, [&] { b.u8(0); });
+    item(27, [&] { b.text("bell.wav"); });
+    item(28, [&] { b.u8(1); });
+    item(29, [&] { b.u8(1); });
+    item(30, [&] { b.text("/usr/bin/notify"); });
+    item(31, [&] { b.text("-a motion"); });
+    item(32, [&] { b.i32(2); });
+    item(33, [&] { b.u8(1); });
+    item(34, [&] { b.i32(25); });
+    item(35, [&] { b.i32(5); });
+    item(36, [&] { b.i32(8181); });
+    item(37, [&] { b.i32(2); });
+    item(38, [&] { b.u8(1); });
+    item(39, [&] { b.i32(14); });
+    item(40, [&] { b.i32(999); });
+    item(41, [&] { b.i32(41); });
+    item(42, [&] { b.u8(0); });
+    item(43, [&] { b.i32(43); });
+    item(44, [&] { b.i32(44); });
+    item(45, [&] { b.i32(2); });
+    item(46, [&] { b.i32(46); });
+    item(47, [&] { b.u8(1); });  // second copy of motionEnabled: wins over item 13
+    item(48, [&] { b.u8(0); });
+    item(49, [&] { b.i32(-49); });
+    item(50, [&] { b.i32(50); });
+    item(51, [&] { b.i32(-51); });
+    item(52, [&] { b.u8(1); });
+    item(53, [&] { b.i32(53); });
+    item(54, [&] { b.u8(1); });
+    item(55, [&] { b.u8(1); });
+    item(56, [&] { b.text("latest.jpg"); });
+    item(57, [&] { b.text("127.0.0.1"); });
+    item(58, [&] { b.text("2121"); });
+    item(59, [&] { b.text("user"); });
+    item(60, [&] { b.text("secret"); });
+    item(61, [&] { b.text("cams"); });
+    item(62, [&] { b.i32(62); });
+    item(63, [&] { b.i32(63); });
+    item(64, [&] { b.u8(1); });
+    item(65, [&] { b.i32(7); });
+    item(66, [&] { b.i32(6); });
+    item(67, [&] { b.i32(10); });
+    item(68, [&] { b.u8(1); });
+    item(69, [&] { b.i32(240); });
+    item(70, [&] { b.rgb(7, 8, 9); });
+    item(71, [&] { b.i32(140); });
+    item(72, [&] { b.rgb(10, 11, 12); });
+    item(73, [&] { b.i32(25); });
+    item(74, [&] { b.i32(10).i32(20).i32(30).i32(40).i32(50).i32(60); });
+    return b;
+}
+
+// The defaults of the member table, in file order.
+Bytes DefaultFile() {
+    Bytes b;
+    b.text("").text("").text("").text("").text("noset").i32(0).i32(0).zeros(92).rgb(255, 0, 0);
+    b.i32(50).i32(8).i32(20).i32(20).i32(200).i32(200).i32(3).u8(0).i32(2);
+    b.text("").text("").u8(0).text("").u8(0).i32(0).i32(0).i32(20).zeros(92).rgb(255, 0, 0);
+    b.u8(1).text(QStringLiteral("拍照咔嚓.WAV")).u8(1).text(QStringLiteral("欢迎光临.WAV"));
+    b.u8(0).u8(0).text("").text("").i32(0).u8(0).i32(20);
+    b.i32(2).i32(8080).i32(0).u8(0).i32(29).i32(1335);
+    b.i32(0).u8(1).i32(29).i32(2227).i32(0).i32(0).u8(0).u8(1).i32(0).i32(0).i32(0);
+    b.u8(0).i32(5).u8(0).u8(0).text("").text("").text("21").text("").text("").text("");
+    b.i32(120).i32(30).u8(0).i32(15).i32(4).i32(30);
+    b.u8(0).i32(230).rgb(0, 0, 255).i32(130).rgb(0, 255, 255).i32(10);
+    for (int i = 0; i < 6; ++i) b.i32(-1);
+    return b;
+}
+
+}  // namespace
+
+TEST(CDataClassFile, DefaultRecordMatchesTheFormatTable) {
+    CDataClass rec;
+    const QByteArray bytes = rec.SaveToBytes();
+    EXPECT_EQ(bytes.toHex(), DefaultFile().data.toHex());
+    // 457 bytes plus two per code unit of the texts ("noset", the two sound names, "21").
+    EXPECT_EQ(bytes.size(), 457 + 2 * (5 + 8 + 8 + 2));
+}
+
+TEST(CDataClassFile, LoadReadsEveryItemAndSaveWritesItBack) {
+    const QByteArray file = DistinctFile().data;
+    CDataClass rec;
+    rec.LoadFromBytes(file);
+    EXPECT_EQ(rec.deviceFriendlyName.get(), "Cam Friendly");
+    EXPECT_EQ(rec.deviceId.get(), "/dev/video7");
+    EXPECT_EQ(rec.caption.get(), "Gate");
+    EXPECT_EQ(rec.captionY, 12);
+    EXPECT_EQ(rec.captionFont.get().lfHeight, -16);
+    EXPECT_EQ(rec.captionColour, (Colour3{1, 2, 3}));
+    EXPECT_EQ(rec.motionAreaPercent, 50);  // item 9 is always overridden
+    EXPECT_EQ(rec.motionBottom, 202);
+    EXPECT_EQ(rec.motionEnabled, 1);  // the second copy wins
+    EXPECT_EQ(rec.spareText3.get(), "s3");
+    EXPECT_EQ(rec.timeFont.get().lfHeight, -20);
+    EXPECT_EQ(rec.motionProgramParams.get(), "-a motion");
+    EXPECT_EQ(rec.broadcastBitrateKbps, 999);
+    EXPECT_EQ(rec.spareFlag2, 0);
+    EXPECT_EQ(rec.softContrast, -51);
+    EXPECT_EQ(rec.ftpPort.get(), "2121");
+    EXPECT_EQ(rec.ftpPassword.get(), "secret");
+    EXPECT_EQ(rec.ruler10Colour, (Colour3{10, 11, 12}));
+    EXPECT_EQ(rec.recordFrameRate, 25);
+    EXPECT_EQ(rec.imageGamma, 60);
+
+    // Written back, only item 9 (forced to 50) and item 13 (the one member) differ.
+    QByteArray expected = file;
+    const int item9 = (4 + 24) + (4 + 22) + (4 + 20) + (4 + 20) + (4 + 8) + 8 + 92 + 3;
+    ASSERT_EQ(expected.mid(item9, 4), Bytes().i32(80).data);
+    expected.replace(item9, 4, Bytes().i32(50).data);
+    const int item13 = item9 + 4 + 4 + 16 + 4;
+    expected[item13] = 1;
+    EXPECT_EQ(rec.SaveToBytes().toHex(), expected.toHex());
+}
+
+TEST(CDataClassFile, EmptyTextsKeepOrClearAsEachItemSays) {
+    CDataClass rec;
+    rec.deviceId = "kept-id";
+    rec.videoFolder = "/kept/video";
+    rec.spareText2 = "kept2";
+    // The default file with an empty caption: items 1-5 all empty.
+    QByteArray file = DefaultFile().data;
+    file.replace(0, 4 * 4 + 4 + 10, Bytes().text("").text("").text("").text("").text("").data);
+    rec.LoadFromBytes(file);
+    EXPECT_EQ(rec.deviceId.get(), "kept-id");
+    EXPECT_EQ(rec.videoFolder.get(), "/kept/video");
+    EXPECT_EQ(rec.spareText2.get(), "kept2");
+    EXPECT_EQ(rec.caption.get(), "");  // an empty caption stays empty
+
+    // ftpPort written empty reads as "21"; a negative length counts as empty.
+    CDataClass withPort;
+    withPort.ftpPort = "";
+    withPort.ftpHost = "host";
+    CDataClass loaded;
+    loaded.ftpPort = "999";
+    loaded.LoadFromBytes(withPort.SaveToBytes());
+    EXPECT_EQ(loaded.ftpPort.get(), "21");
+    EXPECT_EQ(loaded.ftpHost.get(), "host");
+}
+
+TEST(CDataClassFile, ShortOrDamagedFilesKeepDefaultsForWhatIsMissing) {
+    // Truncated after item 40: items 1-40 load, the rest keep defaults.
+    CDataClass rec;
+    rec.LoadFromBytes(DistinctFile(40).data);
+    EXPECT_EQ(rec.broadcastBitrateKbps, 999);
+    EXPECT_EQ(rec.spareInt1, 0);
+    EXPECT_EQ(rec.motionEnabled, 0);  // item 13 held 0 and item 47 is missing
+    EXPECT_EQ(rec.autoRecord, 1);
+    EXPECT_EQ(rec.ftpPort.get(), "21");
+    EXPECT_EQ(rec.imageGamma, -1);
+
+    // Cut inside a multi-value item: the whole item keeps its defaults.
+    QByteArray cut = DistinctFile(10).data;
+    cut += Bytes().i32(21).i32(22).data;  // half of item 11
+    CDataClass half;
+    half.LoadFromBytes(cut);
+    EXPECT_EQ(half.motionSensitivity, 9);
+    EXPECT_EQ(half.motionLeft, 20);
+    EXPECT_EQ(half.motionTop, 20);
+
+    // A length running past the end of the file, and garbage.
+    CDataClass runaway;
+    runaway.LoadFromBytes(Bytes().text("ok").i32(0x7fffffff).utf16("xx").data);
+    EXPECT_EQ(runaway.deviceFriendlyName.get(), "ok");
+    EXPECT_EQ(runaway.deviceId.get(), "");
+    EXPECT_EQ(runaway.caption.get(), "noset");
+    CDataClass garbage;
+    garbage.deviceId = "kept";
+    garbage.LoadFromBytes(QByteArray(3000, '\xff'));  // every length reads as -1: texts kept
+    EXPECT_EQ(garbage.deviceId.get(), "kept");
+    EXPECT_EQ(garbage.motionAreaPercent, 50);
+}
+
+TEST(CDataClassFile, LongTextsAreCutAt255CodeUnits) {
+    CDataClass rec;
+    const QString t255(255, QChar(u'字'));
+    rec.caption = t255;
+    rec.motionProgramPath = QString(400, QLatin1Char('p'));
+    CDataClass back;
+    back.LoadFromBytes(rec.SaveToBytes());
+    EXPECT_EQ(back.caption.get(), t255);
+    EXPECT_EQ(back.motionProgramPath.get(), QString(255, QLatin1Char('p')));
+
+    // A foreign file with a 600-byte text: cut, and the items after it still line up.
+    Bytes b;
+    b.i32(600).utf16(QString(300, QLatin1Char('x')));
+    b.text("/dev/video1");
+    CDataClass foreign;
+    foreign.LoadFromBytes(b.data);
+    EXPECT_EQ(foreign.deviceFriendlyName.get(), QString(255, QLatin1Char('x')));
+    EXPECT_EQ(foreign.deviceId.get(), "/dev/video1");
+    // A text stops at its first NUL.
+    CDataClass nul;
+    nul.LoadFromBytes(Bytes().i32(8).utf16(QStringLiteral("ab")).i32(0).data);
+    EXPECT_EQ(nul.deviceFriendlyName.get(), "ab");
+}
+
+TEST(CDataClassRecord, SourceKindIgnoresLetterCase) {
+    CDataClass rec;
+    const std::pair<const char*, int> cases[] = {
+        {"MMS://cam", 1}, {"HTTP://cam/x", 1}, {"http:", 1}, {"IPCam:1", 3},     {"Screen", 2},
+        {"screen2", 0},   {"/dev/video0", 0},  {"", 0},      {"https://cam", 0},
+    };
+    for (auto [id, kind] : cases) {
+        rec.deviceId = QString::fromLatin1(id);
+        EXPECT_EQ(rec.SourceKind(), kind) << id;
+    }
+}
+
+TEST(CDataClassRecord, DayFoldersAreBuiltOnceWithOneSeparator) {
+    QTemporaryDir dir;
+    CDataClass rec;
+    rec.cameraId = 0;
+    rec.imageFolder = dir.path() + "/Cam";
+    const QDate day(2015, 3, 5);
+    const QString expected = dir.path() + "/Cam/00/20150305Image/";
+    EXPECT_EQ(rec.DayImageFolder(day), expected);
+    EXPECT_TRUE(QDir(expected).exists());
+    rec.imageFolder = dir.path() + "/Cam/";
+    EXPECT_EQ(rec.DayImageFolder(day), expected);
+    rec.cameraId = 123;
+    rec.videoFolder = dir.path();
+    EXPECT_EQ(rec.DayVideoFolder(QDate(2014, 6, 18)), dir.path() + "/123/20140618Video/");
+
+    // A root that is a file cannot hold folders.
+    QFile blocker(dir.path() + "/file");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    rec.videoFolder = blocker.fileName();
+    EXPECT_THROW(rec.DayVideoFolder(day), FolderError);
+    try {
+        rec.DayVideoFolder(day);
+    } catch (const FolderError& e) {
+        EXPECT_STREQ(e.what(), "Cannot create temp directory.");
+    }
+}
+
+TEST(CDataClassRecord, CameraSavesItsRecordOnlyWhenDestroyed) {
+    EnsureUserFolder();
+    const QString path = UserFolder() + "3.bin";
+    QFile::remove(path);
+    {
+        UsbCamera cam(nullptr, nullptr, nullptr, "/dev/video3", 3);
+        EXPECT_EQ(cam.settings->caption.get(), "3#");
+        EXPECT_FALSE(QFile::exists(path));
+    }
+    ASSERT_TRUE(QFile::exists(path));
+    // It holds the FTP password: owner only.
+    EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
+    CDataClass rec;
+    rec.Load(3);
+    EXPECT_EQ(rec.deviceId.get(), "/dev/video3");
+    EXPECT_EQ(rec.caption.get(), "3#");
+    EXPECT_EQ(rec.settingsPath.get(), path);
+    EXPECT_EQ(rec.autoRecord, 1);
+
+    // An empty caption stays empty: only "noset" is replaced.
+    rec.caption = "";
+    rec.Save();
+    UsbCamera again(nullptr, nullptr, nullptr, "/dev/video3", 3);
+    EXPECT_EQ(again.settings->caption.get(), "");
+}

@@ -1,0 +1,94 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "common/Files.h"
+#include "config/Language.h"
+
+using namespace trelvix;
+
+TEST(Language, ModuleTableAndOutOfRangeIndexes) {
+    EXPECT_EQ(LanguageModuleFile(0), "LangEN.qm");
+    EXPECT_EQ(LanguageModuleFile(1), "LangCN.qm");
+    EXPECT_EQ(LanguageModuleFile(12), "LangPOR.qm");
+    EXPECT_EQ(LanguageModuleFile(13), "LangMY.qm");
+    EXPECT_EQ(LanguageModuleFile(14), "LangVN.qm");
+    EXPECT_EQ(LanguageModuleFile(15), "LangCN.qm");
+    EXPECT_EQ(LanguageModuleFile(-1), "LangCN.qm");
+}
+
+TEST(Language, SystemLocaleMapsToTheLanguageIndex) {
+    auto index = [](const char* name) {
+        const QLocale l(QString::fromLatin1(name));
+        return LanguageIndexForLangId(WindowsLanguageId(l.language(), l.territory()));
+    };
+    EXPECT_EQ(index("zh_CN"), 1);
+    EXPECT_EQ(index("zh_TW"), 2);
+    EXPECT_EQ(index("zh_HK"), 2);
+    EXPECT_EQ(index("ja_JP"), 3);
+    EXPECT_EQ(index("es_ES"), 4);
+    EXPECT_EQ(index("es_AR"), 4);
+    EXPECT_EQ(index("es_US"), 0);  // not in the table
+    EXPECT_EQ(index("fr_CA"), 5);
+    EXPECT_EQ(index("de_AT"), 7);
+    EXPECT_EQ(index("ru_RU"), 8);
+    EXPECT_EQ(index("ko_KR"), 9);
+    EXPECT_EQ(index("ar_EG"), 11);
+    EXPECT_EQ(index("pt_PT"), 12);
+    EXPECT_EQ(index("pt_BR"), 12);
+    EXPECT_EQ(index("vi_VN"), 14);
+    EXPECT_EQ(index("en_US"), 0);
+    EXPECT_EQ(index("C"), 0);
+    EXPECT_EQ(LanguageIndexForLangId(2066), 9);
+    EXPECT_EQ(LanguageIndexForLangId(5124), 0);
+}
+
+TEST(Language, ShippedModulesHaveTheProgramTexts) {
+    LanguageModule en;
+    en.Load(0);
+    ASSERT_TRUE(en.IsLoaded());
+    EXPECT_EQ(en.Text(100), "Trelvix");
+    for (int id : {1, 2, 3, 4, 5, 700, 701, 702, 703, 9001, 9002})
+        EXPECT_FALSE(en.Text(id).isEmpty()) << id;
+    LanguageModule cn;
+    cn.Load(1);
+    EXPECT_EQ(cn.Text(700), QStringLiteral("密码输入"));
+    EXPECT_EQ(cn.Text(123456), "");
+}
+
+TEST(Language, MissingModuleGivesEmptyTexts) {
+    QTemporaryDir empty;
+    LanguageModule m;
+    EXPECT_TRUE(m.Load(0, empty.path()));
+    EXPECT_FALSE(m.IsLoaded());
+    EXPECT_EQ(m.Text(100), "");
+    // Replacing a loaded module with a missing one empties the texts too.
+    m.Load(0);
+    EXPECT_FALSE(m.Text(100).isEmpty());
+    m.Load(0, empty.path());
+    EXPECT_EQ(m.Text(100), "");
+}
+
+TEST(Language, TextsAreCutAt255Or1023ForText2010) {
+    QTemporaryDir dir;
+    const QString ts = dir.path() + "/LangEN.ts";
+    QFile f(ts);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral(
+                "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+                "<TS version=\"2.1\" language=\"en_US\"><context><name></name>"
+                "<message id=\"5\"><source>x</source><translation>%1</translation></message>"
+                "<message id=\"2010\"><source>y</source><translation>%2</translation></message>"
+                "</context></TS>\n")
+                .arg(QString(300, 'a'), QString(1100, 'b'))
+                .toUtf8());
+    f.close();
+    const int rc = QProcess::execute(QStringLiteral(TRELVIX_LRELEASE),
+                                     {"-idbased", "-silent", ts, "-qm", dir.path() + "/LangEN.qm"});
+    ASSERT_EQ(rc, 0);
+    LanguageModule m;
+    m.Load(0, dir.path());
+    EXPECT_EQ(m.Text(5), QString(255, 'a'));
+    EXPECT_EQ(m.Text(2010), QString(1023, 'b'));
+}
