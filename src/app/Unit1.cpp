@@ -10,6 +10,7 @@
 #include "app/ButtonPictures.h"
 #include "app/Messages.h"
 #include "app/Unit_CameraPanel.h"
+#include "app/Unit_password.h"
 #include "capture/Usbcamera.h"
 #include "config/Option.h"
 
@@ -242,8 +243,15 @@ void TForm1::HideToTray() {
     inTray = true;
 }
 
-void TForm1::RestoreFromTray() {
+void TForm1::ShowMaximised() {
+    // Without a window manager "maximised" means nothing: cover the screen's work area.
+    if (QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen())
+        setGeometry(scr->availableGeometry());
     showMaximized();
+}
+
+void TForm1::RestoreFromTray() {
+    ShowMaximised();
     setVisible(true);
     raise();
     activateWindow();
@@ -280,9 +288,21 @@ void TForm1::Timer1Timer() {
     if (gOption && gOption->minimizeToTray) HideToTray();
 }
 
+bool TForm1::AskAccess() {
+    if (!gOption) return true;
+    ++accessDepth_;
+    const bool granted = gOption->CheckAccess(this);
+    --accessDepth_;
+    return granted || terminatePending_;
+}
+
 bool TForm1::WithAccess(const std::function<void()>& action) {
     housekeeping.StopTimers();
-    const bool granted = !gOption || gOption->CheckAccess(this);
+    const bool granted = AskAccess();
+    if (terminatePending_) {
+        QTimer::singleShot(0, this, [this] { close(); });
+        return false;
+    }
     if (granted) action();
     housekeeping.StartTimers();
     return granted;
@@ -359,6 +379,12 @@ void TForm1::PowerOffClose() {
 void TForm1::TerminateBySignal() {
     realExit = true;
     skipAccessCheck = true;
+    if (accessDepth_ > 0) {
+        // A password prompt is open: unwind it first; the exit then goes on where it waits.
+        terminatePending_ = true;
+        CancelPasswordPrompts();
+        return;
+    }
     close();
 }
 
@@ -384,7 +410,7 @@ void TForm1::BuildGrid() {
     CreateCameras();
     SelectCell(0);
     inTray = false;
-    showMaximized();
+    ShowMaximised();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
@@ -399,7 +425,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     }
     if (trayIcon) trayIcon->hide();
     housekeeping.StopTimers();
-    if (!skipAccessCheck && gOption && !gOption->CheckAccess(this)) {
+    if (!skipAccessCheck && !AskAccess()) {
         housekeeping.StartTimers();
         e->ignore();
         return;

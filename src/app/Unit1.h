@@ -51,6 +51,7 @@ public:
     void RefreshButtons();
     void HideToTray();
     void RestoreFromTray();
+    void ShowMaximised();
     void TearDownGrid();
     void BuildGrid();
 
@@ -121,7 +122,12 @@ private:
     void FreeCells();
     void StopAllCameras();
 
+    // The access check, counting open prompts so a signal can unwind them.
+    bool AskAccess();
+
     QString iniPath_;
+    int accessDepth_ = 0;
+    bool terminatePending_ = false;
     bool closed_ = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "config/Option.h"
@@ -45,15 +47,32 @@ void TForm_password::done(int r) {
     QDialog::done(r);
 }
 
+namespace {
+bool promptsCancelled = false;
+QPointer<QDialog> openPrompt;
+}  // namespace
+
+void CancelPasswordPrompts() {
+    promptsCancelled = true;
+    if (openPrompt) openPrompt->reject();
+}
+
 void InstallPasswordPrompt() {
     Option::SetPasswordPrompt([](QObject* owner, const QString& password) {
+        if (promptsCancelled) return false;
         bool result = false;
         QWidget* parent = qobject_cast<QWidget*>(owner);
         TForm_password dialog(parent, &result, password);
+        openPrompt = &dialog;
         dialog.exec();
-        if (!result)
-            QMessageBox::information(parent, LanguageText(100), QStringLiteral("密码错误。"));
-        return result;
+        if (!result && !promptsCancelled) {
+            QMessageBox box(QMessageBox::Information, LanguageText(100),
+                            QStringLiteral("密码错误。"), QMessageBox::Ok, parent);
+            openPrompt = &box;
+            box.exec();
+        }
+        openPrompt = nullptr;
+        return result && !promptsCancelled;
     });
 }
 

@@ -28,5 +28,8 @@ private:
 
 // Installs the prompt that the settings object's access check shows.
 void InstallPasswordPrompt();
+// Closes an open prompt (and its message) as refused, and refuses every later one: the
+// program is being ended by a signal.
+void CancelPasswordPrompts();
 
 }  // namespace trelvix

@@ -125,6 +125,11 @@ int main(int argc, char** argv) {
     QObject::connect(&watcher, &SignalWatcher::terminateRequested, window,
                      &TForm1::TerminateBySignal);
     QObject::connect(&instance, &SingleInstance::showRequested, window, &TForm1::BringToFront);
-    window->showMaximized();
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, window, [window] {
+        // The session is ending: a real exit (the password is still asked when set).
+        window->realExit = true;
+        window->close();
+    });
+    window->ShowMaximised();
     return app.exec();
 }

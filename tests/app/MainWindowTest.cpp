@@ -175,3 +175,20 @@ TEST_F(MainWindowTest, MinimiseToTrayAfterStartWhenSet) {
     window->RestoreFromTray();
     EXPECT_TRUE(window->isVisible());
 }
+
+TEST_F(MainWindowTest, SignalDuringThePasswordPromptStillEndsTheProgram) {
+    window = new TForm1;
+    gOption->passwordOn = 1;
+    gOption->password = "pw";
+    int prompts = 0;
+    Option::SetPasswordPrompt([&](QObject*, const QString&) {
+        ++prompts;
+        window->TerminateBySignal();  // SIGTERM arrives while the prompt waits
+        return false;
+    });
+    window->ImageBT6MouseDown();
+    EXPECT_EQ(prompts, 1);
+    EXPECT_EQ(gOption, nullptr);  // logged, saved and gone despite the refused entry
+    EXPECT_TRUE(TodaysLog().last().endsWith("|-1||"));
+    new Option(ini);
+}
