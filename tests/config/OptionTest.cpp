@@ -115,8 +115,13 @@ TEST_F(OptionTest, DamagedIniKeepsWhatCanBeRead) {
         "[Settings]\nCameraRows=3\n\x01\x02\xff\xfe garbage ===\n[[[\nhistoryDays=12\n";
     junk += QByteArray(5000, '\xfa');
     WriteFile("kvCamera.ini", junk);
-    Option opt(ini);
-    EXPECT_EQ(opt.gridRows, 3);
+    {
+        Option opt(ini);
+        EXPECT_EQ(opt.gridRows, 3);
+    }
+    // Written back whole: what was read survives, the rest takes its defaults.
+    EXPECT_EQ(IniValue("CameraRows"), "3");
+    EXPECT_EQ(IniValue("diskspaceLimited"), "500");
 }
 
 TEST_F(OptionTest, RequestedGridIsStoredButTakesEffectOnTheNextCreation) {
