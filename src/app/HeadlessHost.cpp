@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "capture/Usbcamera.h"
 #include "config/Option.h"
 
 namespace trelvix {
@@ -13,7 +14,17 @@ HeadlessHost::HeadlessHost(QObject* parent) : QObject(parent) {
 HeadlessHost::~HeadlessHost() = default;
 
 void HeadlessHost::Start() {
-    if (gOption) LogProgramStart(gOption);
+    if (gOption) {
+        LogProgramStart(gOption);
+        for (int i = 0; i < gOption->cellCount(); ++i)
+            panels.push_back(std::make_unique<HeadlessPanel>(i));
+        for (int i = 0; i < gOption->deviceCount && i < gOption->cellCount(); ++i) {
+            HeadlessPanel* panel = panels[size_t(i)].get();
+            gOption->cameras[size_t(i)] =
+                std::make_unique<UsbCamera>(this, panel, panel, gOption->deviceIds[i], i);
+            panel->AttachCamera(gOption->cameras[size_t(i)].get());
+        }
+    }
     housekeeping.StartTimers();
 }
 
@@ -25,7 +36,13 @@ void HeadlessHost::Exit(bool powerOffExit) {
         // Records still queued from other threads land before the exit line.
         QCoreApplication::sendPostedEvents(&receiver_, kEventRecordMessage);
         LogProgramExit(gOption, powerOffExit);
+        for (int i = 0; i < gOption->cellCount(); ++i) {
+            UsbCamera* cam = gOption->camera(i);
+            if (cam && !cam->IsStopped()) cam->StopCamera();
+        }
+        QCoreApplication::sendPostedEvents(&receiver_, kEventRecordMessage);
         delete gOption;
+        panels.clear();
     }
     QCoreApplication::quit();
 }

@@ -4,8 +4,10 @@
 
 #include <QObject>
 #include <memory>
+#include <vector>
 
 #include "app/Housekeeping.h"
+#include "app/CameraHost.h"
 #include "app/Messages.h"
 
 namespace trelvix {
@@ -16,12 +18,13 @@ public:
     explicit HeadlessHost(QObject* parent = nullptr);
     ~HeadlessHost() override;
 
-    // Logs the start and starts the timers.
+    // Logs the start, starts one camera per kept device and the timers.
     void Start();
     // Logs the exit, saves every file and quits the event loop.
     void Exit(bool powerOffExit);
 
     Housekeeping housekeeping;
+    std::vector<std::unique_ptr<HeadlessPanel>> panels;
 
 private:
     LogReceiverObject receiver_;

@@ -341,14 +341,21 @@ void TForm1::ImageBT4MouseDown() {
             BuildGrid();
             LayoutGrid();
             housekeeping.StartTimers();
+        } else {
+            RestartAllCameras();
         }
     });
     RefreshButtons();
 }
 
 void TForm1::ImageBT5MouseDown() {
-    if (!SelectedCamera()) return;
+    UsbCamera* cam = SelectedCamera();
+    if (!cam) return;
     ImageBT5->ShowPicture(QStringLiteral("btBitmap_53"));
+    if (cam->IsStopped())
+        cam->RestartCamera();
+    else
+        cam->StopCamera();
     RefreshButtons();
 }
 
@@ -392,8 +399,20 @@ void TForm1::StopAllCameras() {
     if (!gOption) return;
     for (int i = 0; i < gOption->cellCount(); ++i) {
         UsbCamera* cam = gOption->camera(i);
-        if (cam && !cam->IsStopped()) cam->stopped = true;
+        if (cam && !cam->IsStopped()) cam->StopCamera();
     }
+    // Their stop lines land before the settings go.
+    QCoreApplication::sendPostedEvents(this, kEventRecordMessage);
+}
+
+void TForm1::RestartAllCameras() {
+    if (!gOption) return;
+    const int n = std::min(gOption->deviceCount, gOption->cellCount());
+    for (int i = 0; i < n; ++i)
+        if (UsbCamera* cam = gOption->camera(i)) cam->StopCamera();
+    for (int i = 0; i < n; ++i)
+        if (UsbCamera* cam = gOption->camera(i)) cam->RestartCamera();
+    LayoutGrid();
 }
 
 void TForm1::TearDownGrid() {

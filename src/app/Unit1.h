@@ -54,6 +54,8 @@ public:
     void ShowMaximised();
     void TearDownGrid();
     void BuildGrid();
+    // After the settings window: every camera stopped, then started again.
+    void RestartAllCameras();
 
     // Control bar.
     void ImageBT1MouseDown();

@@ -3,7 +3,14 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "app/CameraHost.h"
 #include "app/Unit1.h"
+#include "capture/Usbcamera.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <QPainter>
 
 namespace trelvix {
 
@@ -19,6 +26,70 @@ void Fill(QWidget* w, const QColor& colour) {
 TVideoPanel::TVideoPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("VideoPanel"));
     Fill(this, Qt::black);
+}
+
+void TVideoPanel::RequestRepaint() {
+    // One repaint in flight at a time: a slow UI thread skips frames instead of queueing them.
+    if (!repaintPending_.exchange(true))
+        QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+}
+
+void TVideoPanel::PresentFrame(FramePtr frame) {
+    {
+        std::lock_guard lock(mutex_);
+        latest_ = std::move(frame);
+    }
+    RequestRepaint();
+}
+
+void TVideoPanel::ClearFrame() {
+    {
+        std::lock_guard lock(mutex_);
+        latest_.reset();
+    }
+    RequestRepaint();
+}
+
+FramePtr TVideoPanel::LatestFrame() const {
+    std::lock_guard lock(mutex_);
+    return latest_;
+}
+
+void TVideoPanel::paintEvent(QPaintEvent*) {
+    repaintPending_ = false;
+    const FramePtr frame = LatestFrame();
+    QPainter p(this);
+    if (!frame || frame->width <= 0) {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
+    // The frame's own memory, drawn scaled: the only conversion the UI thread makes.
+    const QImage image(frame->data.data(), frame->width, frame->height, frame->stride,
+                       QImage::Format_BGR888);
+    p.drawImage(rect(), image);
+}
+
+void TVideoPanel::SetFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    if (on) {
+        homeParent_ = parentWidget();
+        setParent(nullptr, Qt::Window);
+        showFullScreen();
+        setFocus();
+    } else {
+        setParent(homeParent_, Qt::Widget);
+        if (auto* frame = qobject_cast<TFrameCameraPanel*>(homeParent_)) frame->FrameResize();
+        show();
+    }
+}
+
+void TVideoPanel::keyPressEvent(QKeyEvent* e) {
+    // Escape leaves full screen as a double click does.
+    if (fullScreen_ && e->key() == Qt::Key_Escape)
+        emit doubleClicked();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void TVideoPanel::mousePressEvent(QMouseEvent* e) {
@@ -45,6 +116,8 @@ TFrameCameraPanel::TFrameCameraPanel(QWidget* container, int cell_, UsbCamera* c
     setFrameShape(QFrame::NoFrame);
     VideoPanel = new TVideoPanel(this);
     connect(VideoPanel, &TVideoPanel::clicked, this, &TFrameCameraPanel::VideoPanelClick);
+    connect(VideoPanel, &TVideoPanel::doubleClicked, this, &TFrameCameraPanel::VideoPanelDblClick);
+    connect(VideoPanel, &TVideoPanel::resized, this, &TFrameCameraPanel::VideoPanelResize);
     // The frame fills its container.
     auto* layout = new QVBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -67,6 +140,19 @@ QColor TFrameCameraPanel::FrameColour() const {
     return palette().color(QPalette::Window);
 }
 
+void TFrameCameraPanel::VideoPanelDblClick() {
+    if (camera) camera->ToggleFullScreen();
+}
+
+void TFrameCameraPanel::VideoPanelResize() {
+    if (camera) camera->FitVideoWindow();
+}
+
+bool TFrameCameraPanel::event(QEvent* e) {
+    if (HandleCameraMessage(camera, e)) return true;
+    return QFrame::event(e);
+}
+
 void TFrameCameraPanel::resizeEvent(QResizeEvent* e) {
     QFrame::resizeEvent(e);
     FrameResize();
@@ -74,6 +160,7 @@ void TFrameCameraPanel::resizeEvent(QResizeEvent* e) {
 
 void TFrameCameraPanel::FrameResize() {
     // One pixel of the frame's colour shows on the left and top edges.
+    if (VideoPanel->IsFullScreen()) return;
     VideoPanel->setGeometry(1, 1, std::max(0, width() - 1), std::max(0, height() - 1));
 }
 

@@ -3,17 +3,28 @@
 
 #include <QFrame>
 #include <QWidget>
+#include <atomic>
+#include <mutex>
+
+#include "capture/Frame.h"
 
 namespace trelvix {
 
 class TForm1;
 class UsbCamera;
 
-// The black area the camera's picture is shown in.
-class TVideoPanel : public QWidget {
+// The black area the camera's picture is shown in, scaled to its size.
+class TVideoPanel : public QWidget, public VideoSurface {
     Q_OBJECT
 public:
     explicit TVideoPanel(QWidget* parent);
+
+    void PresentFrame(FramePtr frame) override;  // any thread
+    void ClearFrame() override;                  // any thread
+    void SetFullScreen(bool on) override;
+    bool IsFullScreen() const override { return fullScreen_; }
+    void FitVideo() override { update(); }
+    FramePtr LatestFrame() const;
 
 signals:
     void clicked();
@@ -24,6 +35,17 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void RequestRepaint();
+
+    mutable std::mutex mutex_;
+    FramePtr latest_;
+    std::atomic<bool> repaintPending_{false};
+    bool fullScreen_ = false;
+    QWidget* homeParent_ = nullptr;
 };
 
 class TFrameCameraPanel : public QFrame {
@@ -38,6 +60,8 @@ public:
 
     void FrameResize();
     void VideoPanelClick();
+    void VideoPanelDblClick();
+    void VideoPanelResize();
 
     TVideoPanel* VideoPanel;
     TForm1* owner;
@@ -46,6 +70,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool event(QEvent* e) override;
 };
 
 }  // namespace trelvix

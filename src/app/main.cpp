@@ -11,8 +11,13 @@
 #include "app/SingleInstance.h"
 #include "app/Unit1.h"
 #include "app/Unit_password.h"
+#include "capture/Devices.h"
+#include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+
+#include <QFile>
+#include <QSettings>
 
 using namespace trelvix;
 
@@ -60,7 +65,7 @@ Args ParseArgs(int argc, char** argv) {
 
 // The start-up up to the main window: user folder, settings, single instance.
 // Returns -1 to go on, otherwise the exit code.
-int StartUp(bool gui, SingleInstance* instance) {
+int StartUp(bool gui, bool demo, SingleInstance* instance) {
     try {
         EnsureUserFolder();
     } catch (const FolderError& e) {
@@ -69,7 +74,28 @@ int StartUp(bool gui, SingleInstance* instance) {
             QMessageBox::critical(nullptr, QStringLiteral("Error!"), QString::fromUtf8(e.what()));
         return 1;
     }
-    new Option(UserFolder() + QStringLiteral("kvCamera.ini"));
+    const QString ini = UserFolder() + QStringLiteral("kvCamera.ini");
+    if (demo) {
+        SetSyntheticSourcesListed(true);
+        // A newcomer's first start shows four cameras at once.
+        if (!QFile::exists(ini)) {
+            QSettings settings(ini, QSettings::IniFormat);
+            settings.setValue(QStringLiteral("Settings/CameraRows"), QStringLiteral("2"));
+            settings.setValue(QStringLiteral("Settings/CameraCols"), QStringLiteral("2"));
+            // The demo cameras stamp the date and time and the guide lines from the start.
+            for (int i = 0; i < 4; ++i) {
+                if (QFile::exists(CameraSettingsPath(i))) continue;
+                CDataClass record;
+                record.cameraId = i;
+                record.showTime = 1;
+                record.rulerShow = 1;
+                record.Save();
+            }
+        }
+    }
+    EnsureGStreamer();
+    Option::SetDeviceEnumerator(EnumerateVideoDevices);
+    new Option(ini);
     if (!instance->Acquire()) {
         // Another instance runs: it shows its window, and this one ends.
         delete gOption;
@@ -105,7 +131,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         SingleInstance instance;
-        if (int rc = StartUp(false, &instance); rc >= 0) return rc;
+        if (int rc = StartUp(false, args.demo, &instance); rc >= 0) return rc;
         HeadlessHost host;
         SignalWatcher watcher;
         QObject::connect(&watcher, &SignalWatcher::terminateRequested, &host,
@@ -117,7 +143,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     SingleInstance instance;
-    if (int rc = StartUp(true, &instance); rc >= 0) return rc;
+    if (int rc = StartUp(true, args.demo, &instance); rc >= 0) return rc;
+    SetErrorMessageHandler([](const QString& text) {
+        QMessageBox::critical(nullptr, QStringLiteral("Error!"), text);
+    });
     InstallPasswordPrompt();
     auto* window = new TForm1;
     window->setAttribute(Qt::WA_DeleteOnClose);

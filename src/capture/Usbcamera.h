@@ -1,35 +1,149 @@
-// One camera of the grid: its settings record and, with the capture engine, its graph.
+// One camera of the grid: its settings record, its capture pipeline and the frame callback
+// every frame passes through.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <vector>
 
+#include "capture/Cautofont.h"
+#include "capture/Frame.h"
 #include "config/Cdataclass.h"
+
+typedef struct _GstElement GstElement;
+typedef struct _GstSample GstSample;
+typedef struct _GstBus GstBus;
 
 namespace trelvix {
 
+class UsbCamera;
+
+// The frame callback: the live path on the streaming thread, the recording path on the
+// recording thread.
+class CSampleGrabberCB {
+public:
+    explicit CSampleGrabberCB(UsbCamera* camera);
+    ~CSampleGrabberCB();
+
+    // The appsink's entry: copies the delivered frame, runs the live path, shows the result.
+    void OnSample(GstSample* sample);
+    // -1 (no buffer) or 0; the live path on a frame of `length` bytes.
+    int BufferCB(double sampleTime, uint8_t* buffer, size_t length);
+    void ProcessLiveFrame(uint8_t* buffer, size_t length);
+    void ProcessRecordFrame(uint8_t* buffer, size_t length);
+    // The connected format: overlays get the code's writer and the frame geometry.
+    void SetUpFormat(int width, int height, int code);
+
+    // Overlay switches.
+    void CreateOverlays();
+    void DestroyOverlays();
+    void RefreshOverlays();
+    void RefreshCaption();
+    void HideCaption();
+    void ShowTime();
+    void HideTime();
+
+    // The newest frame as the device delivered it, for the recording thread (only kept while
+    // `rawFrameWanted` is set). False when there is none yet.
+    bool CopyLatestRawFrame(VideoFrame* out);
+
+    // Exchanges rows (1) or columns (2) of a top-down frame in place.
+    static void Orient(uint8_t* buffer, int width, int height, int stride, int orientation);
+
+    // Identity and state.
+    std::atomic<int32_t> cameraId{0};
+    std::atomic<int32_t> frameWidth{0};
+    std::atomic<int32_t> frameHeight{0};
+    std::atomic<int32_t> state{-1};
+    std::atomic<bool> stopped{false};
+    std::atomic<int32_t> pixelFormatCode{kPixelUnknown};
+    CDataClass* settings = nullptr;
+    std::unique_ptr<COverlayController> captionOverlay;
+    std::unique_ptr<COverlayController> timeOverlay;
+    std::unique_ptr<COverlayController> recordTimeOverlay;
+    std::atomic<bool> rawFrameWanted{false};
+    std::atomic<uint64_t> framesDelivered{0};
+
+    // The settings page's live picture; cleared before the page goes away.
+    void SetPreview(VideoSurface* preview, QObject* notify);
+    QObject* previewNotifyWindow() const;
+
+private:
+    std::shared_ptr<VideoFrame> AcquireFrame(int width, int height);
+
+    UsbCamera* camera_;
+    std::vector<std::shared_ptr<VideoFrame>> pool_;
+    std::shared_ptr<VideoFrame> current_;  // the frame the live path is working on
+    mutable std::mutex previewMutex_;
+    VideoSurface* previewWindow_ = nullptr;
+    QObject* previewNotifyWindow_ = nullptr;
+    std::mutex rawMutex_;
+    VideoFrame raw_;
+    bool rawValid_ = false;
+    int lastCapsWidth_ = 0, lastCapsHeight_ = 0;
+};
+
 class UsbCamera {
 public:
-    // Loads the camera's record, stores its device and names an unnamed camera "N#".
-    UsbCamera(QObject* owner, QObject* panelWindow, QObject* videoPanel, const QString& deviceId,
-              int cameraId);
-    // Saves the record.
+    // Loads the camera's record, stores its device, names an unnamed camera "N#" and starts it.
+    UsbCamera(QObject* owner, QObject* panelWindow, VideoSurface* videoPanel,
+              const QString& deviceId, int cameraId);
     ~UsbCamera();
     UsbCamera(const UsbCamera&) = delete;
     UsbCamera& operator=(const UsbCamera&) = delete;
 
-    int cameraId() const { return settings->cameraId; }
-    bool IsStopped() const { return stopped; }
-    bool IsBroadcasting() const { return state == 3; }
+    bool StartPreview(QObject* mainWindow, QObject* panelWindow, VideoSurface* videoPanel);
+    // 0 when the pipeline runs, negative on failure.
+    int BuildPreviewGraph(VideoSurface* videoPanel);
+    void TearDownGraph();
+    void StopCamera();
+    void RestartCamera();
+    bool IsStopped() const { return callback.stopped; }
+    bool IsBroadcasting() const { return callback.state == 3; }
+    bool HasGraph() const { return graph != nullptr; }
+    int HandleGraphEvents();
+    void ToggleFullScreen();
+    void FitVideoWindow();
+    void SetPreviewTarget(VideoSurface* previewWindow, QObject* previewNotifyWindow);
+    void ClearPreviewTarget();
+    void SendEventRecord(int kind, int sourceText, int descriptionText,
+                         const QString& filePath = QString());
+    // Finds the device of `deviceId` (the friendly name is refreshed); false when it is absent.
+    bool FindCaptureDevice();
+
+    // Makes the source report a lost device, as an unplugged camera would.
+    void SimulateDeviceLost();
+
+    int cameraId() const { return callback.cameraId; }
+    QObject* panelWindow() const { return panelWindow_; }
+    VideoSurface* videoPanel() const { return videoPanel_; }
 
     std::unique_ptr<CDataClass> settings;
     QObject* owner = nullptr;
-    QObject* panelWindow = nullptr;
-    QObject* videoPanel = nullptr;
-    bool stopped = true;
-    // -1 idle, 99 previewing, 0 recording, 2 motion recording, 3 broadcasting.
-    int state = -1;
+    bool fullScreen = false;
+    bool keepBroadcastFile = false;
+    QString broadcastFile;
+    GstElement* graph = nullptr;
+    GstElement* captureFilter = nullptr;
+    GstElement* grabber = nullptr;
+    CSampleGrabberCB callback;
+
+private:
+    QObject* mainWindow_ = nullptr;
+    QObject* panelWindow_ = nullptr;
+    VideoSurface* videoPanel_ = nullptr;
+    QString sourceDescription_;
 };
+
+// Shows a failure of a capture pipeline ("Error!" message box in the windowed program);
+// replaceable so the engine never depends on windows.
+using ErrorMessageHandler = std::function<void(const QString& text)>;
+void SetErrorMessageHandler(ErrorMessageHandler handler);
+void ShowErrorMessage(const QString& text);
 
 }  // namespace trelvix

@@ -1,0 +1,308 @@
+#include "capture/Cautofont.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstring>
+
+namespace trelvix {
+
+namespace {
+constexpr int kDefaultPixelSize = 16;  // the height of the desktop's default font in a mask
+}
+
+CAutoFont::CAutoFont() {
+    logFont_.lfHeight = -12;
+    logFont_.lfWeight = 400;
+    logFont_.lfQuality = 2;
+    logFont_.lfPitchAndFamily = 18;
+    const QString face = QStringLiteral("Arial");
+    for (int i = 0; i < face.size(); ++i) logFont_.lfFaceName[i] = face[i].unicode();
+    font_ = ToQFont(logFont_);
+}
+
+QFont CAutoFont::ToQFont(const LogFontW& lf) {
+    QFont f = QGuiApplication::font();
+    f.setStyleStrategy(QFont::NoAntialias);  // a one-bit mask: no grey edges
+    if (lf == LogFontW{}) {
+        f.setPixelSize(kDefaultPixelSize);
+        return f;
+    }
+    int n = 0;
+    while (n < 32 && lf.lfFaceName[n]) ++n;
+    if (n > 0) f.setFamily(QString::fromUtf16(lf.lfFaceName, n));
+    if (lf.lfHeight < 0) {
+        f.setPixelSize(-lf.lfHeight);
+    } else if (lf.lfHeight > 0) {
+        // A positive height is the whole cell; scale the character height to fit it.
+        f.setPixelSize(lf.lfHeight);
+        const int cell = QFontMetrics(f).height();
+        if (cell > 0) f.setPixelSize(std::max(1, lf.lfHeight * lf.lfHeight / cell));
+    } else {
+        f.setPixelSize(kDefaultPixelSize);
+    }
+    if (lf.lfWeight > 0) f.setWeight(QFont::Weight(std::clamp<int>(lf.lfWeight, 1, 1000)));
+    f.setItalic(lf.lfItalic != 0);
+    f.setUnderline(lf.lfUnderline != 0);
+    f.setStrikeOut(lf.lfStrikeOut != 0);
+    return f;
+}
+
+LogFontW CAutoFont::FromQFont(const QFont& font) {
+    LogFontW lf;
+    const int px = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).ascent();
+    lf.lfHeight = -px;
+    lf.lfWeight = font.weight();
+    lf.lfItalic = font.italic();
+    lf.lfUnderline = font.underline();
+    lf.lfStrikeOut = font.strikeOut();
+    lf.lfQuality = 2;
+    const QString family = font.family().left(31);
+    for (int i = 0; i < family.size(); ++i) lf.lfFaceName[i] = family[i].unicode();
+    return lf;
+}
+
+void CAutoFont::Create(const LogFontW& lf) {
+    logFont_ = lf;
+    font_ = ToQFont(lf);
+}
+
+std::shared_ptr<const TextMask> RenderTextMask(const QString& text, const QFont& font) {
+    if (text.isEmpty()) return nullptr;
+    const QFontMetrics fm(font);
+    const int w = fm.horizontalAdvance(text);
+    const int h = fm.height();
+    if (w <= 0 || h <= 0) return nullptr;
+    QImage img(w, h, QImage::Format_Mono);
+    img.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    img.fill(1);
+    {
+        QPainter p(&img);
+        if (!p.isActive()) return nullptr;
+        p.setFont(font);
+        p.setPen(QColor(0, 0, 0));
+        p.drawText(0, fm.ascent(), text);
+    }
+    auto mask = std::make_shared<TextMask>();
+    mask->width = w;
+    mask->height = h;
+    mask->stride = ((w + 31) / 32) * 4;
+    mask->text = text;
+    mask->bits.assign(size_t(mask->stride) * size_t(h), 0xFF);
+    const int rowBytes = (w + 7) / 8;
+    for (int y = 0; y < h; ++y) {
+        uint8_t* dst = mask->bits.data() + size_t(y) * size_t(mask->stride);
+        std::memcpy(dst, img.constScanLine(y), size_t(rowBytes));
+        if (w % 8) dst[rowBytes - 1] |= uint8_t(0xFF >> (w % 8));  // bits past the text
+    }
+    return mask;
+}
+
+QString TimeText(int timeFormat, const QDateTime& when) {
+    static const char* const kWeekdays[] = {"Sun.",  "Mon.", "Tues.", "Wed.",
+                                            "Thur.", "Fri.", "Sat."};
+    const QDate d = when.date();
+    const QTime t = when.time();
+    const char* weekday = kWeekdays[d.dayOfWeek() % 7];
+    switch (timeFormat) {
+        case 0:
+            return QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d", d.year(), d.month(), d.day(),
+                                     t.hour(), t.minute(), t.second());
+        case 1:
+            return QString::asprintf("%04d/%02d/%02d/%s:%02d:%02d:%02d", d.year(), d.month(),
+                                     d.day(), weekday, t.hour(), t.minute(), t.second());
+        case 2:
+            return QString::asprintf("%s:%02d:%02d:%02d", weekday, t.hour(), t.minute(),
+                                     t.second());
+        case 3:
+            return QString::asprintf("%02d:%02d:%02d", t.hour(), t.minute(), t.second());
+        default:
+            return QString();
+    }
+}
+
+void DrawGuideLines(uint8_t* frame, int width, int height, int stride, CDataClass* s) {
+    if (!s->rulerShow || !frame) return;
+    if (s->ruler5Row >= height || s->ruler5Row <= 10) s->ruler5Row = 200;
+    if (s->ruler10Row >= height || s->ruler10Row <= 10) s->ruler10Row = 100;
+    auto line = [&](int row, const Colour3& c, int length) {
+        // The two picture rows directly above the configured row.
+        for (int y = row - 2; y <= row - 1; ++y) {
+            if (y < 0 || y >= height) continue;
+            uint8_t* r = frame + size_t(stride) * size_t(y);
+            for (int i = 0; i < length && i < width; ++i) {
+                uint8_t* left = r + 3 * i;
+                uint8_t* right = r + 3 * (width - 1 - i);
+                left[0] = right[0] = c.c0;
+                left[1] = right[1] = c.c1;
+                left[2] = right[2] = c.c2;
+            }
+        }
+    };
+    line(s->ruler5Row, s->ruler5Colour, 100);
+    line(s->ruler10Row, s->ruler10Colour, 80);
+}
+
+COverlayController::COverlayController(CDataClass* settings) : settings_(settings) {}
+
+COverlayController::~COverlayController() = default;
+
+void COverlayController::CreateWriter(bool caption) {
+    auto writer = CreatePixelWriter(pixelFormatCode_);
+    if (writer) {
+        const Colour3 c = caption ? settings_->captionColour : settings_->timeColour;
+        writer->SetColour(c.c0, c.c1, c.c2);
+    }
+    pixelWriter_ = std::move(writer);
+}
+
+void COverlayController::SetCaptionFormat(int code) {
+    std::lock_guard lock(mutex_);
+    if (code == pixelFormatCode_) return;
+    pixelFormatCode_ = code;
+    CreateWriter(true);
+}
+
+void COverlayController::SetTimeFormat(int code) {
+    std::lock_guard lock(mutex_);
+    if (code == pixelFormatCode_) return;
+    pixelFormatCode_ = code;
+    CreateWriter(false);
+}
+
+void COverlayController::SetGeometry(int width, int height, int bitCount, bool bottomUp) {
+    std::lock_guard lock(mutex_);
+    frameWidth_ = width;
+    frameHeight_ = std::abs(height);
+    bitCount_ = bitCount;
+    frameStride_ = (bitCount / 8 * width + 3) & ~3;
+    bottomUp_ = bottomUp;
+}
+
+void COverlayController::SetCaptionColour(uint8_t r, uint8_t g, uint8_t b) {
+    settings_->captionColour = {r, g, b};
+    std::lock_guard lock(mutex_);
+    if (pixelWriter_) pixelWriter_->SetColour(r, g, b);
+}
+
+void COverlayController::SetTimeColour(uint8_t r, uint8_t g, uint8_t b) {
+    settings_->timeColour = {r, g, b};
+    std::lock_guard lock(mutex_);
+    if (pixelWriter_) pixelWriter_->SetColour(r, g, b);
+}
+
+void COverlayController::CaptionFontChanged() {
+    fontDirty_ = true;
+}
+
+void COverlayController::TimeFontChanged() {
+    fontDirty_ = true;
+}
+
+bool COverlayController::RenderInto(const QString& text, const LogFontW& lf) {
+    if (fontDirty_) {
+        font_.Create(lf);
+        fontDirty_ = false;
+    }
+    auto mask = RenderTextMask(text, font_.font());
+    if (!mask) return false;
+    std::lock_guard lock(mutex_);
+    mask_ = std::move(mask);
+    return true;
+}
+
+bool COverlayController::RenderCaption() {
+    const QString caption = settings_->caption;
+    if (caption.isEmpty()) {
+        std::lock_guard lock(mutex_);
+        active_ = false;
+        return false;
+    }
+    const bool rendered = CanRender() && RenderInto(caption, settings_->captionFont);
+    std::lock_guard lock(mutex_);
+    active_ = pixelWriter_ && rendered;
+    return active_;
+}
+
+void COverlayController::Deactivate() {
+    std::lock_guard lock(mutex_);
+    active_ = false;
+}
+
+void COverlayController::Activate() {
+    std::lock_guard lock(mutex_);
+    active_ = pixelWriter_ != nullptr;
+}
+
+void COverlayController::DrawCaption(uint8_t* frame) {
+    if (active()) StampCaption(frame);
+}
+
+void COverlayController::DrawTime(uint8_t* frame, const QDateTime& now) {
+    if (!settings_->showTime) return;
+    const QString text = TimeText(settings_->timeFormat, now);
+    bool ok;
+    {
+        // The picture is the same as rendering every frame: only a new text or font re-renders.
+        std::lock_guard lock(mutex_);
+        ok = !fontDirty_ && mask_ && mask_->text == text && !text.isEmpty();
+    }
+    if (!ok) ok = RenderInto(text, settings_->timeFont);
+    {
+        std::lock_guard lock(mutex_);
+        active_ = ok;
+    }
+    if (ok) StampTime(frame);
+}
+
+void COverlayController::StampCaption(uint8_t* frame) {
+    Stamp(frame, settings_->captionX, settings_->captionY);
+}
+
+void COverlayController::StampTime(uint8_t* frame) {
+    Stamp(frame, settings_->timeX, settings_->timeY);
+}
+
+void COverlayController::Stamp(uint8_t* frame, int x, int y) {
+    std::lock_guard lock(mutex_);
+    const TextMask* m = mask_.get();
+    if (!frame || !m || !pixelWriter_ || bitCount_ % 8 != 0) return;
+    if (x >= frameWidth_ || y >= frameHeight_ || m->width <= 0 || m->height <= 0) return;
+    // A text partly off the left or top edge is clipped there too.
+    const int skipX = std::max(0, -x), skipY = std::max(0, -y);
+    const int columns = std::min(frameWidth_ - x, m->width);
+    const int rows = std::min(frameHeight_ - y, m->height);
+    const int bpp = bitCount_ / 8;
+    for (int i = skipY; i < rows; ++i) {
+        const int frameRow = bottomUp_ ? frameHeight_ - 1 - (y + i) : y + i;
+        uint8_t* target = frame + size_t(frameStride_) * size_t(frameRow) + ptrdiff_t(x) * bpp;
+        const uint8_t* maskRow = m->bits.data() + size_t(i) * size_t(m->stride);
+        for (int j = skipX; j < columns; ++j) {
+            if (!(maskRow[j >> 3] & (0x80 >> (j & 7)))) pixelWriter_->WritePixel(target + j * bpp);
+        }
+    }
+}
+
+bool COverlayController::active() const {
+    std::lock_guard lock(mutex_);
+    return active_;
+}
+
+int COverlayController::pixelFormatCode() const {
+    std::lock_guard lock(mutex_);
+    return pixelFormatCode_;
+}
+
+std::shared_ptr<const TextMask> COverlayController::mask() const {
+    std::lock_guard lock(mutex_);
+    return mask_;
+}
+
+void COverlayController::SetMask(std::shared_ptr<const TextMask> mask) {
+    std::lock_guard lock(mutex_);
+    mask_ = std::move(mask);
+    active_ = pixelWriter_ != nullptr && mask_ != nullptr;
+}
+
+}  // namespace trelvix
