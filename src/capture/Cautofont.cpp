@@ -276,10 +276,11 @@ void COverlayController::Stamp(uint8_t* frame, int x, int y) {
     const int bpp = bitCount_ / 8;
     for (int i = skipY; i < rows; ++i) {
         const int frameRow = bottomUp_ ? frameHeight_ - 1 - (y + i) : y + i;
-        uint8_t* target = frame + size_t(frameStride_) * size_t(frameRow) + ptrdiff_t(x) * bpp;
+        uint8_t* rowStart = frame + size_t(frameStride_) * size_t(frameRow);
         const uint8_t* maskRow = m->bits.data() + size_t(i) * size_t(m->stride);
         for (int j = skipX; j < columns; ++j) {
-            if (!(maskRow[j >> 3] & (0x80 >> (j & 7)))) pixelWriter_->WritePixel(target + j * bpp);
+            if (!(maskRow[j >> 3] & (0x80 >> (j & 7))))
+                pixelWriter_->WritePixel(rowStart + size_t(x + j) * size_t(bpp));
         }
     }
 }

@@ -14,7 +14,14 @@ namespace {
 std::atomic<bool> syntheticListed{false};
 std::atomic<int> syntheticCount{4};
 const char* const kDemoPatterns[] = {"ball", "smpte", "zone", "pinwheel"};
+std::mutex listerMutex;
+std::function<void(QStringList*, QStringList*)> testLister;
 }  // namespace
+
+void SetDeviceListerForTesting(std::function<void(QStringList*, QStringList*)> lister) {
+    std::lock_guard lock(listerMutex);
+    testLister = std::move(lister);
+}
 
 void EnsureGStreamer() {
     static std::once_flag once;
@@ -47,6 +54,13 @@ QString StableDevicePath(const QString& node) {
 
 void EnumerateVideoDevices(QStringList* ids, QStringList* names) {
     EnsureGStreamer();
+    {
+        std::lock_guard lock(listerMutex);
+        if (testLister) {
+            testLister(ids, names);
+            return;
+        }
+    }
     GstDeviceMonitor* monitor = gst_device_monitor_new();
     gst_device_monitor_add_filter(monitor, "Video/Source", nullptr);
     QStringList seenNodes;

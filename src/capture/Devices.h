@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace trelvix {
 
@@ -13,6 +14,9 @@ void EnsureGStreamer();
 // Appends the video capture devices: identifiers (device paths, a stable /dev/v4l/by-id path
 // when there is one) and friendly names, in the same order.
 void EnumerateVideoDevices(QStringList* displayNames, QStringList* friendlyNames);
+
+// Replaces the device monitor's answer (tests have no capture devices); empty restores it.
+void SetDeviceListerForTesting(std::function<void(QStringList*, QStringList*)> lister);
 
 // Whether synthetic sources are listed with the devices (--demo, and tests that ask).
 void SetSyntheticSourcesListed(bool listed, int count = 4);

@@ -1,0 +1,218 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/CameraHost.h"
+#include "app/Housekeeping.h"
+#include "capture/Devices.h"
+#include "capture/Usbcamera.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+
+using namespace trelvix;
+
+namespace {
+
+// Runs the event loop until `done` holds or ten seconds pass.
+template <typename F>
+bool WaitFor(F done, int ms = 10000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+class CameraTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+        SetErrorMessageHandler([this](const QString& text) { messages << text; });
+    }
+    void TearDown() override {
+        cameras.clear();
+        option.reset();
+        gOption = nullptr;
+        SetErrorMessageHandler(nullptr);
+        SetDeviceListerForTesting(nullptr);
+    }
+    UsbCamera* Start(const QString& id, int cell) {
+        panels.push_back(std::make_unique<HeadlessPanel>(cell));
+        HeadlessPanel* panel = panels.back().get();
+        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panel, panel, id, cell));
+        panel->AttachCamera(cameras.back().get());
+        return cameras.back().get();
+    }
+    QStringList LogLines() {
+        QCoreApplication::sendPostedEvents();
+        return ReadLogLines(option->LogFileName(QDate::currentDate()));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    LogReceiverObject receiver;
+    std::vector<std::unique_ptr<HeadlessPanel>> panels;
+    std::vector<std::unique_ptr<UsbCamera>> cameras;
+    QStringList messages;
+};
+
+}  // namespace
+
+TEST_F(CameraTest, SyntheticSourceDeliversFramesOfItsSizeWithTheCaption) {
+    UsbCamera* cam = Start("test:smpte:320x240@30", 0);
+    EXPECT_TRUE(cam->HasGraph());
+    EXPECT_EQ(cam->callback.state, 99);
+    EXPECT_FALSE(cam->IsStopped());
+    EXPECT_EQ(cam->settings->caption.get(), "0#");
+    EXPECT_TRUE(cam->settings->deviceFriendlyName.get().contains("smpte"));
+    ASSERT_TRUE(WaitFor([&] { return panels[0]->framesShown() >= 5; }));
+    FramePtr f = panels[0]->LatestFrame();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->width, 320);
+    EXPECT_EQ(f->height, 240);
+    EXPECT_EQ(f->stride, 960);
+    EXPECT_EQ(cam->callback.frameWidth, 320);
+    EXPECT_EQ(cam->callback.pixelFormatCode, kPixelRGB24);
+    // The caption "0#" is stamped in red at the top left.
+    int red = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 30; ++x) {
+            const uint8_t* p = f->Row(y) + 3 * x;
+            red += p[0] == 0 && p[1] == 0 && p[2] == 255;
+        }
+    EXPECT_GT(red, 5);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(CameraTest, ALostDeviceStopsOnlyItsCamera) {
+    UsbCamera* lost = Start("test:black:160x120@30", 0);
+    UsbCamera* other = Start("test:smpte:160x120@30", 1);
+    ASSERT_TRUE(
+        WaitFor([&] { return panels[0]->framesShown() > 2 && panels[1]->framesShown() > 2; }));
+    lost->SimulateDeviceLost();
+    ASSERT_TRUE(WaitFor([&] { return !lost->HasGraph(); }));
+    EXPECT_EQ(lost->callback.state, -1);
+    EXPECT_FALSE(lost->IsStopped());  // idle until the operator restarts it
+    EXPECT_FALSE(panels[0]->LatestFrame());
+    const auto before = panels[1]->framesShown();
+    ASSERT_TRUE(WaitFor([&] { return panels[1]->framesShown() > before + 3; }));
+    EXPECT_TRUE(other->HasGraph());
+    // The operator's start brings it back.
+    lost->RestartCamera();
+    EXPECT_TRUE(lost->HasGraph());
+    ASSERT_TRUE(WaitFor([&] { return panels[0]->LatestFrame() != nullptr; }));
+}
+
+TEST_F(CameraTest, StopAndRestartSendTheirRecords) {
+    UsbCamera* cam = Start("test:black:160x120@10", 2);
+    cam->StopCamera();
+    EXPECT_TRUE(cam->IsStopped());
+    EXPECT_FALSE(cam->HasGraph());
+    cam->StopCamera();  // again: one more record, still stopped
+    EXPECT_TRUE(cam->IsStopped());
+    cam->RestartCamera();
+    EXPECT_FALSE(cam->IsStopped());
+    EXPECT_TRUE(cam->HasGraph());
+    const QStringList lines = LogLines();
+    ASSERT_EQ(lines.size(), 3);
+    const QString t15 = option->LanguageText(15), t16 = option->LanguageText(16);
+    EXPECT_TRUE(lines[0].startsWith("3|" + t15 + "|")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].endsWith("|2#|" + t15 + "|2||"));
+    EXPECT_TRUE(lines[1].endsWith("|2#|" + t15 + "|2||"));
+    EXPECT_TRUE(lines[2].endsWith("|2#|" + t16 + "|2||"));
+}
+
+TEST_F(CameraTest, NetworkStreamsMissingAndExcludedDevicesNeverRun) {
+    for (const char* id : {"MMS://cam/live", "Http://cam/x", "http:x"}) {
+        UsbCamera* cam = Start(QString::fromLatin1(id), 0);
+        EXPECT_TRUE(cam->IsStopped()) << id;
+        EXPECT_FALSE(cam->HasGraph());
+    }
+    SetDeviceListerForTesting([](QStringList* ids, QStringList* names) {
+        *ids = {"/dev/video40", "/dev/video41"};
+        *names = {"Desk cam", kExcludedFriendlyName};
+    });
+    UsbCamera* missing = Start("/dev/video99", 1);
+    EXPECT_FALSE(missing->IsStopped());
+    EXPECT_FALSE(missing->HasGraph());
+    EXPECT_EQ(missing->callback.state, -1);
+    UsbCamera* excluded = Start("/dev/video41", 2);
+    EXPECT_FALSE(excluded->HasGraph());
+    EXPECT_EQ(excluded->settings->deviceFriendlyName.get(), kExcludedFriendlyName);
+    EXPECT_TRUE(messages.isEmpty());  // silently
+    // A listed device whose node cannot be opened fails to run, with the message.
+    UsbCamera* broken = Start("/dev/video40", 3);
+    EXPECT_FALSE(broken->HasGraph());
+    EXPECT_EQ(messages, QStringList{"Could not run graph"});
+}
+
+TEST_F(CameraTest, PreviewTargetRawFrameAndFullScreen) {
+    UsbCamera* cam = Start("test:black:160x120@30", 0);
+    cam->callback.rawFrameWanted = true;
+    struct Preview : VideoSurface {
+        void PresentFrame(FramePtr) override { ++count; }
+        void ClearFrame() override {}
+        void SetFullScreen(bool) override {}
+        bool IsFullScreen() const override { return false; }
+        void FitVideo() override {}
+        std::atomic<int> count{0};
+    } preview;
+    cam->SetPreviewTarget(&preview, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return preview.count >= 3; }));
+    cam->ClearPreviewTarget();
+    const int seen = preview.count;
+    const auto shown = panels[0]->framesShown();
+    ASSERT_TRUE(WaitFor([&] { return panels[0]->framesShown() > shown + 3; }));
+    EXPECT_EQ(preview.count, seen);
+
+    // The recording thread's copy is the frame as delivered: black, without the caption.
+    VideoFrame raw;
+    ASSERT_TRUE(cam->callback.CopyLatestRawFrame(&raw));
+    EXPECT_EQ(raw.width, 160);
+    EXPECT_EQ(raw.data, std::vector<uint8_t>(raw.data.size(), 0));
+    EXPECT_NE(panels[0]->LatestFrame()->data, raw.data);
+
+    cam->ToggleFullScreen();
+    EXPECT_TRUE(cam->fullScreen);
+    EXPECT_TRUE(panels[0]->IsFullScreen());
+    cam->ToggleFullScreen();
+    EXPECT_FALSE(panels[0]->IsFullScreen());
+    cam->StopCamera();
+    cam->ToggleFullScreen();  // no graph: nothing
+    EXPECT_FALSE(panels[0]->IsFullScreen());
+}
+
+TEST_F(CameraTest, DeviceListWithSyntheticSourcesFillsTheGridInOrder) {
+    SetDeviceListerForTesting(nullptr);
+    SetSyntheticSourcesListed(true, 4);
+    QStringList ids, names;
+    EnumerateVideoDevices(&ids, &names);
+    SetSyntheticSourcesListed(false);
+    ASSERT_GE(ids.size(), 4);
+    EXPECT_EQ(ids.mid(ids.size() - 4),
+              (QStringList{"test:ball", "test:smpte", "test:zone", "test:pinwheel"}));
+    EXPECT_EQ(ids.size(), names.size());
+
+    SyntheticSource s;
+    EXPECT_TRUE(ParseSyntheticId("test:ball:1280x720@10", &s));
+    EXPECT_EQ(s.width, 1280);
+    EXPECT_EQ(s.fps, 10);
+    EXPECT_FALSE(ParseSyntheticId("test:ball:2x2", &s));
+    EXPECT_FALSE(ParseSyntheticId("test:unknown", &s));
+    EXPECT_FALSE(ParseSyntheticId("/dev/video0", &s));
+    EXPECT_TRUE(IsNetworkStreamId("mMs:x"));
+    EXPECT_FALSE(IsNetworkStreamId("https://x"));
+}
+
+TEST_F(CameraTest, PanelMessagesReachTheCameraOnlyWhenThereIsOne) {
+    HeadlessPanel empty(0);
+    QCoreApplication::postEvent(&empty, new CameraMessage(CAM_MSG_GRAPH_EVENT, 0, 0));
+    QCoreApplication::postEvent(&empty, new CameraMessage(CAM_MSG_SNAPSHOT_REQUEST, 0, 2));
+    QCoreApplication::sendPostedEvents(&empty);  // ignored, no crash
+    UsbCamera* cam = Start("test:black:160x120@30", 1);
+    ASSERT_TRUE(WaitFor([&] { return panels[0]->framesShown() > 0; }));
+    cam->SimulateDeviceLost();  // the bus posts the graph-event message to the panel
+    ASSERT_TRUE(WaitFor([&] { return !cam->HasGraph(); }));
+}

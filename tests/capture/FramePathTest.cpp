@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "capture/Usbcamera.h"
+
+using namespace trelvix;
+
+namespace {
+
+VideoFrame Numbered(int w, int h) {
+    VideoFrame f;
+    f.Resize(w, h);
+    for (size_t i = 0; i < f.data.size(); ++i) f.data[i] = uint8_t(i * 7 + 1);
+    return f;
+}
+
+// A surface that keeps what it is shown.
+struct Capture : VideoSurface {
+    void PresentFrame(FramePtr f) override { frames.push_back(std::move(f)); }
+    void ClearFrame() override { ++clears; }
+    void SetFullScreen(bool on) override { full = on; }
+    bool IsFullScreen() const override { return full; }
+    void FitVideo() override {}
+    std::vector<FramePtr> frames;
+    int clears = 0;
+    bool full = false;
+};
+
+// A frame callback without a camera, as the pipeline would set it up.
+struct Callback {
+    explicit Callback(int w, int h) : cb(nullptr) {
+        cb.settings = &settings;
+        cb.CreateOverlays();
+        cb.SetUpFormat(w, h, kPixelRGB24);
+    }
+    CDataClass settings;
+    CSampleGrabberCB cb;
+};
+
+}  // namespace
+
+TEST(Orientation, OddSizesKeepTheMiddleAndTwiceRestores) {
+    for (auto [w, h] : {std::pair{5, 3}, std::pair{4, 4}, std::pair{7, 1}, std::pair{1, 5},
+                        std::pair{13, 3}, std::pair{37, 2}, std::pair{64, 3}, std::pair{641, 3}}) {
+        const VideoFrame original = Numbered(w, h);
+        VideoFrame f = original;
+        CSampleGrabberCB::Orient(f.data.data(), w, h, f.stride, 1);
+        for (int y = 0; y < h; ++y)
+            EXPECT_EQ(0, std::memcmp(f.Row(y), original.Row(h - 1 - y), size_t(f.stride)));
+        CSampleGrabberCB::Orient(f.data.data(), w, h, f.stride, 1);
+        EXPECT_EQ(f.data, original.data);
+
+        CSampleGrabberCB::Orient(f.data.data(), w, h, f.stride, 2);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x)
+                EXPECT_EQ(0, std::memcmp(f.Row(y) + 3 * x, original.Row(y) + 3 * (w - 1 - x), 3));
+            // Row padding is not picture and stays as it was.
+            EXPECT_EQ(0, std::memcmp(f.Row(y) + 3 * w, original.Row(y) + 3 * w,
+                                     size_t(f.stride - 3 * w)));
+        }
+        CSampleGrabberCB::Orient(f.data.data(), w, h, f.stride, 2);
+        EXPECT_EQ(f.data, original.data);
+        CSampleGrabberCB::Orient(f.data.data(), w, h, f.stride, 3);
+        EXPECT_EQ(f.data, original.data);
+    }
+}
+
+TEST(LivePath, OrientsFirstThenStampsThenShowsThePreview) {
+    Callback c(64, 32);
+    c.settings.orientation = 2;
+    c.settings.caption = "X";
+    c.settings.captionColour = {255, 0, 0};
+    c.settings.showTime = 1;
+    c.settings.timeFormat = 3;
+    c.settings.timeX = 0;
+    c.settings.timeY = 0;  // over the caption: drawn after it
+    c.cb.timeOverlay->SetTimeColour(0, 0, 255);
+    c.cb.RefreshOverlays();
+    Capture preview;
+    c.cb.SetPreview(&preview, nullptr);
+
+    // Left half dark, right half bright: after the mirror the bright half is on the left.
+    VideoFrame f;
+    f.Resize(64, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 32; x < 64; ++x) std::memset(f.Row(y) + 3 * x, 200, 3);
+    ASSERT_EQ(c.cb.BufferCB(0, f.data.data(), f.data.size()), 0);
+    EXPECT_EQ(f.Row(31)[0], 200);  // mirrored
+    EXPECT_EQ(f.Row(31)[3 * 63], 0);
+    // Stamps are written after the mirror, so they read left to right at the left edge: the
+    // time's blue covers the caption wherever both have ink.
+    int blue = 0, red = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const uint8_t* p = f.Row(y) + 3 * x;
+            if (p[0] == 255 && p[1] == 0 && p[2] == 0) ++blue;
+            if (p[0] == 0 && p[1] == 0 && p[2] == 255) ++red;
+        }
+    EXPECT_GT(blue, 10);
+    EXPECT_GT(red, 0);  // the caption shows where the time has no ink
+    ASSERT_EQ(preview.frames.size(), 1u);
+    EXPECT_EQ(preview.frames[0]->data, f.data);  // the preview shows the finished frame
+
+    c.cb.SetPreview(nullptr, nullptr);
+    c.cb.BufferCB(0, f.data.data(), f.data.size());
+    EXPECT_EQ(preview.frames.size(), 1u);
+    EXPECT_EQ(c.cb.BufferCB(0, nullptr, 0), -1);
+}
+
+TEST(LivePath, UnknownPixelFormatDrawsNoTextButStillOrients) {
+    Callback c(8, 2);
+    c.settings.orientation = 1;
+    c.settings.caption = "X";
+    c.settings.showTime = 1;
+    c.cb.SetUpFormat(8, 2, kPixelUnknown);
+    c.cb.DestroyOverlays();
+    c.cb.CreateOverlays();
+    c.cb.SetUpFormat(8, 2, kPixelUnknown);
+    c.cb.RefreshOverlays();
+    VideoFrame f = Numbered(8, 2);
+    const VideoFrame original = f;
+    c.cb.ProcessLiveFrame(f.data.data(), f.data.size());
+    EXPECT_EQ(0, std::memcmp(f.Row(0), original.Row(1), size_t(f.stride)));
+    EXPECT_EQ(0, std::memcmp(f.Row(1), original.Row(0), size_t(f.stride)));
+}
+
+TEST(RecordPath, UsesItsOwnTimeRendererAndNothingOfTheLivePathsExtras) {
+    Callback c(120, 40);
+    c.settings.showTime = 1;
+    c.settings.caption = "R";
+    c.cb.RefreshOverlays();
+    Capture preview;
+    c.cb.SetPreview(&preview, nullptr);
+    VideoFrame f;
+    f.Resize(120, 40);
+    c.cb.ProcessRecordFrame(f.data.data(), f.data.size());
+    EXPECT_TRUE(c.cb.recordTimeOverlay->mask());
+    EXPECT_FALSE(c.cb.timeOverlay->mask());
+    EXPECT_TRUE(preview.frames.empty());
+    EXPECT_NE(f.data, std::vector<uint8_t>(f.data.size(), 0));  // stamped
+}
