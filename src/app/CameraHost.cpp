@@ -4,12 +4,28 @@
 
 namespace trelvix {
 
-bool HandleCameraMessage(UsbCamera* camera, QEvent* event) {
+bool HandleCameraMessage(UsbCamera* camera, QEvent* event,
+                         const std::function<void(const QString&)>& showSnapshot) {
     const int type = int(event->type());
     if (type < CAM_MSG_GRAPH_EVENT || type > CAM_MSG_MOTION_RECORD) return false;
     // A cell without a camera ignores every camera message.
     if (!camera) return true;
-    if (type == CAM_MSG_GRAPH_EVENT) camera->HandleGraphEvents();
+    const auto* m = static_cast<CameraMessage*>(event);
+    switch (type) {
+        case CAM_MSG_GRAPH_EVENT:
+            camera->HandleGraphEvents();
+            break;
+        case CAM_MSG_SNAPSHOT_TAKEN:
+            if (m->wParam != 1 && showSnapshot) showSnapshot(camera->callback.snapshotPath);
+            break;
+        case CAM_MSG_SNAPSHOT_REQUEST:
+            camera->RequestSnapshot(int(m->lParam));
+            break;
+        case CAM_MSG_MOTION_RECORD:
+            // A message that arrives after the camera stopped is stale.
+            // Recording on motion starts and stops here once the camera records.
+            break;
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <atomic>
+#include <functional>
 #include <mutex>
 
 #include "app/Messages.h"
@@ -15,8 +16,9 @@ class Option;
 class UsbCamera;
 
 // Handles one camera message for `camera` (which may be none); true when it was one.
-// `onSnapshotShown` opens the snapshot pop-up of a manual snapshot, where there are windows.
-bool HandleCameraMessage(UsbCamera* camera, QEvent* event);
+// `showSnapshot` opens the pop-up of a manual snapshot, where there are windows.
+bool HandleCameraMessage(UsbCamera* camera, QEvent* event,
+                         const std::function<void(const QString& path)>& showSnapshot = {});
 
 // A cell of the headless program: takes the camera's messages and frames, shows nothing.
 class HeadlessPanel : public QObject, public VideoSurface {

@@ -309,8 +309,10 @@ bool TForm1::WithAccess(const std::function<void()>& action) {
 }
 
 void TForm1::ImageBT1MouseDown() {
-    if (!SelectedCamera()) return;
+    UsbCamera* cam = SelectedCamera();
+    if (!cam) return;
     ImageBT1->ShowPicture(QStringLiteral("btBitmap_13"));
+    if (!cam->IsStopped()) cam->RequestSnapshot(2);
 }
 
 void TForm1::ImageBT2MouseDown() {

@@ -6,6 +6,7 @@
 #include "app/CameraHost.h"
 #include "app/Unit1.h"
 #include "capture/Usbcamera.h"
+#include "history/Unit2.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -149,7 +150,8 @@ void TFrameCameraPanel::VideoPanelResize() {
 }
 
 bool TFrameCameraPanel::event(QEvent* e) {
-    if (HandleCameraMessage(camera, e)) return true;
+    if (HandleCameraMessage(camera, e, [this](const QString& path) { new TForm2(owner, path); }))
+        return true;
     return QFrame::event(e);
 }
 

@@ -9,11 +9,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <cstdio>
 #include <cstring>
 
 #include "app/Messages.h"
 #include "capture/Devices.h"
+#include "capture/Jpeg.h"
+#include "capture/Sound.h"
+#include "common/Process.h"
 #include "common/Clock.h"
 #include "config/Folders.h"
 #include "config/Option.h"
@@ -101,7 +106,10 @@ void ShowErrorMessage(const QString& text) {
 // ---------------------------------------------------------------------------------------------
 // CSampleGrabberCB
 
-CSampleGrabberCB::CSampleGrabberCB(UsbCamera* camera) : camera_(camera) {}
+CSampleGrabberCB::CSampleGrabberCB(UsbCamera* camera) : camera_(camera) {
+    lastMotionCheck = Now();
+    lastMotionTime = lastMotionCheck;
+}
 
 CSampleGrabberCB::~CSampleGrabberCB() = default;
 
@@ -251,6 +259,11 @@ void CSampleGrabberCB::ProcessLiveFrame(uint8_t* buffer, size_t length) {
     // 3. Caption; 4. date and time.
     if (captionOverlay) captionOverlay->DrawCaption(buffer);
     if (timeOverlay) timeOverlay->DrawTime(buffer, Now());
+    // 5. A requested snapshot (a request arriving meanwhile waits for the next frame).
+    if (snapshotRequested.exchange(false)) TakeSnapshot(buffer, length);
+    // 6. Motion; 7. the region of the settings page's test.
+    CheckMotion(buffer, length);
+    if (regionTestMode) MarkRegion(buffer, length);
     // 8. The settings page's preview.
     std::lock_guard lock(previewMutex_);
     if (previewWindow_) {
@@ -331,8 +344,149 @@ void CSampleGrabberCB::OnSample(GstSample* sample) {
     BufferCB(double(GST_BUFFER_PTS(buffer)) / GST_SECOND, frame->data.data(), frame->data.size());
     current_.reset();
     ++framesDelivered;
-    if (VideoSurface* surface = camera_ ? camera_->videoPanel() : nullptr)
-        surface->PresentFrame(std::move(frame));
+    if (VideoSurface* surface = videoPanel) surface->PresentFrame(std::move(frame));
+}
+
+namespace {
+int WholeSeconds(const QDateTime& a, const QDateTime& b) {
+    return int(std::abs(a.msecsTo(b)) / 1000);
+}
+}  // namespace
+
+void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
+    if (!settings || !motionReady || !(settings->motionEnabled || regionTestMode)) return;
+    const QDateTime now = Now();
+    if (WholeSeconds(lastMotionCheck, now) < settings->motionIntervalSeconds) return;
+    lastMotionCheck = now;
+    motionReady = false;
+    if (previousFrame.empty()) {
+        // The first check only keeps the frame.
+        CompareWithPreviousFrame(frame, length);
+    } else if (CompareWithPreviousFrame(frame, length)) {
+        lastMotionTime = now;
+        if (regionTestMode) {
+            std::lock_guard lock(previewMutex_);
+            if (previewWindow_)
+                PostCameraMessage(previewNotifyWindow_, CAM_MSG_SNAPSHOT_TAKEN, 1,
+                                  reinterpret_cast<intptr_t>(previewWindow_));
+        } else {
+            snapshotKind = 0;
+            TakeSnapshot(frame, length);
+            if (settings->motionRecord && state != 2)
+                PostCameraMessage(panelWindow, CAM_MSG_MOTION_RECORD, 1,
+                                  reinterpret_cast<intptr_t>(videoPanel));
+        }
+    } else if (state == 2 && settings->motionRecord &&
+               WholeSeconds(lastMotionTime, now) >= settings->motionRecordStopSeconds) {
+        PostCameraMessage(panelWindow, CAM_MSG_MOTION_RECORD, 0,
+                          reinterpret_cast<intptr_t>(videoPanel));
+    }
+    motionReady = true;
+}
+
+bool CSampleGrabberCB::CompareWithPreviousFrame(uint8_t* frame, size_t length) {
+    const int w = frameWidth, h = frameHeight;
+    if (!settings || !frame || w <= 0 || h <= 0) return false;
+    const int stride = int(length / size_t(h));
+    if (stride < 3 * w) return false;
+    const MotionRegion region = ClipRegion(settings->motionLeft, settings->motionTop,
+                                           settings->motionRight, settings->motionBottom, w, h);
+    // Only the region is ever compared, so only the region is kept. A new size or a moved
+    // region has nothing to compare with yet.
+    const bool comparable = previousFrame.size() == length && previousRegion == region;
+    if (previousFrame.size() != length) previousFrame.assign(length, 0);
+    const int changed = CompareAndKeepRegion(previousFrame.data(), frame, stride, region,
+                                             settings->motionSensitivity);
+    previousRegion = region;
+    if (!comparable || region.Empty()) return false;
+    const int percentage = int(int64_t(changed) * 100 / region.Area());
+    return percentage > settings->motionAreaPercent;
+}
+
+void CSampleGrabberCB::MarkRegion(uint8_t* frame, size_t length) {
+    const int w = frameWidth, h = frameHeight;
+    if (!settings || !frame || w <= 0 || h <= 0) return;
+    const int stride = int(length / size_t(h));
+    const MotionRegion r = ClipRegion(settings->motionLeft, settings->motionTop,
+                                      settings->motionRight, settings->motionBottom, w, h);
+    const int colour = settings->motionMarkColour;
+    const int byte = colour == 1 ? 2 : colour == 2 ? 1 : 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+        uint8_t* p = frame + size_t(stride) * size_t(y) + size_t(r.left) * 3 + byte;
+        for (int x = r.left; x < r.right; ++x, p += 3) *p = 155;
+    }
+}
+
+void CSampleGrabberCB::RequestSnapshot(int kind) {
+    snapshotKind = kind;
+    snapshotRequested = true;
+}
+
+void CSampleGrabberCB::TakeSnapshot(uint8_t* frame, size_t length) {
+    if (snapshotBusy.exchange(true)) return;
+    const int kind = snapshotKind;
+    const QDateTime now = Now();
+    QString stored;
+    if (settings && (kind != 0 || !settings->motionNoPicture)) {
+        const int w = frameWidth, h = frameHeight;
+        try {
+            const QDate day = now.date();
+            const QTime t = now.time();
+            const QString path =
+                settings->DayImageFolder(day) +
+                QString::asprintf("%04d%02d%02d %02d%02d%02d%03d.jpg", day.year(), day.month(),
+                                  day.day(), t.hour(), t.minute(), t.second(), t.msec());
+            snapshotPath = path;
+            if (QFile::exists(path)) QFile::remove(path);
+            if (h > 0 && WriteJpegFile(path, frame, w, h, int(length / size_t(h)), pixelFormatCode))
+                stored = path;
+        } catch (const FolderError&) {
+            // No picture today; the camera and the log go on.
+        }
+    }
+    PostCameraMessage(panelWindow, CAM_MSG_SNAPSHOT_TAKEN, kind == 2 ? 2 : 1,
+                      reinterpret_cast<intptr_t>(videoPanel));
+    snapshotBusy = false;
+    if (!settings) return;
+
+    int recordKind = 1, source = 1, description = 12;
+    switch (kind) {
+        case 0:
+            recordKind = 2;
+            source = 6;
+            description = settings->motionNoPicture ? 0 : 12;
+            if (!stored.isEmpty() && settings->ftpEnabled && settings->ftpMotionPictures)
+                uploadList.Append(stored);
+            if (settings->motionRunProgram) {
+                const QString program = settings->motionProgramPath;
+                if (!program.isEmpty() && QFileInfo(program).isFile())
+                    StartProgram(program,
+                                 QProcess::splitCommand(settings->motionProgramParams.get()));
+            }
+            if (settings->motionSound) PlaySoundFile(settings->motionSoundFile);
+            break;
+        case 2:
+            if (settings->shutterSound) PlaySoundFile(settings->shutterSoundFile);
+            break;
+        case 3:
+        case 4:
+            source = kind == 3 ? 3 : 1;
+            description = 18;
+            if (!stored.isEmpty()) uploadList.Append(stored);
+            break;
+        default:
+            break;
+    }
+    SendEventRecord(recordKind, source, description, stored);
+    snapshotKind = 0;
+}
+
+void CSampleGrabberCB::SendEventRecord(int kind, int sourceText, int descriptionText,
+                                       const QString& filePath) {
+    const QString caption = settings ? settings->caption.get() : QString();
+    PostEventRecord(MakeEventRecord(
+        kind, sourceText ? LanguageText(sourceText) : QString(), caption,
+        descriptionText ? LanguageText(descriptionText) : QString(), cameraId, filePath, Now()));
 }
 
 bool CSampleGrabberCB::CopyLatestRawFrame(VideoFrame* out) {
@@ -383,8 +537,8 @@ bool UsbCamera::StartPreview(QObject* mainWindow, QObject* panel, VideoSurface* 
     callback.DestroyOverlays();
     callback.CreateOverlays();
     mainWindow_ = mainWindow;
-    panelWindow_ = panel;
-    videoPanel_ = video;
+    callback.panelWindow = panel;
+    callback.videoPanel = video;
     fullScreen = false;
     callback.state = -1;
     broadcastFile.clear();
@@ -396,7 +550,7 @@ bool UsbCamera::StartPreview(QObject* mainWindow, QObject* panel, VideoSurface* 
         callback.stopped = true;
         return true;
     }
-    if (BuildPreviewGraph(videoPanel_) < 0) {
+    if (BuildPreviewGraph(callback.videoPanel) < 0) {
         TearDownGraph();
         return false;
     }
@@ -485,7 +639,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
         ShowErrorMessage(QStringLiteral("Could not run graph"));
         return kFail;
     }
-    videoPanel_ = video;
+    callback.videoPanel = video;
     FitVideoWindow();
     callback.state = 99;
     return 0;
@@ -512,7 +666,7 @@ void UsbCamera::TearDownGraph() {
         QFile::remove(broadcastFile);
     callback.state = -1;
     callback.DestroyOverlays();
-    if (hadGraph && videoPanel_) videoPanel_->ClearFrame();
+    if (hadGraph && callback.videoPanel) callback.videoPanel->ClearFrame();
 }
 
 void UsbCamera::StopCamera() {
@@ -527,7 +681,7 @@ void UsbCamera::RestartCamera() {
     if (graph) TearDownGraph();
     callback.DestroyOverlays();
     callback.CreateOverlays();
-    if (BuildPreviewGraph(videoPanel_) >= 0)
+    if (BuildPreviewGraph(callback.videoPanel) >= 0)
         callback.RefreshOverlays();
     else
         TearDownGraph();
@@ -559,13 +713,13 @@ void UsbCamera::SimulateDeviceLost() {
 }
 
 void UsbCamera::ToggleFullScreen() {
-    if (!graph || !videoPanel_) return;
-    fullScreen = !videoPanel_->IsFullScreen();
-    videoPanel_->SetFullScreen(fullScreen);
+    if (!graph || !callback.videoPanel) return;
+    fullScreen = !callback.videoPanel->IsFullScreen();
+    callback.videoPanel->SetFullScreen(fullScreen);
 }
 
 void UsbCamera::FitVideoWindow() {
-    if (graph && videoPanel_) videoPanel_->FitVideo();
+    if (graph && callback.videoPanel) callback.videoPanel->FitVideo();
 }
 
 void UsbCamera::SetPreviewTarget(VideoSurface* preview, QObject* notify) {
@@ -578,8 +732,7 @@ void UsbCamera::ClearPreviewTarget() {
 
 void UsbCamera::SendEventRecord(int kind, int sourceText, int descriptionText,
                                 const QString& filePath) {
-    PostEventRecord(MakeEventRecord(kind, LanguageText(sourceText), settings->caption,
-                                    LanguageText(descriptionText), cameraId(), filePath, Now()));
+    callback.SendEventRecord(kind, sourceText, descriptionText, filePath);
 }
 
 }  // namespace trelvix

@@ -13,6 +13,8 @@
 
 #include "capture/Cautofont.h"
 #include "capture/Frame.h"
+#include "capture/Motion.h"
+#include "capture/UploadQueue.h"
 #include "config/Cdataclass.h"
 
 typedef struct _GstElement GstElement;
@@ -48,6 +50,15 @@ public:
     void ShowTime();
     void HideTime();
 
+    // Motion (live path step 6) and the region marking of the settings page's test (step 7).
+    void CheckMotion(uint8_t* frame, size_t length);
+    bool CompareWithPreviousFrame(uint8_t* frame, size_t length);
+    void MarkRegion(uint8_t* frame, size_t length);
+    // Snapshots: requested from the UI thread, taken from the next frame (step 5).
+    void RequestSnapshot(int kind);
+    void TakeSnapshot(uint8_t* frame, size_t length);
+    void SendEventRecord(int kind, int sourceText, int descriptionText, const QString& filePath);
+
     // The newest frame as the device delivered it, for the recording thread (only kept while
     // `rawFrameWanted` is set). False when there is none yet.
     bool CopyLatestRawFrame(VideoFrame* out);
@@ -67,6 +78,20 @@ public:
     std::unique_ptr<COverlayController> timeOverlay;
     std::unique_ptr<COverlayController> recordTimeOverlay;
     std::atomic<bool> rawFrameWanted{false};
+    QObject* panelWindow = nullptr;
+    VideoSurface* videoPanel = nullptr;
+
+    UploadQueue uploadList;
+    std::atomic<bool> motionReady{true};
+    std::vector<uint8_t> previousFrame;  // the region of the last checked frame
+    MotionRegion previousRegion;
+    QDateTime lastMotionCheck;
+    QDateTime lastMotionTime;
+    std::atomic<bool> regionTestMode{false};
+    std::atomic<bool> snapshotRequested{false};
+    std::atomic<int32_t> snapshotKind{0};
+    SyncText snapshotPath;
+    std::atomic<bool> snapshotBusy{false};
     std::atomic<uint64_t> framesDelivered{0};
 
     // The settings page's live picture; cleared before the page goes away.
@@ -103,7 +128,9 @@ public:
     void TearDownGraph();
     void StopCamera();
     void RestartCamera();
+    void RequestSnapshot(int kind) { callback.RequestSnapshot(kind); }
     bool IsStopped() const { return callback.stopped; }
+    bool IsMotionRecording() const { return callback.state == 2; }
     bool IsBroadcasting() const { return callback.state == 3; }
     bool HasGraph() const { return graph != nullptr; }
     int HandleGraphEvents();
@@ -120,8 +147,8 @@ public:
     void SimulateDeviceLost();
 
     int cameraId() const { return callback.cameraId; }
-    QObject* panelWindow() const { return panelWindow_; }
-    VideoSurface* videoPanel() const { return videoPanel_; }
+    QObject* panelWindow() const { return callback.panelWindow; }
+    VideoSurface* videoPanel() const { return callback.videoPanel; }
 
     std::unique_ptr<CDataClass> settings;
     QObject* owner = nullptr;
@@ -135,8 +162,6 @@ public:
 
 private:
     QObject* mainWindow_ = nullptr;
-    QObject* panelWindow_ = nullptr;
-    VideoSurface* videoPanel_ = nullptr;
     QString sourceDescription_;
 };
 

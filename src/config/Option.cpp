@@ -14,6 +14,7 @@
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "common/Files.h"
+#include "common/Process.h"
 #include "common/TextConv.h"
 #include "config/Folders.h"
 
@@ -25,7 +26,6 @@ namespace {
 
 std::mutex hooksMutex;
 Option::DeviceEnumerator deviceEnumerator;
-Option::CommandRunner commandRunner;
 Option::PasswordPrompt passwordPrompt;
 
 // A settings file far beyond any real one is not read whole.
@@ -275,11 +275,7 @@ void Option::RunShutdownCommand() const {
     if (program.isEmpty()) return;
     const QStringList args = {QStringLiteral("-P"), QStringLiteral("+1"),
                               QStringLiteral("监控程序退出，并在60秒后执行关机。")};
-    std::lock_guard lock(hooksMutex);
-    if (commandRunner)
-        commandRunner(program, args);
-    else
-        QProcess::startDetached(program, args);
+    StartProgram(program, args);
 }
 
 void Option::DailyRetention() {
@@ -313,8 +309,7 @@ void Option::SetDeviceEnumerator(DeviceEnumerator e) {
 }
 
 void Option::SetCommandRunner(CommandRunner r) {
-    std::lock_guard lock(hooksMutex);
-    commandRunner = std::move(r);
+    SetProgramRunner(std::move(r));
 }
 
 void Option::SetPasswordPrompt(PasswordPrompt p) {

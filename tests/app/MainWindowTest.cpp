@@ -9,6 +9,11 @@
 #include "app/Unit1.h"
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
+#include "app/Messages.h"
+#include "capture/Usbcamera.h"
+#include "history/Unit2.h"
+
+#include <QPointer>
 #include "common/TextConv.h"
 #include "config/Folders.h"
 #include "config/Option.h"
@@ -191,4 +196,55 @@ TEST_F(MainWindowTest, SignalDuringThePasswordPromptStillEndsTheProgram) {
     EXPECT_EQ(gOption, nullptr);  // logged, saved and gone despite the refused entry
     EXPECT_TRUE(TodaysLog().last().endsWith("|-1||"));
     new Option(ini);
+}
+
+TEST_F(MainWindowTest, SnapshotPopUpShowsThePictureAndClosesItself) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/shot.jpg";
+    QImage(320, 240, QImage::Format_RGB32).save(path, "JPEG");
+    QPointer<TForm2> pop = new TForm2(nullptr, path);
+    EXPECT_TRUE(pop->pictureLoaded());
+    EXPECT_EQ(pop->size(), QSize(320, 240));
+    EXPECT_EQ(pop->windowTitle(), path);
+    for (int i = 0; i < 3; ++i) pop->Timer_autocloaseTimer();
+    EXPECT_TRUE(pop->isVisible());
+    pop->Timer_autocloaseTimer();  // the fourth tick
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(pop.isNull());
+
+    // A picture that cannot be read still closes by itself.
+    QPointer<TForm2> broken = new TForm2(nullptr, dir.path() + "/missing.jpg");
+    EXPECT_FALSE(broken->pictureLoaded());
+    EXPECT_TRUE(broken->Timer_autocloase.isActive());
+    for (int i = 0; i < 4; ++i) broken->Timer_autocloaseTimer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(broken.isNull());
+}
+
+TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
+    QWidget container;
+    TFrameCameraPanel panel(&container, 0, nullptr, nullptr);
+    UsbCamera cam(nullptr, &panel, panel.VideoPanel, "test:black:64x48@5", 0);
+    panel.AttachCamera(&cam);
+    QTemporaryDir dir;
+    cam.callback.snapshotPath = dir.path() + "/none.jpg";
+    auto popUps = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<TForm2*>(w) != nullptr;
+        return n;
+    };
+    const int before = popUps();
+    QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 1, 0));
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_EQ(popUps(), before);
+    QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 2, 0));
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_EQ(popUps(), before + 1);
+    // A request message asks the camera for a snapshot of its kind.
+    QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_REQUEST, 0, 3));
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_TRUE(cam.callback.snapshotRequested);
+    EXPECT_EQ(cam.callback.snapshotKind, 3);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<TForm2*>(w)) delete w;
 }

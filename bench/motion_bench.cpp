@@ -1,0 +1,127 @@
+// Motion comparison, snapshot writing, and the longest frame-callback time during a burst of
+// motion snapshots. Run with --benchmark_repetitions=9 and read the medians.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
+
+#include "capture/Usbcamera.h"
+#include "common/Clock.h"
+
+using namespace trelvix;
+
+namespace {
+
+QTemporaryDir* tempDir;
+
+VideoFrame Pattern(int w, int h, int phase) {
+    VideoFrame f;
+    f.Resize(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint8_t* p = f.Row(y) + 3 * x;
+            p[0] = uint8_t(x + phase);
+            p[1] = uint8_t(y * 2 + phase);
+            p[2] = uint8_t((x ^ y) + phase);
+        }
+    return f;
+}
+
+struct Camera {
+    Camera(int w, int h) : cb(nullptr) {
+        settings.imageFolder = tempDir->path();
+        settings.shutterSound = 0;
+        settings.motionSound = 0;
+        cb.settings = &settings;
+        cb.CreateOverlays();
+        cb.SetUpFormat(w, h, kPixelRGB24);
+    }
+    CDataClass settings;
+    CSampleGrabberCB cb;
+};
+
+void Compare(benchmark::State& state, bool wholeFrame) {
+    Camera c(1280, 720);
+    if (wholeFrame) {
+        c.settings.motionLeft = 0;
+        c.settings.motionTop = 0;
+        c.settings.motionRight = 1280;
+        c.settings.motionBottom = 720;
+    }
+    VideoFrame a = Pattern(1280, 720, 0), b = Pattern(1280, 720, 9);
+    c.cb.CompareWithPreviousFrame(a.data.data(), a.data.size());
+    bool flip = false;
+    for (auto _ : state) {
+        VideoFrame& f = flip ? a : b;
+        flip = !flip;
+        benchmark::DoNotOptimize(c.cb.CompareWithPreviousFrame(f.data.data(), f.data.size()));
+    }
+}
+void CompareWholeFrame(benchmark::State& s) {
+    Compare(s, true);
+}
+void CompareDefaultRegion(benchmark::State& s) {
+    Compare(s, false);
+}
+BENCHMARK(CompareWholeFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CompareDefaultRegion)->Unit(benchmark::kMicrosecond);
+
+void Snapshot1080p(benchmark::State& state) {
+    Camera c(1920, 1080);
+    VideoFrame f = Pattern(1920, 1080, 3);
+    for (auto _ : state) {
+        c.cb.snapshotKind = 3;
+        c.cb.TakeSnapshot(f.data.data(), f.data.size());
+    }
+    c.cb.uploadList.Clear();
+}
+BENCHMARK(Snapshot1080p)->Unit(benchmark::kMillisecond);
+
+// Every frame of the burst finds motion and writes its picture on the frame thread.
+void ReportMotionBurst(int w, int h) {
+    Camera c(w, h);
+    c.settings.motionEnabled = 1;
+    c.settings.motionIntervalSeconds = 0;
+    c.settings.motionLeft = 0;
+    c.settings.motionTop = 0;
+    c.settings.motionRight = w;
+    c.settings.motionBottom = h;
+    c.settings.showTime = 1;
+    c.cb.RefreshOverlays();
+    VideoFrame a = Pattern(w, h, 0), b = Pattern(w, h, 100);
+    double longest = 0, total = 0;
+    const int frames = 60;
+    for (int i = 0; i < frames; ++i) {
+        VideoFrame f = (i % 2) ? a : b;
+        const auto t0 = std::chrono::steady_clock::now();
+        c.cb.ProcessLiveFrame(f.data.data(), f.data.size());
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count();
+        longest = std::max(longest, ms);
+        total += ms;
+    }
+    std::printf(
+        "motion burst %dx%d: %d frames, every one a motion snapshot: longest %.2f ms, mean %.2f ms "
+        "(one frame at 30 fps: 33.3 ms)\n",
+        w, h, frames, longest, total / frames);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    tempDir = &dir;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ReportMotionBurst(640, 480);
+    ReportMotionBurst(1280, 720);
+    ReportMotionBurst(1920, 1080);
+    return 0;
+}

@@ -1,0 +1,441 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <turbojpeg.h>
+
+#include <random>
+
+#include "app/CameraHost.h"
+#include "app/Housekeeping.h"
+#include "capture/Sound.h"
+#include "capture/Usbcamera.h"
+#include "common/Clock.h"
+#include "common/Process.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+
+using namespace trelvix;
+
+namespace {
+
+// Keeps the camera messages posted to it.
+struct Receiver : QObject {
+    struct Message {
+        int type;
+        intptr_t wParam, lParam;
+    };
+    bool event(QEvent* e) override {
+        if (e->type() >= QEvent::User && e->type() != QEvent::Type(kEventRecordMessage)) {
+            auto* m = static_cast<CameraMessage*>(e);
+            messages.push_back({int(e->type()), m->wParam, m->lParam});
+            return true;
+        }
+        return QObject::event(e);
+    }
+    int Count(int type, intptr_t wParam) const {
+        int n = 0;
+        for (const auto& m : messages) n += m.type == type && m.wParam == wParam;
+        return n;
+    }
+    std::vector<Message> messages;
+};
+
+struct NullSurface : VideoSurface {
+    void PresentFrame(FramePtr) override {}
+    void ClearFrame() override {}
+    void SetFullScreen(bool) override {}
+    bool IsFullScreen() const override { return false; }
+    void FitVideo() override {}
+};
+
+class MotionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetClockForTesting([this] { return now; });
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+        settings.imageFolder = dir.path() + "/pictures";
+        settings.cameraId = 1;
+        settings.caption = "1#";
+        cb = std::make_unique<CSampleGrabberCB>(nullptr);
+        cb->cameraId = 1;
+        cb->settings = &settings;
+        cb->panelWindow = &panel;
+        cb->videoPanel = &video;
+        cb->CreateOverlays();
+        cb->SetUpFormat(W, H, kPixelRGB24);
+        SetSoundPlayerForTesting([this](const QString& p) { sounds << p; });
+        SetProgramRunner([this](const QString& p, const QStringList& a) {
+            programs << p + " " + a.join('|');
+            return true;
+        });
+    }
+    void TearDown() override {
+        SetClockForTesting(nullptr);
+        SetSoundPlayerForTesting(nullptr);
+        SetProgramRunner(nullptr);
+        cb.reset();
+        option.reset();
+        gOption = nullptr;
+    }
+    VideoFrame Frame(uint8_t value) {
+        VideoFrame f;
+        f.Resize(W, H);
+        std::fill(f.data.begin(), f.data.end(), value);
+        return f;
+    }
+    // Runs the motion check on `f`, one second later than the last.
+    void Check(VideoFrame& f, int advanceSeconds = 1) {
+        now = now.addSecs(advanceSeconds);
+        cb->CheckMotion(f.data.data(), f.data.size());
+    }
+    QStringList Log() {
+        QCoreApplication::sendPostedEvents();
+        return ReadLogLines(option->LogFileName(now.date()));
+    }
+
+    static constexpr int W = 64, H = 48;
+    QDateTime now{QDate(2024, 5, 10), QTime(10, 0, 0)};
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    LogReceiverObject logReceiver;
+    CDataClass settings;
+    Receiver panel;
+    NullSurface video;
+    std::unique_ptr<CSampleGrabberCB> cb;
+    QStringList sounds, programs;
+};
+
+}  // namespace
+
+TEST_F(MotionTest, SensitivityAndAreaThresholdsAreStrict) {
+    settings.motionLeft = 10;
+    settings.motionTop = 10;
+    settings.motionRight = 20;
+    settings.motionBottom = 20;  // 100 pixels
+    settings.motionSensitivity = 8;
+    VideoFrame base = Frame(100);
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(base.data.data(), base.data.size()));  // stores only
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(base.data.data(), base.data.size()));  // identical
+
+    VideoFrame by8 = Frame(108);
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(by8.data.data(), by8.data.size()));
+    VideoFrame by9 = by8;  // one channel of every region pixel up by 9 more than 108 → 117 vs 108
+    for (int y = 10; y < 20; ++y)
+        for (int x = 10; x < 20; ++x) by9.Row(y)[3 * x + 1] = 117;
+    EXPECT_TRUE(cb->CompareWithPreviousFrame(by9.data.data(), by9.data.size()));
+    // The comparison kept the new frame: the same change is reported once.
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(by9.data.data(), by9.data.size()));
+
+    // Exactly half the pixels changed is not motion; one pixel more is.
+    VideoFrame half = by9;
+    int n = 0;
+    for (int y = 10; y < 20; ++y)
+        for (int x = 10; x < 20 && n < 50; ++x, ++n) half.Row(y)[3 * x] = 0;
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(half.data.data(), half.data.size()));
+    VideoFrame more = half;
+    n = 0;
+    for (int y = 10; y < 20; ++y)
+        for (int x = 10; x < 20 && n < 51; ++x, ++n) more.Row(y)[3 * x + 2] = 0;
+    cb->CompareWithPreviousFrame(half.data.data(), half.data.size());
+    EXPECT_TRUE(cb->CompareWithPreviousFrame(more.data.data(), more.data.size()));
+
+    // Changes outside the region do not count.
+    VideoFrame outside = more;
+    for (int x = 0; x < W; ++x) outside.Row(0)[3 * x] ^= 0xFF;
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(outside.data.data(), outside.data.size()));
+}
+
+TEST_F(MotionTest, WideRegionsCountEveryPixelOnce) {
+    // Wide enough for the sixteen-pixel steps, with a tail, and reaching past the frame.
+    settings.motionLeft = 3;
+    settings.motionTop = 5;
+    settings.motionRight = 500;
+    settings.motionBottom = 9;
+    settings.motionAreaPercent = 0;
+    VideoFrame a = Frame(0);
+    cb->CompareWithPreviousFrame(a.data.data(), a.data.size());
+    VideoFrame b = a;
+    b.Row(6)[3 * 3 + 2] = 50;   // first pixel of the region
+    b.Row(8)[3 * 63] = 50;      // last pixel of the frame
+    b.Row(7)[3 * 20 + 1] = 50;  // inside a sixteen-pixel step
+    b.Row(9)[3 * 20] = 50;      // below the region
+    b.Row(6)[3 * 2] = 50;       // left of it
+    EXPECT_TRUE(cb->CompareWithPreviousFrame(b.data.data(), b.data.size()));
+    // 3 of 61 × 4 pixels: 1 %.
+    settings.motionAreaPercent = 1;
+    VideoFrame c = b;
+    for (int x : {3, 40, 63}) c.Row(5)[3 * x] = 99;
+    c.Row(5)[3 * 10] = 99;
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(c.data.data(), c.data.size()));  // 4 px: 1 %
+    // An empty region never reports and never reads outside the frame.
+    settings.motionLeft = 70;
+    settings.motionRight = 80;
+    VideoFrame d = Frame(9);
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(d.data.data(), d.data.size()));
+    EXPECT_FALSE(cb->CompareWithPreviousFrame(a.data.data(), a.data.size()));
+}
+
+TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
+    settings.motionEnabled = 1;
+    settings.motionNoPicture = 1;
+    settings.motionSound = 0;
+    settings.motionRecord = 1;
+    settings.motionRecordStopSeconds = 5;
+    settings.motionIntervalSeconds = 0;
+    VideoFrame a = Frame(0), b = Frame(200);
+    cb->CheckMotion(a.data.data(), a.data.size());  // first check: stores only
+    cb->CheckMotion(b.data.data(), b.data.size());  // interval 0: every frame is checked
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 1), 1);
+    EXPECT_EQ(panel.messages.back().lParam, reinterpret_cast<intptr_t>(&video));
+
+    // The UI started motion recording: a second detection posts no second start.
+    cb->state = 2;
+    cb->CheckMotion(a.data.data(), a.data.size());
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 1), 1);
+
+    // Interval 2: no check until two whole seconds have passed.
+    settings.motionIntervalSeconds = 2;
+    now = now.addMSecs(1999);
+    cb->CheckMotion(b.data.data(), b.data.size());
+    EXPECT_TRUE(cb->lastMotionCheck < now);
+    now = now.addMSecs(1);
+    cb->CheckMotion(b.data.data(), b.data.size());  // motion (a → b), still recording
+    EXPECT_EQ(cb->lastMotionCheck, now);
+    EXPECT_EQ(cb->lastMotionTime, now);
+
+    // Quiet: a stop only once the stop time has passed since the last motion.
+    Check(b, 2);
+    Check(b, 2);
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 0), 0);
+    Check(b, 2);  // 6 s
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 0), 1);
+    EXPECT_TRUE(cb->motionReady);
+}
+
+TEST_F(MotionTest, RegionTestOnlyFlashesThePage) {
+    settings.motionEnabled = 0;
+    settings.motionIntervalSeconds = 0;
+    Receiver page;
+    NullSurface preview;
+    cb->regionTestMode = true;
+    cb->SetPreview(&preview, &page);
+    VideoFrame a = Frame(0), b = Frame(200);
+    cb->CheckMotion(a.data.data(), a.data.size());
+    cb->CheckMotion(b.data.data(), b.data.size());
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(page.messages.size(), 1u);
+    EXPECT_EQ(page.messages[0].type, CAM_MSG_SNAPSHOT_TAKEN);
+    EXPECT_EQ(page.messages[0].wParam, 1);
+    EXPECT_EQ(page.messages[0].lParam, reinterpret_cast<intptr_t>(&preview));
+    EXPECT_TRUE(panel.messages.empty());
+    EXPECT_TRUE(Log().isEmpty());
+    EXPECT_FALSE(QDir(settings.imageFolder.get()).exists());
+
+    // The marking sets one channel of the region to 155.
+    settings.motionMarkColour = 2;
+    VideoFrame m = Frame(7);
+    cb->MarkRegion(m.data.data(), m.data.size());
+    EXPECT_EQ(m.Row(20)[3 * 20 + 1], 155);
+    EXPECT_EQ(m.Row(20)[3 * 20], 7);
+    EXPECT_EQ(m.Row(47)[3 * 63 + 1], 155);  // the region reaches past the frame: clipped
+    EXPECT_EQ(m.Row(19)[3 * 20 + 1], 7);
+    settings.motionMarkColour = 1;
+    cb->MarkRegion(m.data.data(), m.data.size());
+    EXPECT_EQ(m.Row(20)[3 * 20 + 2], 155);
+}
+
+TEST_F(MotionTest, SnapshotKindsTheirRecordsSoundsAndQueue) {
+    settings.ftpEnabled = 1;
+    settings.ftpMotionPictures = 1;
+    settings.motionRunProgram = 1;
+    settings.motionProgramPath = QCoreApplication::applicationFilePath();
+    settings.motionProgramParams = "--alarm \"front gate\"";
+    QFile::copy(QCoreApplication::applicationDirPath() + "/media/拍照咔嚓.WAV",
+                dir.path() + "/shutter.wav");
+    settings.shutterSoundFile = dir.path() + "/shutter.wav";
+    VideoFrame f = Frame(90);
+    for (int kind : {0, 2, 3, 4}) {
+        now = now.addMSecs(10);
+        cb->snapshotKind = kind;
+        cb->TakeSnapshot(f.data.data(), f.data.size());
+    }
+    const QStringList lines = Log();
+    ASSERT_EQ(lines.size(), 4);
+    const auto t = [&](int id) { return option->LanguageText(id); };
+    const auto fields = [&](int i) { return SplitLogLine(lines[i]); };
+    EXPECT_EQ(fields(0)[0], "2");
+    EXPECT_EQ(fields(0)[1], t(6));
+    EXPECT_EQ(fields(0)[5], t(12));
+    EXPECT_EQ(fields(1)[0], "1");
+    EXPECT_EQ(fields(1)[1], t(1));
+    EXPECT_EQ(fields(2)[1], t(3));
+    EXPECT_EQ(fields(2)[5], t(18));
+    EXPECT_EQ(fields(3)[1], t(1));
+    EXPECT_EQ(fields(3)[5], t(18));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(fields(i)[4], "1#");
+        EXPECT_EQ(fields(i)[6], "1");
+        EXPECT_TRUE(QFile::exists(fields(i)[7])) << i;
+    }
+    // Motion, timed and test pictures are queued; the manual one is not.
+    EXPECT_EQ(cb->uploadList.TakeBatch(10),
+              (QStringList{fields(0)[7], fields(2)[7], fields(3)[7]}));
+    // The name: the day's picture folder, date, space, time with milliseconds.
+    EXPECT_EQ(fields(0)[7], dir.path() + "/pictures/01/20240510Image/20240510 100000010.jpg");
+    // The motion program, its parameters split without a shell; the two sounds.
+    ASSERT_EQ(programs.size(), 1);
+    EXPECT_EQ(programs[0], QCoreApplication::applicationFilePath() + " --alarm|front gate");
+    EXPECT_EQ(sounds, (QStringList{option->mediaFolder + QStringLiteral("欢迎光临.WAV"),
+                                   dir.path() + "/shutter.wav"}));
+    // Only the manual snapshot asks for the pop-up.
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_EQ(panel.Count(CAM_MSG_SNAPSHOT_TAKEN, 2), 1);
+    EXPECT_EQ(panel.Count(CAM_MSG_SNAPSHOT_TAKEN, 1), 3);
+    EXPECT_EQ(cb->snapshotKind, 0);
+}
+
+TEST_F(MotionTest, MotionWithoutPictureBusyDropAndUnwritableFolder) {
+    settings.motionNoPicture = 1;
+    settings.ftpEnabled = 1;
+    settings.ftpMotionPictures = 1;
+    settings.motionRunProgram = 1;
+    settings.motionProgramPath = QCoreApplication::applicationFilePath();
+    VideoFrame f = Frame(1);
+    cb->snapshotKind = 0;
+    cb->TakeSnapshot(f.data.data(), f.data.size());
+    QStringList lines = Log();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(SplitLogLine(lines[0])[5], "");
+    EXPECT_EQ(SplitLogLine(lines[0])[7], "");
+    EXPECT_EQ(cb->uploadList.Count(), 0);
+    EXPECT_EQ(programs.size(), 1);
+    EXPECT_EQ(sounds.size(), 1);
+    EXPECT_FALSE(QDir(settings.imageFolder.get()).exists());
+
+    // A snapshot while another is written is dropped without a trace.
+    cb->snapshotBusy = true;
+    cb->snapshotKind = 3;
+    cb->TakeSnapshot(f.data.data(), f.data.size());
+    EXPECT_EQ(Log().size(), 1);
+    cb->snapshotBusy = false;
+
+    // A picture folder that cannot be made: no picture, an honest record, and the next frame
+    // can snapshot again.
+    QFile blocker(dir.path() + "/blocked");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    settings.imageFolder = blocker.fileName();
+    cb->snapshotKind = 3;
+    cb->TakeSnapshot(f.data.data(), f.data.size());
+    EXPECT_FALSE(cb->snapshotBusy);
+    lines = Log();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(SplitLogLine(lines[1])[7], "");
+    EXPECT_EQ(cb->uploadList.Count(), 0);
+}
+
+TEST_F(MotionTest, TwoRequestsBeforeAFrameTakeOneSnapshotOfTheSecondKind) {
+    cb->RequestSnapshot(3);
+    cb->RequestSnapshot(2);
+    VideoFrame f = Frame(5);
+    cb->ProcessLiveFrame(f.data.data(), f.data.size());
+    cb->ProcessLiveFrame(f.data.data(), f.data.size());
+    const QStringList lines = Log();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(SplitLogLine(lines[0])[5], option->LanguageText(12));
+    EXPECT_FALSE(cb->snapshotRequested);
+}
+
+TEST_F(MotionTest, JpegDecodesBackToTheFrame) {
+    VideoFrame f;
+    f.Resize(W, H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            uint8_t* p = f.Row(y) + 3 * x;
+            p[0] = uint8_t(x * 4);
+            p[1] = uint8_t(y * 5);
+            p[2] = uint8_t(128 + x - y);
+        }
+    cb->snapshotKind = 2;
+    cb->TakeSnapshot(f.data.data(), f.data.size());
+    QFile file(cb->snapshotPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = file.readAll();
+    tjhandle h = tjInitDecompress();
+    int w = 0, hh = 0, sub = 0, cs = 0;
+    ASSERT_EQ(tjDecompressHeader3(h, reinterpret_cast<const unsigned char*>(jpeg.data()),
+                                  jpeg.size(), &w, &hh, &sub, &cs),
+              0);
+    EXPECT_EQ(w, W);
+    EXPECT_EQ(hh, H);
+    std::vector<uint8_t> back(size_t(W * H * 3));
+    ASSERT_EQ(tjDecompress2(h, reinterpret_cast<const unsigned char*>(jpeg.data()), jpeg.size(),
+                            back.data(), W, W * 3, H, TJPF_BGR, 0),
+              0);
+    tjDestroy(h);
+    double err = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < 3 * W; ++x)
+            err += std::abs(int(back[size_t(y * W * 3 + x)]) - int(f.Row(y)[x]));
+    EXPECT_LT(err / (W * H * 3), 4.0);  // quality 75 on a smooth picture
+}
+
+TEST(Sound, NamesWithoutAFolderLieInTheSoundFolder) {
+    EXPECT_EQ(SoundFilePath("bell.wav"), MediaFolder() + "bell.wav");
+    EXPECT_EQ(SoundFilePath("/opt/sounds/bell.wav"), "/opt/sounds/bell.wav");
+    EXPECT_FALSE(PlaySoundFile(""));
+    EXPECT_FALSE(PlaySoundFile("no such sound.wav"));
+    EXPECT_TRUE(QFile::exists(MediaFolder() + QStringLiteral("拍照咔嚓.WAV")));
+    EXPECT_TRUE(PlaySoundFile(QStringLiteral("欢迎光临.WAV")));  // no sound card: silently
+}
+
+TEST(UploadQueueTest, BatchesInOrder) {
+    UploadQueue q;
+    for (int i = 0; i < 5; ++i) q.Append(QString::number(i));
+    EXPECT_EQ(q.Count(), 5);
+    EXPECT_EQ(q.TakeBatch(2), (QStringList{"0", "1"}));
+    EXPECT_EQ(q.TakeBatch(10), (QStringList{"2", "3", "4"}));
+    EXPECT_EQ(q.TakeBatch(3), QStringList{});
+    EXPECT_EQ(q.Count(), 0);
+}
+
+TEST(RegionCompare, CountsMatchAPlainPixelByPixelCount) {
+    std::mt19937 rng(42);
+    for (int width : {1, 15, 16, 17, 47, 100, 333}) {
+        VideoFrame a, b;
+        a.Resize(width, 9);
+        b.Resize(width, 9);
+        for (auto& v : a.data) v = uint8_t(rng() % 40);
+        for (size_t i = 0; i < b.data.size(); ++i) b.data[i] = uint8_t(a.data[i] + rng() % 20);
+        for (int s : {0, 8, 12, 19}) {
+            const MotionRegion r = ClipRegion(width / 5, 1, width, 8, width, 9);
+            int expected = 0;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x) {
+                    bool c = false;
+                    for (int k = 0; k < 3; ++k)
+                        c |= std::abs(int(a.Row(y)[3 * x + k]) - int(b.Row(y)[3 * x + k])) > s;
+                    expected += c;
+                }
+            VideoFrame prev = a;
+            EXPECT_EQ(CompareAndKeepRegion(prev.data.data(), b.data.data(), a.stride, r, s),
+                      expected)
+                << width << " " << s;
+            // The region now holds the new frame; the rest is as it was.
+            for (int y = 0; y < 9; ++y)
+                for (int x = 0; x < width; ++x) {
+                    const bool inside = y >= r.top && y < r.bottom && x >= r.left && x < r.right;
+                    EXPECT_EQ(0,
+                              std::memcmp(prev.Row(y) + 3 * x, (inside ? b : a).Row(y) + 3 * x, 3));
+                }
+        }
+    }
+}
