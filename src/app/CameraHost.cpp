@@ -23,7 +23,11 @@ bool HandleCameraMessage(UsbCamera* camera, QEvent* event,
             break;
         case CAM_MSG_MOTION_RECORD:
             // A message that arrives after the camera stopped is stale.
-            // Recording on motion starts and stops here once the camera records.
+            if (camera->IsStopped()) break;
+            if (m->wParam == 1 && !camera->IsMotionRecording())
+                camera->StartMotionRecording();
+            else if (m->wParam == 0 && camera->IsMotionRecording())
+                camera->StopMotionRecording();
             break;
     }
     return true;

@@ -9,6 +9,12 @@ namespace trelvix {
 
 HeadlessHost::HeadlessHost(QObject* parent) : QObject(parent) {
     connect(&housekeeping, &Housekeeping::powerOffDue, this, [this] { Exit(true); });
+    connect(&housekeeping, &Housekeeping::periodicCleanupDue, this, [] {
+        if (!gOption) return;
+        gOption->DiskCleanup();
+        for (int i = 0; i < gOption->cellCount(); ++i)
+            if (UsbCamera* cam = gOption->camera(i)) cam->UpdateRecordingRoot();
+    });
 }
 
 HeadlessHost::~HeadlessHost() = default;
@@ -22,7 +28,9 @@ void HeadlessHost::Start() {
             HeadlessPanel* panel = panels[size_t(i)].get();
             gOption->cameras[size_t(i)] =
                 std::make_unique<UsbCamera>(this, panel, panel, gOption->deviceIds[i], i);
-            panel->AttachCamera(gOption->cameras[size_t(i)].get());
+            UsbCamera* cam = gOption->cameras[size_t(i)].get();
+            panel->AttachCamera(cam);
+            if (cam->settings->autoRecord) cam->StartRecording();
         }
     }
     housekeeping.StartTimers();

@@ -12,6 +12,7 @@
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
 #include "capture/Usbcamera.h"
+#include "common/FreeSpace.h"
 #include "config/Option.h"
 
 namespace trelvix {
@@ -128,6 +129,8 @@ TForm1::TForm1() {
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(&housekeeping, &Housekeeping::powerOffDue, this, &TForm1::PowerOffClose);
+    connect(&housekeeping, &Housekeeping::periodicCleanupDue, this, &TForm1::PeriodicCleanup);
+    connect(&housekeeping, &Housekeeping::diskLabelsDue, this, &TForm1::RefreshDiskLabels);
 
     SetLogReceiver(this);
     setWindowTitle(LanguageText(100));
@@ -358,6 +361,7 @@ void TForm1::ImageBT5MouseDown() {
         cam->RestartCamera();
     else
         cam->StopCamera();
+    if (!cam->IsStopped() && cam->settings->autoRecord) cam->StartRecording();
     RefreshButtons();
 }
 
@@ -377,6 +381,29 @@ void TForm1::ImageBT7MouseDown() {
 
 void TForm1::Image1Click() {
     if (gOption) QDesktopServices::openUrl(QUrl::fromLocalFile(gOption->userFolder()));
+}
+
+void TForm1::PeriodicCleanup() {
+    if (!gOption) return;
+    Label_warning->setVisible(gOption->DiskCleanup());
+    for (int i = 0; i < gOption->cellCount(); ++i)
+        if (UsbCamera* cam = gOption->camera(i)) cam->UpdateRecordingRoot();
+}
+
+void TForm1::RefreshDiskLabels() {
+    if (!gOption) return;
+    QLabel* labels[] = {Label_disksize1, Label_disksize2, Label_disksize3, Label_disksize4};
+    for (int i = 0; i < 4 && i < gOption->cellCount(); ++i) {
+        UsbCamera* cam = gOption->camera(i);
+        if (!cam) {
+            labels[i]->hide();
+            continue;
+        }
+        qint64 bytes = 0;
+        if (!FreeBytes(cam->settings->videoFolder, &bytes)) continue;  // keeps its text
+        labels[i]->setText(DiskLabelText(bytes));
+        labels[i]->show();
+    }
 }
 
 void TForm1::PowerOffClose() {
@@ -414,6 +441,10 @@ void TForm1::RestartAllCameras() {
         if (UsbCamera* cam = gOption->camera(i)) cam->StopCamera();
     for (int i = 0; i < n; ++i)
         if (UsbCamera* cam = gOption->camera(i)) cam->RestartCamera();
+    for (int i = 0; i < n; ++i) {
+        UsbCamera* cam = gOption->camera(i);
+        if (cam && cam->settings->autoRecord) cam->StartRecording();
+    }
     LayoutGrid();
 }
 

@@ -69,6 +69,10 @@ public:
     void Timer1Timer();
     // The scheduled power-off time has come.
     void PowerOffClose();
+    // Every sixth housekeeping minute: the disk clean-up and the move to the day's folder.
+    void PeriodicCleanup();
+    // Every housekeeping minute: the free space of the first four cameras' drives.
+    void RefreshDiskLabels();
     // SIGINT/SIGTERM: leave as the exit button does, without the password (the signal's
     // sender may end the process anyway).
     void TerminateBySignal();

@@ -18,6 +18,7 @@
 #include "capture/Devices.h"
 #include "capture/Jpeg.h"
 #include "capture/Sound.h"
+#include "capture/Ymp4.h"
 #include "common/Process.h"
 #include "common/Clock.h"
 #include "config/Folders.h"
@@ -523,12 +524,20 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     settings->deviceId = deviceId;
     if (settings->caption.get() == QLatin1String("noset"))
         settings->caption = QString::asprintf("%d#", cameraId);
+    recorder = std::make_unique<xvid>(cameraId);
+    yMP4CNew(cameraId, kYmp4Agreed);
+    // Called on the recording thread for every new segment file.
+    yMP4CSetNewMP4FileCallBackFunc(
+        cameraId, [this](const int32_t*, const QString& path) { SendEventRecord(1, 1, 13, path); });
     StartPreview(owner_, panel, video);
 }
 
 UsbCamera::~UsbCamera() {
     TearDownGraph();
     settings->Save();
+    recorder->CloseRecording();
+    yMP4CSetNewMP4FileCallBackFunc(cameraId(), nullptr);
+    yMP4CDelete(cameraId());
 }
 
 bool UsbCamera::StartPreview(QObject* mainWindow, QObject* panel, VideoSurface* video) {
@@ -646,6 +655,8 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
 }
 
 void UsbCamera::TearDownGraph() {
+    // The recording thread reads the grabber's frames: it ends first, and the file is closed.
+    if (recorder) recorder->CloseRecording();
     const bool hadGraph = graph != nullptr;
     if (graph) {
         if (grabber) {
@@ -669,7 +680,50 @@ void UsbCamera::TearDownGraph() {
     if (hadGraph && callback.videoPanel) callback.videoPanel->ClearFrame();
 }
 
+void UsbCamera::StartRecording() {
+    if (callback.state == 0) return;
+    recorder->OpenRecording(this);
+    recorder->StartRecordingThread(this);
+    recorder->ResumeRecordingThread();
+    callback.state = 0;
+    SendEventRecord(1, 1, 13);
+}
+
+void UsbCamera::StopRecording() {
+    if (callback.state != 0) return;
+    if (recorder->recording()) recorder->CloseRecording();
+    callback.state = -1;
+    SendEventRecord(1, 1, 14);
+}
+
+void UsbCamera::StartMotionRecording() {
+    if (callback.state == 2) return;
+    // Replaces a continuous recording, which does not come back when this one ends.
+    recorder->OpenRecording(this);
+    recorder->StartRecordingThread(this);
+    recorder->ResumeRecordingThread();
+    callback.state = 2;
+    SendEventRecord(2, 7, 8);
+}
+
+void UsbCamera::StopMotionRecording() {
+    if (callback.state != 2) return;
+    if (recorder->recording()) recorder->CloseRecording();
+    callback.state = -1;
+    SendEventRecord(2, 7, 9);
+}
+
+void UsbCamera::UpdateRecordingRoot() {
+    try {
+        recorder->SetRoot(settings->DayVideoFolder(Now().date()), settings->segmentMinutes);
+    } catch (const std::exception&) {
+        // The day folder cannot be made: recording goes on where it was.
+    }
+}
+
 void UsbCamera::StopCamera() {
+    StopRecording();
+    StopMotionRecording();
     TearDownGraph();
     SendEventRecord(3, 15, 15);
     callback.stopped = true;

@@ -15,6 +15,7 @@
 #include "capture/Frame.h"
 #include "capture/Motion.h"
 #include "capture/UploadQueue.h"
+#include "capture/Unit_xvid.h"
 #include "config/Cdataclass.h"
 
 typedef struct _GstElement GstElement;
@@ -131,6 +132,15 @@ public:
     void RequestSnapshot(int kind) { callback.RequestSnapshot(kind); }
     bool IsStopped() const { return callback.stopped; }
     bool IsMotionRecording() const { return callback.state == 2; }
+    bool IsRecording() const { return callback.state == 0; }
+
+    // Recording (UI thread).
+    void StartRecording();
+    void StopRecording();
+    void StartMotionRecording();
+    void StopMotionRecording();
+    // Later segment files go into the video folder of the current day.
+    void UpdateRecordingRoot();
     bool IsBroadcasting() const { return callback.state == 3; }
     bool HasGraph() const { return graph != nullptr; }
     int HandleGraphEvents();
@@ -151,6 +161,7 @@ public:
     VideoSurface* videoPanel() const { return callback.videoPanel; }
 
     std::unique_ptr<CDataClass> settings;
+    std::unique_ptr<xvid> recorder;
     QObject* owner = nullptr;
     bool fullScreen = false;
     bool keepBroadcastFile = false;

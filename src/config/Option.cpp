@@ -12,6 +12,8 @@
 
 #include "app/Messages.h"
 #include "capture/Usbcamera.h"
+#include "capture/Ymp4.h"
+#include "common/FreeSpace.h"
 #include "common/Clock.h"
 #include "common/Files.h"
 #include "common/Process.h"
@@ -59,6 +61,7 @@ Option::Option(const QString& path) : languageModule(std::make_unique<LanguageMo
     cameras.resize(size_t(cellCount()));
     LoadExcludedDevices();
     BuildDeviceList();
+    yXvidInit(kYmp4Agreed, deviceCount, 0);
     if (!gOption) gOption = this;
 }
 
@@ -68,6 +71,7 @@ Option::~Option() {
     // Each camera saves its own record as it goes.
     for (auto& camera : cameras) camera.reset();
     cameras.clear();
+    yXvidUnInt();
     if (gOption == this) gOption = nullptr;
 }
 
@@ -283,7 +287,12 @@ void Option::DailyRetention() {
     const QDate cutoff = today.addDays(-historyDays);
     DeleteOldLogFiles(LogPath, cutoff);
     bool anyCamera = false;
-    for (int i = 0; i < cellCount(); ++i) anyCamera = anyCamera || camera(i);
+    for (int i = 0; i < cellCount(); ++i) {
+        if (UsbCamera* cam = camera(i)) {
+            anyCamera = true;
+            PurgeOldDays(cam, cutoff);
+        }
+    }
     if (anyCamera) {
         const QString description = LanguageText(9001) + QLatin1Char(' ') +
                                     DateToShortText(cutoff) + QLatin1Char(' ') + LanguageText(9002);
@@ -291,6 +300,116 @@ void Option::DailyRetention() {
             MakeEventRecord(0, LanguageText(3), QString(), description, -1, QString(), Now()));
     }
     lastCleanupDate = QDateTime(today, QTime(0, 0));
+}
+
+QString Option::CameraFolder(const UsbCamera* camera) {
+    return WithSlash(camera->settings->videoFolder) +
+           QString::asprintf("%02d/", camera->cameraId());
+}
+
+QList<QPair<QString, QDate>> Option::DayFolders(const QString& cameraFolder) {
+    QStringList names =
+        QDir(cameraFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    QList<QPair<QString, QDate>> days;
+    for (const QString& name : names) {
+        // Only the folders the program makes: eight digits of a date, then "Image" or "Video".
+        const QString rest = name.mid(8);
+        if (rest.compare(QLatin1String("Image"), Qt::CaseInsensitive) != 0 &&
+            rest.compare(QLatin1String("Video"), Qt::CaseInsensitive) != 0 && !rest.isEmpty())
+            continue;
+        bool okY = false, okM = false, okD = false;
+        const QDate date(name.mid(0, 4).toInt(&okY), name.mid(4, 2).toInt(&okM),
+                         name.mid(6, 2).toInt(&okD));
+        const bool digits =
+            std::all_of(name.begin(), name.begin() + std::min<qsizetype>(8, name.size()),
+                        [](QChar c) { return c.isDigit(); });
+        if (name.size() < 8 || !digits || !okY || !okM || !okD || !date.isValid()) continue;
+        days.append({name, date});
+    }
+    return days;
+}
+
+void Option::PurgeOldDays(UsbCamera* camera, const QDate& cutoff) {
+    const QString folder = CameraFolder(camera);
+    for (const auto& [name, date] : DayFolders(folder)) {
+        if (date >= cutoff) break;
+        DeleteFolderFiles(folder + name);
+    }
+}
+
+bool Option::FileInUse(const QString& path) const {
+    const QString canonical = QFileInfo(path).absoluteFilePath();
+    for (int i = 0; i < cellCount(); ++i) {
+        UsbCamera* cam = camera(i);
+        if (!cam) continue;
+        const QString current = yMP4CCurrentFile(cam->cameraId());
+        if (!current.isEmpty() && QFileInfo(current).absoluteFilePath() == canonical) return true;
+    }
+    return false;
+}
+
+bool Option::DeleteFolderFiles(const QString& path) {
+    if (path.isEmpty() || path == QLatin1String("0")) return false;
+    QDir dir(WithSlash(path));
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString file = dir.filePath(name);
+        if (!FileInUse(file)) QFile::remove(file);
+    }
+    return QDir().rmdir(dir.absolutePath());
+}
+
+bool Option::DiskCleanup() {
+    const QDate today = Now().date();
+    auto freeMB = [](const QString& path, qint64* mb) {
+        qint64 bytes = 0;
+        if (!FreeBytes(path, &bytes)) return false;
+        *mb = bytes / 1024 / 1024;
+        return true;
+    };
+    const qint64 limit = diskSpaceLimitMB;
+    for (int i = 0; i < cellCount(); ++i) {
+        UsbCamera* cam = camera(i);
+        if (!cam) continue;
+        const QString video = cam->settings->videoFolder;
+        qint64 mb = 0;
+        if (!freeMB(video, &mb) || mb >= limit) continue;
+        const QString folder = CameraFolder(cam);
+        bool done = false;
+        for (const auto& [name, date] : DayFolders(folder)) {
+            if (done) break;
+            const QString day = folder + name;
+            if (date < today) {
+                DeleteFolderFiles(day);
+                const QString log = LogFileName(date);
+                if (QFile::exists(log)) QFile::remove(log);
+                if (!freeMB(video, &mb)) continue;
+                if (mb >= limit) done = true;
+            } else {
+                // Today's recordings go one file at a time, and only as far as needed.
+                QDir dir(day);
+                for (const QString& file :
+                     dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort)) {
+                    const QString path = dir.filePath(file);
+                    if (FileInUse(path)) continue;
+                    QFile::remove(path);
+                    if (freeMB(video, &mb) && mb >= limit) {
+                        // Enough: later folders keep all their files.
+                        done = true;
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    for (int i = 0; i < cellCount(); ++i) {
+        UsbCamera* cam = camera(i);
+        qint64 mb = 0;
+        if (cam && freeMB(cam->settings->videoFolder, &mb) && mb < limit) return true;
+    }
+    return false;
 }
 
 bool Option::CheckAccess(QObject* owner) const {

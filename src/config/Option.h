@@ -57,6 +57,19 @@ public:
     bool IsPowerOffTime() const;
     void RunShutdownCommand() const;
     void DailyRetention();
+    // Deletes the camera's day folders dated before `cutoff`.
+    void PurgeOldDays(UsbCamera* camera, const QDate& cutoff);
+    // Deletes the files of one folder (never one being recorded) and then the folder.
+    bool DeleteFolderFiles(const QString& path);
+    // Frees space on each camera's recording drive that is below the limit, oldest first;
+    // true while some drive is still below it.
+    bool DiskCleanup();
+    // A file the writer is recording into: never deleted.
+    bool FileInUse(const QString& path) const;
+    // The camera's numbered folder under its video root, ending in "/".
+    static QString CameraFolder(const UsbCamera* camera);
+    // The camera's day folders: names sorted as the clean-up walks them, with their dates.
+    static QList<QPair<QString, QDate>> DayFolders(const QString& cameraFolder);
 
     // Access password: true when the operator may go on (no prompt while protection is off).
     bool CheckAccess(QObject* owner) const;

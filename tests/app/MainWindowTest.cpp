@@ -12,6 +12,7 @@
 #include "app/Messages.h"
 #include "capture/Usbcamera.h"
 #include "history/Unit2.h"
+#include "common/FreeSpace.h"
 
 #include <QPointer>
 #include "common/TextConv.h"
@@ -247,4 +248,37 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
     EXPECT_EQ(cam.callback.snapshotKind, 3);
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<TForm2*>(w)) delete w;
+}
+
+TEST_F(MainWindowTest, DiskLabelsForCellsWithACameraAndTheLowSpaceWarning) {
+    delete gOption;
+    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
+        *ids = {"test:black:64x48@5"};
+        *names = {"Test"};
+    });
+    new Option(ini);
+    Option::SetDeviceEnumerator(nullptr);
+    SetFreeSpaceQuery([](const QString&, qint64* bytes) {
+        *bytes = qint64(1024) * 1024 * 1024;
+        return true;
+    });
+    window = new TForm1;
+    ASSERT_NE(gOption->camera(0), nullptr);
+    EXPECT_EQ(gOption->camera(1), nullptr);
+    window->RefreshDiskLabels();
+    EXPECT_TRUE(window->Label_disksize1->isVisibleTo(window));
+    EXPECT_EQ(window->Label_disksize1->text(), QStringLiteral("剩余空间: 1G"));
+    EXPECT_FALSE(window->Label_disksize2->isVisibleTo(window));
+    EXPECT_FALSE(window->Label_disksize4->isVisibleTo(window));
+    gOption->diskSpaceLimitMB = 2000;
+    window->PeriodicCleanup();
+    EXPECT_TRUE(window->Label_warning->isVisibleTo(window));
+    gOption->diskSpaceLimitMB = 500;
+    window->PeriodicCleanup();
+    EXPECT_FALSE(window->Label_warning->isVisibleTo(window));
+    // A failed query keeps the label's text.
+    SetFreeSpaceQuery([](const QString&, qint64*) { return false; });
+    window->RefreshDiskLabels();
+    EXPECT_EQ(window->Label_disksize1->text(), QStringLiteral("剩余空间: 1G"));
+    SetFreeSpaceQuery(nullptr);
 }

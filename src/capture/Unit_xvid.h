@@ -1,0 +1,75 @@
+// One camera's recording: the writer handle, the recording flag and the recording thread that
+// copies the newest frame at the recording frame rate.
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "capture/Frame.h"
+
+namespace trelvix {
+
+class UsbCamera;
+
+// The recording thread: takes the newest delivered frame once per period, runs the recording
+// path on it and writes it.
+class xvidCaptureControlthread {
+public:
+    xvidCaptureControlthread(UsbCamera* camera, int frameRate);
+    ~xvidCaptureControlthread();  // stops and joins
+
+    void Resume();
+    void Terminate();  // returns once the thread has ended
+    uint64_t framesWritten() const { return framesWritten_; }
+
+    UsbCamera* camera;
+    const int periodMs;
+
+private:
+    void Execute();
+
+    const int frameRate_;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool started_ = false;
+    bool terminated_ = false;
+    std::atomic<uint64_t> framesWritten_{0};
+    VideoFrame frameBuffer;
+};
+
+class xvid {
+public:
+    explicit xvid(int handle);
+    ~xvid();
+
+    void OpenRecording(UsbCamera* camera);
+    void CloseRecording();
+    void StartRecordingThread(UsbCamera* camera);
+    void ResumeRecordingThread();
+    void StopRecordingThread();
+    // Writes when recording; opens the file on the first frame (the frame size is known only
+    // once frames arrive) and again when the size changes.
+    void WriteFrame(const VideoFrame& frame);
+    void SetRoot(const QString& folder, int minutes);
+    QString CurrentFile() const;
+
+    int handle() const { return handle_; }
+    bool recording() const { return recording_; }
+    xvidCaptureControlthread* thread() const { return thread_.get(); }
+
+private:
+    const int handle_;
+    std::atomic<bool> recording_{false};
+    std::unique_ptr<xvidCaptureControlthread> thread_;
+    std::mutex openMutex_;
+    int rate_ = 10, quant_ = 4, compress_ = 15, minutes_ = 30;
+    QString folder_;
+    int openWidth_ = 0, openHeight_ = 0;
+};
+
+}  // namespace trelvix

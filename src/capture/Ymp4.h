@@ -1,0 +1,62 @@
+// The MP4 segment writer library: MPEG-4 Visual (mp4v) in fragmented MP4 files, cut into
+// segments by recorded time. One writer per handle (a camera number); each handle has its own
+// lock, so different handles may be written from different threads at once.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+namespace trelvix {
+
+// The integer that yXvidInit and yMP4CNew must be given; any other value is refused.
+inline constexpr int kYmp4Agreed = 0x594D5034;
+
+// Prepares the encoder; cameraCount is a hint, reserved must be 0 (ignored).
+bool yXvidInit(int agreed, int cameraCount, int reserved);
+// Finishes every open file and releases every handle.
+void yXvidUnInt();
+
+// Creates the writer of `handle` (a handle that exists already is kept as it is).
+bool yMP4CNew(int handle, int agreed);
+// Finishes the handle's file and releases the handle.
+void yMP4CDelete(int handle);
+
+// Called on the writing thread for every new file of the handle, after the file was created,
+// with the handle number and the file's full path. It runs outside the handle's lock, so it may
+// call back into the library; replacing it does not wait for a call in progress (stop the
+// writing thread first).
+using NewMP4FileCallback = std::function<void(const int32_t* handle, const QString& path)>;
+void yMP4CSetNewMP4FileCallBackFunc(int handle, NewMP4FileCallback cb);
+
+// Starts a recording: frames of width × height at frameRate (1..60) go into files in `folder`
+// (created when missing), a new file every segmentMinutes (at least 1). quantizer 0..31 is the
+// fixed quantiser (0: the best, 2); compression 0..15 is the encoder's effort. Finishes a file
+// that is open. The first file is created by the first frame. False when the handle does not
+// exist, an argument is unusable or the folder cannot be created.
+bool yMP4COpen(int handle, int frameRate, int width, int height, int quantizer, int compression,
+               const QString& folder, int segmentMinutes);
+
+// Appends one frame: packed 24-bit BGR, rows top-down, stride width × 3 rounded up to a
+// multiple of 4, length stride × height. False when nothing is open, the length differs or
+// the file could not be written (the file is then finished and stays playable; a new one is
+// tried a few seconds later).
+bool yVideoWrite(int handle, const uint8_t* frame, size_t length);
+
+// Later files go into `folder`; when it differs from the current file's folder, the next frame
+// starts a new file there. Also replaces the segment length.
+bool yMP4CSetRootPath(int handle, const QString& folder, int segmentMinutes);
+
+// Finishes the current file; harmless when none is open or the handle does not exist.
+void yMP4CClose(int handle);
+
+// The file being written, empty when none; the disk clean-up must leave it alone.
+QString yMP4CCurrentFile(int handle);
+
+// Segment cutting, file names and retries follow this clock; empty restores the default, the
+// program's clock (common/Clock.h).
+void SetWriterClockForTesting(std::function<QDateTime()> clock);
+
+}  // namespace trelvix

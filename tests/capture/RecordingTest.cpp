@@ -1,0 +1,224 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include "app/CameraHost.h"
+#include "app/Housekeeping.h"
+#include "capture/Usbcamera.h"
+#include "common/Clock.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+
+using namespace trelvix;
+
+namespace {
+
+template <typename F>
+bool WaitFor(F done, int ms = 15000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+struct Probe {
+    int codec = 0, width = 0, height = 0;
+    double fps = 0, duration = 0;
+};
+
+Probe ProbeFile(const QString& path) {
+    Probe p;
+    AVFormatContext* ctx = nullptr;
+    if (avformat_open_input(&ctx, path.toUtf8().constData(), nullptr, nullptr) != 0) return p;
+    if (avformat_find_stream_info(ctx, nullptr) >= 0 && ctx->nb_streams > 0) {
+        const AVStream* s = ctx->streams[0];
+        p.codec = s->codecpar->codec_id;
+        p.width = s->codecpar->width;
+        p.height = s->codecpar->height;
+        p.fps = av_q2d(s->avg_frame_rate);
+        if (ctx->duration > 0) p.duration = double(ctx->duration) / AV_TIME_BASE;
+    }
+    avformat_close_input(&ctx);
+    return p;
+}
+
+class RecordingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+        QDir().mkpath(videos());
+    }
+    void TearDown() override {
+        cameras.clear();
+        option.reset();
+        gOption = nullptr;
+        SetClockForTesting(nullptr);
+    }
+    QString videos() const { return dir.path() + "/videos"; }
+    UsbCamera* Start(const QString& id, int cell, int rate = 10) {
+        // The camera's record is prepared before it starts, as a settings file would hold it.
+        CDataClass rec;
+        rec.cameraId = cell;
+        rec.videoFolder = videos();
+        rec.recordFrameRate = rate;
+        rec.Save();
+        panels.push_back(std::make_unique<HeadlessPanel>(cell));
+        HeadlessPanel* panel = panels.back().get();
+        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panel, panel, id, cell));
+        panel->AttachCamera(cameras.back().get());
+        return cameras.back().get();
+    }
+    QStringList Log(const QDate& day = QDate::currentDate()) {
+        QCoreApplication::sendPostedEvents();
+        return ReadLogLines(option->LogFileName(day));
+    }
+    int CountLines(const QStringList& lines, int kind, int description, bool withFile) {
+        int n = 0;
+        for (const QString& l : lines) {
+            const auto f = SplitLogLine(l);
+            n += f[0] == QString::number(kind) && f[5] == option->LanguageText(description) &&
+                 f[7].isEmpty() != withFile;
+        }
+        return n;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    LogReceiverObject receiver;
+    std::vector<std::unique_ptr<HeadlessPanel>> panels;
+    std::vector<std::unique_ptr<UsbCamera>> cameras;
+};
+
+}  // namespace
+
+TEST_F(RecordingTest, RecordsAtTheRecordingRateForTheWallClockTime) {
+    UsbCamera* cam = Start("test:smpte:320x240@30", 0, 10);
+    QElapsedTimer wall;
+    cam->StartRecording();
+    wall.start();
+    EXPECT_EQ(cam->callback.state, 0);
+    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+    const QString file = cam->recorder->CurrentFile();
+    EXPECT_TRUE(file.startsWith(cam->settings->DayVideoFolder(QDate::currentDate())));
+    WaitFor([] { return false; }, 2500);
+    cam->StopRecording();
+    const double seconds = wall.elapsed() / 1000.0;
+    EXPECT_EQ(cam->callback.state, -1);
+    EXPECT_TRUE(cam->HasGraph());  // the preview runs on
+    const Probe p = ProbeFile(file);
+    EXPECT_EQ(p.codec, AV_CODEC_ID_MPEG4);
+    EXPECT_EQ(p.width, 320);
+    EXPECT_EQ(p.height, 240);
+    EXPECT_NEAR(p.fps, 10.0, 0.01);
+    EXPECT_NEAR(p.duration, seconds, 1.0);
+    const QStringList lines = Log();
+    EXPECT_EQ(CountLines(lines, 1, 13, false), 1);  // started
+    EXPECT_EQ(CountLines(lines, 1, 13, true), 1);   // the new file, with its path
+    EXPECT_EQ(CountLines(lines, 1, 14, false), 1);  // stopped
+}
+
+TEST_F(RecordingTest, StateTable) {
+    UsbCamera* cam = Start("test:black:160x120@30", 1, 10);
+    cam->StopRecording();  // not recording: nothing
+    cam->StartRecording();
+    cam->StartRecording();  // again: nothing
+    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+    const QString continuous = cam->recorder->CurrentFile();
+    // Motion replaces the continuous recording with a new file.
+    cam->StartMotionRecording();
+    EXPECT_TRUE(cam->IsMotionRecording());
+    EXPECT_TRUE(WaitFor([&] {
+        const QString f = cam->recorder->CurrentFile();
+        return !f.isEmpty() && f != continuous;
+    }));
+    cam->StopRecording();  // requires Recording: nothing
+    EXPECT_TRUE(cam->IsMotionRecording());
+    cam->StopMotionRecording();
+    EXPECT_EQ(cam->callback.state, -1);  // continuous recording does not come back
+    EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
+    cam->StopMotionRecording();
+    const QStringList lines = Log();
+    EXPECT_EQ(CountLines(lines, 1, 13, false), 1);
+    EXPECT_EQ(CountLines(lines, 1, 14, false), 0);
+    EXPECT_EQ(CountLines(lines, 2, 8, false), 1);
+    EXPECT_EQ(CountLines(lines, 2, 9, false), 1);
+    EXPECT_GE(CountLines(lines, 1, 13, true), 1);
+    // Stopping the camera while recording closes the file first.
+    cam->StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+    const QString last = cam->recorder->CurrentFile();
+    cam->StopCamera();
+    EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
+    EXPECT_GT(ProbeFile(last).duration, 0.0);
+    EXPECT_EQ(CountLines(Log(), 1, 14, false), 1);
+}
+
+TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
+    QDateTime now = QDateTime::currentDateTime();
+    std::mutex m;
+    SetClockForTesting([&] {
+        std::lock_guard lock(m);
+        return now;
+    });
+    auto advance = [&](int s) {
+        std::lock_guard lock(m);
+        now = now.addSecs(s);
+    };
+    UsbCamera* cam = Start("test:snow:160x120@30", 2, 10);
+    cam->settings->motionEnabled = 1;
+    cam->settings->motionNoPicture = 1;
+    cam->settings->motionSound = 0;
+    cam->settings->motionRecord = 1;
+    cam->settings->motionRecordStopSeconds = 3;
+    cam->settings->motionIntervalSeconds = 1;
+    // Snow changes every pixel: the second check finds motion.
+    ASSERT_TRUE(WaitFor([&] {
+        advance(1);
+        WaitFor([] { return false; }, 150);
+        return cam->IsMotionRecording();
+    }));
+    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+    const QString file = cam->recorder->CurrentFile();
+    // Still: nothing can differ by more than 255.
+    cam->settings->motionSensitivity = 255;
+    ASSERT_TRUE(WaitFor([&] {
+        advance(1);
+        WaitFor([] { return false; }, 150);
+        return !cam->IsMotionRecording();
+    }));
+    EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
+    EXPECT_GT(ProbeFile(file).duration, 0.0);
+    const QStringList lines = Log(now.date());
+    EXPECT_EQ(CountLines(lines, 2, 8, false), 1);
+    EXPECT_EQ(CountLines(lines, 2, 9, false), 1);
+}
+
+TEST_F(RecordingTest, ANewDayGoesIntoTheNewDaysFolder) {
+    QDateTime now(QDate(2024, 5, 10), QTime(23, 59, 0));
+    std::mutex m;
+    SetClockForTesting([&] {
+        std::lock_guard lock(m);
+        return now;
+    });
+    UsbCamera* cam = Start("test:black:160x120@30", 3, 10);
+    cam->StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+    EXPECT_TRUE(cam->recorder->CurrentFile().contains("/03/20240510Video/"));
+    {
+        std::lock_guard lock(m);
+        now = QDateTime(QDate(2024, 5, 11), QTime(0, 1, 0));
+    }
+    cam->UpdateRecordingRoot();
+    ASSERT_TRUE(
+        WaitFor([&] { return cam->recorder->CurrentFile().contains("/03/20240511Video/"); }));
+    cam->StopRecording();
+    EXPECT_EQ(QDir(videos() + "/03/20240510Video").entryList(QDir::Files).size(), 1);
+}

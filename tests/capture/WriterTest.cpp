@@ -1,0 +1,373 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include "capture/Frame.h"
+#include "capture/Ymp4.h"
+
+using namespace trelvix;
+
+namespace {
+
+const QDateTime kStart(QDate(2024, 5, 6), QTime(7, 8, 9));
+
+// Blue above, red below, a white square moving across the middle band.
+VideoFrame Pattern(int w, int h, int k) {
+    VideoFrame f;
+    f.Resize(w, h);
+    for (int y = 0; y < h; ++y) {
+        uint8_t* row = f.Row(y);
+        for (int x = 0; x < w; ++x) {
+            const bool top = y < h / 2;
+            row[3 * x] = top ? 200 : 40;      // B
+            row[3 * x + 1] = uint8_t(x / 8);  // G
+            row[3 * x + 2] = top ? 40 : 200;  // R
+        }
+    }
+    const int sx = (k * 8) % (w - 32), sy = h / 2 - 16;
+    for (int y = sy; y < sy + 32; ++y) std::memset(f.Row(y) + 3 * sx, 255, 3 * 32);
+    return f;
+}
+
+// Pictures that hardly compress, so files grow fast.
+VideoFrame Noise(int w, int h, uint32_t seed) {
+    VideoFrame f;
+    f.Resize(w, h);
+    for (uint8_t& b : f.data) b = uint8_t((seed = seed * 1664525u + 1013904223u) >> 24);
+    return f;
+}
+
+struct Probe {
+    bool opened = false;
+    AVCodecID codec = AV_CODEC_ID_NONE;
+    uint32_t tag = 0;
+    int width = 0, height = 0;
+    AVRational rate{0, 1};
+    double seconds = 0;  // as a player shows it
+    int frames = 0;      // decoded
+    // Chroma of the first picture near its left edge.
+    int topU = 0, topV = 0, bottomU = 0, bottomV = 0;
+};
+
+// Demuxes and decodes the whole file, as a player would.
+Probe ProbeFile(const QString& path) {
+    Probe p;
+    AVFormatContext* fmt = nullptr;
+    if (avformat_open_input(&fmt, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return p;
+    std::unique_ptr<AVFormatContext*, void (*)(AVFormatContext**)> closeFmt(&fmt,
+                                                                            avformat_close_input);
+    if (avformat_find_stream_info(fmt, nullptr) < 0) return p;
+    const int index = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (index < 0) return p;
+    const AVStream* st = fmt->streams[index];
+    p.opened = true;
+    p.codec = st->codecpar->codec_id;
+    p.tag = st->codecpar->codec_tag;
+    p.width = st->codecpar->width;
+    p.height = st->codecpar->height;
+    p.rate = st->avg_frame_rate;
+
+    AVCodecContext* dec = avcodec_alloc_context3(avcodec_find_decoder(p.codec));
+    std::unique_ptr<AVCodecContext*, void (*)(AVCodecContext**)> freeDec(&dec,
+                                                                         avcodec_free_context);
+    avcodec_parameters_to_context(dec, st->codecpar);
+    if (avcodec_open2(dec, nullptr, nullptr) < 0) return p;
+    AVPacket* pkt = av_packet_alloc();
+    AVFrame* pic = av_frame_alloc();
+    auto receive = [&] {
+        while (avcodec_receive_frame(dec, pic) == 0) {
+            if (p.frames++ == 0) {
+                const int x = 4, top = pic->height / 8, bottom = pic->height * 7 / 8;
+                p.topU = pic->data[1][top / 2 * pic->linesize[1] + x];
+                p.topV = pic->data[2][top / 2 * pic->linesize[2] + x];
+                p.bottomU = pic->data[1][bottom / 2 * pic->linesize[1] + x];
+                p.bottomV = pic->data[2][bottom / 2 * pic->linesize[2] + x];
+            }
+        }
+    };
+    while (av_read_frame(fmt, pkt) >= 0) {
+        if (pkt->stream_index == index) {
+            if (avcodec_send_packet(dec, pkt) == 0) receive();
+        }
+        av_packet_unref(pkt);
+    }
+    avcodec_send_packet(dec, nullptr);
+    receive();
+    p.seconds = double(fmt->duration) / AV_TIME_BASE;
+    av_frame_free(&pic);
+    av_packet_free(&pkt);
+    return p;
+}
+
+QStringList Mp4Files(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.mp4")}, QDir::Files, QDir::Name);
+}
+
+class Writer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(yXvidInit(kYmp4Agreed, 4, 0));
+        ASSERT_TRUE(yMP4CNew(kHandle, kYmp4Agreed));
+        yMP4CSetNewMP4FileCallBackFunc(kHandle, [this](const int32_t* h, const QString& path) {
+            reported.push_back({*h, path});
+        });
+        SetWriterClockForTesting([this] { return now; });
+    }
+    void TearDown() override {
+        yXvidUnInt();
+        SetWriterClockForTesting({});
+    }
+
+    QString Folder(const QString& name) const { return dir.path() + "/" + name + "/"; }
+    bool Open(const QString& folder, int minutes = 30, int w = 320, int h = 240) {
+        width = w;
+        height = h;
+        return yMP4COpen(kHandle, 10, w, h, 4, 15, folder, minutes);
+    }
+    // Frames at 10 per second of the fake clock.
+    void Write(int n) {
+        for (int i = 0; i < n; ++i) {
+            const VideoFrame f = Pattern(width, height, frameNo++);
+            ASSERT_TRUE(yVideoWrite(kHandle, f.data.data(), f.data.size()));
+            now = now.addMSecs(100);
+        }
+    }
+
+    static constexpr int kHandle = 3;
+    QTemporaryDir dir;
+    QDateTime now = kStart;
+    int width = 320, height = 240, frameNo = 0;
+    std::vector<std::pair<int32_t, QString>> reported;
+};
+
+TEST_F(Writer, WritesAPlayableMpeg4FileAtTheOpenedRate) {
+    const QString folder = Folder("cam");
+    ASSERT_TRUE(Open(dir.path() + "/cam"));           // the missing "/" is added
+    EXPECT_EQ(yMP4CCurrentFile(kHandle), QString());  // the file starts with the first frame
+    Write(25);
+    const QString path = folder + "20240506 070809.mp4";
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0].first, kHandle);
+    EXPECT_EQ(reported[0].second, path);
+    EXPECT_EQ(yMP4CCurrentFile(kHandle), path);
+    yMP4CClose(kHandle);
+    EXPECT_EQ(yMP4CCurrentFile(kHandle), QString());
+    EXPECT_EQ(reported.size(), 1u);
+
+    const Probe p = ProbeFile(path);
+    ASSERT_TRUE(p.opened);
+    EXPECT_EQ(p.codec, AV_CODEC_ID_MPEG4);
+    EXPECT_EQ(p.tag, MKTAG('m', 'p', '4', 'v'));
+    EXPECT_EQ(p.width, 320);
+    EXPECT_EQ(p.height, 240);
+    EXPECT_EQ(av_cmp_q(p.rate, AVRational{10, 1}), 0);
+    EXPECT_EQ(p.frames, 25);
+    EXPECT_NEAR(p.seconds, 2.5, 0.05);
+    // BGR order and top-down rows: blue (high U) above, red (high V) below.
+    EXPECT_GT(p.topU, 170);
+    EXPECT_LT(p.topV, 140);
+    EXPECT_GT(p.bottomV, 170);
+    EXPECT_LT(p.bottomU, 140);
+}
+
+TEST_F(Writer, RefusesWhatItCannotWriteAndCloseIsAlwaysHarmless) {
+    const QString folder = Folder("cam");
+    EXPECT_FALSE(yXvidInit(kYmp4Agreed + 1, 4, 0));
+    EXPECT_FALSE(yMP4CNew(9, kYmp4Agreed + 1));
+    EXPECT_FALSE(yMP4COpen(9, 10, 320, 240, 4, 15, folder, 30));  // no such handle
+    EXPECT_FALSE(yMP4COpen(kHandle, 61, 320, 240, 4, 15, folder, 30));
+    EXPECT_FALSE(yMP4COpen(kHandle, 10, 0, 240, 4, 15, folder, 30));
+    EXPECT_FALSE(yMP4COpen(kHandle, 10, 320, 240, 4, 15, QString(), 30));
+    QFile blocker(dir.path() + "/file");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(yMP4COpen(kHandle, 10, 320, 240, 4, 15, blocker.fileName() + "/sub", 30));
+
+    const VideoFrame f = Pattern(322, 240, 0);  // 966 bytes of pixels, 968 with padding
+    EXPECT_FALSE(yVideoWrite(kHandle, f.data.data(), f.data.size()));  // nothing open
+    ASSERT_TRUE(yMP4COpen(kHandle, 10, 322, 240, 99, -5, folder, 0));  // clamped
+    EXPECT_FALSE(yVideoWrite(kHandle, f.data.data(), size_t(966 * 240)));
+    EXPECT_FALSE(yVideoWrite(kHandle, f.data.data(), f.data.size() - 1));
+    EXPECT_FALSE(yVideoWrite(9, f.data.data(), f.data.size()));
+    EXPECT_TRUE(Mp4Files(folder).isEmpty());
+    EXPECT_TRUE(reported.empty());
+
+    yMP4CClose(9);
+    yMP4CClose(kHandle);
+    yMP4CClose(kHandle);
+    yMP4CDelete(9);
+    EXPECT_EQ(yMP4CCurrentFile(9), QString());
+    EXPECT_FALSE(yVideoWrite(kHandle, f.data.data(), f.data.size()));  // closed
+
+    // Odd sizes are recorded without their last column and row.
+    ASSERT_TRUE(Open(folder, 30, 321, 241));
+    Write(3);
+    yMP4CDelete(kHandle);  // finishes the file
+    ASSERT_EQ(reported.size(), 1u);
+    const Probe p = ProbeFile(reported[0].second);
+    EXPECT_EQ(p.width, 320);
+    EXPECT_EQ(p.height, 240);
+    EXPECT_EQ(p.frames, 3);
+}
+
+TEST_F(Writer, CutsSegmentsByRecordedTimeAndNeverOverwrites) {
+    const QString folder = Folder("cam");
+    ASSERT_TRUE(Open(folder, 1));
+    // A file already named by the second segment's start time stays untouched.
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile taken(folder + "20240506 070910.mp4");
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.write("keep");
+    taken.close();
+
+    Write(5);
+    now = kStart.addSecs(61);
+    Write(3);
+    ASSERT_EQ(reported.size(), 2u);
+    EXPECT_EQ(reported[0].second, folder + "20240506 070809.mp4");
+    EXPECT_EQ(reported[1].second, folder + "20240506 070910_2.mp4");
+    EXPECT_EQ(reported[1].first, kHandle);
+    EXPECT_EQ(yMP4CCurrentFile(kHandle), reported[1].second);
+
+    // A new recording in the same second gets its own name too.
+    now = kStart.addSecs(61);
+    ASSERT_TRUE(Open(folder, 1));
+    Write(2);
+    // A clock set back starts a file named by the new time.
+    now = kStart.addSecs(-120);
+    Write(1);
+    yMP4CClose(kHandle);
+    ASSERT_EQ(reported.size(), 4u);
+    EXPECT_EQ(reported[2].second, folder + "20240506 070910_3.mp4");
+    EXPECT_EQ(reported[3].second, folder + "20240506 070609.mp4");
+    // Names sort by time, and within a second in the order the files were made.
+    EXPECT_EQ(Mp4Files(folder),
+              QStringList({"20240506 070609.mp4", "20240506 070809.mp4", "20240506 070910.mp4",
+                           "20240506 070910_2.mp4", "20240506 070910_3.mp4"}));
+
+    ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
+    EXPECT_EQ(taken.readAll(), QByteArray("keep"));
+    const int expected[] = {5, 3, 2, 1};
+    for (int i = 0; i < 4; ++i) {
+        const Probe p = ProbeFile(reported[size_t(i)].second);
+        EXPECT_EQ(p.frames, expected[i]) << i;
+        EXPECT_NEAR(p.seconds, expected[i] / 10.0, 0.05) << i;
+    }
+}
+
+TEST_F(Writer, SetRootPathMovesLaterFilesToTheNewFolder) {
+    ASSERT_TRUE(Open(Folder("day1"), 30));
+    Write(4);
+    EXPECT_TRUE(yMP4CSetRootPath(kHandle, dir.path() + "/day1", 30));  // the same folder
+    Write(1);
+    EXPECT_EQ(reported.size(), 1u);
+
+    EXPECT_TRUE(yMP4CSetRootPath(kHandle, Folder("day2"), 1));
+    EXPECT_TRUE(QDir(Folder("day2")).exists());
+    EXPECT_TRUE(yMP4CCurrentFile(kHandle).startsWith(Folder("day1")));  // until the next frame
+    Write(3);
+    ASSERT_EQ(reported.size(), 2u);
+    EXPECT_TRUE(reported[1].second.startsWith(Folder("day2")));
+
+    // A folder that cannot be made keeps the recording where it is; the minutes still apply.
+    QFile blocker(dir.path() + "/file");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(yMP4CSetRootPath(kHandle, blocker.fileName() + "/day3", 1));
+    now = now.addSecs(60);
+    Write(2);
+    yMP4CClose(kHandle);
+    ASSERT_EQ(reported.size(), 3u);
+    EXPECT_TRUE(reported[2].second.startsWith(Folder("day2")));
+    EXPECT_EQ(ProbeFile(reported[0].second).frames, 5);
+    EXPECT_EQ(ProbeFile(reported[1].second).frames, 3);
+    EXPECT_EQ(ProbeFile(reported[2].second).frames, 2);
+}
+
+// The child process records and dies; the parent finds what it left. The test program has a
+// single thread here, so the child may allocate and use the library freely.
+template <typename Child>
+int RunChild(Child child) {
+    const pid_t pid = fork();
+    if (pid == 0) _exit(child());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return status;
+}
+
+TEST(WriterCrash, AKilledRecordingIsPlayableUpToItsLastSecond) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/cam/";
+    const int status = RunChild([&] {
+        if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
+            !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
+            return 1;
+        for (int k = 0; k < 35; ++k) {
+            const VideoFrame f = Pattern(320, 240, k);
+            if (!yVideoWrite(0, f.data.data(), f.data.size())) return 2;
+        }
+        raise(SIGKILL);
+        return 3;
+    });
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    const QStringList files = Mp4Files(folder);
+    ASSERT_EQ(files.size(), 1);
+    const Probe p = ProbeFile(folder + files[0]);
+    ASSERT_TRUE(p.opened);
+    EXPECT_EQ(p.codec, AV_CODEC_ID_MPEG4);
+    EXPECT_GE(p.frames, 35 - 10 - 1);  // at most a second and a frame lost
+    EXPECT_LE(p.frames, 35);
+}
+
+TEST(WriterCrash, AFailedWriteFinishesTheFileAndRetriesLater) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/cam/";
+    const int status = RunChild([&] {
+        QDateTime now = kStart;
+        SetWriterClockForTesting([&] { return now; });
+        int created = 0;
+        if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
+            !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
+            return 1;
+        yMP4CSetNewMP4FileCallBackFunc(0, [&](const int32_t*, const QString&) { ++created; });
+        // Writing past this size fails with EFBIG, as on a full disk.
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1500000, 1500000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        int written = 0;
+        for (; written < 200; ++written, now = now.addMSecs(100)) {
+            const VideoFrame f = Noise(320, 240, uint32_t(written));
+            if (!yVideoWrite(0, f.data.data(), f.data.size())) break;
+        }
+        if (written < 10 || written == 200) return 2;
+        if (!yMP4CCurrentFile(0).isEmpty()) return 3;
+        const VideoFrame f = Pattern(320, 240, 0);
+        if (yVideoWrite(0, f.data.data(), f.data.size())) return 4;  // too soon
+        now = now.addSecs(6);
+        if (!yVideoWrite(0, f.data.data(), f.data.size()) || created != 2) return 5;
+        yMP4CClose(0);
+        return 0;
+    });
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    const QStringList files = Mp4Files(folder);
+    ASSERT_EQ(files.size(), 2);
+    const Probe first = ProbeFile(folder + files[0]);
+    EXPECT_EQ(first.codec, AV_CODEC_ID_MPEG4);
+    EXPECT_GE(first.frames, 10);
+    EXPECT_EQ(ProbeFile(folder + files[1]).frames, 1);
+}
+
+}  // namespace
