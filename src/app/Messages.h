@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QString>
 #include <cstdint>
 
 #include "history/EventLog.h"
@@ -22,6 +23,9 @@ constexpr int WM_TRAY_NOTIFY = kWmApp + 100;
 // An event record for the log (WM_COPYDATA's number, in Qt's user range).
 constexpr int kEventRecordMessage = QEvent::User + 0x4A;
 
+// The player's state text for the log viewer.
+constexpr int kPlayerStateMessage = QEvent::User + 0x4B;
+
 static_assert(CAM_MSG_GRAPH_EVENT >= QEvent::User && WM_TRAY_NOTIFY <= QEvent::MaxUser);
 
 // A window message: the event type is the message code.
@@ -39,6 +43,13 @@ public:
     explicit EventRecordMessage(const EventLogRecord& r)
         : QEvent(QEvent::Type(kEventRecordMessage)), record(r) {}
     EventLogRecord record;
+};
+
+// A line of text for a window (the player's state text).
+class TextMessage : public QEvent {
+public:
+    TextMessage(int type, const QString& t) : QEvent(QEvent::Type(type)), text(t) {}
+    QString text;
 };
 
 // Posts a message; safe from any thread. A null receiver drops it.

@@ -11,6 +11,7 @@
 #include "app/Messages.h"
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
+#include "history/Unit_log.h"
 #include "capture/Usbcamera.h"
 #include "common/FreeSpace.h"
 #include "config/Option.h"
@@ -331,7 +332,13 @@ void TForm1::ImageBT3MouseDown() {
         logViewer->activateWindow();
         return;
     }
-    WithAccess([] {});
+    WithAccess([this] {
+        auto* viewer = new TFrmLog(this, 1);
+        logViewer = viewer;
+        logViewerOpen = true;
+        connect(viewer, &QObject::destroyed, this, [this] { logViewerOpen = false; });
+        viewer->show();
+    });
 }
 
 void TForm1::ImageBT4MouseDown() {
@@ -362,6 +369,8 @@ void TForm1::ImageBT5MouseDown() {
     else
         cam->StopCamera();
     if (!cam->IsStopped() && cam->settings->autoRecord) cam->StartRecording();
+    // Stopping ended the camera's uploads; starting it again brings them back.
+    if (!cam->IsStopped()) cam->StartUpload();
     RefreshButtons();
 }
 
@@ -443,7 +452,9 @@ void TForm1::RestartAllCameras() {
         if (UsbCamera* cam = gOption->camera(i)) cam->RestartCamera();
     for (int i = 0; i < n; ++i) {
         UsbCamera* cam = gOption->camera(i);
-        if (cam && cam->settings->autoRecord) cam->StartRecording();
+        if (!cam) continue;
+        if (cam->settings->autoRecord) cam->StartRecording();
+        cam->StartUpload();
     }
     LayoutGrid();
 }

@@ -140,6 +140,9 @@ int main(int argc, char** argv) {
         return app.exec();
     }
 
+    // Playback keeps Qt Multimedia's GStreamer backend: the other one crashes on machines
+    // without a sound card.
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     SingleInstance instance;

@@ -23,6 +23,7 @@
 #include "common/Clock.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "upload/Unit_recordclass_ftp.h"
 
 namespace trelvix {
 
@@ -530,9 +531,11 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     yMP4CSetNewMP4FileCallBackFunc(
         cameraId, [this](const int32_t*, const QString& path) { SendEventRecord(1, 1, 13, path); });
     StartPreview(owner_, panel, video);
+    StartUpload();
 }
 
 UsbCamera::~UsbCamera() {
+    StopUpload();
     TearDownGraph();
     settings->Save();
     recorder->CloseRecording();
@@ -724,6 +727,7 @@ void UsbCamera::UpdateRecordingRoot() {
 void UsbCamera::StopCamera() {
     StopRecording();
     StopMotionRecording();
+    StopUpload();
     TearDownGraph();
     SendEventRecord(3, 15, 15);
     callback.stopped = true;
@@ -764,6 +768,26 @@ void UsbCamera::SimulateDeviceLost() {
     gst_element_post_message(
         captureFilter, gst_message_new_error(GST_OBJECT(captureFilter), err, "device unplugged"));
     g_error_free(err);
+}
+
+void UsbCamera::StartUpload() {
+    if (!settings->ftpEnabled) return;
+    if (uploadRecord) {
+        uploadRecord->StopTimedSnapshots();
+        uploadRecord->StopUploadThread();
+        uploadRecord->ApplyServerSettings();
+        uploadRecord->StartUploadThread();
+    } else {
+        uploadRecord =
+            std::make_unique<RecordClass_FTP>(callback.uploadList, videoPanel(), *settings);
+        uploadRecord->StartUploadThread();
+        uploadRecord->targetWindow = panelWindow();
+    }
+    uploadRecord->StartTimedSnapshots();
+}
+
+void UsbCamera::StopUpload() {
+    uploadRecord.reset();
 }
 
 void UsbCamera::ToggleFullScreen() {

@@ -24,6 +24,7 @@ typedef struct _GstBus GstBus;
 
 namespace trelvix {
 
+class RecordClass_FTP;
 class UsbCamera;
 
 // The frame callback: the live path on the streaming thread, the recording path on the
@@ -156,6 +157,11 @@ public:
     // Makes the source report a lost device, as an unplugged camera would.
     void SimulateDeviceLost();
 
+    // FTP upload (UI thread). Start: with ftpEnabled, (re)starts both threads with the record's
+    // current server settings. Stop: ends both threads and deletes the client.
+    void StartUpload();
+    void StopUpload();
+
     int cameraId() const { return callback.cameraId; }
     QObject* panelWindow() const { return callback.panelWindow; }
     VideoSurface* videoPanel() const { return callback.videoPanel; }
@@ -170,6 +176,7 @@ public:
     GstElement* captureFilter = nullptr;
     GstElement* grabber = nullptr;
     CSampleGrabberCB callback;
+    std::unique_ptr<RecordClass_FTP> uploadRecord;  // while upload runs
 
 private:
     QObject* mainWindow_ = nullptr;

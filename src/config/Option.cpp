@@ -340,6 +340,29 @@ void Option::PurgeOldDays(UsbCamera* camera, const QDate& cutoff) {
     }
 }
 
+bool Option::IsProgramFile(const QString& path) const {
+    const QFileInfo info(path);
+    // The real place of the file: links and ".." cannot lead out of the folders.
+    const QString file = info.canonicalFilePath();
+    if (file.isEmpty() || !info.isFile()) return false;
+    QStringList roots = {userFolder_, LogPath};
+    for (int i = 0; i < cellCount(); ++i) {
+        if (UsbCamera* cam = camera(i)) {
+            roots << cam->settings->imageFolder.get() << cam->settings->videoFolder.get();
+        }
+    }
+    for (const QString& root : roots) {
+        const QString dir = QFileInfo(root).canonicalFilePath();
+        if (!dir.isEmpty() && file.startsWith(WithSlash(dir))) return true;
+    }
+    return false;
+}
+
+bool Option::DeleteLoggedFile(const QString& path) const {
+    if (path.isEmpty() || !IsProgramFile(path) || FileInUse(path)) return false;
+    return QFile::remove(path);
+}
+
 bool Option::FileInUse(const QString& path) const {
     const QString canonical = QFileInfo(path).absoluteFilePath();
     for (int i = 0; i < cellCount(); ++i) {

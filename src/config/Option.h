@@ -64,6 +64,11 @@ public:
     // Frees space on each camera's recording drive that is below the limit, oldest first;
     // true while some drive is still below it.
     bool DiskCleanup();
+    // Whether `path` lies inside one of the program's own folders (the user folder, the log
+    // folder, a camera's picture or video root): only such files are deleted for a log entry.
+    bool IsProgramFile(const QString& path) const;
+    // Deletes the file a log entry names when it exists and is the program's own.
+    bool DeleteLoggedFile(const QString& path) const;
     // A file the writer is recording into: never deleted.
     bool FileInUse(const QString& path) const;
     // The camera's numbered folder under its video root, ending in "/".

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "common/Files.h"
 #include "common/TextConv.h"
 
 namespace trelvix {
@@ -138,6 +139,35 @@ QString LogFileOfRow(const LogDayModel& model, int index) {
 
 QString SelectedLogFile(const LogDayModel& model) {
     return LogFileOfRow(model, model.selectedRow);
+}
+
+bool RemoveLogLines(const QString& logFile, const std::vector<int>& lines) {
+    QFile probe(logFile);
+    if (!probe.open(QIODevice::ReadOnly)) return false;
+    probe.close();
+    const QStringList all = ReadLogLines(logFile);
+    QByteArray out;
+    for (int i = 0; i < all.size(); ++i)
+        if (std::find(lines.begin(), lines.end(), i) == lines.end())
+            out += all[i].toUtf8() + "\r\n";
+    return WriteFileAtomically(logFile, out, false);
+}
+
+int LineAfterRemoval(int line, const std::vector<int>& removed) {
+    int before = 0;
+    for (int r : removed) before += r < line;
+    return line - before;
+}
+
+int CompareLogTexts(const QString& a, const QString& b, bool numeric) {
+    if (numeric) {
+        bool okA = false, okB = false;
+        const double x = a.trimmed().toDouble(&okA), y = b.trimmed().toDouble(&okB);
+        if (!okA || !okB) return 0;
+        return x > y ? 1 : x < y ? -1 : 0;
+    }
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c > 0 ? 1 : c < 0 ? -1 : 0;
 }
 
 int DeleteOldLogFiles(const QString& logPath, const QDate& cutoff) {

@@ -76,6 +76,16 @@ void LoadLogDay(LogDayModel* model, const QString& logPath, int filter, const QD
 QString SelectedLogFile(const LogDayModel& model);
 QString LogFileOfRow(const LogDayModel& model, int index);
 
+// Removes the lines numbered `lines` (from 0) from the log file, read afresh so that lines
+// appended meanwhile stay; the rest is written back in the log's own format. False when the
+// file cannot be read or written.
+bool RemoveLogLines(const QString& logFile, const std::vector<int>& lines);
+// A row's line number after the lines `removed` were taken out of its file.
+int LineAfterRemoval(int line, const std::vector<int>& removed);
+// The viewer's row order: numbers compared as numbers (rows equal when either is not one),
+// everything else as text without regard to case. -1, 0 or 1.
+int CompareLogTexts(const QString& a, const QString& b, bool numeric);
+
 // Deletes the date-named log files older than `cutoff`, walking the names in ascending order
 // and stopping at the first that is not old. Returns how many were deleted.
 int DeleteOldLogFiles(const QString& logPath, const QDate& cutoff);

@@ -14,6 +14,7 @@ using TestApp = QGuiApplication;
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QTemporaryDir home;
     trelvix::test::SetHome(home.path());
     TestApp app(argc, argv);

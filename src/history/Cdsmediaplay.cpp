@@ -1,0 +1,312 @@
+#include "history/Cdsmediaplay.h"
+
+#include <QAudioOutput>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <QVideoSink>
+#include <QVideoWidget>
+#include <mutex>
+
+#include "app/Messages.h"
+#include "config/Option.h"
+#include "history/Cfilefilter.h"
+
+namespace trelvix {
+
+namespace {
+std::mutex sinkMutex;
+std::function<void(const QString&)> messageSink;
+constexpr int kLoadTimeoutMs = 8000;
+}  // namespace
+
+QString PlayTimeText(int seconds) {
+    const int s = std::max(0, seconds);
+    return QString::asprintf("%02d:%02d:%02d", s / 3600, (s / 60) % 60, s % 60);
+}
+
+QString PlayStateText(const QString& path, double rate, bool paused) {
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const QString name = path.mid(slash + 1);
+    return QStringLiteral("%1 [%2] %3")
+        .arg(name, QString::asprintf("Rate: %2.2lf", rate),
+             paused ? QStringLiteral("(Pause)") : QString());
+}
+
+void CDSMediaPlay::SetMessageSink(std::function<void(const QString&)> sink) {
+    std::lock_guard lock(sinkMutex);
+    messageSink = std::move(sink);
+}
+
+CDSMediaPlay::CDSMediaPlay(QWidget* ownerWindow, QWidget* panel)
+    : owner(ownerWindow), videoPanel(panel) {
+    player = new QMediaPlayer(this);
+    audio_ = new QAudioOutput(this);
+    player->setAudioOutput(audio_);
+    video_ = new QVideoWidget(panel);
+    video_->hide();
+    player->setVideoOutput(video_);
+    picture_ = new QLabel(panel);
+    picture_->setScaledContents(true);
+    picture_->hide();
+    connect(player, &QMediaPlayer::mediaStatusChanged, this, &CDSMediaPlay::OnStatus);
+    connect(player, &QMediaPlayer::errorOccurred, this,
+            [this](QMediaPlayer::Error e, const QString&) {
+                // A failure while playing ends the playback like its end would.
+                if (e != QMediaPlayer::NoError && state != kOpening && IsLoaded()) {
+                    Close();
+                    Notify(14, 0);
+                }
+            });
+    // Queued: the sink announces the size while holding its own lock, which videoSize() takes.
+    connect(
+        video_->videoSink(), &QVideoSink::videoSizeChanged, this,
+        [this] {
+            if (fileKind == CFileFilter::kVideo && IsLoaded()) SetVideoScale(scale);
+        },
+        Qt::QueuedConnection);
+}
+
+CDSMediaPlay::~CDSMediaPlay() {
+    Close();
+    delete video_.data();
+    delete picture_.data();
+}
+
+void CDSMediaPlay::ShowMessage(QWidget* parent, const QString& text) {
+    std::function<void(const QString&)> sink;
+    {
+        std::lock_guard lock(sinkMutex);
+        sink = messageSink;
+    }
+    const QString cut = text.left(1023);
+    if (sink)
+        sink(cut);
+    else
+        QMessageBox::warning(parent, LanguageText(100), cut);
+}
+
+void CDSMediaPlay::Notify(int code, int value) {
+    if (owner) QCoreApplication::postEvent(owner, new CameraMessage(PLAYER_MSG, code, value));
+}
+
+QString CDSMediaPlay::StateText() const {
+    return PlayStateText(path, rate, state == kPaused);
+}
+
+void CDSMediaPlay::SendStateText() {
+    if (owner)
+        QCoreApplication::postEvent(owner, new TextMessage(kPlayerStateMessage, StateText()));
+}
+
+bool CDSMediaPlay::Open(const QString& file) {
+    if (IsLoaded())
+        Close();
+    else
+        SendStateText();
+    path = file;
+    state = kOpening;
+    if (owner) owner->update();
+    fileKind = CFileFilter().Classify(file);
+    videoWidth = videoHeight = 0;
+    durationSeconds = 0;
+
+    if (fileKind == CFileFilter::kImage) {
+        QImageReader reader(file);
+        const QImage image = reader.read();
+        if (image.isNull()) {
+            ShowMessage(owner, QStringLiteral("Can't play.Please download codec"));
+            Close();
+            return false;
+        }
+        pixmap_ = QPixmap::fromImage(image);
+        picture_->setPixmap(pixmap_);
+        picture_->show();
+        rate = 1.0;
+        SetVideoScale(1.0);
+        Notify(13, 0);
+        state = kRunning;
+        SendStateText();
+        return true;
+    }
+
+    // The media are loaded in the background; wait for the verdict, not for the whole file.
+    player->setSource(QUrl::fromLocalFile(file));
+    QEventLoop wait;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &wait, &QEventLoop::quit);
+    auto decided = [this] {
+        const auto s = player->mediaStatus();
+        return s == QMediaPlayer::LoadedMedia || s == QMediaPlayer::BufferedMedia ||
+               s == QMediaPlayer::InvalidMedia || player->error() != QMediaPlayer::NoError;
+    };
+    auto conn = connect(player, &QMediaPlayer::mediaStatusChanged, &wait, [&] {
+        if (decided()) wait.quit();
+    });
+    auto connErr = connect(player, &QMediaPlayer::errorOccurred, &wait, &QEventLoop::quit);
+    if (!decided()) {
+        timeout.start(kLoadTimeoutMs);
+        wait.exec();
+    }
+    disconnect(conn);
+    disconnect(connErr);
+    if (player->mediaStatus() == QMediaPlayer::InvalidMedia ||
+        player->error() != QMediaPlayer::NoError || !decided()) {
+        ShowMessage(owner, QStringLiteral("Can't play.Please download codec"));
+        Close();
+        return false;
+    }
+    if (!player->hasVideo()) fileKind = CFileFilter::kAudio;
+    if (fileKind != CFileFilter::kAudio) {
+        video_->show();
+        SetVideoScale(1.0);
+    }
+    rate = 1.0;
+    player->setPlaybackRate(1.0);
+    SendStateText();
+    player->play();
+    const qint64 ms = player->duration();
+    durationSeconds = ms > 0 ? int(ms / 1000) : 0;
+    Notify(11, durationSeconds);
+    ReportPosition();
+    state = kRunning;
+    return true;
+}
+
+void CDSMediaPlay::Close() {
+    if (fileKind == kNothingLoaded) return;
+    if (fileKind == CFileFilter::kAudio || fileKind == CFileFilter::kVideo ||
+        player->playbackState() != QMediaPlayer::StoppedState)
+        player->stop();
+    player->setSource(QUrl());
+    if (video_) video_->hide();
+    if (picture_) {
+        picture_->hide();
+        picture_->clear();
+    }
+    pixmap_ = QPixmap();
+    fileKind = kNothingLoaded;
+    path.clear();
+    state = kIdle;
+    if (videoPanel) videoPanel->update();
+    SendStateText();
+    if (owner) owner->update();
+}
+
+void CDSMediaPlay::OnStatus(QMediaPlayer::MediaStatus status) {
+    // The end of the file unloads it.
+    if (status == QMediaPlayer::EndOfMedia && IsLoaded() && state != kOpening) {
+        Close();
+        Notify(14, 0);
+    }
+}
+
+void CDSMediaPlay::TogglePause() {
+    if (state == kPaused) {
+        if (fileKind != CFileFilter::kImage) player->play();
+        state = kRunning;
+    } else if (state == kRunning) {
+        if (fileKind != CFileFilter::kImage) player->pause();
+        state = kPaused;
+    }
+    SendStateText();
+}
+
+void CDSMediaPlay::Resume() {
+    if (fileKind != CFileFilter::kImage) {
+        player->play();
+        if (player->error() != QMediaPlayer::NoError) {
+            ShowMessage(owner, QStringLiteral("play err"));
+            return;
+        }
+    }
+    state = kRunning;
+    SetRate(1.0);
+    SendStateText();
+}
+
+void CDSMediaPlay::Faster() {
+    SetRate(rate + 0.1);
+}
+
+void CDSMediaPlay::Slower() {
+    SetRate(rate - 0.1);
+}
+
+bool CDSMediaPlay::SetRate(double r) {
+    if (fileKind == CFileFilter::kImage || fileKind == kNothingLoaded) return false;
+    // A rate the player cannot take leaves everything as it was.
+    if (r <= 0.05) return false;
+    player->setPlaybackRate(r);
+    if (std::abs(player->playbackRate() - r) > 1e-6) {
+        player->setPlaybackRate(rate);
+        return false;
+    }
+    rate = r;
+    SendStateText();
+    return true;
+}
+
+void CDSMediaPlay::ReportPosition() {
+    if (fileKind == CFileFilter::kImage || fileKind == kNothingLoaded) return;
+    Notify(12, int(player->position() / 1000));
+}
+
+void CDSMediaPlay::Seek(int seconds) {
+    if (fileKind == CFileFilter::kImage || fileKind == kNothingLoaded) return;
+    player->setPosition(qint64(seconds) * 1000);
+}
+
+QString CDSMediaPlay::PositionText() const {
+    if (fileKind == CFileFilter::kImage) return QString();
+    return PlayTimeText(int(player->position() / 1000)) + QLatin1Char('/') +
+           PlayTimeText(durationSeconds);
+}
+
+QSize CDSMediaPlay::ShownSize() const {
+    return QSize(int(videoWidth * scale), int(videoHeight * scale));
+}
+
+void CDSMediaPlay::SetVideoScale(double s) {
+    scale = s == 0 ? 1.0 : s;
+    QSize native;
+    if (fileKind == CFileFilter::kImage)
+        native = pixmap_.size();
+    else
+        native = video_ && video_->videoSink() ? video_->videoSink()->videoSize() : QSize();
+    if (native.isEmpty()) return;  // not known yet: set again when the first frame comes
+    videoWidth = native.width();
+    videoHeight = native.height();
+    const QSize shown = ShownSize();
+    QWidget* window = owner ? owner->window() : nullptr;
+    QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+    const QSize full = screen ? screen->availableGeometry().size() : QSize(1 << 20, 1 << 20);
+    if (window && videoPanel && shown.width() < full.width() && shown.height() < full.height()) {
+        // The video panel's client area becomes exactly the shown size.
+        window->resize(window->width() - videoPanel->width() + shown.width(),
+                       window->height() - videoPanel->height() + shown.height());
+    }
+    CentreVideo();
+    SendStateText();
+}
+
+void CDSMediaPlay::CentreVideo() {
+    if (!videoPanel || fileKind == CFileFilter::kAudio || fileKind == kNothingLoaded) return;
+    const QSize shown = ShownSize();
+    const QRect r((videoPanel->width() - shown.width()) / 2,
+                  (videoPanel->height() - shown.height()) / 2, shown.width(), shown.height());
+    if (fileKind == CFileFilter::kImage && picture_)
+        picture_->setGeometry(r);
+    else if (video_)
+        video_->setGeometry(r);
+}
+
+}  // namespace trelvix

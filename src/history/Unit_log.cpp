@@ -1,0 +1,458 @@
+#include "history/Unit_log.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/Messages.h"
+#include "config/Option.h"
+#include "history/EventLog.h"
+
+namespace trelvix {
+
+namespace {
+
+// Which field of a log line each column shows.
+constexpr int kColumnField[7] = {1, 3, 2, 4, 5, 6, 7};
+constexpr int kColumnText[7] = {612, 614, 613, 615, 616, 617, 618};
+constexpr int kColumnWidth[7] = {70, 60, 70, 100, 100, 80, 250};
+constexpr int kLineRole = Qt::UserRole;
+
+}  // namespace
+
+QIcon LogKindIcon(int kind) {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    switch (kind) {
+        case 0:  // clean-up: a grey bin
+            p.setPen(QPen(QColor(90, 90, 90), 1.2));
+            p.setBrush(QColor(170, 170, 170));
+            p.drawRect(QRectF(4, 5, 8, 9));
+            p.drawLine(QPointF(3, 4), QPointF(13, 4));
+            p.drawLine(QPointF(6.5, 2.5), QPointF(9.5, 2.5));
+            break;
+        case 1:  // recording and snapshots: a blue camera
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(40, 100, 200));
+            p.drawRoundedRect(QRectF(1, 4, 10, 8), 1.5, 1.5);
+            p.drawPolygon(
+                QPolygonF({QPointF(11, 7), QPointF(15, 4.5), QPointF(15, 11.5), QPointF(11, 9)}));
+            break;
+        case 2:  // motion: an orange figure in a hurry
+            p.setPen(QPen(QColor(230, 120, 20), 2, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(QColor(230, 120, 20));
+            p.drawEllipse(QPointF(10, 3), 1.8, 1.8);
+            p.drawLine(QPointF(9, 6), QPointF(7, 10));
+            p.drawLine(QPointF(7, 10), QPointF(10, 14));
+            p.drawLine(QPointF(7, 10), QPointF(4, 13));
+            p.drawLine(QPointF(9, 6), QPointF(12, 9));
+            p.drawLine(QPointF(8.5, 6.5), QPointF(5, 7));
+            break;
+        default:  // program and camera: a green power sign
+            p.setPen(QPen(QColor(30, 150, 60), 2, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(2.5, 3, 11, 11), 120 * 16, 300 * 16);
+            p.drawLine(QPointF(8, 1.5), QPointF(8, 7.5));
+            break;
+    }
+    return QIcon(pm);
+}
+
+TFrmLog::TFrmLog(QWidget* owner, int displayMode)
+    : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("TFrmLog"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(LanguageText(600));
+    resize(840, 720);
+
+    Label1 = new QLabel(LanguageText(601), this);
+    DateTimePicker1 = new QDateEdit(QDate::currentDate(), this);
+    DateTimePicker1->setCalendarPopup(true);
+    DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    BitBtn2 = new QPushButton(QStringLiteral("◀"), this);
+    BitBtn2->setToolTip(LanguageText(604));
+    BitBtn3 = new QPushButton(QStringLiteral("▶"), this);
+    BitBtn3->setToolTip(LanguageText(605));
+    BitBtn1 = new QPushButton(LanguageText(603), this);
+    BitBtn4 = new QPushButton(LanguageText(606), this);
+    CheckBox_showFileOnly = new QCheckBox(LanguageText(607), this);
+    CheckBox_showMoveOnly = new QCheckBox(LanguageText(619), this);
+    CheckBox_showMoveOnly->setVisible(false);
+    Label_count = new QLabel(this);
+    Label2 = new QLabel(LanguageText(602), this);
+    for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn2, BitBtn3, BitBtn4})
+        static_cast<QPushButton*>(w)->setAutoDefault(false);
+
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setColumnCount(7);
+    QStringList headers;
+    for (int c = 0; c < 7; ++c) headers << LanguageText(kColumnText[c]);
+    ListView1->setHeaderLabels(headers);
+    for (int c = 0; c < 7; ++c) ListView1->setColumnWidth(c, kColumnWidth[c]);
+    ListView1->header()->setSectionsClickable(true);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListView1->setStyleSheet(
+        QStringLiteral("QTreeView::item { border-bottom: 1px solid #d0d0d0; }"));
+
+    PopupMenu1 = new QMenu(this);
+    N1 = PopupMenu1->addAction(LanguageText(608));
+    N2 = PopupMenu1->addAction(LanguageText(609));
+    N3 = PopupMenu1->addAction(LanguageText(610));
+    N4 = PopupMenu1->addAction(LanguageText(611));
+
+    Panel_Video = new QWidget(this);
+    Panel_Video->setObjectName(QStringLiteral("Panel_Video"));
+    Panel_Video->setMinimumSize(160, 120);
+    QPalette pal = Panel_Video->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    Panel_Video->setPalette(pal);
+    Panel_Video->setAutoFillBackground(true);
+    Panel_Video->installEventFilter(this);
+    ImageBack = new QLabel(Panel_Video);
+    ImageBack->setPixmap(LogKindIcon(1).pixmap(48, 48));
+    ImageBack->resize(48, 48);
+
+    PlayPanel = new QWidget(this);
+    auto makeButton = [this](const QString& glyph, int hint) {
+        auto* b = new QToolButton(PlayPanel);
+        b->setText(glyph);
+        b->setToolTip(LanguageText(hint));
+        return b;
+    };
+    SpeedButton1 = makeButton(QStringLiteral("▶"), 620);
+    SpeedButton2 = makeButton(QStringLiteral("⏯"), 621);
+    SpeedButton3 = makeButton(QStringLiteral("■"), 622);
+    SpeedButton4 = makeButton(QStringLiteral("»"), 623);
+    SpeedButton5 = makeButton(QStringLiteral("«"), 624);
+    TrackBar_Player = new QSlider(Qt::Horizontal, PlayPanel);
+    TrackBar_Player->setEnabled(false);
+    TrackBar_Player->installEventFilter(this);
+    Label_playtimer = new QLabel(PlayPanel);
+    Label_playState = new QLabel(PlayPanel);
+    auto* playRow = new QHBoxLayout(PlayPanel);
+    playRow->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton1, SpeedButton2, SpeedButton3,
+                                                      SpeedButton5, SpeedButton4})
+        playRow->addWidget(w);
+    playRow->addWidget(TrackBar_Player, 1);
+    playRow->addWidget(Label_playtimer);
+    playRow->addWidget(Label_playState);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label1);
+    top->addWidget(DateTimePicker1);
+    top->addWidget(BitBtn2);
+    top->addWidget(BitBtn3);
+    top->addWidget(BitBtn1);
+    top->addWidget(BitBtn4);
+    top->addWidget(CheckBox_showFileOnly);
+    top->addWidget(CheckBox_showMoveOnly);
+    top->addStretch(1);
+    top->addWidget(Label_count);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(Label2);
+    layout->addWidget(ListView1, 2);
+    layout->addWidget(Panel_Video, 3);
+    layout->addWidget(PlayPanel);
+
+    TimerPlay.setInterval(500);
+    connect(&TimerPlay, &QTimer::timeout, this, [this] {
+        if (player_) player_->ReportPosition();
+    });
+    connect(BitBtn1, &QPushButton::clicked, this, &TFrmLog::Refresh);
+    connect(BitBtn2, &QPushButton::clicked, this, &TFrmLog::PreviousDay);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFrmLog::NextDay);
+    connect(BitBtn4, &QPushButton::clicked, this, &TFrmLog::DeleteAll);
+    connect(CheckBox_showFileOnly, &QCheckBox::clicked, this,
+            [this] { FilterClicked(CheckBox_showFileOnly); });
+    connect(CheckBox_showMoveOnly, &QCheckBox::clicked, this,
+            [this] { FilterClicked(CheckBox_showMoveOnly); });
+    connect(ListView1->header(), &QHeaderView::sectionClicked, this, &TFrmLog::ColumnClick);
+    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QString file = SelectedFile();
+        if (!file.isEmpty() && QFileInfo::exists(file)) PlaySelected();
+    });
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { PlaySelected(); });
+    connect(ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { PopupMenu1->popup(ListView1->viewport()->mapToGlobal(p)); });
+    connect(N1, &QAction::triggered, this, &TFrmLog::PlaySelected);
+    connect(N2, &QAction::triggered, this, &TFrmLog::DeleteSelected);
+    connect(N3, &QAction::triggered, this, &TFrmLog::OpenFolder);
+    connect(N4, &QAction::triggered, this, &TFrmLog::DeleteAll);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TFrmLog::PlaySelected);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TFrmLog::PlayButton2);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TFrmLog::StopButton);
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] {
+        if (player_ && player_->IsLoaded()) player_->Faster();
+    });
+    connect(SpeedButton5, &QToolButton::clicked, this, [this] {
+        if (player_ && player_->IsLoaded()) player_->Slower();
+    });
+    connect(TrackBar_Player, &QSlider::valueChanged, this, [this](int v) {
+        // Only the operator's hand seeks; the position updates move the bar too.
+        if (dragging_ && player_ && player_->IsLoaded()) player_->Seek(v);
+    });
+
+    CheckBox_showFileOnly->setChecked(displayMode == 1);
+    CheckBox_showMoveOnly->setChecked(displayMode == 2);
+    Refresh();
+    ColumnClick(1);  // newest first, as if the time column was clicked
+    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
+
+TFrmLog::~TFrmLog() {
+    player_.reset();
+}
+
+int TFrmLog::Filter() const {
+    if (CheckBox_showMoveOnly->isChecked()) return kLogMotionWithFile;
+    if (CheckBox_showFileOnly->isChecked()) return kLogWithFile;
+    return kLogAll;
+}
+
+void TFrmLog::Refresh() {
+    ListView1->clear();
+    LogDayModel model;
+    if (gOption) gOption->LoadLogDay(&model, Filter(), DateTimePicker1->date());
+    QList<QTreeWidgetItem*> items;
+    for (const LogRow& row : model.rows) {
+        auto* item = new QTreeWidgetItem;
+        for (int c = 0; c < 7; ++c) item->setText(c, row.fields[size_t(kColumnField[c])]);
+        if (row.icon >= 0 && row.icon <= 3) item->setIcon(0, LogKindIcon(row.icon));
+        item->setData(0, kLineRole, row.line);
+        items << item;
+    }
+    ListView1->addTopLevelItems(items);
+    Label_count->setText(QString::asprintf("%i", RowCount()));
+}
+
+void TFrmLog::PreviousDay() {
+    DateTimePicker1->setDate(DateTimePicker1->date().addDays(-1));
+    Refresh();
+}
+
+void TFrmLog::NextDay() {
+    DateTimePicker1->setDate(DateTimePicker1->date().addDays(1));
+    Refresh();
+}
+
+void TFrmLog::FilterClicked(QCheckBox* source) {
+    if (source == CheckBox_showMoveOnly && CheckBox_showMoveOnly->isChecked())
+        CheckBox_showFileOnly->setChecked(false);
+    Refresh();
+}
+
+int TFrmLog::CompareRows(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const {
+    const int tag = columnTags[size_t(sortColumn)];
+    const int r = CompareLogTexts(a->text(sortColumn), b->text(sortColumn), tag & 16);
+    return (tag & 1) ? r : -r;
+}
+
+void TFrmLog::ColumnClick(int column) {
+    if (column < 0 || column >= 7) return;
+    sortColumn = column;
+    columnTags[size_t(column)] ^= 1;
+    QList<QTreeWidgetItem*> items;
+    while (ListView1->topLevelItemCount() > 0) items << ListView1->takeTopLevelItem(0);
+    std::stable_sort(items.begin(), items.end(),
+                     [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
+                         return CompareRows(a, b) < 0;
+                     });
+    ListView1->addTopLevelItems(items);
+}
+
+QString TFrmLog::RowText(int row, int column) const {
+    const QTreeWidgetItem* item = ListView1->topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+int TFrmLog::RowLine(int row) const {
+    const QTreeWidgetItem* item = ListView1->topLevelItem(row);
+    return item ? item->data(0, kLineRole).toInt() : -1;
+}
+
+void TFrmLog::SelectRows(const std::vector<int>& rows) {
+    ListView1->clearSelection();
+    for (int r : rows)
+        if (QTreeWidgetItem* item = ListView1->topLevelItem(r)) item->setSelected(true);
+}
+
+QString TFrmLog::SelectedFile() const {
+    // The first selected row in the list's order.
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        if (item->isSelected()) return item->text(6).trimmed();
+    }
+    return QString();
+}
+
+void TFrmLog::PlaySelected() {
+    const QString file = SelectedFile();
+    if (file.isEmpty() || !QFileInfo::exists(file)) return;
+    if (!player_) player_ = std::make_unique<CDSMediaPlay>(this, Panel_Video);
+    if (player_->Open(file)) {
+        TimerPlay.start();
+        setWindowTitle(file);
+    } else {
+        CDSMediaPlay::ShowMessage(
+            this, QStringLiteral("播放失败，请检查文件是否已被删除或者正在录音的文件不能播放。"));
+    }
+}
+
+void TFrmLog::OpenFolder() {
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        const QString file = item->text(6).trimmed();
+        if (!item->isSelected() || file.isEmpty() || !QFileInfo::exists(file)) continue;
+        // The desktop's file manager with the file selected, where it offers that.
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.FileManager1"),
+            QStringLiteral("/org/freedesktop/FileManager1"),
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+        call << QStringList{QUrl::fromLocalFile(file).toString()} << QString();
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
+        return;
+    }
+}
+
+void TFrmLog::DeleteSelected() {
+    if (!gOption) return;
+    const QString logFile = gOption->LogFileName(DateTimePicker1->date());
+    std::vector<int> removed;
+    for (int i = ListView1->topLevelItemCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        if (!item->isSelected()) continue;
+        const QString file = item->text(6).trimmed();
+        if (player_ && player_->path == file) player_->Close();
+        gOption->DeleteLoggedFile(file);
+        removed.push_back(item->data(0, kLineRole).toInt());
+        delete item;
+    }
+    if (QFileInfo::exists(logFile)) RemoveLogLines(logFile, removed);
+    // The remaining rows keep pointing at their own lines.
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        item->setData(0, kLineRole, LineAfterRemoval(item->data(0, kLineRole).toInt(), removed));
+    }
+    Label_count->setText(QString::asprintf("%i", RowCount()));
+}
+
+void TFrmLog::DeleteAll() {
+    if (!gOption) return;
+    if (player_) player_->Close();
+    for (int i = ListView1->topLevelItemCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        gOption->DeleteLoggedFile(item->text(6).trimmed());
+        delete item;
+    }
+    const QString logFile = gOption->LogFileName(DateTimePicker1->date());
+    if (QFileInfo::exists(logFile)) QFile::remove(logFile);
+    Label_count->setText(QStringLiteral("0"));
+}
+
+void TFrmLog::ClearPlayDisplay(bool disableBar) {
+    TrackBar_Player->setValue(0);
+    TrackBar_Player->setMaximum(0);
+    Label_playtimer->clear();
+    Label_playState->clear();
+    setWindowTitle(QString());
+    if (disableBar) TrackBar_Player->setEnabled(false);
+}
+
+void TFrmLog::PlayButton2() {
+    if (!player_ || !player_->IsLoaded()) return;
+    if (player_->IsPaused()) {
+        player_->Resume();
+        TimerPlay.start();
+    } else {
+        player_->TogglePause();
+        TimerPlay.stop();
+    }
+}
+
+void TFrmLog::StopButton() {
+    if (!player_ || !player_->IsLoaded()) return;
+    player_->Close();
+    ClearPlayDisplay(true);
+}
+
+bool TFrmLog::event(QEvent* e) {
+    if (e->type() == QEvent::Type(PLAYER_MSG)) {
+        const auto* m = static_cast<CameraMessage*>(e);
+        switch (m->wParam) {
+            case 11:
+                TrackBar_Player->setEnabled(m->lParam > 0);
+                TrackBar_Player->setMaximum(int(m->lParam));
+                Label_playtimer->setText(PlayTimeText(int(m->lParam)));
+                break;
+            case 12:
+                TrackBar_Player->setValue(int(m->lParam));
+                if (player_) Label_playtimer->setText(player_->PositionText());
+                break;
+            case 13:
+                ClearPlayDisplay(false);
+                break;
+            case 14:
+                ClearPlayDisplay(true);
+                break;
+        }
+        return true;
+    }
+    if (e->type() == QEvent::Type(kPlayerStateMessage)) {
+        Label_playState->setText(static_cast<TextMessage*>(e)->text);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool TFrmLog::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == TrackBar_Player) {
+        if (e->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+            dragging_ = true;
+        else if (e->type() == QEvent::MouseMove &&
+                 (static_cast<QMouseEvent*>(e)->buttons() & Qt::LeftButton))
+            dragging_ = true;
+        else if (e->type() == QEvent::MouseButtonRelease &&
+                 static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+            dragging_ = false;
+    } else if (watched == Panel_Video && e->type() == QEvent::Resize) {
+        if (player_) player_->CentreVideo();
+        ImageBack->move((Panel_Video->width() - ImageBack->width()) / 2,
+                        (Panel_Video->height() - ImageBack->height()) / 2);
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void TFrmLog::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        BitBtn1->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+}  // namespace trelvix

@@ -1,0 +1,97 @@
+// The log viewer: one day's events, filtered and sorted, played back and deleted.
+#pragma once
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "history/Cdsmediaplay.h"
+
+namespace trelvix {
+
+class TFrmLog : public QWidget {
+    Q_OBJECT
+public:
+    // displayMode: 1 entries with files, 2 motion entries, 3 everything.
+    TFrmLog(QWidget* owner, int displayMode);
+    ~TFrmLog() override;
+
+    int Filter() const;
+    void Refresh();  // BitBtn1
+    void PreviousDay();
+    void NextDay();
+    void FilterClicked(QCheckBox* source);
+    void ColumnClick(int column);
+    void PlaySelected();
+    void OpenFolder();
+    void DeleteSelected();
+    void DeleteAll();
+    // The rows in their shown order, for tests and the count label.
+    int RowCount() const { return ListView1->topLevelItemCount(); }
+    QString RowText(int row, int column) const;
+    int RowLine(int row) const;
+    void SelectRows(const std::vector<int>& rows);
+    // The comparison of the sort: -1, 0, 1.
+    int CompareRows(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
+    CDSMediaPlay* Player() const { return player_.get(); }
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QDateEdit* DateTimePicker1;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn4;
+    QCheckBox* CheckBox_showFileOnly;
+    QCheckBox* CheckBox_showMoveOnly;
+    QLabel* Label_count;
+    QTreeWidget* ListView1;
+    QMenu* PopupMenu1;
+    QAction* N1;
+    QAction* N2;
+    QAction* N3;
+    QAction* N4;
+    QWidget* Panel_Video;
+    QLabel* ImageBack;
+    QWidget* PlayPanel;
+    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;
+    QToolButton* SpeedButton3;
+    QToolButton* SpeedButton4;
+    QToolButton* SpeedButton5;
+    QSlider* TrackBar_Player;
+    QLabel* Label_playtimer;
+    QLabel* Label_playState;
+    QTimer TimerPlay;
+
+    int sortColumn = 0;
+    std::array<int, 7> columnTags{1, 33, 33, 1, 1, 17, 1};
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QString SelectedFile() const;
+    void ClearPlayDisplay(bool disableBar);
+    void PlayButton2();
+    void StopButton();
+
+    std::unique_ptr<CDSMediaPlay> player_;
+    bool dragging_ = false;
+};
+
+// A small picture per entry kind (0 clean-up, 1 recording and snapshots, 2 motion, 3 program).
+QIcon LogKindIcon(int kind);
+
+}  // namespace trelvix

@@ -1,0 +1,257 @@
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "capture/Frame.h"
+#include "capture/Ymp4.h"
+#include "common/Clock.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+#include "history/Cdsmediaplay.h"
+#include "history/Cfilefilter.h"
+#include "history/Unit_log.h"
+#include "history/EventLog.h"
+
+using namespace trelvix;
+
+namespace {
+
+template <typename F>
+bool WaitFor(F done, int ms = 15000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+class LogViewerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+        day = QDate::currentDate();
+        CDSMediaPlay::SetMessageSink([this](const QString& m) { messages << m; });
+    }
+    void TearDown() override {
+        CDSMediaPlay::SetMessageSink(nullptr);
+        option.reset();
+        gOption = nullptr;
+    }
+    // A picture file inside the program's folders (the log folder is one).
+    QString Picture(const QString& name) {
+        const QString path = option->LogPath + name;
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write("jpeg");
+        return path;
+    }
+    void WriteLog(const QStringList& lines) {
+        QFile f(option->LogFileName(day));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        for (const QString& l : lines) f.write(l.toUtf8() + "\r\n");
+    }
+    QString Line(const QString& kind, const QString& time, const QString& desc, const QString& num,
+                 const QString& file) {
+        return kind + "|Src|" + day.toString("yyyy-MM-dd") + "|" + time + "|Cam|" + desc + "|" +
+               num + "|" + file + "|";
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    QDate day;
+    QStringList messages;
+};
+
+}  // namespace
+
+TEST(FileFilter, EveryRowOfTheTable) {
+    CFileFilter f;
+    EXPECT_EQ(f.Classify("clip.mp4"), 2);
+    EXPECT_EQ(f.Classify("/a/b/CLIP.MP4"), 2);
+    EXPECT_EQ(f.Classify("x.jpg"), 0);
+    EXPECT_EQ(f.Classify("x.wmv"), 2);
+    EXPECT_EQ(f.Classify("archive.tar.gz"), 6);
+    EXPECT_EQ(f.Classify("README"), 7);
+    EXPECT_EQ(f.Classify("/home/u/my.folder/README"), 7);
+    EXPECT_EQ(f.Classify("x.midi"), 1);
+    EXPECT_EQ(f.Classify("x.mpeg"), 2);
+    EXPECT_EQ(f.Classify("x.swf"), 3);
+    EXPECT_EQ(f.Classify("x.Pdf"), 4);
+    EXPECT_EQ(f.Classify("x.msi"), 5);
+    EXPECT_EQ(f.Classify("x."), 7);
+}
+
+TEST(PlayerTexts, TimesAndState) {
+    EXPECT_EQ(PlayTimeText(3725), "01:02:05");
+    EXPECT_EQ(PlayTimeText(61) + "/" + PlayTimeText(3725), "00:01:01/01:02:05");
+    EXPECT_EQ(PlayTimeText(360000), "100:00:00");
+    EXPECT_EQ(PlayStateText("/v/01/a b.mp4", 1.5, true), "a b.mp4 [Rate: 1.50] (Pause)");
+    EXPECT_EQ(PlayStateText("", 1.0, false), " [Rate: 1.00] ");
+}
+
+TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
+    const QString a = Picture("a.jpg"), b = Picture("b.jpg"), c = Picture("c.jpg");
+    WriteLog({Line("2", "10:00:00", "one", "0", a), Line("3", "10:00:01", "x", "0", ""),
+              Line("1", "10:00:02", "Two", "0", b), Line("3", "10:00:03", "y", "0", ""),
+              Line("2", "10:00:04", "three", "0", c), Line("3", "10:00:05", "z", "0", "")});
+    TFrmLog viewer(nullptr, 1);
+    ASSERT_EQ(viewer.RowCount(), 3);
+    EXPECT_EQ(viewer.RowText(0, 6), c);  // newest first right after opening
+    viewer.Refresh();
+    EXPECT_EQ(viewer.RowText(0, 6), a);  // a refresh keeps file order
+    EXPECT_EQ(viewer.Label_count->text(), "3");
+
+    // Sort on another column (description, descending by the first click: two, three, one).
+    viewer.ColumnClick(4);
+    ASSERT_EQ(viewer.RowText(0, 4), "Two");
+    // A line appended after the refresh must survive.
+    QFile log(option->LogFileName(day));
+    ASSERT_TRUE(log.open(QIODevice::Append));
+    log.write(Line("3", "10:00:06", "late", "0", "").toUtf8() + "\r\n");
+    log.close();
+    viewer.SelectRows({0});  // "Two": file b, line 2
+    viewer.DeleteSelected();
+    EXPECT_FALSE(QFile::exists(b));
+    EXPECT_TRUE(QFile::exists(a));
+    QStringList lines = ReadLogLines(log.fileName());
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_FALSE(lines.join('\n').contains("Two"));
+    EXPECT_TRUE(lines.last().contains("late"));
+    EXPECT_EQ(viewer.Label_count->text(), "2");
+    // A second deletion still hits the right line: "three" was line 4, now 3.
+    int three = viewer.RowText(0, 4) == "three" ? 0 : 1;
+    EXPECT_EQ(viewer.RowLine(three), 3);
+    viewer.SelectRows({three});
+    viewer.DeleteSelected();
+    lines = ReadLogLines(log.fileName());
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_FALSE(lines.join('\n').contains("three"));
+    EXPECT_FALSE(QFile::exists(c));
+}
+
+TEST_F(LogViewerTest, FilesOutsideTheProgramsFoldersAreNeverDeleted) {
+    QTemporaryDir elsewhere;
+    const QString foreign = elsewhere.path() + "/precious.jpg";
+    QFile f(foreign);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    // A hand-edited line, and one climbing out of the log folder.
+    const QString sneaky =
+        option->LogPath + "../../" + QDir(option->LogPath).relativeFilePath(foreign);
+    WriteLog({Line("2", "10:00:00", "p", "0", foreign), Line("2", "10:00:01", "q", "0", sneaky)});
+    TFrmLog viewer(nullptr, 3);
+    ASSERT_EQ(viewer.RowCount(), 2);
+    viewer.SelectRows({0, 1});
+    viewer.DeleteSelected();
+    EXPECT_TRUE(QFile::exists(foreign));
+    EXPECT_EQ(viewer.RowCount(), 0);
+    EXPECT_TRUE(ReadLogLines(option->LogFileName(day)).isEmpty());
+}
+
+TEST_F(LogViewerTest, DeleteAllSortingFiltersAndDays) {
+    const QString a = Picture("d.jpg");
+    WriteLog({Line("2", "10:00:00", "beta", "9", a), Line("1", "10:00:01", "Alpha", "10", ""),
+              Line("3", "10:00:02", "gamma", "11", "")});
+    TFrmLog viewer(nullptr, 3);
+    ASSERT_EQ(viewer.RowCount(), 3);
+    EXPECT_EQ(CompareLogTexts("x", "9", true), 0);  // a non-number ties
+    // Column 5 compares numbers: 10 after 9 ascending (second click).
+    viewer.ColumnClick(5);
+    viewer.ColumnClick(5);
+    EXPECT_EQ(viewer.RowText(0, 5), "9");
+    EXPECT_EQ(viewer.RowText(1, 5), "10");
+    // Column 4 ignores case.
+    viewer.ColumnClick(4);
+    viewer.ColumnClick(4);
+    EXPECT_EQ(viewer.RowText(0, 4), "Alpha");
+    EXPECT_EQ(viewer.RowText(1, 4), "beta");
+
+    // The hidden motion box unchecks the file box; unchecking it leaves the file box alone.
+    viewer.CheckBox_showFileOnly->setChecked(true);
+    viewer.CheckBox_showMoveOnly->setChecked(true);
+    viewer.FilterClicked(viewer.CheckBox_showMoveOnly);
+    EXPECT_FALSE(viewer.CheckBox_showFileOnly->isChecked());
+    EXPECT_EQ(viewer.RowCount(), 1);
+    viewer.CheckBox_showFileOnly->setChecked(true);
+    viewer.CheckBox_showMoveOnly->setChecked(false);
+    viewer.FilterClicked(viewer.CheckBox_showMoveOnly);
+    EXPECT_TRUE(viewer.CheckBox_showFileOnly->isChecked());
+
+    viewer.DeleteAll();
+    EXPECT_EQ(viewer.RowCount(), 0);
+    EXPECT_FALSE(QFile::exists(a));
+    EXPECT_FALSE(QFile::exists(option->LogFileName(day)));
+    // Again, on a day without a file: nothing to do, nothing breaks.
+    viewer.DeleteAll();
+    EXPECT_EQ(viewer.Label_count->text(), "0");
+
+    viewer.DateTimePicker1->setDate(QDate(2024, 3, 1));
+    viewer.PreviousDay();
+    EXPECT_EQ(viewer.DateTimePicker1->date(), QDate(2024, 2, 29));
+    viewer.NextDay();
+    viewer.NextDay();
+    EXPECT_EQ(viewer.DateTimePicker1->date(), QDate(2024, 3, 2));
+}
+
+TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
+    // A real three-second recording.
+    ASSERT_TRUE(yMP4CNew(90, kYmp4Agreed));
+    const QString folder = option->LogPath + "rec";
+    ASSERT_TRUE(yMP4COpen(90, 10, 320, 240, 4, 15, folder, 30));
+    VideoFrame f;
+    f.Resize(320, 240);
+    for (int i = 0; i < 30; ++i) {
+        std::fill(f.data.begin(), f.data.end(), uint8_t(i * 8));
+        ASSERT_TRUE(yVideoWrite(90, f.data.data(), f.data.size()));
+    }
+    const QString file = yMP4CCurrentFile(90);
+    yMP4CClose(90);
+    yMP4CDelete(90);
+
+    QWidget owner;
+    QWidget panel(&owner);
+    panel.resize(400, 300);
+    CDSMediaPlay player(&owner, &panel);
+    ASSERT_TRUE(player.Open(file)) << messages.join(", ").toStdString();
+    EXPECT_EQ(player.state, CDSMediaPlay::kRunning);
+    EXPECT_EQ(player.fileKind, 2);
+    // 30 frames at 10 per second; whole seconds, truncated.
+    EXPECT_GE(player.durationSeconds, 2);
+    EXPECT_LE(player.durationSeconds, 3);
+    for (int i = 0; i < 5; ++i) player.Faster();
+    EXPECT_TRUE(player.StateText().contains("[Rate: 1.50]")) << player.StateText().toStdString();
+    EXPECT_FALSE(player.SetRate(-1.0));  // refused: nothing changes
+    EXPECT_TRUE(player.StateText().contains("[Rate: 1.50]"));
+    player.TogglePause();
+    EXPECT_TRUE(player.StateText().endsWith("(Pause)"));
+    player.Resume();
+    EXPECT_TRUE(player.StateText().contains("[Rate: 1.00]"));
+    EXPECT_TRUE(player.PositionText().endsWith("/" + PlayTimeText(player.durationSeconds)));
+    // The end of the file unloads it.
+    ASSERT_TRUE(WaitFor([&] { return !player.IsLoaded(); }));
+    EXPECT_EQ(player.fileKind, CDSMediaPlay::kNothingLoaded);
+    EXPECT_TRUE(messages.isEmpty());
+
+    // A file that is no video at all.
+    QFile junk(folder + "/junk.mp4");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    EXPECT_FALSE(player.Open(junk.fileName()));
+    EXPECT_EQ(messages, QStringList{"Can't play.Please download codec"});
+    EXPECT_FALSE(player.IsLoaded());
+
+    // A picture: shown, no duration, no rate.
+    const QString pic = folder + "/p.jpg";
+    QImage(200, 100, QImage::Format_RGB32).save(pic);
+    ASSERT_TRUE(player.Open(pic));
+    EXPECT_EQ(player.fileKind, 0);
+    EXPECT_EQ(player.videoWidth, 200);
+    EXPECT_FALSE(player.SetRate(1.5));
+    EXPECT_EQ(player.PositionText(), "");
+    player.Close();
+}
