@@ -50,7 +50,10 @@ CDSMediaPlay::CDSMediaPlay(QWidget* ownerWindow, QWidget* panel)
     player = new QMediaPlayer(this);
     audio_ = new QAudioOutput(this);
     player->setAudioOutput(audio_);
-    video_ = new QVideoWidget(panel);
+    video_ = new QVideoWidget;
+    // The video's own window must not turn the viewer's other widgets into windows too.
+    video_->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    video_->setParent(panel);
     video_->hide();
     player->setVideoOutput(video_);
     picture_ = new QLabel(panel);
@@ -288,11 +291,16 @@ void CDSMediaPlay::SetVideoScale(double s) {
     const QSize shown = ShownSize();
     QWidget* window = owner ? owner->window() : nullptr;
     QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
-    const QSize full = screen ? screen->availableGeometry().size() : QSize(1 << 20, 1 << 20);
+    // The room for the window's client area: the work area less the window's frame.
+    const QSize frame = window ? window->frameGeometry().size() - window->size() : QSize();
+    const QSize full =
+        screen ? screen->availableGeometry().size() - frame : QSize(1 << 20, 1 << 20);
     if (window && videoPanel && shown.width() < full.width() && shown.height() < full.height()) {
-        // The video panel's client area becomes exactly the shown size.
-        window->resize(window->width() - videoPanel->width() + shown.width(),
-                       window->height() - videoPanel->height() + shown.height());
+        // The video panel's client area becomes exactly the shown size, as far as the screen
+        // lets the window grow.
+        const int w = window->width() - videoPanel->width() + shown.width();
+        const int h = window->height() - videoPanel->height() + shown.height();
+        window->resize(std::min(w, full.width()), std::min(h, full.height()));
     }
     CentreVideo();
     SendStateText();
@@ -301,8 +309,11 @@ void CDSMediaPlay::SetVideoScale(double s) {
 void CDSMediaPlay::CentreVideo() {
     if (!videoPanel || fileKind == CFileFilter::kAudio || fileKind == kNothingLoaded) return;
     const QSize shown = ShownSize();
-    const QRect r((videoPanel->width() - shown.width()) / 2,
-                  (videoPanel->height() - shown.height()) / 2, shown.width(), shown.height());
+    // Never beyond the panel: the video's own window is not clipped by it.
+    const QRect r =
+        QRect((videoPanel->width() - shown.width()) / 2,
+              (videoPanel->height() - shown.height()) / 2, shown.width(), shown.height())
+            .intersected(videoPanel->rect());
     if (fileKind == CFileFilter::kImage && picture_)
         picture_->setGeometry(r);
     else if (video_)

@@ -111,8 +111,10 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode)
     for (int c = 0; c < 7; ++c) ListView1->setColumnWidth(c, kColumnWidth[c]);
     ListView1->header()->setSectionsClickable(true);
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    ListView1->setStyleSheet(
-        QStringLiteral("QTreeView::item { border-bottom: 1px solid #d0d0d0; }"));
+    ListView1->setAlternatingRowColors(true);
+    // A selection that reads the same whether or not the window is the active one.
+    ListView1->setStyleSheet(QStringLiteral(
+        "QTreeView { selection-background-color: #3078c8; selection-color: white; }"));
 
     PopupMenu1 = new QMenu(this);
     N1 = PopupMenu1->addAction(LanguageText(608));
@@ -140,7 +142,7 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode)
         return b;
     };
     SpeedButton1 = makeButton(QStringLiteral("▶"), 620);
-    SpeedButton2 = makeButton(QStringLiteral("⏯"), 621);
+    SpeedButton2 = makeButton(QStringLiteral("||"), 621);
     SpeedButton3 = makeButton(QStringLiteral("■"), 622);
     SpeedButton4 = makeButton(QStringLiteral("»"), 623);
     SpeedButton5 = makeButton(QStringLiteral("«"), 624);
@@ -189,10 +191,15 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode)
     connect(CheckBox_showMoveOnly, &QCheckBox::clicked, this,
             [this] { FilterClicked(CheckBox_showMoveOnly); });
     connect(ListView1->header(), &QHeaderView::sectionClicked, this, &TFrmLog::ColumnClick);
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
-        const QString file = SelectedFile();
-        if (!file.isEmpty() && QFileInfo::exists(file)) PlaySelected();
-    });
+    // Queued: opening a file waits for the player, which must not happen inside the list's
+    // own mouse handling.
+    connect(
+        ListView1, &QTreeWidget::itemSelectionChanged, this,
+        [this] {
+            const QString file = SelectedFile();
+            if (!file.isEmpty() && QFileInfo::exists(file)) PlaySelected();
+        },
+        Qt::QueuedConnection);
     connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { PlaySelected(); });
     connect(ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->popup(ListView1->viewport()->mapToGlobal(p)); });
