@@ -140,6 +140,12 @@ TForm1::TForm1() {
 }
 
 TForm1::~TForm1() {
+    // The panels go with the window: no camera may still show frames in them.
+    if (gOption) {
+        StopAllCameras();
+        for (int i = 0; i < gOption->cellCount(); ++i)
+            if (UsbCamera* cam = gOption->camera(i)) cam->DetachPanel();
+    }
     if (LogReceiver() == this) SetLogReceiver(nullptr);
     if (trayIcon) trayIcon->hide();
 }

@@ -800,6 +800,13 @@ void UsbCamera::FitVideoWindow() {
     if (graph && callback.videoPanel) callback.videoPanel->FitVideo();
 }
 
+void UsbCamera::DetachPanel() {
+    StopUpload();  // its timed thread posts to the panel
+    TearDownGraph();
+    callback.videoPanel = nullptr;
+    callback.panelWindow = nullptr;
+}
+
 void UsbCamera::SetPreviewTarget(VideoSurface* preview, QObject* notify) {
     callback.SetPreview(preview, notify);
 }

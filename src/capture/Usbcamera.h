@@ -147,6 +147,8 @@ public:
     int HandleGraphEvents();
     void ToggleFullScreen();
     void FitVideoWindow();
+    // The camera's panel is going away: nothing is shown or posted to it any more.
+    void DetachPanel();
     void SetPreviewTarget(VideoSurface* previewWindow, QObject* previewNotifyWindow);
     void ClearPreviewTarget();
     void SendEventRecord(int kind, int sourceText, int descriptionText,
