@@ -683,37 +683,45 @@ void UsbCamera::TearDownGraph() {
     if (hadGraph && callback.videoPanel) callback.videoPanel->ClearFrame();
 }
 
+// The two kinds of recording: the state each sets and the texts of their records.
+struct RecordingKind {
+    int state, recordKind, source, started, stopped;
+};
+
+namespace {
+constexpr RecordingKind kContinuous{0, 1, 1, 13, 14};
+constexpr RecordingKind kOnMotion{2, 2, 7, 8, 9};
+}  // namespace
+
+void UsbCamera::BeginRecording(const RecordingKind& k) {
+    if (callback.state == k.state) return;
+    // Opening closes what was recording: motion replaces a continuous recording, which does
+    // not come back when the motion recording ends.
+    recorder->OpenRecording(this);
+    recorder->StartRecordingThread(this);
+    recorder->ResumeRecordingThread();
+    callback.state = k.state;
+    SendEventRecord(k.recordKind, k.source, k.started);
+}
+
+void UsbCamera::EndRecording(const RecordingKind& k) {
+    if (callback.state != k.state) return;
+    if (recorder->recording()) recorder->CloseRecording();
+    callback.state = -1;
+    SendEventRecord(k.recordKind, k.source, k.stopped);
+}
+
 void UsbCamera::StartRecording() {
-    if (callback.state == 0) return;
-    recorder->OpenRecording(this);
-    recorder->StartRecordingThread(this);
-    recorder->ResumeRecordingThread();
-    callback.state = 0;
-    SendEventRecord(1, 1, 13);
+    BeginRecording(kContinuous);
 }
-
 void UsbCamera::StopRecording() {
-    if (callback.state != 0) return;
-    if (recorder->recording()) recorder->CloseRecording();
-    callback.state = -1;
-    SendEventRecord(1, 1, 14);
+    EndRecording(kContinuous);
 }
-
 void UsbCamera::StartMotionRecording() {
-    if (callback.state == 2) return;
-    // Replaces a continuous recording, which does not come back when this one ends.
-    recorder->OpenRecording(this);
-    recorder->StartRecordingThread(this);
-    recorder->ResumeRecordingThread();
-    callback.state = 2;
-    SendEventRecord(2, 7, 8);
+    BeginRecording(kOnMotion);
 }
-
 void UsbCamera::StopMotionRecording() {
-    if (callback.state != 2) return;
-    if (recorder->recording()) recorder->CloseRecording();
-    callback.state = -1;
-    SendEventRecord(2, 7, 9);
+    EndRecording(kOnMotion);
 }
 
 void UsbCamera::UpdateRecordingRoot() {

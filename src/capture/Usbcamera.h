@@ -26,6 +26,7 @@ namespace trelvix {
 
 class RecordClass_FTP;
 class UsbCamera;
+struct RecordingKind;
 
 // The frame callback: the live path on the streaming thread, the recording path on the
 // recording thread.
@@ -181,6 +182,9 @@ public:
     std::unique_ptr<RecordClass_FTP> uploadRecord;  // while upload runs
 
 private:
+    void BeginRecording(const RecordingKind& kind);
+    void EndRecording(const RecordingKind& kind);
+
     QObject* mainWindow_ = nullptr;
     QString sourceDescription_;
 };

@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/Wait.h"
+
 #include "app/CameraHost.h"
 #include "app/Housekeeping.h"
 #include "capture/Devices.h"
@@ -11,17 +13,9 @@
 #include "config/Option.h"
 
 using namespace trelvix;
+using trelvix::test::WaitFor;
 
 namespace {
-
-// Runs the event loop until `done` holds or ten seconds pass.
-template <typename F>
-bool WaitFor(F done, int ms = 10000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 class CameraTest : public ::testing::Test {
 protected:

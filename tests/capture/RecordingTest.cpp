@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/Wait.h"
+
 extern "C" {
 #include <libavformat/avformat.h>
 }
@@ -16,16 +18,9 @@ extern "C" {
 #include "config/Option.h"
 
 using namespace trelvix;
+using trelvix::test::WaitFor;
 
 namespace {
-
-template <typename F>
-bool WaitFor(F done, int ms = 15000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 struct Probe {
     int codec = 0, width = 0, height = 0;

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/Wait.h"
+
 #include "capture/Frame.h"
 #include "capture/Ymp4.h"
 #include "common/Clock.h"
@@ -16,16 +18,9 @@
 #include "history/EventLog.h"
 
 using namespace trelvix;
+using trelvix::test::WaitFor;
 
 namespace {
-
-template <typename F>
-bool WaitFor(F done, int ms = 15000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 class LogViewerTest : public ::testing::Test {
 protected:
