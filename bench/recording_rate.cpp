@@ -8,11 +8,12 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/CameraHost.h"
-#include "app/Housekeeping.h"
+#include "host/CameraCell.h"
+#include "host/Housekeeping.h"
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 
 using namespace trelvix;
 

@@ -8,7 +8,6 @@
 #include <QWindowStateChangeEvent>
 
 #include "app/ButtonPictures.h"
-#include "app/Messages.h"
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
 #include "history/Unit_log.h"
@@ -61,7 +60,7 @@ void TPictureButton::mousePressEvent(QMouseEvent* e) {
     emit pressed();
 }
 
-TForm1::TForm1() {
+TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowIcon(QIcon(ProgramIcon()));
     QPalette pal = palette();
@@ -129,31 +128,23 @@ TForm1::TForm1() {
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(&housekeeping, &Housekeeping::powerOffDue, this, &TForm1::PowerOffClose);
-    connect(&housekeeping, &Housekeeping::periodicCleanupDue, this, &TForm1::PeriodicCleanup);
-    connect(&housekeeping, &Housekeeping::diskLabelsDue, this, &TForm1::RefreshDiskLabels);
+    connect(&host.housekeeping, &Housekeeping::powerOffDue, this, &TForm1::PowerOffClose);
+    connect(&host.housekeeping, &Housekeeping::diskLabelsDue, this, &TForm1::RefreshDiskLabels);
+    connect(&host, &CameraHost::diskSpaceChecked, Label_warning, &QWidget::setVisible);
 
-    SetLogReceiver(this);
     setWindowTitle(LanguageText(100));
-    if (gOption) iniPath_ = gOption->iniPath;
     FormCreate();
 }
 
 TForm1::~TForm1() {
     // The panels go with the window: no camera may still show frames in them.
-    if (gOption) {
-        StopAllCameras();
-        for (int i = 0; i < gOption->cellCount(); ++i)
-            if (UsbCamera* cam = gOption->camera(i)) cam->DetachPanel();
-    }
-    if (LogReceiver() == this) SetLogReceiver(nullptr);
+    host.DestroyCameras();
     if (trayIcon) trayIcon->hide();
 }
 
 void TForm1::FormCreate() {
-    if (gOption) LogProgramStart(gOption);
     CreateCells();
-    CreateCameras();
+    host.Start(Cells());
     SelectCell(0);
     inTray = false;
     trayIcon = new QSystemTrayIcon(QIcon(ProgramIcon()), this);
@@ -164,7 +155,6 @@ void TForm1::FormCreate() {
                     RestoreFromTray();
             });
     trayIcon->show();
-    housekeeping.StartTimers();
     Timer1.start();
 }
 
@@ -192,18 +182,12 @@ void TForm1::FreeCells() {
     cameraPanels.clear();
 }
 
-void TForm1::CreateCameras() {
-    if (!gOption) return;
-    for (int i = 0; i < gOption->deviceCount && i < gOption->cellCount(); ++i) {
-        TFrameCameraPanel* panel = cameraPanels[size_t(i)];
-        gOption->cameras[size_t(i)] =
-            std::make_unique<UsbCamera>(this, panel, panel->VideoPanel, gOption->deviceIds[i], i);
-        panel->AttachCamera(gOption->cameras[size_t(i)].get());
-    }
+std::vector<CameraCell*> TForm1::Cells() const {
+    return {cameraPanels.begin(), cameraPanels.end()};
 }
 
 UsbCamera* TForm1::SelectedCamera() const {
-    return gOption ? gOption->camera(selectedCell) : nullptr;
+    return host.camera(selectedCell);
 }
 
 void TForm1::SelectCell(int index) {
@@ -280,14 +264,6 @@ void TForm1::changeEvent(QEvent* e) {
         QTimer::singleShot(0, this, &TForm1::HideToTray);
 }
 
-bool TForm1::event(QEvent* e) {
-    if (e->type() == QEvent::Type(kEventRecordMessage)) {
-        if (gOption) gOption->AppendLogRecord(static_cast<EventRecordMessage*>(e)->record);
-        return true;
-    }
-    return QWidget::event(e);
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Image1 && e->type() == QEvent::MouseButtonRelease) Image1Click();
     return QWidget::eventFilter(watched, e);
@@ -307,14 +283,14 @@ bool TForm1::AskAccess() {
 }
 
 bool TForm1::WithAccess(const std::function<void()>& action) {
-    housekeeping.StopTimers();
+    host.housekeeping.StopTimers();
     const bool granted = AskAccess();
     if (terminatePending_) {
         QTimer::singleShot(0, this, [this] { close(); });
         return false;
     }
     if (granted) action();
-    housekeeping.StartTimers();
+    host.housekeeping.StartTimers();
     return granted;
 }
 
@@ -339,7 +315,7 @@ void TForm1::ImageBT3MouseDown() {
         return;
     }
     WithAccess([this] {
-        auto* viewer = new TFrmLog(this, 1);
+        auto* viewer = new TFrmLog(this, 1, &host.storage);
         logViewer = viewer;
         logViewerOpen = true;
         connect(viewer, &QObject::destroyed, this, [this] { logViewerOpen = false; });
@@ -358,9 +334,10 @@ void TForm1::ImageBT4MouseDown() {
             TearDownGrid();
             BuildGrid();
             LayoutGrid();
-            housekeeping.StartTimers();
+            host.housekeeping.StartTimers();
         } else {
-            RestartAllCameras();
+            host.RestartAllCameras();
+            LayoutGrid();
         }
     });
     RefreshButtons();
@@ -370,13 +347,7 @@ void TForm1::ImageBT5MouseDown() {
     UsbCamera* cam = SelectedCamera();
     if (!cam) return;
     ImageBT5->ShowPicture(QStringLiteral("btBitmap_53"));
-    if (cam->IsStopped())
-        cam->RestartCamera();
-    else
-        cam->StopCamera();
-    if (!cam->IsStopped() && cam->settings->autoRecord) cam->StartRecording();
-    // Stopping ended the camera's uploads; starting it again brings them back.
-    if (!cam->IsStopped()) cam->StartUpload();
+    host.ToggleCamera(selectedCell);
     RefreshButtons();
 }
 
@@ -398,18 +369,11 @@ void TForm1::Image1Click() {
     if (gOption) QDesktopServices::openUrl(QUrl::fromLocalFile(gOption->userFolder()));
 }
 
-void TForm1::PeriodicCleanup() {
-    if (!gOption) return;
-    Label_warning->setVisible(gOption->DiskCleanup());
-    for (int i = 0; i < gOption->cellCount(); ++i)
-        if (UsbCamera* cam = gOption->camera(i)) cam->UpdateRecordingRoot();
-}
-
 void TForm1::RefreshDiskLabels() {
     if (!gOption) return;
     QLabel* labels[] = {Label_disksize1, Label_disksize2, Label_disksize3, Label_disksize4};
     for (int i = 0; i < 4 && i < gOption->cellCount(); ++i) {
-        UsbCamera* cam = gOption->camera(i);
+        UsbCamera* cam = host.camera(i);
         if (!cam) {
             labels[i]->hide();
             continue;
@@ -439,44 +403,16 @@ void TForm1::TerminateBySignal() {
     close();
 }
 
-void TForm1::StopAllCameras() {
-    if (!gOption) return;
-    for (int i = 0; i < gOption->cellCount(); ++i) {
-        UsbCamera* cam = gOption->camera(i);
-        if (cam && !cam->IsStopped()) cam->StopCamera();
-    }
-    // Their stop lines land before the settings go.
-    QCoreApplication::sendPostedEvents(this, kEventRecordMessage);
-}
-
-void TForm1::RestartAllCameras() {
-    if (!gOption) return;
-    const int n = std::min(gOption->deviceCount, gOption->cellCount());
-    for (int i = 0; i < n; ++i)
-        if (UsbCamera* cam = gOption->camera(i)) cam->StopCamera();
-    for (int i = 0; i < n; ++i)
-        if (UsbCamera* cam = gOption->camera(i)) cam->RestartCamera();
-    for (int i = 0; i < n; ++i) {
-        UsbCamera* cam = gOption->camera(i);
-        if (!cam) continue;
-        if (cam->settings->autoRecord) cam->StartRecording();
-        cam->StartUpload();
-    }
-    LayoutGrid();
-}
-
 void TForm1::TearDownGrid() {
-    housekeeping.StopTimers();
-    StopAllCameras();
+    host.TearDownGrid();  // saves every camera's record and the settings files
     FreeCells();
-    delete gOption;  // saves the settings files and every camera's record
 }
 
 void TForm1::BuildGrid() {
-    if (!gOption) new Option(iniPath_);
+    host.BuildGrid();
     setWindowTitle(LanguageText(100) + QStringLiteral("(v1.6)"));
     CreateCells();
-    CreateCameras();
+    host.CreateCameras(Cells());
     SelectCell(0);
     inTray = false;
     ShowMaximised();
@@ -493,22 +429,16 @@ void TForm1::closeEvent(QCloseEvent* e) {
         return;
     }
     if (trayIcon) trayIcon->hide();
-    housekeeping.StopTimers();
+    host.housekeeping.StopTimers();
     if (!skipAccessCheck && !AskAccess()) {
-        housekeeping.StartTimers();
+        host.housekeeping.StartTimers();
         e->ignore();
         return;
     }
     if (logViewer) logViewer->close();
     if (imageParamsDialog) imageParamsDialog->close();
-    if (gOption) {
-        // Records still queued from camera threads land before the exit line.
-        QCoreApplication::sendPostedEvents(this, kEventRecordMessage);
-        LogProgramExit(gOption, powerOffExit);
-    }
-    StopAllCameras();
+    host.Finish(powerOffExit);
     FreeCells();
-    delete gOption;
     closed_ = true;
     e->accept();
     QCoreApplication::quit();

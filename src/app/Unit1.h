@@ -9,11 +9,12 @@
 #include <functional>
 #include <vector>
 
-#include "app/Housekeeping.h"
+#include "host/CameraHost.h"
 
 namespace trelvix {
 
 class TFrameCameraPanel;
+class CameraCell;
 class UsbCamera;
 
 // A picture button: normal, hovered and pressed pictures switched by the window.
@@ -46,7 +47,6 @@ public:
 
     void FormCreate();
     void SelectCell(int index);
-    void CreateCameras();
     void LayoutGrid();
     void RefreshButtons();
     void HideToTray();
@@ -54,8 +54,6 @@ public:
     void ShowMaximised();
     void TearDownGrid();
     void BuildGrid();
-    // After the settings window: every camera stopped, then started again.
-    void RestartAllCameras();
 
     // Control bar.
     void ImageBT1MouseDown();
@@ -69,8 +67,6 @@ public:
     void Timer1Timer();
     // The scheduled power-off time has come.
     void PowerOffClose();
-    // Every sixth housekeeping minute: the disk clean-up and the move to the day's folder.
-    void PeriodicCleanup();
     // Every housekeeping minute: the free space of the first four cameras' drives.
     void RefreshDiskLabels();
     // SIGINT/SIGTERM: leave as the exit button does, without the password (the signal's
@@ -96,7 +92,8 @@ public:
     QLabel* Label_disksize3;
     QLabel* Label_disksize4;
     QLabel* Image1;
-    Housekeeping housekeeping;  // Timer_datetime and TimerStartDo
+    // The cameras, the log and the housekeeping timers (Timer_datetime, TimerStartDo).
+    CameraHost host;
     QTimer Timer1;
 
     std::vector<QWidget*> cellPanels;
@@ -120,18 +117,16 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
-    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void CreateCells();
     void FreeCells();
-    void StopAllCameras();
+    std::vector<CameraCell*> Cells() const;
 
     // The access check, counting open prompts so a signal can unwind them.
     bool AskAccess();
 
-    QString iniPath_;
     int accessDepth_ = 0;
     bool terminatePending_ = false;
     bool closed_ = false;

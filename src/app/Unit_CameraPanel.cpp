@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "app/CameraHost.h"
+#include "host/CameraCell.h"
 #include "app/Unit1.h"
 #include "capture/Usbcamera.h"
 #include "history/Unit2.h"
@@ -125,6 +125,10 @@ TFrameCameraPanel::TFrameCameraPanel(QWidget* container, int cell_, UsbCamera* c
     layout->addWidget(this);
     show();
     AttachCamera(cam);
+}
+
+VideoSurface* TFrameCameraPanel::VideoArea() {
+    return VideoPanel;
 }
 
 void TFrameCameraPanel::AttachCamera(UsbCamera* cam) {

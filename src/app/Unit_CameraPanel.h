@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "capture/Frame.h"
+#include "host/CameraCell.h"
 
 namespace trelvix {
 
@@ -48,12 +49,14 @@ private:
     QWidget* homeParent_ = nullptr;
 };
 
-class TFrameCameraPanel : public QFrame {
+class TFrameCameraPanel : public QFrame, public CameraCell {
     Q_OBJECT
 public:
     TFrameCameraPanel(QWidget* container, int cell, UsbCamera* camera, TForm1* owner);
 
-    void AttachCamera(UsbCamera* camera);
+    QObject* MessageTarget() override { return this; }
+    VideoSurface* VideoArea() override;
+    void AttachCamera(UsbCamera* camera) override;
     UsbCamera* Camera() const { return camera; }
     void SetFrameColour(const QColor& colour);
     QColor FrameColour() const;

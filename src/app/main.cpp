@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/HeadlessHost.h"
+#include "app/HeadlessShell.h"
 #include "app/SignalWatcher.h"
 #include "app/SingleInstance.h"
 #include "app/Unit1.h"
@@ -132,11 +132,11 @@ int main(int argc, char** argv) {
         QGuiApplication app(argc, argv);
         SingleInstance instance;
         if (int rc = StartUp(false, args.demo, &instance); rc >= 0) return rc;
-        HeadlessHost host;
+        HeadlessShell shell;
         SignalWatcher watcher;
-        QObject::connect(&watcher, &SignalWatcher::terminateRequested, &host,
-                         [&host] { host.Exit(false); });
-        host.Start();
+        QObject::connect(&watcher, &SignalWatcher::terminateRequested, &shell,
+                         [&shell] { shell.Exit(false); });
+        shell.Start();
         return app.exec();
     }
 

@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "capture/Devices.h"
 #include "capture/Jpeg.h"
 #include "capture/Sound.h"
@@ -23,6 +23,7 @@
 #include "common/Clock.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 #include "upload/Unit_recordclass_ftp.h"
 
 namespace trelvix {

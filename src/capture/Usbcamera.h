@@ -14,7 +14,7 @@
 #include "capture/Cautofont.h"
 #include "capture/Frame.h"
 #include "capture/Motion.h"
-#include "capture/UploadQueue.h"
+#include "upload/UploadQueue.h"
 #include "capture/Unit_xvid.h"
 #include "config/Cdataclass.h"
 

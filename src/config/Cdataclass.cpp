@@ -18,39 +18,147 @@ namespace {
 // never read whole.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
 
+using C = CDataClass;
+
+// The kind of each item shows in the table and a member of the wrong type does not compile.
+template <typename... M>
+constexpr CameraFileInts Ints(M... members) {
+    return {{members...}, int(sizeof...(members)), std::nullopt};
+}
+constexpr CameraFileInts Int(int32_t C::*member) {
+    return Ints(member);
+}
+constexpr CameraFileInts IntLoadedAs(int32_t C::*member, int32_t value) {
+    return {{member}, 1, value};
+}
+constexpr uint8_t C::*Byte(uint8_t C::*member) {
+    return member;
+}
+constexpr SyncValue<LogFontW> C::*Font(SyncValue<LogFontW> C::*member) {
+    return member;
+}
+constexpr Colour3 C::*Colour(Colour3 C::*member) {
+    return member;
+}
+constexpr CameraFileText Text(SyncText C::*member, const char16_t* emptyValue = u"") {
+    return {member, emptyValue};
+}
+// The device, the folders and the spare texts stay as they were when stored empty.
+constexpr CameraFileText KeptText(SyncText C::*member) {
+    return {member, nullptr};
+}
+
+constexpr CameraFileItem kItems[] = {
+    KeptText(&C::deviceFriendlyName),
+    KeptText(&C::deviceId),
+    KeptText(&C::videoFolder),
+    KeptText(&C::imageFolder),
+    Text(&C::caption),
+    Ints(&C::captionX, &C::captionY),
+    Font(&C::captionFont),
+    Colour(&C::captionColour),
+    IntLoadedAs(&C::motionAreaPercent, 50),
+    Int(&C::motionSensitivity),
+    Ints(&C::motionLeft, &C::motionTop, &C::motionRight, &C::motionBottom),
+    Int(&C::motionMarkColour),
+    Byte(&C::motionEnabled),
+    Int(&C::motionIntervalSeconds),
+    KeptText(&C::spareText1),
+    KeptText(&C::spareText2),
+    Byte(&C::spareFlag),
+    KeptText(&C::spareText3),
+    Byte(&C::showTime),
+    Int(&C::timeFormat),
+    Ints(&C::timeX, &C::timeY),
+    Font(&C::timeFont),
+    Colour(&C::timeColour),
+    Byte(&C::shutterSound),
+    Text(&C::shutterSoundFile),
+    Byte(&C::motionSound),
+    Text(&C::motionSoundFile),
+    Byte(&C::motionNoPicture),
+    Byte(&C::motionRunProgram),
+    Text(&C::motionProgramPath),
+    Text(&C::motionProgramParams),
+    Int(&C::motionProgramShow),
+    Byte(&C::motionRecord),
+    Int(&C::motionRecordStopSeconds),
+    Int(&C::broadcastMaxClients),
+    Int(&C::broadcastPort),
+    Int(&C::broadcastSizeIndex),
+    Byte(&C::broadcastAudio),
+    Int(&C::broadcastFpsIndex),
+    Int(&C::broadcastBitrateKbps),
+    Int(&C::spareInt1),
+    Byte(&C::spareFlag2),
+    Int(&C::spareInt2),
+    Int(&C::spareInt3),
+    Int(&C::orientation),
+    Int(&C::spareInt4),
+    Byte(&C::motionEnabled),  // the second copy: at load it wins
+    Byte(&C::autoRecord),
+    Int(&C::softBrightness),
+    Int(&C::spareInt5),
+    Int(&C::softContrast),
+    Byte(&C::ftpEnabled),
+    Int(&C::ftpIntervalSeconds),
+    Byte(&C::ftpDateFolders),
+    Byte(&C::ftpUseFixedName),
+    Text(&C::ftpFixedFileName),
+    Text(&C::ftpHost),
+    Text(&C::ftpPort, u"21"),
+    Text(&C::ftpUser),
+    Text(&C::ftpPassword),
+    Text(&C::ftpFolder),
+    Int(&C::ftpUploadSeconds),
+    Int(&C::ftpBatchSize),
+    Byte(&C::ftpMotionPictures),
+    Int(&C::xvidCompress),
+    Int(&C::xvidQuant),
+    Int(&C::segmentMinutes),
+    Byte(&C::rulerShow),
+    Int(&C::ruler5Row),
+    Colour(&C::ruler5Colour),
+    Int(&C::ruler10Row),
+    Colour(&C::ruler10Colour),
+    Int(&C::recordFrameRate),
+    Ints(&C::imageBrightness, &C::imageContrast, &C::imageSaturation, &C::imageHue,
+         &C::imageSharpness, &C::imageGamma),
+};
+static_assert(std::size(kItems) == 74);
+
+// Each Item() takes one item of the file into the record; false when the file ends before it.
 class Reader {
 public:
-    explicit Reader(const QByteArray& b) : data_(b) {}
+    Reader(const QByteArray& b, CDataClass& rec) : data_(b), rec_(rec) {}
 
-    bool Int(int32_t* v) { return Raw(v, 4); }
-    bool Byte(uint8_t* v) { return Raw(v, 1); }
-    // An item of several values is taken whole or not at all.
-    bool Ints(std::initializer_list<int32_t*> targets) {
-        if (data_.size() - pos_ < qsizetype(4 * targets.size())) return false;
-        for (int32_t* t : targets) Int(t);
+    bool Item(const CameraFileInts& item) {
+        if (Left() < 4 * item.count) return false;
+        for (int32_t C::*m : item.Members()) Raw(&(rec_.*m), 4);
+        if (item.loadsAs) rec_.*item.members[0] = *item.loadsAs;
         return true;
     }
-    bool Font(SyncValue<LogFontW>* f) {
+    bool Item(uint8_t C::*m) { return Raw(&(rec_.*m), 1); }
+    bool Item(SyncValue<LogFontW> C::*m) {
         LogFontW font;
         if (!Raw(&font, sizeof font)) return false;
-        f->set(font);
+        rec_.*m = font;
         return true;
     }
-    bool Colour(Colour3* c) {
+    bool Item(Colour3 C::*m) {
         uint8_t b[3];
         if (!Raw(b, 3)) return false;
-        *c = {b[0], b[1], b[2]};
+        rec_.*m = Colour3{b[0], b[1], b[2]};
         return true;
     }
-    // keepOnEmpty: an empty text leaves the member as it was; emptyValue otherwise.
-    bool Text(SyncText* t, bool keepOnEmpty, const QString& emptyValue = QString()) {
+    bool Item(const CameraFileText& item) {
         int32_t len = 0;
-        if (!Int(&len)) return false;
+        if (!Raw(&len, 4)) return false;
         if (len <= 0) {
-            if (!keepOnEmpty) t->set(emptyValue);
+            if (item.emptyValue) rec_.*item.member = QString::fromUtf16(item.emptyValue);
             return true;
         }
-        if (data_.size() - pos_ < len) return false;
+        if (Left() < len) return false;
         // A 512-byte zero-filled buffer: what does not fit is cut, the text ends at the first
         // NUL, and at most 255 code units are kept.
         char16_t buf[256] = {};
@@ -59,37 +167,51 @@ public:
         pos_ += len;
         int n = 0;
         while (n < CDataClass::kMaxTextUnits && buf[n] != 0) ++n;
-        t->set(QString::fromUtf16(buf, n));
+        rec_.*item.member = QString::fromUtf16(buf, n);
         return true;
     }
 
 private:
+    qsizetype Left() const { return data_.size() - pos_; }
     bool Raw(void* out, qsizetype n) {
-        if (data_.size() - pos_ < n) return false;
+        if (Left() < n) return false;
         std::memcpy(out, data_.constData() + pos_, n);
         pos_ += n;
         return true;
     }
     const QByteArray& data_;
+    CDataClass& rec_;
     qsizetype pos_ = 0;
 };
 
 class Writer {
 public:
-    void Int(int32_t v) { data_.append(reinterpret_cast<const char*>(&v), 4); }
-    void Byte(uint8_t v) { data_.append(static_cast<char>(v)); }
-    void Font(const LogFontW& f) { data_.append(reinterpret_cast<const char*>(&f), sizeof f); }
-    void Colour(const Colour3& c) {
-        Byte(c.c0);
-        Byte(c.c1);
-        Byte(c.c2);
+    explicit Writer(const CDataClass& rec) : rec_(rec) {}
+
+    void Item(const CameraFileInts& item) {
+        for (int32_t C::*m : item.Members()) Raw(&(rec_.*m), 4);
     }
-    void Text(const QString& t) {
-        const QString cut = t.left(CDataClass::kMaxTextUnits);
-        Int(static_cast<int32_t>(cut.size() * 2));
-        data_.append(reinterpret_cast<const char*>(cut.utf16()), cut.size() * 2);
+    void Item(uint8_t C::*m) { Raw(&(rec_.*m), 1); }
+    void Item(SyncValue<LogFontW> C::*m) {
+        const LogFontW font = (rec_.*m).get();
+        Raw(&font, sizeof font);
+    }
+    void Item(Colour3 C::*m) {
+        const Colour3& c = rec_.*m;
+        const uint8_t b[3] = {c.c0, c.c1, c.c2};
+        Raw(b, 3);
+    }
+    void Item(const CameraFileText& item) {
+        const QString cut = (rec_.*item.member).get().left(CDataClass::kMaxTextUnits);
+        const int32_t len = static_cast<int32_t>(cut.size() * 2);
+        Raw(&len, 4);
+        Raw(cut.utf16(), len);
     }
     QByteArray data_;
+
+private:
+    void Raw(const void* in, qsizetype n) { data_.append(static_cast<const char*>(in), n); }
+    const CDataClass& rec_;
 };
 
 }  // namespace
@@ -109,177 +231,21 @@ bool CDataClass::Load(int id) {
     return true;
 }
 
+std::span<const CameraFileItem> CameraFileItems() {
+    return kItems;
+}
+
 void CDataClass::LoadFromBytes(const QByteArray& bytes) {
-    Reader r(bytes);
-    // Each step reads one item of the file; the first that the file cannot supply ends the
-    // load, and that item and all later ones keep their defaults.
-    auto load = [&]() -> bool {
-        if (!r.Text(&deviceFriendlyName, true)) return false;
-        if (!r.Text(&deviceId, true)) return false;
-        if (!r.Text(&videoFolder, true)) return false;
-        if (!r.Text(&imageFolder, true)) return false;
-        if (!r.Text(&caption, false)) return false;
-        if (!r.Ints({&captionX, &captionY})) return false;
-        if (!r.Font(&captionFont)) return false;
-        if (!r.Colour(&captionColour)) return false;
-        if (!r.Int(&motionAreaPercent)) return false;
-        motionAreaPercent = 50;  // the stored value is never used
-        if (!r.Int(&motionSensitivity)) return false;
-        if (!r.Ints({&motionLeft, &motionTop, &motionRight, &motionBottom})) return false;
-        if (!r.Int(&motionMarkColour)) return false;
-        if (!r.Byte(&motionEnabled)) return false;
-        if (!r.Int(&motionIntervalSeconds)) return false;
-        if (!r.Text(&spareText1, true)) return false;
-        if (!r.Text(&spareText2, true)) return false;
-        if (!r.Byte(&spareFlag)) return false;
-        if (!r.Text(&spareText3, true)) return false;
-        if (!r.Byte(&showTime)) return false;
-        if (!r.Int(&timeFormat)) return false;
-        if (!r.Ints({&timeX, &timeY})) return false;
-        if (!r.Font(&timeFont)) return false;
-        if (!r.Colour(&timeColour)) return false;
-        if (!r.Byte(&shutterSound)) return false;
-        if (!r.Text(&shutterSoundFile, false)) return false;
-        if (!r.Byte(&motionSound)) return false;
-        if (!r.Text(&motionSoundFile, false)) return false;
-        if (!r.Byte(&motionNoPicture)) return false;
-        if (!r.Byte(&motionRunProgram)) return false;
-        if (!r.Text(&motionProgramPath, false)) return false;
-        if (!r.Text(&motionProgramParams, false)) return false;
-        if (!r.Int(&motionProgramShow)) return false;
-        if (!r.Byte(&motionRecord)) return false;
-        if (!r.Int(&motionRecordStopSeconds)) return false;
-        if (!r.Int(&broadcastMaxClients)) return false;
-        if (!r.Int(&broadcastPort)) return false;
-        if (!r.Int(&broadcastSizeIndex)) return false;
-        if (!r.Byte(&broadcastAudio)) return false;
-        if (!r.Int(&broadcastFpsIndex)) return false;
-        if (!r.Int(&broadcastBitrateKbps)) return false;
-        if (!r.Int(&spareInt1)) return false;
-        if (!r.Byte(&spareFlag2)) return false;
-        if (!r.Int(&spareInt2)) return false;
-        if (!r.Int(&spareInt3)) return false;
-        if (!r.Int(&orientation)) return false;
-        if (!r.Int(&spareInt4)) return false;
-        if (!r.Byte(&motionEnabled)) return false;  // the second copy wins
-        if (!r.Byte(&autoRecord)) return false;
-        if (!r.Int(&softBrightness)) return false;
-        if (!r.Int(&spareInt5)) return false;
-        if (!r.Int(&softContrast)) return false;
-        if (!r.Byte(&ftpEnabled)) return false;
-        if (!r.Int(&ftpIntervalSeconds)) return false;
-        if (!r.Byte(&ftpDateFolders)) return false;
-        if (!r.Byte(&ftpUseFixedName)) return false;
-        if (!r.Text(&ftpFixedFileName, false)) return false;
-        if (!r.Text(&ftpHost, false)) return false;
-        if (!r.Text(&ftpPort, false, QStringLiteral("21"))) return false;
-        if (!r.Text(&ftpUser, false)) return false;
-        if (!r.Text(&ftpPassword, false)) return false;
-        if (!r.Text(&ftpFolder, false)) return false;
-        if (!r.Int(&ftpUploadSeconds)) return false;
-        if (!r.Int(&ftpBatchSize)) return false;
-        if (!r.Byte(&ftpMotionPictures)) return false;
-        if (!r.Int(&xvidCompress)) return false;
-        if (!r.Int(&xvidQuant)) return false;
-        if (!r.Int(&segmentMinutes)) return false;
-        if (!r.Byte(&rulerShow)) return false;
-        if (!r.Int(&ruler5Row)) return false;
-        if (!r.Colour(&ruler5Colour)) return false;
-        if (!r.Int(&ruler10Row)) return false;
-        if (!r.Colour(&ruler10Colour)) return false;
-        if (!r.Int(&recordFrameRate)) return false;
-        return r.Ints({&imageBrightness, &imageContrast, &imageSaturation, &imageHue,
-                       &imageSharpness, &imageGamma});
-    };
-    load();
+    Reader r(bytes, *this);
+    // The first item the file cannot supply ends the load: it and all later ones keep their
+    // defaults.
+    for (const CameraFileItem& item : kItems)
+        if (!std::visit([&](const auto& i) { return r.Item(i); }, item)) return;
 }
 
 QByteArray CDataClass::SaveToBytes() const {
-    Writer w;
-    w.Text(deviceFriendlyName);
-    w.Text(deviceId);
-    w.Text(videoFolder);
-    w.Text(imageFolder);
-    w.Text(caption);
-    w.Int(captionX);
-    w.Int(captionY);
-    w.Font(captionFont);
-    w.Colour(captionColour);
-    w.Int(motionAreaPercent);
-    w.Int(motionSensitivity);
-    w.Int(motionLeft);
-    w.Int(motionTop);
-    w.Int(motionRight);
-    w.Int(motionBottom);
-    w.Int(motionMarkColour);
-    w.Byte(motionEnabled);
-    w.Int(motionIntervalSeconds);
-    w.Text(spareText1);
-    w.Text(spareText2);
-    w.Byte(spareFlag);
-    w.Text(spareText3);
-    w.Byte(showTime);
-    w.Int(timeFormat);
-    w.Int(timeX);
-    w.Int(timeY);
-    w.Font(timeFont);
-    w.Colour(timeColour);
-    w.Byte(shutterSound);
-    w.Text(shutterSoundFile);
-    w.Byte(motionSound);
-    w.Text(motionSoundFile);
-    w.Byte(motionNoPicture);
-    w.Byte(motionRunProgram);
-    w.Text(motionProgramPath);
-    w.Text(motionProgramParams);
-    w.Int(motionProgramShow);
-    w.Byte(motionRecord);
-    w.Int(motionRecordStopSeconds);
-    w.Int(broadcastMaxClients);
-    w.Int(broadcastPort);
-    w.Int(broadcastSizeIndex);
-    w.Byte(broadcastAudio);
-    w.Int(broadcastFpsIndex);
-    w.Int(broadcastBitrateKbps);
-    w.Int(spareInt1);
-    w.Byte(spareFlag2);
-    w.Int(spareInt2);
-    w.Int(spareInt3);
-    w.Int(orientation);
-    w.Int(spareInt4);
-    w.Byte(motionEnabled);
-    w.Byte(autoRecord);
-    w.Int(softBrightness);
-    w.Int(spareInt5);
-    w.Int(softContrast);
-    w.Byte(ftpEnabled);
-    w.Int(ftpIntervalSeconds);
-    w.Byte(ftpDateFolders);
-    w.Byte(ftpUseFixedName);
-    w.Text(ftpFixedFileName);
-    w.Text(ftpHost);
-    w.Text(ftpPort);
-    w.Text(ftpUser);
-    w.Text(ftpPassword);
-    w.Text(ftpFolder);
-    w.Int(ftpUploadSeconds);
-    w.Int(ftpBatchSize);
-    w.Byte(ftpMotionPictures);
-    w.Int(xvidCompress);
-    w.Int(xvidQuant);
-    w.Int(segmentMinutes);
-    w.Byte(rulerShow);
-    w.Int(ruler5Row);
-    w.Colour(ruler5Colour);
-    w.Int(ruler10Row);
-    w.Colour(ruler10Colour);
-    w.Int(recordFrameRate);
-    w.Int(imageBrightness);
-    w.Int(imageContrast);
-    w.Int(imageSaturation);
-    w.Int(imageHue);
-    w.Int(imageSharpness);
-    w.Int(imageGamma);
+    Writer w(*this);
+    for (const CameraFileItem& item : kItems) std::visit([&](const auto& i) { w.Item(i); }, item);
     return w.data_;
 }
 

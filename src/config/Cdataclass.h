@@ -5,6 +5,9 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <variant>
 
 #include "common/SyncValue.h"
 
@@ -153,6 +156,27 @@ public:
 private:
     QString DayFolder(const QString& root, const QDate& date, const char* word) const;
 };
+
+// The camera file as one table of items in file order, each naming the members it holds. Load and
+// save walk it, so the order is written once; item-by-item copies can walk it too.
+struct CameraFileInts {  // int32 values, read whole or not at all
+    std::array<int32_t CDataClass::*, 6> members{};
+    int count = 0;
+    std::optional<int32_t> loadsAs;  // when set, load gives the member this, never the stored value
+
+    std::span<int32_t CDataClass::*const> Members() const {
+        return {members.data(), size_t(count)};
+    }
+};
+struct CameraFileText {  // int32 byte length + UTF-16LE, at most CDataClass::kMaxTextUnits
+    SyncText CDataClass::*member = nullptr;
+    const char16_t* emptyValue = u"";  // what a length <= 0 gives; null keeps the member as it was
+};
+using CameraFileItem = std::variant<CameraFileInts, uint8_t CDataClass::*, CameraFileText,
+                                    SyncValue<LogFontW> CDataClass::*, Colour3 CDataClass::*>;
+
+// All 74 items; motionEnabled is in it twice (items 13 and 47), settingsPath and cameraId not.
+std::span<const CameraFileItem> CameraFileItems();
 
 // The record file of a camera: user folder + decimal id + ".bin".
 QString CameraSettingsPath(int cameraId);

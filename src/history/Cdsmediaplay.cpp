@@ -14,7 +14,7 @@
 #include <QVideoWidget>
 #include <mutex>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "config/Option.h"
 #include "history/Cfilefilter.h"
 
@@ -65,7 +65,7 @@ CDSMediaPlay::CDSMediaPlay(QWidget* ownerWindow, QWidget* panel)
                 // A failure while playing ends the playback like its end would.
                 if (e != QMediaPlayer::NoError && state != kOpening && IsLoaded()) {
                     Close();
-                    Notify(14, 0);
+                    Notify(kPlayerEnded, 0);
                 }
             });
     // Queued: the sink announces the size while holding its own lock, which videoSize() takes.
@@ -134,7 +134,7 @@ bool CDSMediaPlay::Open(const QString& file) {
         picture_->show();
         rate = 1.0;
         SetVideoScale(1.0);
-        Notify(13, 0);
+        Notify(kPlayerCleared, 0);
         state = kRunning;
         SendStateText();
         return true;
@@ -178,7 +178,7 @@ bool CDSMediaPlay::Open(const QString& file) {
     player->play();
     const qint64 ms = player->duration();
     durationSeconds = ms > 0 ? int(ms / 1000) : 0;
-    Notify(11, durationSeconds);
+    Notify(kPlayerDuration, durationSeconds);
     ReportPosition();
     state = kRunning;
     return true;
@@ -208,7 +208,7 @@ void CDSMediaPlay::OnStatus(QMediaPlayer::MediaStatus status) {
     // The end of the file unloads it.
     if (status == QMediaPlayer::EndOfMedia && IsLoaded() && state != kOpening) {
         Close();
-        Notify(14, 0);
+        Notify(kPlayerEnded, 0);
     }
 }
 
@@ -260,7 +260,7 @@ bool CDSMediaPlay::SetRate(double r) {
 
 void CDSMediaPlay::ReportPosition() {
     if (fileKind == CFileFilter::kImage || fileKind == kNothingLoaded) return;
-    Notify(12, int(player->position() / 1000));
+    Notify(kPlayerPosition, int(player->position() / 1000));
 }
 
 void CDSMediaPlay::Seek(int seconds) {

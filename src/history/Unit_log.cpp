@@ -16,9 +16,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "config/Option.h"
 #include "history/EventLog.h"
+#include "capture/Usbcamera.h"
+#include "host/Storage.h"
 
 namespace trelvix {
 
@@ -72,8 +74,8 @@ QIcon LogKindIcon(int kind) {
     return QIcon(pm);
 }
 
-TFrmLog::TFrmLog(QWidget* owner, int displayMode)
-    : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint) {
+TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
+    : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint), storage_(storage) {
     setObjectName(QStringLiteral("TFrmLog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(LanguageText(600));
@@ -241,7 +243,7 @@ int TFrmLog::Filter() const {
 void TFrmLog::Refresh() {
     ListView1->clear();
     LogDayModel model;
-    if (gOption) gOption->LoadLogDay(&model, Filter(), DateTimePicker1->date());
+    if (gOption) LoadLogDay(&model, gOption->LogPath, Filter(), DateTimePicker1->date());
     QList<QTreeWidgetItem*> items;
     for (const LogRow& row : model.rows) {
         auto* item = new QTreeWidgetItem;
@@ -345,16 +347,22 @@ void TFrmLog::OpenFolder() {
     }
 }
 
+bool TFrmLog::DeleteLoggedFile(const QString& path) const {
+    static const CameraList noCameras;
+    static const Storage withoutCameras(noCameras);
+    return (storage_ ? storage_ : &withoutCameras)->DeleteLoggedFile(path);
+}
+
 void TFrmLog::DeleteSelected() {
     if (!gOption) return;
-    const QString logFile = gOption->LogFileName(DateTimePicker1->date());
+    const QString logFile = LogFileName(gOption->LogPath, DateTimePicker1->date());
     std::vector<int> removed;
     for (int i = ListView1->topLevelItemCount() - 1; i >= 0; --i) {
         QTreeWidgetItem* item = ListView1->topLevelItem(i);
         if (!item->isSelected()) continue;
         const QString file = item->text(6).trimmed();
         if (player_ && player_->path == file) player_->Close();
-        gOption->DeleteLoggedFile(file);
+        DeleteLoggedFile(file);
         removed.push_back(item->data(0, kLineRole).toInt());
         delete item;
     }
@@ -372,10 +380,10 @@ void TFrmLog::DeleteAll() {
     if (player_) player_->Close();
     for (int i = ListView1->topLevelItemCount() - 1; i >= 0; --i) {
         QTreeWidgetItem* item = ListView1->topLevelItem(i);
-        gOption->DeleteLoggedFile(item->text(6).trimmed());
+        DeleteLoggedFile(item->text(6).trimmed());
         delete item;
     }
-    const QString logFile = gOption->LogFileName(DateTimePicker1->date());
+    const QString logFile = LogFileName(gOption->LogPath, DateTimePicker1->date());
     if (QFileInfo::exists(logFile)) QFile::remove(logFile);
     Label_count->setText(QStringLiteral("0"));
 }
@@ -410,19 +418,19 @@ bool TFrmLog::event(QEvent* e) {
     if (e->type() == QEvent::Type(PLAYER_MSG)) {
         const auto* m = static_cast<CameraMessage*>(e);
         switch (m->wParam) {
-            case 11:
+            case kPlayerDuration:
                 TrackBar_Player->setEnabled(m->lParam > 0);
                 TrackBar_Player->setMaximum(int(m->lParam));
                 Label_playtimer->setText(PlayTimeText(int(m->lParam)));
                 break;
-            case 12:
+            case kPlayerPosition:
                 TrackBar_Player->setValue(int(m->lParam));
                 if (player_) Label_playtimer->setText(player_->PositionText());
                 break;
-            case 13:
+            case kPlayerCleared:
                 ClearPlayDisplay(false);
                 break;
-            case 14:
+            case kPlayerEnded:
                 ClearPlayDisplay(true);
                 break;
         }

@@ -18,11 +18,14 @@
 
 namespace trelvix {
 
+class Storage;
+
 class TFrmLog : public QWidget {
     Q_OBJECT
 public:
-    // displayMode: 1 entries with files, 2 motion entries, 3 everything.
-    TFrmLog(QWidget* owner, int displayMode);
+    // displayMode: 1 entries with files, 2 motion entries, 3 everything. `storage` guards the
+    // deletion of logged files (none: only the user and log folders count as the program's).
+    TFrmLog(QWidget* owner, int displayMode, const Storage* storage = nullptr);
     ~TFrmLog() override;
 
     int Filter() const;
@@ -86,7 +89,10 @@ private:
     void ClearPlayDisplay(bool disableBar);
     void PlayButton2();
     void StopButton();
+    // A logged file goes only when it is the program's own and not being recorded.
+    bool DeleteLoggedFile(const QString& path) const;
 
+    const Storage* storage_;
     std::unique_ptr<CDSMediaPlay> player_;
     bool dragging_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "capture/UploadQueue.h"
+#include "upload/UploadQueue.h"
 #include "config/Cdataclass.h"
 #include "upload/Indyftpcore.h"
 #include "upload/Unit_recordclass_ftp.h"

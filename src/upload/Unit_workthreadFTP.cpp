@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "config/Cdataclass.h"
 #include "upload/Unit_recordclass_ftp.h"
 

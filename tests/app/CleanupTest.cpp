@@ -3,12 +3,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/CameraHost.h"
+#include "host/CameraCell.h"
+#include "host/Storage.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "common/FreeSpace.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "history/EventLog.h"
 
 using namespace trelvix;
 
@@ -28,7 +30,7 @@ protected:
         rec.cameraId = 4;
         rec.videoFolder = root;
         rec.Save();
-        option->cameras[0] = std::make_unique<UsbCamera>(nullptr, nullptr, &panel, "/dev/none", 4);
+        cameras.push_back(std::make_unique<UsbCamera>(nullptr, nullptr, &panel, "/dev/none", 4));
         SetFreeSpaceQuery([this](const QString&, qint64* bytes) {
             qint64 used = 0;
             for (const QString& f : files)
@@ -40,6 +42,7 @@ protected:
     void TearDown() override {
         SetFreeSpaceQuery(nullptr);
         SetClockForTesting(nullptr);
+        cameras.clear();
         option.reset();
         gOption = nullptr;
     }
@@ -60,6 +63,8 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<Option> option;
     HeadlessPanel panel{0};
+    CameraList cameras;
+    Storage storage{cameras};
     QString root;
     QStringList files;
     qint64 capacityMB = 100;
@@ -76,7 +81,7 @@ TEST_F(CleanupTest, RetentionDeletesOnlyDayFoldersBeforeTheCutoff) {
     Make("20240401 mine", "keep.mp4", 1);
     QDir().mkpath(Day("20240502Video/sub"));
     option->historyDays = 7;
-    option->DailyRetention();
+    storage.DailyRetention();
     EXPECT_FALSE(Has("20240501Video"));
     EXPECT_FALSE(Has("20240502Image"));
     EXPECT_TRUE(Has("20240502Video"));  // holds a sub-folder: its files go, the folder stays
@@ -86,8 +91,8 @@ TEST_F(CleanupTest, RetentionDeletesOnlyDayFoldersBeforeTheCutoff) {
     EXPECT_TRUE(Has("20240401 mine", "keep.mp4"));
     EXPECT_EQ(option->lastCleanupDate.date(), QDate(2024, 5, 10));
 
-    EXPECT_FALSE(option->DeleteFolderFiles(""));
-    EXPECT_FALSE(option->DeleteFolderFiles("0"));
+    EXPECT_FALSE(storage.DeleteFolderFiles(""));
+    EXPECT_FALSE(storage.DeleteFolderFiles("0"));
 }
 
 TEST_F(CleanupTest, CleanupTakesPastDaysFirstThenTodaysFilesOnlyAsFarAsNeeded) {
@@ -97,13 +102,13 @@ TEST_F(CleanupTest, CleanupTakesPastDaysFirstThenTodaysFilesOnlyAsFarAsNeeded) {
     Make("20240510Video", "d.mp4", 10);
     Make("20240510Video", "e.mp4", 10);
     Make("backup", "f.mp4", 10);
-    QFile log(option->LogFileName(QDate(2024, 5, 8)));
+    QFile log(LogFileName(option->LogPath, QDate(2024, 5, 8)));
     ASSERT_TRUE(log.open(QIODevice::WriteOnly));
     log.close();
     // 60 MB used of 100: 40 free; a limit of 55 needs 15 more: the oldest day (10) is not
     // enough, the next (20) is.
     option->diskSpaceLimitMB = 55;
-    EXPECT_FALSE(option->DiskCleanup());
+    EXPECT_FALSE(storage.DiskCleanup());
     EXPECT_FALSE(Has("20240508Video"));
     EXPECT_FALSE(QFile::exists(log.fileName()));  // the log of a deleted day goes too
     EXPECT_FALSE(Has("20240509Video"));
@@ -112,7 +117,7 @@ TEST_F(CleanupTest, CleanupTakesPastDaysFirstThenTodaysFilesOnlyAsFarAsNeeded) {
 
     // A limit above what the disk can give: today's files go one by one, then it reports.
     option->diskSpaceLimitMB = 95;
-    EXPECT_TRUE(option->DiskCleanup());
+    EXPECT_TRUE(storage.DiskCleanup());
     EXPECT_FALSE(Has("20240510Video", "d.mp4"));
     EXPECT_FALSE(Has("20240510Video", "e.mp4"));
     EXPECT_TRUE(Has("backup", "f.mp4"));
@@ -124,19 +129,19 @@ TEST_F(CleanupTest, TodaysFilesStopAsSoonAsTheLimitIsMet) {
     Make("20240510Video", "3.mp4", 10);
     Make("20240511Video", "4.mp4", 10);
     option->diskSpaceLimitMB = 65;  // 60 free: one file of 10 is enough
-    EXPECT_FALSE(option->DiskCleanup());
+    EXPECT_FALSE(storage.DiskCleanup());
     int left = 0;
     for (const char* f : {"1.mp4", "2.mp4", "3.mp4"}) left += Has("20240510Video", f);
     EXPECT_EQ(left, 2);
     EXPECT_TRUE(Has("20240511Video", "4.mp4"));  // later folders keep every file
     // Nothing needed, nothing deleted.
     option->diskSpaceLimitMB = 10;
-    EXPECT_FALSE(option->DiskCleanup());
+    EXPECT_FALSE(storage.DiskCleanup());
     EXPECT_EQ(QDir(Day("20240510Video")).entryList(QDir::Files).size(), 2);
 }
 
 TEST_F(CleanupTest, TheFileBeingRecordedIsNeverDeleted) {
-    UsbCamera* cam = option->camera(0);
+    UsbCamera* cam = cameras[0].get();
     cam->settings->recordFrameRate = 10;
     // Recording into today's folder, frames written by hand.
     cam->recorder->OpenRecording(cam);
@@ -149,7 +154,7 @@ TEST_F(CleanupTest, TheFileBeingRecordedIsNeverDeleted) {
     files << recording;
     Make("20240510Video", "old.mp4", 10);
     option->diskSpaceLimitMB = 1000;
-    EXPECT_TRUE(option->DiskCleanup());
+    EXPECT_TRUE(storage.DiskCleanup());
     EXPECT_TRUE(QFile::exists(recording));
     EXPECT_FALSE(Has("20240510Video", "old.mp4"));
     cam->recorder->CloseRecording();

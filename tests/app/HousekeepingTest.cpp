@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 #include <thread>
 
-#include "app/Housekeeping.h"
-#include "app/Messages.h"
+#include "host/CameraCell.h"
+#include "host/CameraHost.h"
+#include "host/Housekeeping.h"
+#include "common/Messages.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "common/TextConv.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 
 using namespace trelvix;
 
@@ -32,7 +35,7 @@ protected:
     }
     QStringList LogLines(const QDate& day) {
         QCoreApplication::sendPostedEvents();
-        return ReadLogLines(option->LogFileName(day));
+        return ReadLogLines(LogFileName(option->LogPath, day));
     }
     void Touch(const QString& name) {
         QFile f(option->LogPath + name);
@@ -60,8 +63,8 @@ TEST_F(HousekeepingTest, RecordsPostedFromOtherThreadsLandInTheLogInOrder) {
 }
 
 TEST_F(HousekeepingTest, RetentionRunsOncePerDayAndLogsWhenCamerasExist) {
-    LogReceiverObject receiver;
-    Housekeeping hk;
+    CameraHost host(option->iniPath);
+    Housekeeping& hk = host.housekeeping;
     Touch("2024-05-02.txt");
     Touch("2024-05-03.txt");
     hk.TimerStartDoTick();
@@ -75,7 +78,10 @@ TEST_F(HousekeepingTest, RetentionRunsOncePerDayAndLogsWhenCamerasExist) {
     hk.TimerStartDoTick();
     EXPECT_TRUE(QFile::exists(option->LogPath + "2024-05-02.txt"));
     EnsureUserFolder();
-    option->cameras[0] = std::make_unique<UsbCamera>(nullptr, nullptr, nullptr, "test:ball", 0);
+    HeadlessPanel cell(0);
+    option->deviceIds = {"test:ball"};
+    option->deviceCount = 1;
+    host.CreateCameras({&cell});
     now = now.addDays(1);
     hk.TimerStartDoTick();
     const QStringList lines = LogLines(QDate(2024, 5, 11));
@@ -116,8 +122,8 @@ TEST_F(HousekeepingTest, PowerOffTickRunsTheShutdownAndAsksToClose) {
     qputenv("PATH", dir.path().toUtf8());
     Housekeeping hk;
     QSignalSpy due(&hk, &Housekeeping::powerOffDue);
-    option->powerOff = "True";
-    option->powerOffDaily = "True";
+    option->powerOff = true;
+    option->powerOffDaily = true;
     option->powerOffTime = "09:00:30";
     now.setTime(QTime(8, 59, 0));
     hk.TimerDatetimeTick();
@@ -130,10 +136,10 @@ TEST_F(HousekeepingTest, PowerOffTickRunsTheShutdownAndAsksToClose) {
 }
 
 TEST_F(HousekeepingTest, ProgramStartAndExitLines) {
-    LogProgramStart(option.get());
+    LogProgramStart();
     now = now.addSecs(5);
-    LogProgramExit(option.get(), false);
-    LogProgramExit(option.get(), true);
+    LogProgramExit(false);
+    LogProgramExit(true);
     const QStringList lines = LogLines(QDate(2024, 5, 10));
     ASSERT_EQ(lines.size(), 3);
     const auto t = [&](int id) { return option->LanguageText(id); };

@@ -9,7 +9,7 @@
 #include "app/Unit1.h"
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "capture/Usbcamera.h"
 #include "history/Unit2.h"
 #include "common/FreeSpace.h"
@@ -18,6 +18,7 @@
 #include "common/TextConv.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 
 using namespace trelvix;
 
@@ -133,7 +134,7 @@ TEST_F(MainWindowTest, ClosingByTheFrameHidesAndAWrongPasswordKeepsTheProgramRun
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(window->realExit);
     EXPECT_TRUE(gOption != nullptr);
-    EXPECT_TRUE(window->housekeeping.TimersActive());
+    EXPECT_TRUE(window->host.housekeeping.TimersActive());
     // The frame's close button now asks again instead of hiding.
     window->close();
     EXPECT_EQ(asked, 2);
@@ -150,12 +151,12 @@ TEST_F(MainWindowTest, SecondaryWindowsStopTheTimersOnlyDuringTheCheck) {
     gOption->passwordOn = 1;
     bool timersDuringPrompt = true;
     Option::SetPasswordPrompt([&](QObject*, const QString&) {
-        timersDuringPrompt = window->housekeeping.TimersActive();
+        timersDuringPrompt = window->host.housekeeping.TimersActive();
         return false;
     });
     window->ImageBT3MouseDown();
     EXPECT_FALSE(timersDuringPrompt);
-    EXPECT_TRUE(window->housekeeping.TimersActive());
+    EXPECT_TRUE(window->host.housekeeping.TimersActive());
 }
 
 TEST_F(MainWindowTest, GridRebuildUsesTheRequestedSizeAndRestartsTheTimers) {
@@ -167,7 +168,7 @@ TEST_F(MainWindowTest, GridRebuildUsesTheRequestedSizeAndRestartsTheTimers) {
     EXPECT_EQ(gOption->gridCols, 3);
     EXPECT_EQ(window->cellPanels.size(), 3u);
     EXPECT_EQ(window->windowTitle(), LanguageText(100) + "(v1.6)");
-    EXPECT_TRUE(window->housekeeping.TimersActive());
+    EXPECT_TRUE(window->host.housekeeping.TimersActive());
     EXPECT_EQ(window->cameraPanels[0]->FrameColour(), kRed);
 }
 
@@ -263,18 +264,18 @@ TEST_F(MainWindowTest, DiskLabelsForCellsWithACameraAndTheLowSpaceWarning) {
         return true;
     });
     window = new TForm1;
-    ASSERT_NE(gOption->camera(0), nullptr);
-    EXPECT_EQ(gOption->camera(1), nullptr);
+    ASSERT_NE(window->host.camera(0), nullptr);
+    EXPECT_EQ(window->host.camera(1), nullptr);
     window->RefreshDiskLabels();
     EXPECT_TRUE(window->Label_disksize1->isVisibleTo(window));
     EXPECT_EQ(window->Label_disksize1->text(), QStringLiteral("剩余空间: 1G"));
     EXPECT_FALSE(window->Label_disksize2->isVisibleTo(window));
     EXPECT_FALSE(window->Label_disksize4->isVisibleTo(window));
     gOption->diskSpaceLimitMB = 2000;
-    window->PeriodicCleanup();
+    window->host.PeriodicCleanup();
     EXPECT_TRUE(window->Label_warning->isVisibleTo(window));
     gOption->diskSpaceLimitMB = 500;
-    window->PeriodicCleanup();
+    window->host.PeriodicCleanup();
     EXPECT_FALSE(window->Label_warning->isVisibleTo(window));
     // A failed query keeps the label's text.
     SetFreeSpaceQuery([](const QString&, qint64*) { return false; });

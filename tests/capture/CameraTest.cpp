@@ -5,12 +5,14 @@
 
 #include "support/Wait.h"
 
-#include "app/CameraHost.h"
-#include "app/Housekeeping.h"
+#include "host/CameraCell.h"
+#include "host/Housekeeping.h"
 #include "capture/Devices.h"
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
+#include "common/Messages.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 
 using namespace trelvix;
 using trelvix::test::WaitFor;
@@ -41,7 +43,7 @@ protected:
     }
     QStringList LogLines() {
         QCoreApplication::sendPostedEvents();
-        return ReadLogLines(option->LogFileName(QDate::currentDate()));
+        return ReadLogLines(LogFileName(option->LogPath, QDate::currentDate()));
     }
 
     QTemporaryDir dir;

@@ -7,14 +7,16 @@
 
 #include <random>
 
-#include "app/CameraHost.h"
-#include "app/Housekeeping.h"
+#include "host/CameraCell.h"
+#include "host/Housekeeping.h"
 #include "capture/Sound.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "common/Process.h"
 #include "config/Folders.h"
+#include "common/Messages.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 
 using namespace trelvix;
 
@@ -94,7 +96,7 @@ protected:
     }
     QStringList Log() {
         QCoreApplication::sendPostedEvents();
-        return ReadLogLines(option->LogFileName(now.date()));
+        return ReadLogLines(LogFileName(option->LogPath, now.date()));
     }
 
     static constexpr int W = 64, H = 48;

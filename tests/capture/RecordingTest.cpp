@@ -10,12 +10,13 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-#include "app/CameraHost.h"
-#include "app/Housekeeping.h"
+#include "host/CameraCell.h"
+#include "host/Housekeeping.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 
 using namespace trelvix;
 using trelvix::test::WaitFor;
@@ -73,7 +74,7 @@ protected:
     }
     QStringList Log(const QDate& day = QDate::currentDate()) {
         QCoreApplication::sendPostedEvents();
-        return ReadLogLines(option->LogFileName(day));
+        return ReadLogLines(LogFileName(option->LogPath, day));
     }
     int CountLines(const QStringList& lines, int kind, int description, bool withFile) {
         int n = 0;

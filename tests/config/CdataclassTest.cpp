@@ -2,6 +2,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <string_view>
+#include <vector>
 
 #include "capture/Usbcamera.h"
 #include "config/Cdataclass.h"
@@ -114,6 +116,68 @@ Bytes DefaultFile() {
     return b;
 }
 
+QString ItemText(int item) {
+    return "t" + QString::number(item);
+}
+
+// A file whose every value names the item it sits in: item n holds the byte n, the text "tn",
+// int32 values 100n, 100n + 1, ..., a font of height n, or the colour bytes n, n + 1, n + 2.
+// emptyTexts: every text stored empty instead, alternately with length 0 and -2.
+Bytes NumberedFile(bool emptyTexts = false, std::vector<int>* starts = nullptr) {
+    // The items in file order: T text, B byte, F font, C colour, a digit that many int32s.
+    constexpr std::string_view kinds =
+        "TTTTT2FC11"
+        "41B1TTBTB1"
+        "2FCBTBTBBT"
+        "T1B1111B11"
+        "1B1111BB11"
+        "1B1BBTTTTT"
+        "T11B111B1C"
+        "1C16";
+    static_assert(kinds.size() == 74);
+    Bytes b;
+    if (starts) starts->assign(1, 0);  // items count from 1
+    for (int n = 1; n <= 74; ++n) {
+        if (starts) starts->push_back(b.data.size());
+        const char kind = kinds[n - 1];
+        if (kind == 'T' && emptyTexts)
+            b.i32(n % 2 ? 0 : -2);
+        else if (kind == 'T')
+            b.text(ItemText(n));
+        else if (kind == 'B')
+            b.u8(n);
+        else if (kind == 'C')
+            b.rgb(n, n + 1, n + 2);
+        else if (kind == 'F') {
+            b.i32(n);
+            for (int i = 0; i < 88; ++i) b.u8(n + i);
+        } else {
+            for (int k = 0; k < kind - '0'; ++k) b.i32(100 * n + k);
+        }
+    }
+    return b;
+}
+
+// As call arguments, long lists of uneven items pack into few lines (braced lists would not).
+template <typename T, typename... A>
+std::vector<T> VectorOf(A... values) {
+    return {T(values)...};
+}
+
+// The record's texts in file order, their items, and the items whose text, stored empty, stays
+// as it was.
+std::vector<const SyncText*> Texts(const CDataClass& r) {
+    return VectorOf<const SyncText*>(
+        &r.deviceFriendlyName, &r.deviceId, &r.videoFolder, &r.imageFolder, &r.caption,
+        &r.spareText1, &r.spareText2, &r.spareText3, &r.shutterSoundFile, &r.motionSoundFile,
+        &r.motionProgramPath, &r.motionProgramParams, &r.ftpFixedFileName, &r.ftpHost, &r.ftpPort,
+        &r.ftpUser, &r.ftpPassword, &r.ftpFolder);
+}
+constexpr int kTextItems[] = {1, 2, 3, 4, 5, 15, 16, 18, 25, 27, 30, 31, 56, 57, 58, 59, 60, 61};
+constexpr bool KeptWhenEmpty(int item) {
+    return item <= 4 || item == 15 || item == 16 || item == 18;
+}
+
 }  // namespace
 
 TEST(CDataClassFile, DefaultRecordMatchesTheFormatTable) {
@@ -215,6 +279,63 @@ TEST(CDataClassFile, ShortOrDamagedFilesKeepDefaultsForWhatIsMissing) {
     garbage.LoadFromBytes(QByteArray(3000, '\xff'));  // every length reads as -1: texts kept
     EXPECT_EQ(garbage.deviceId.get(), "kept");
     EXPECT_EQ(garbage.motionAreaPercent, 50);
+}
+
+TEST(CDataClassFile, EveryMemberLoadsFromItsOwnItemAndSavesBackInPlace) {
+    std::vector<int> start;
+    const QByteArray file = NumberedFile(false, &start).data;
+    CDataClass r;
+    r.LoadFromBytes(file);
+    // In file order; an int32 value is 100 × its item + its place in the item.
+    const auto ints = VectorOf<int32_t>(
+        r.captionX, r.captionY, r.motionAreaPercent, r.motionSensitivity, r.motionLeft, r.motionTop,
+        r.motionRight, r.motionBottom, r.motionMarkColour, r.motionIntervalSeconds, r.timeFormat,
+        r.timeX, r.timeY, r.motionProgramShow, r.motionRecordStopSeconds, r.broadcastMaxClients,
+        r.broadcastPort, r.broadcastSizeIndex, r.broadcastFpsIndex, r.broadcastBitrateKbps,
+        r.spareInt1, r.spareInt2, r.spareInt3, r.orientation, r.spareInt4, r.softBrightness,
+        r.spareInt5, r.softContrast, r.ftpIntervalSeconds, r.ftpUploadSeconds, r.ftpBatchSize,
+        r.xvidCompress, r.xvidQuant, r.segmentMinutes, r.ruler5Row, r.ruler10Row, r.recordFrameRate,
+        r.imageBrightness, r.imageContrast, r.imageSaturation, r.imageHue, r.imageSharpness,
+        r.imageGamma);
+    EXPECT_EQ(ints,
+              VectorOf<int32_t>(600, 601, 50, 1000, 1100, 1101, 1102, 1103, 1200, 1400, 2000, 2100,
+                                2101, 3200, 3400, 3500, 3600, 3700, 3900, 4000, 4100, 4300, 4400,
+                                4500, 4600, 4900, 5000, 5100, 5300, 6200, 6300, 6500, 6600, 6700,
+                                6900, 7100, 7300, 7400, 7401, 7402, 7403, 7404, 7405));
+    // motionEnabled holds item 47, the second copy.
+    const auto bytes = VectorOf<int>(
+        r.motionEnabled, r.spareFlag, r.showTime, r.shutterSound, r.motionSound, r.motionNoPicture,
+        r.motionRunProgram, r.motionRecord, r.broadcastAudio, r.spareFlag2, r.autoRecord,
+        r.ftpEnabled, r.ftpDateFolders, r.ftpUseFixedName, r.ftpMotionPictures, r.rulerShow);
+    EXPECT_EQ(bytes,
+              (std::vector<int>{47, 17, 19, 24, 26, 28, 29, 33, 38, 42, 48, 52, 54, 55, 64, 68}));
+    const std::vector<const SyncText*> texts = Texts(r);
+    ASSERT_EQ(texts.size(), std::size(kTextItems));
+    for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(texts[i]->get(), ItemText(kTextItems[i]));
+    EXPECT_EQ(r.captionFont.get().lfHeight, 7);
+    EXPECT_EQ(r.timeFont.get().lfHeight, 22);
+    EXPECT_EQ(r.captionColour, (Colour3{8, 9, 10}));
+    EXPECT_EQ(r.timeColour, (Colour3{23, 24, 25}));
+    EXPECT_EQ(r.ruler5Colour, (Colour3{70, 71, 72}));
+    EXPECT_EQ(r.ruler10Colour, (Colour3{72, 73, 74}));
+
+    // Only item 9 (read as 50) and item 13 (the one member, last set by item 47) change.
+    QByteArray expected = file;
+    expected.replace(start[9], 4, Bytes().i32(50).data);
+    expected[start[13]] = 47;
+    EXPECT_EQ(r.SaveToBytes().toHex(), expected.toHex());
+}
+
+TEST(CDataClassFile, EveryTextStoredEmptyIsKeptOrClearedAsItsItemSays) {
+    CDataClass r;
+    r.LoadFromBytes(NumberedFile().data);
+    r.LoadFromBytes(NumberedFile(true).data);
+    const std::vector<const SyncText*> texts = Texts(r);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const int item = kTextItems[i];
+        const QString cleared = texts[i] == &r.ftpPort ? "21" : "";
+        EXPECT_EQ(texts[i]->get(), KeptWhenEmpty(item) ? ItemText(item) : cleared) << item;
+    }
 }
 
 TEST(CDataClassFile, LongTextsAreCutAt255CodeUnits) {

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "common/TextConv.h"
 #include "config/Folders.h"
@@ -65,12 +64,11 @@ TEST_F(OptionTest, FirstStartTakesTheDefaultsAndWritesThemBack) {
         EXPECT_EQ(opt.historyDays, 7);
         EXPECT_EQ(opt.diskSpaceLimitMB, 500);
         EXPECT_EQ(opt.passwordOn, 0);
-        EXPECT_EQ(opt.startWithComputer, "True");
+        EXPECT_TRUE(opt.startWithComputer);
         EXPECT_EQ(opt.powerOffDay, DateToShortText(QDate::currentDate()));
         EXPECT_EQ(opt.powerOffTime, "00:00:00");
         EXPECT_EQ(opt.lastCleanupDate.date(), QDate(2000, 1, 1));
         EXPECT_FALSE(opt.GridChanged());
-        EXPECT_EQ(opt.cameras.size(), 1u);
     }
     EXPECT_EQ(ReadFile("config.bin"), QByteArray(108, '\0'));
     EXPECT_TRUE(QFile::exists(folder + "device.bin"));
@@ -97,7 +95,9 @@ TEST_F(OptionTest, IniValuesAreConvertedAndBadOnesReadAsMissing) {
         EXPECT_EQ(opt.languageIndex, 7);
         EXPECT_TRUE(opt.minimizeToTray);
         EXPECT_EQ(opt.LogPath, folder + "log/");
-        EXPECT_EQ(opt.topWindow, "yes");  // carried as text
+        // Switches are read once; a text that is no boolean is the default.
+        EXPECT_FALSE(opt.topWindow);
+        EXPECT_TRUE(opt.startWithComputer);
     }
     EXPECT_EQ(IniValue("CameraRows"), "1");
     EXPECT_EQ(IniValue("CameraCols"), "1");
@@ -137,7 +137,7 @@ TEST_F(OptionTest, RequestedGridIsStoredButTakesEffectOnTheNextCreation) {
     Option again(ini);
     EXPECT_EQ(again.gridRows, 2);
     EXPECT_EQ(again.gridCols, 3);
-    EXPECT_EQ(again.cameras.size(), 6u);
+    EXPECT_EQ(again.cellCount(), 6);
 }
 
 TEST_F(OptionTest, ConfigBinLayout) {
@@ -195,11 +195,11 @@ TEST_F(OptionTest, ExcludedDevicesAreSkippedAndTheGridCapsTheList) {
     EXPECT_EQ(grid.deviceCount, 3);
 }
 
-TEST_F(OptionTest, StartupShortcutFollowsTheExactTextTrue) {
+TEST_F(OptionTest, StartupShortcutFollowsTheSwitch) {
     Option opt(ini);
     const QString path = opt.startupShortcutPath();
     QFile::remove(path);
-    opt.startWithComputer = "True";
+    opt.startWithComputer = true;
     opt.UpdateStartupShortcut();
     QFile entry(path);
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
@@ -207,28 +207,17 @@ TEST_F(OptionTest, StartupShortcutFollowsTheExactTextTrue) {
     EXPECT_TRUE(text.startsWith("[Desktop Entry]"));
     EXPECT_TRUE(text.contains("Exec=\"" + QCoreApplication::applicationFilePath() + "\""));
     entry.close();
-    opt.startWithComputer = "true";
+    opt.startWithComputer = false;
     opt.UpdateStartupShortcut();
     EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(OptionTest, FindCameraByDeviceIdLooksAtTheGridInCellOrder) {
-    EnsureUserFolder();
-    WriteIni("[Settings]\nCameraRows=1\nCameraCols=3\n");
-    Option opt(ini);
-    opt.cameras[1] = std::make_unique<UsbCamera>(nullptr, nullptr, nullptr, "/dev/a", 1);
-    opt.cameras[2] = std::make_unique<UsbCamera>(nullptr, nullptr, nullptr, "/dev/a", 2);
-    EXPECT_EQ(opt.FindCameraByDeviceId("/dev/a"), opt.cameras[1].get());
-    EXPECT_EQ(opt.FindCameraByDeviceId("/dev/A"), nullptr);
-    EXPECT_EQ(opt.FindCameraByDeviceId("/dev/b"), nullptr);
 }
 
 TEST_F(OptionTest, PowerOffFiresInTheLastMinuteBeforeItsTime) {
     QDateTime now(QDate(2024, 5, 10), QTime(21, 59, 10));
     SetClockForTesting([&] { return now; });
     Option opt(ini);
-    opt.powerOff = "True";
-    opt.powerOffDaily = "False";
+    opt.powerOff = true;
+    opt.powerOffDaily = false;
     opt.powerOffDay = DateToShortText(QDate(2024, 5, 10));
     opt.powerOffTime = "22:00:00";
     EXPECT_TRUE(opt.IsPowerOffTime());
@@ -243,16 +232,16 @@ TEST_F(OptionTest, PowerOffFiresInTheLastMinuteBeforeItsTime) {
     now.setTime(QTime(21, 59, 30));
     opt.powerOffDay = DateToShortText(QDate(2024, 5, 11));
     EXPECT_FALSE(opt.IsPowerOffTime());
-    opt.powerOffDaily = "True";
+    opt.powerOffDaily = true;
     EXPECT_TRUE(opt.IsPowerOffTime());
     // Unreadable values never fire.
     opt.powerOffTime = "late";
     EXPECT_FALSE(opt.IsPowerOffTime());
     opt.powerOffTime = "22:00:00";
-    opt.powerOff = "no";
+    opt.powerOff = false;
     EXPECT_FALSE(opt.IsPowerOffTime());
-    opt.powerOff = "True";
-    opt.powerOffDaily = "False";
+    opt.powerOff = true;
+    opt.powerOffDaily = false;
     opt.powerOffDay = "not a date";
     EXPECT_FALSE(opt.IsPowerOffTime());
 }

@@ -12,6 +12,7 @@
 #include "common/Clock.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 #include "history/Cdsmediaplay.h"
 #include "history/Cfilefilter.h"
 #include "history/Unit_log.h"
@@ -45,7 +46,7 @@ protected:
         return path;
     }
     void WriteLog(const QStringList& lines) {
-        QFile f(option->LogFileName(day));
+        QFile f(LogFileName(option->LogPath, day));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         for (const QString& l : lines) f.write(l.toUtf8() + "\r\n");
     }
@@ -104,7 +105,7 @@ TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
     viewer.ColumnClick(4);
     ASSERT_EQ(viewer.RowText(0, 4), "Two");
     // A line appended after the refresh must survive.
-    QFile log(option->LogFileName(day));
+    QFile log(LogFileName(option->LogPath, day));
     ASSERT_TRUE(log.open(QIODevice::Append));
     log.write(Line("3", "10:00:06", "late", "0", "").toUtf8() + "\r\n");
     log.close();
@@ -144,7 +145,7 @@ TEST_F(LogViewerTest, FilesOutsideTheProgramsFoldersAreNeverDeleted) {
     viewer.DeleteSelected();
     EXPECT_TRUE(QFile::exists(foreign));
     EXPECT_EQ(viewer.RowCount(), 0);
-    EXPECT_TRUE(ReadLogLines(option->LogFileName(day)).isEmpty());
+    EXPECT_TRUE(ReadLogLines(LogFileName(option->LogPath, day)).isEmpty());
 }
 
 TEST_F(LogViewerTest, DeleteAllSortingFiltersAndDays) {
@@ -179,7 +180,7 @@ TEST_F(LogViewerTest, DeleteAllSortingFiltersAndDays) {
     viewer.DeleteAll();
     EXPECT_EQ(viewer.RowCount(), 0);
     EXPECT_FALSE(QFile::exists(a));
-    EXPECT_FALSE(QFile::exists(option->LogFileName(day)));
+    EXPECT_FALSE(QFile::exists(LogFileName(option->LogPath, day)));
     // Again, on a day without a file: nothing to do, nothing breaks.
     viewer.DeleteAll();
     EXPECT_EQ(viewer.Label_count->text(), "0");

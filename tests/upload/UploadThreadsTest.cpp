@@ -2,12 +2,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/CameraHost.h"
-#include "app/Housekeeping.h"
+#include "host/CameraCell.h"
+#include "host/Housekeeping.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "config/Folders.h"
+#include "common/Messages.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 #include "upload/FtpServer.h"
 #include "upload/Unit_recordclass_ftp.h"
 #include "upload/Unit_workFTPQueueUploadThread.h"

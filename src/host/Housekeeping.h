@@ -1,24 +1,10 @@
-// The two housekeeping timers of the main window, shared with the headless host, and the log
-// receiver they both are.
+// The two housekeeping timers that the camera host runs for both programs.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 
 namespace trelvix {
-
-class Option;
-
-// Appends the event records posted from any thread to the day's log, on the UI thread.
-class LogReceiverObject : public QObject {
-    Q_OBJECT
-public:
-    explicit LogReceiverObject(QObject* parent = nullptr);
-    ~LogReceiverObject() override;
-
-protected:
-    bool event(QEvent* e) override;
-};
 
 // `Timer_datetime` (power-off check, every second) and `TimerStartDo` (daily retention and the
 // periodic clean-up, every minute). The owner reacts to powerOffDue by closing as the exit
@@ -41,6 +27,8 @@ public:
     int cleanupTick = 0;
 
 signals:
+    // The first tick of a new day: the daily retention is due.
+    void retentionDue();
     // The scheduled power-off time has come; the shutdown command was started.
     void powerOffDue();
     // Every sixth minute: the disk clean-up and the recording-root move are due.
@@ -48,9 +36,5 @@ signals:
     // Every minute, after the retention: the free-space labels want refreshing.
     void diskLabelsDue();
 };
-
-// The program's own start and exit lines, appended directly on the UI thread.
-void LogProgramStart(Option* option);
-void LogProgramExit(Option* option, bool powerOffExit);
 
 }  // namespace trelvix

@@ -1,5 +1,5 @@
-// What the camera panels and their headless stand-ins share: the handling of the camera
-// messages, and the creation of the grid's cameras.
+// A grid cell as the camera host sees it: where its camera posts messages and shows frames.
+// The main window's camera panel is one; the headless program uses a stand-in.
 #pragma once
 
 #include <QObject>
@@ -7,13 +7,21 @@
 #include <functional>
 #include <mutex>
 
-#include "app/Messages.h"
 #include "capture/Frame.h"
 
 namespace trelvix {
 
-class Option;
 class UsbCamera;
+
+class CameraCell {
+public:
+    virtual ~CameraCell() = default;
+    // Receives the camera's posted messages on the UI thread.
+    virtual QObject* MessageTarget() = 0;
+    virtual VideoSurface* VideoArea() = 0;
+    // The cell's camera, or none; the cell forwards the camera messages to it.
+    virtual void AttachCamera(UsbCamera* camera) = 0;
+};
 
 // Handles one camera message for `camera` (which may be none); true when it was one.
 // `showSnapshot` opens the pop-up of a manual snapshot, where there are windows.
@@ -21,12 +29,14 @@ bool HandleCameraMessage(UsbCamera* camera, QEvent* event,
                          const std::function<void(const QString& path)>& showSnapshot = {});
 
 // A cell of the headless program: takes the camera's messages and frames, shows nothing.
-class HeadlessPanel : public QObject, public VideoSurface {
+class HeadlessPanel : public QObject, public VideoSurface, public CameraCell {
     Q_OBJECT
 public:
     explicit HeadlessPanel(int cell, QObject* parent = nullptr);
 
-    void AttachCamera(UsbCamera* c) { camera = c; }
+    QObject* MessageTarget() override { return this; }
+    VideoSurface* VideoArea() override { return this; }
+    void AttachCamera(UsbCamera* c) override { camera = c; }
     void PresentFrame(FramePtr frame) override;
     void ClearFrame() override;
     void SetFullScreen(bool on) override { fullScreen_ = on; }

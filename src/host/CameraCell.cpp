@@ -1,6 +1,7 @@
-#include "app/CameraHost.h"
+#include "host/CameraCell.h"
 
 #include "capture/Usbcamera.h"
+#include "common/Messages.h"
 
 namespace trelvix {
 

@@ -1,4 +1,4 @@
-#include "capture/UploadQueue.h"
+#include "upload/UploadQueue.h"
 
 namespace trelvix {
 

@@ -1,0 +1,30 @@
+// The program without windows: the camera host on stand-in cells, ended by a signal or by the
+// scheduled power-off.
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+#include "host/CameraCell.h"
+#include "host/CameraHost.h"
+
+namespace trelvix {
+
+class HeadlessShell : public QObject {
+    Q_OBJECT
+public:
+    explicit HeadlessShell(QObject* parent = nullptr);
+    ~HeadlessShell() override;
+
+    // Logs the start, starts one camera per kept device and the timers.
+    void Start();
+    // Logs the exit, saves every file and quits the event loop.
+    void Exit(bool powerOffExit);
+
+    // The cells outlive the host's cameras: declared first, destroyed last.
+    std::vector<std::unique_ptr<HeadlessPanel>> panels;
+    CameraHost host;
+};
+
+}  // namespace trelvix

@@ -1,0 +1,58 @@
+#include "config/DeviceList.h"
+
+#include <mutex>
+
+#include "common/Files.h"
+
+namespace trelvix {
+
+namespace {
+std::mutex enumeratorMutex;
+DeviceList::DeviceEnumerator deviceEnumerator;
+
+// A settings file far beyond any real one is not read whole.
+constexpr qint64 kMaxDeviceFileBytes = 1024 * 1024;
+}  // namespace
+
+void DeviceList::LoadExcludedDevices() {
+    excludedDevices.clear();
+    QByteArray bytes;
+    if (!ReadFileLimited(deviceFolder_ + QStringLiteral("device.bin"), kMaxDeviceFileBytes, &bytes))
+        return;
+    QString text = QString::fromUtf8(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    excludedDevices = text.split(QLatin1Char('\n'));
+    if (!excludedDevices.isEmpty() && excludedDevices.last().isEmpty())
+        excludedDevices.removeLast();
+}
+
+bool DeviceList::SaveExcludedDevices() {
+    QByteArray bytes;
+    for (const QString& id : excludedDevices) bytes += id.toUtf8() + '\n';
+    return WriteFileAtomically(deviceFolder_ + QStringLiteral("device.bin"), bytes, false);
+}
+
+void DeviceList::BuildDeviceList(int cells) {
+    allDeviceIds.clear();
+    allDeviceNames.clear();
+    deviceIds.clear();
+    deviceNames.clear();
+    deviceCount = 0;
+    {
+        std::lock_guard lock(enumeratorMutex);
+        if (deviceEnumerator) deviceEnumerator(&allDeviceIds, &allDeviceNames);
+    }
+    for (qsizetype i = 0; i < allDeviceIds.size() && deviceCount < cells; ++i) {
+        if (excludedDevices.contains(allDeviceIds[i])) continue;
+        ++deviceCount;
+        deviceIds.append(allDeviceIds[i]);
+        deviceNames.append(i < allDeviceNames.size() ? allDeviceNames[i] : QString());
+    }
+}
+
+void DeviceList::SetDeviceEnumerator(DeviceEnumerator e) {
+    std::lock_guard lock(enumeratorMutex);
+    deviceEnumerator = std::move(e);
+}
+
+}  // namespace trelvix

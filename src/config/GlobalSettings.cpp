@@ -1,0 +1,173 @@
+#include "config/GlobalSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <cstring>
+
+#include "common/Clock.h"
+#include "common/Files.h"
+#include "common/Process.h"
+#include "common/TextConv.h"
+#include "config/Folders.h"
+#include "config/Language.h"
+
+namespace trelvix {
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings/");
+
+QString ReadText(QSettings& ini, const char* key, const QString& def) {
+    const QVariant v = ini.value(kSection + QLatin1String(key));
+    if (!v.isValid()) return def;
+    // A value with commas comes back as a list; it was one text when written.
+    if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QStringLiteral(", "));
+    return v.toString();
+}
+
+int ReadInt(QSettings& ini, const char* key, int def) {
+    return TextToInt(ReadText(ini, key, QString())).value_or(def);
+}
+
+bool ReadBool(QSettings& ini, const char* key, bool def) {
+    return TextToBool(ReadText(ini, key, QString())).value_or(def);
+}
+
+}  // namespace
+
+GlobalSettings::GlobalSettings(const QString& path)
+    : iniPath(path), userFolder_(WithSlash(QFileInfo(path).absolutePath())) {
+    mediaFolder = MediaFolder();
+    lastCleanupDate = QDateTime(QDate(2000, 1, 1), QTime(0, 0));
+}
+
+bool GlobalSettings::LoadSettings() {
+    QSettings ini(iniPath, QSettings::IniFormat);
+    startWithComputer = ReadBool(ini, "start_powon", true);
+    topWindow = ReadBool(ini, "TopWindow", false);
+    minimizeToTray = ReadBool(ini, "systray", false);
+    applyToAll = ReadBool(ini, "AppToAll", false);
+    powerOff = ReadBool(ini, "PowerOff", false);
+    powerOffDaily = ReadBool(ini, "PowerOff_daily", false);
+    powerOffDay = ReadText(ini, "PowerOff_day", DateToShortText(Now().date()));
+    powerOffTime = ReadText(ini, "PowerOff_time", QStringLiteral("00:00:00"));
+
+    QByteArray block;
+    if (ReadFileLimited(userFolder_ + QStringLiteral("config.bin"), kConfigBinSize, &block))
+        ReadConfigBlock(block);
+
+    LogPath = ReadText(ini, "LogPath", userFolder_ + QStringLiteral("log/"));
+    if (LogPath.isEmpty() || !QDir(LogPath).exists()) LogPath = userFolder_;
+    LogPath = WithSlash(LogPath);
+    if (!QDir(LogPath).exists()) QDir().mkdir(LogPath);
+
+    historyDays = ReadInt(ini, "historyDays", 7);
+    gridRows = std::max(1, ReadInt(ini, "CameraRows", 1));
+    gridCols = std::max(1, ReadInt(ini, "CameraCols", 1));
+    requestedRows = gridRows;
+    requestedCols = gridCols;
+    diskSpaceLimitMB = ReadInt(ini, "diskspaceLimited", 500);
+    languageIndex = ReadInt(ini, "Lang", 9999);
+    if (languageIndex == 9999) SelectSystemLanguage();
+    return ini.status() == QSettings::NoError;
+}
+
+bool GlobalSettings::ReadConfigBlock(const QByteArray& block) {
+    if (block.size() < kConfigBinSize) return false;
+    const auto* b = reinterpret_cast<const uint8_t*>(block.constData());
+    passwordOn = b[0];
+    configPad = b[1];
+    char16_t units[kPasswordUnits];
+    std::memcpy(units, b + 2, sizeof units);
+    int n = 0;
+    while (n < kPasswordUnits - 1 && units[n] != 0) ++n;
+    password = QString::fromUtf16(units, n);
+    std::memcpy(configReserved.data(), b + 42, configReserved.size());
+    return true;
+}
+
+QByteArray GlobalSettings::ConfigBlock() const {
+    QByteArray block(kConfigBinSize, '\0');
+    auto* b = reinterpret_cast<uint8_t*>(block.data());
+    b[0] = passwordOn;
+    b[1] = configPad;
+    const QString pw = password.left(kPasswordUnits - 1);
+    std::memcpy(b + 2, pw.utf16(), size_t(pw.size()) * 2);
+    std::memcpy(b + 42, configReserved.data(), configReserved.size());
+    return block;
+}
+
+bool GlobalSettings::SaveSettings() {
+    QSettings ini(iniPath, QSettings::IniFormat);
+    ini.setValue(kSection + "TopWindow", BoolToText(topWindow));
+    ini.setValue(kSection + "start_powon", BoolToText(startWithComputer));
+    ini.setValue(kSection + "AppToAll", BoolToText(applyToAll));
+    UpdateStartupShortcut();
+    ini.setValue(kSection + "PowerOff", BoolToText(powerOff));
+    ini.setValue(kSection + "PowerOff_daily", BoolToText(powerOffDaily));
+    ini.setValue(kSection + "PowerOff_day", powerOffDay);
+    ini.setValue(kSection + "PowerOff_time", powerOffTime);
+    ini.setValue(kSection + "systray", BoolToText(minimizeToTray));
+    ini.setValue(kSection + "LogPath", LogPath);
+    ini.setValue(kSection + "historyDays", QString::number(historyDays));
+    const bool configOk =
+        WriteFileAtomically(userFolder_ + QStringLiteral("config.bin"), ConfigBlock(), true);
+    ini.setValue(kSection + "CameraRows", QString::number(requestedRows));
+    ini.setValue(kSection + "CameraCols", QString::number(requestedCols));
+    ini.setValue(kSection + "diskspaceLimited", QString::number(diskSpaceLimitMB));
+    ini.setValue(kSection + "Lang", QString::number(languageIndex));
+    ini.sync();
+    return configOk && ini.status() == QSettings::NoError;
+}
+
+void GlobalSettings::SelectSystemLanguage() {
+    const QLocale system = QLocale::system();
+    languageIndex =
+        LanguageIndexForLangId(WindowsLanguageId(system.language(), system.territory()));
+}
+
+QString GlobalSettings::startupShortcutPath() const {
+    return WithSlash(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) +
+           QStringLiteral("autostart/Trelvix.desktop");
+}
+
+bool GlobalSettings::UpdateStartupShortcut() {
+    const QString path = startupShortcutPath();
+    if (!startWithComputer) return QFile::exists(path) ? QFile::remove(path) : true;
+    if (QFile::exists(path)) return true;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QString exe = QCoreApplication::applicationFilePath();
+    exe.replace(QLatin1String("\\"), QLatin1String("\\\\"))
+        .replace(QLatin1String("\""), QLatin1String("\\\""));
+    const QString entry = QStringLiteral(
+                              "[Desktop Entry]\nType=Application\nName=Trelvix\n"
+                              "Comment=Start the camera surveillance with the session\n"
+                              "Exec=\"%1\"\nTerminal=false\nX-GNOME-Autostart-enabled=true\n")
+                              .arg(exe);
+    return WriteFileAtomically(path, entry.toUtf8(), false);
+}
+
+bool GlobalSettings::IsPowerOffTime() const {
+    if (!powerOff) return false;
+    const QDateTime now = Now();
+    if (!powerOffDaily && ShortTextToDate(powerOffDay) != now.date()) return false;
+    const QTime at = LongTextToTime(powerOffTime);
+    if (!at.isValid()) return false;
+    const int nowMs = now.time().msecsSinceStartOfDay();
+    const int atMs = at.msecsSinceStartOfDay();
+    return nowMs <= atMs && atMs <= nowMs + 60 * 1000;
+}
+
+void GlobalSettings::RunShutdownCommand() const {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("shutdown"));
+    if (program.isEmpty()) return;
+    const QStringList args = {QStringLiteral("-P"), QStringLiteral("+1"),
+                              QStringLiteral("监控程序退出，并在60秒后执行关机。")};
+    StartProgram(program, args);
+}
+
+}  // namespace trelvix

@@ -1,0 +1,129 @@
+#include "host/CameraHost.h"
+
+#include "capture/Usbcamera.h"
+#include "capture/Ymp4.h"
+#include "config/Option.h"
+#include "host/CameraCell.h"
+
+namespace trelvix {
+
+CameraHost::CameraHost(const QString& iniPath, QObject* parent)
+    : QObject(parent), iniPath_(iniPath) {
+    connect(&housekeeping, &Housekeeping::retentionDue, this, [this] { storage.DailyRetention(); });
+    connect(&housekeeping, &Housekeeping::periodicCleanupDue, this, &CameraHost::PeriodicCleanup);
+}
+
+CameraHost::~CameraHost() {
+    DestroyCameras();
+}
+
+void CameraHost::Start(const std::vector<CameraCell*>& cells) {
+    LogProgramStart();
+    CreateCameras(cells);
+    housekeeping.StartTimers();
+}
+
+void CameraHost::Finish(bool powerOffExit) {
+    if (finished_) return;
+    finished_ = true;
+    housekeeping.StopTimers();
+    // Records still queued from camera threads land before the exit line.
+    logReceiver.Flush();
+    LogProgramExit(powerOffExit);
+    TearDownGrid();
+}
+
+void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells) {
+    DestroyCameras();
+    if (!gOption) return;
+    const int count = std::min<int>(gOption->deviceCount, int(cells.size()));
+    writerReady_ = yXvidInit(kYmp4Agreed, count, 0);
+    cells_ = cells;
+    cameras_.resize(cells.size());
+    for (int i = 0; i < count; ++i) {
+        CameraCell* cell = cells[size_t(i)];
+        cameras_[size_t(i)] = std::make_unique<UsbCamera>(
+            this, cell->MessageTarget(), cell->VideoArea(), gOption->deviceIds[i], i);
+        UsbCamera* cam = cameras_[size_t(i)].get();
+        cell->AttachCamera(cam);
+        if (cam->settings->autoRecord) cam->StartRecording();
+    }
+}
+
+void CameraHost::StopAllCameras() {
+    for (const auto& cam : cameras_)
+        if (cam && !cam->IsStopped()) cam->StopCamera();
+    // Their stop lines land before the settings go.
+    logReceiver.Flush();
+}
+
+void CameraHost::RestartAllCameras() {
+    for (const auto& cam : cameras_)
+        if (cam) cam->StopCamera();
+    for (const auto& cam : cameras_)
+        if (cam) cam->RestartCamera();
+    for (const auto& cam : cameras_) {
+        if (!cam) continue;
+        if (cam->settings->autoRecord) cam->StartRecording();
+        cam->StartUpload();
+    }
+}
+
+void CameraHost::ToggleCamera(int cell) {
+    UsbCamera* cam = camera(cell);
+    if (!cam) return;
+    if (cam->IsStopped())
+        cam->RestartCamera();
+    else
+        cam->StopCamera();
+    if (cam->IsStopped()) return;
+    if (cam->settings->autoRecord) cam->StartRecording();
+    // Stopping ended the camera's uploads; starting it again brings them back.
+    cam->StartUpload();
+}
+
+void CameraHost::DestroyCameras() {
+    for (const auto& cam : cameras_)
+        if (cam) cam->StopUpload();
+    StopAllCameras();
+    for (auto& cam : cameras_) {
+        if (cam) cam->DetachPanel();
+        cam.reset();  // saves its record
+    }
+    cameras_.clear();
+    for (CameraCell* cell : cells_) cell->AttachCamera(nullptr);
+    cells_.clear();
+    logReceiver.Flush();
+    if (writerReady_) yXvidUnInt();
+    writerReady_ = false;
+}
+
+void CameraHost::TearDownGrid() {
+    housekeeping.StopTimers();
+    DestroyCameras();
+    delete gOption;  // saves the global settings files
+}
+
+void CameraHost::BuildGrid() {
+    if (!gOption) new Option(iniPath_);
+}
+
+void CameraHost::PeriodicCleanup() {
+    const bool low = storage.DiskCleanup();
+    for (const auto& cam : cameras_)
+        if (cam) cam->UpdateRecordingRoot();
+    emit diskSpaceChecked(low);
+}
+
+UsbCamera* CameraHost::camera(int cell) const {
+    if (cell < 0 || size_t(cell) >= cameras_.size()) return nullptr;
+    return cameras_[size_t(cell)].get();
+}
+
+UsbCamera* CameraHost::FindCameraByDeviceId(const QString& id) const {
+    for (const auto& cam : cameras_)
+        if (cam && cam->settings->deviceId.get() == id) return cam.get();
+    return nullptr;
+}
+
+}  // namespace trelvix

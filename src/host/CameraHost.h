@@ -1,0 +1,76 @@
+// The engine behind both programs: the cameras of the grid, their start, stop and restart,
+// the grid's tear-down and rebuild, the housekeeping timers and the log. The main window and
+// the headless program are shells that supply the cells and react to the signals.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "history/LogReceiver.h"
+#include "host/Housekeeping.h"
+#include "host/Storage.h"
+
+namespace trelvix {
+
+class CameraCell;
+class UsbCamera;
+
+class CameraHost : public QObject {
+    Q_OBJECT
+public:
+    // `iniPath` is the global settings file the grid is rebuilt from.
+    explicit CameraHost(const QString& iniPath, QObject* parent = nullptr);
+    // Stops and frees every camera (each saving its record).
+    ~CameraHost() override;
+
+    // The program's start: its log line, the cameras of the cells, the housekeeping timers.
+    void Start(const std::vector<CameraCell*>& cells);
+    // The program's end: the exit line after every queued record, every camera stopped and
+    // freed, the global settings saved and gone. Once only.
+    void Finish(bool powerOffExit);
+
+    // One camera per kept device, cell i getting device i; recording and upload as each
+    // camera's record says.
+    void CreateCameras(const std::vector<CameraCell*>& cells);
+    void StopAllCameras();
+    // Every camera stopped, then each started again, then recording and upload, so that
+    // changed settings take effect.
+    void RestartAllCameras();
+    // The stop/start button on one cell.
+    void ToggleCamera(int cell);
+    // Stops and frees the cameras; uploads end first, so no thread posts to a cell that goes.
+    void DestroyCameras();
+    // Cameras freed and the global settings saved and destroyed; the cells may go after this.
+    void TearDownGrid();
+    // New global settings from the same file; the shell then makes cells and calls
+    // CreateCameras.
+    void BuildGrid();
+
+    // The disk clean-up and the move of recordings into the new day's folder.
+    void PeriodicCleanup();
+
+    UsbCamera* camera(int cell) const;
+    UsbCamera* FindCameraByDeviceId(const QString& id) const;
+    const CameraList& cameras() const { return cameras_; }
+    QString iniPath() const { return iniPath_; }
+    bool finished() const { return finished_; }
+
+    LogReceiverObject logReceiver;
+    Housekeeping housekeeping;
+    Storage storage{cameras_};
+
+signals:
+    // After each periodic clean-up: whether some recording drive is still below its limit.
+    void diskSpaceChecked(bool low);
+
+private:
+    CameraList cameras_;
+    std::vector<CameraCell*> cells_;
+    QString iniPath_;
+    bool writerReady_ = false;
+    bool finished_ = false;
+};
+
+}  // namespace trelvix
