@@ -52,12 +52,14 @@ void Compare(benchmark::State& state, bool wholeFrame) {
         c.settings.motionBottom = 720;
     }
     VideoFrame a = Pattern(1280, 720, 0), b = Pattern(1280, 720, 9);
-    c.cb.CompareWithPreviousFrame(a.data.data(), a.data.size());
+    c.cb.motion.CompareWithPreviousFrame(a.data.data(), a.data.size(), a.width, a.height,
+                                         c.settings);
     bool flip = false;
     for (auto _ : state) {
         VideoFrame& f = flip ? a : b;
         flip = !flip;
-        benchmark::DoNotOptimize(c.cb.CompareWithPreviousFrame(f.data.data(), f.data.size()));
+        benchmark::DoNotOptimize(c.cb.motion.CompareWithPreviousFrame(
+            f.data.data(), f.data.size(), f.width, f.height, c.settings));
     }
 }
 void CompareWholeFrame(benchmark::State& s) {
@@ -73,8 +75,7 @@ void Snapshot1080p(benchmark::State& state) {
     Camera c(1920, 1080);
     VideoFrame f = Pattern(1920, 1080, 3);
     for (auto _ : state) {
-        c.cb.snapshotKind = 3;
-        c.cb.TakeSnapshot(f.data.data(), f.data.size());
+        c.cb.TakeSnapshot(f.data.data(), f.data.size(), kSnapshotTimed);
     }
     c.cb.uploadList.Clear();
 }

@@ -8,6 +8,9 @@
 #include <immintrin.h>
 #endif
 
+#include "common/Clock.h"
+#include "config/Cdataclass.h"
+
 namespace trelvix {
 
 MotionRegion ClipRegion(int left, int top, int right, int bottom, int width, int height) {
@@ -104,6 +107,55 @@ int CompareAndKeepRegion(uint8_t* previous, const uint8_t* current, int stride,
         changed += CompareRowScalar(previous + offset, current + offset, pixels, s);
     }
     return changed;
+}
+
+namespace {
+int WholeSeconds(const QDateTime& a, const QDateTime& b) {
+    return int(std::abs(a.msecsTo(b)) / 1000);
+}
+}  // namespace
+
+MotionDetector::MotionDetector() : lastMotionCheck(Now()), lastMotionTime(lastMotionCheck) {}
+
+MotionVerdict MotionDetector::Check(const uint8_t* frame, size_t length, int w, int h,
+                                    const CDataClass& s, bool active, bool motionRecording,
+                                    const QDateTime& now) {
+    if (!motionReady || !active) return MotionVerdict::kNone;
+    if (WholeSeconds(lastMotionCheck, now) < s.motionIntervalSeconds) return MotionVerdict::kNone;
+    lastMotionCheck = now;
+    motionReady = false;
+    MotionVerdict verdict = MotionVerdict::kNone;
+    if (previousFrame.empty()) {
+        // The first check only keeps the frame.
+        CompareWithPreviousFrame(frame, length, w, h, s);
+    } else if (CompareWithPreviousFrame(frame, length, w, h, s)) {
+        lastMotionTime = now;
+        verdict = MotionVerdict::kMotion;
+    } else if (motionRecording && s.motionRecord &&
+               WholeSeconds(lastMotionTime, now) >= s.motionRecordStopSeconds) {
+        verdict = MotionVerdict::kStill;
+    }
+    motionReady = true;
+    return verdict;
+}
+
+bool MotionDetector::CompareWithPreviousFrame(const uint8_t* frame, size_t length, int w, int h,
+                                              const CDataClass& s) {
+    if (!frame || w <= 0 || h <= 0) return false;
+    const int stride = int(length / size_t(h));
+    if (stride < 3 * w) return false;
+    const MotionRegion region =
+        ClipRegion(s.motionLeft, s.motionTop, s.motionRight, s.motionBottom, w, h);
+    // Only the region is ever compared, so only the region is kept. A new size or a moved
+    // region has nothing to compare with yet.
+    const bool comparable = previousFrame.size() == length && previousRegion == region;
+    if (previousFrame.size() != length) previousFrame.assign(length, 0);
+    const int changed =
+        CompareAndKeepRegion(previousFrame.data(), frame, stride, region, s.motionSensitivity);
+    previousRegion = region;
+    if (!comparable || region.Empty()) return false;
+    const int percentage = int(int64_t(changed) * 100 / region.Area());
+    return percentage > s.motionAreaPercent;
 }
 
 }  // namespace trelvix

@@ -10,72 +10,60 @@ namespace trelvix {
 
 xvidCaptureControlthread::xvidCaptureControlthread(UsbCamera* cam, int frameRate)
     : camera(cam), periodMs(1000 / std::max(1, frameRate)), frameRate_(std::max(1, frameRate)) {
-    camera->callback.rawFrameWanted = true;
-    thread_ = std::thread([this] { Execute(); });
+    camera->callback.SetRawFrameWanted(true);
+    worker_.Start([this] { Execute(); });
 }
 
 xvidCaptureControlthread::~xvidCaptureControlthread() {
     Terminate();
+    // Nobody records: the live path stops keeping a copy of every frame.
+    camera->callback.SetRawFrameWanted(false);
 }
 
 void xvidCaptureControlthread::Resume() {
-    std::lock_guard lock(mutex_);
-    started_ = true;
-    wake_.notify_all();
+    worker_.Wake();
 }
 
 void xvidCaptureControlthread::Terminate() {
-    {
-        std::lock_guard lock(mutex_);
-        terminated_ = true;
-        wake_.notify_all();
-    }
-    if (thread_.joinable()) thread_.join();
+    worker_.Stop();
 }
 
 void xvidCaptureControlthread::Execute() {
     using Clock = std::chrono::steady_clock;
-    {
-        std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return started_ || terminated_; });
-    }
-    // Frames are due on a fixed schedule: the exact rate holds over hours, and a late pass
-    // writes the newest frame again for every period it missed.
-    const auto period = std::chrono::nanoseconds(1'000'000'000LL / frameRate_);
-    Clock::time_point start{};
-    int64_t due = 0;
+    if (worker_.WaitForWake()) return;
     bool haveFrame = false;
     for (;;) {
-        {
-            std::lock_guard lock(mutex_);
-            if (terminated_) break;
-        }
-        CSampleGrabberCB& cb = camera->callback;
-        if (camera->HasGraph() && cb.CopyLatestRawFrame(&frameBuffer)) {
-            if (!haveFrame) {
-                haveFrame = true;
-                start = Clock::now();
-                due = 0;
-            }
-            cb.ProcessRecordFrame(frameBuffer.data.data(), frameBuffer.data.size());
-            const int64_t elapsed = (Clock::now() - start) / period;
-            // Never more than a second of repeats, should the machine have stalled.
-            const int64_t repeats = std::clamp<int64_t>(elapsed + 1 - due, 0, frameRate_);
-            for (int64_t i = 0; i < repeats; ++i) {
-                camera->recorder->WriteFrame(frameBuffer);
-                ++framesWritten_;
-            }
-            due += repeats;
-            if (elapsed + 1 - due > frameRate_) due = elapsed + 1;  // give up on what is long past
-        }
-        std::unique_lock lock(mutex_);
+        if (worker_.StopRequested()) break;
+        if (WriteDueFrames()) haveFrame = true;
+        const auto period = std::chrono::nanoseconds(1'000'000'000LL / frameRate_);
         const auto next =
-            haveFrame ? start + period * due : Clock::now() + std::chrono::milliseconds(10);
-        wake_.wait_until(lock, next, [this] { return terminated_; });
-        if (terminated_) break;
+            haveFrame ? start_ + period * due_ : Clock::now() + std::chrono::milliseconds(10);
+        if (worker_.SleepUntil(next)) break;
     }
     frameBuffer.data.clear();
     frameBuffer.data.shrink_to_fit();
+}
+
+bool xvidCaptureControlthread::WriteDueFrames() {
+    using Clock = std::chrono::steady_clock;
+    // Frames are due on a fixed schedule: the exact rate holds over hours, and a late pass
+    // writes the newest frame again for every period it missed.
+    if (!camera->HasGraph() || !camera->CopyLatestRawFrame(&frameBuffer)) return false;
+    const auto period = std::chrono::nanoseconds(1'000'000'000LL / frameRate_);
+    if (due_ == 0) start_ = Clock::now();
+    camera->callback.ProcessRecordFrame(frameBuffer.data.data(), frameBuffer.data.size());
+    const int64_t elapsed = (Clock::now() - start_) / period;
+    // Never more than a second of repeats, should the machine have stalled.
+    const int64_t repeats = std::clamp<int64_t>(elapsed + 1 - due_, 0, frameRate_);
+    for (int64_t i = 0; i < repeats; ++i) {
+        if (camera->recorder->WriteFrame(frameBuffer))
+            ++framesWritten_;
+        else
+            ++framesRefused_;
+    }
+    due_ += repeats;
+    if (elapsed + 1 - due_ > frameRate_) due_ = elapsed + 1;  // give up on what is long past
+    return true;
 }
 
 xvid::xvid(int handle) : handle_(handle) {}
@@ -121,12 +109,13 @@ void xvid::StartRecordingThread(UsbCamera* camera) {
 }
 
 void xvid::ResumeRecordingThread() {
-    if (thread_) thread_->Resume();
+    // Open before the thread wakes: its first frame is written, never refused.
     recording_ = true;
+    if (thread_) thread_->Resume();
 }
 
-void xvid::WriteFrame(const VideoFrame& frame) {
-    if (!recording_) return;
+bool xvid::WriteFrame(const VideoFrame& frame) {
+    if (!recording_) return false;
     {
         std::lock_guard lock(openMutex_);
         if (frame.width != openWidth_ || frame.height != openHeight_) {
@@ -137,6 +126,7 @@ void xvid::WriteFrame(const VideoFrame& frame) {
         }
     }
     yVideoWrite(handle_, frame.data.data(), frame.data.size());
+    return true;
 }
 
 void xvid::SetRoot(const QString& folder, int minutes) {

@@ -4,12 +4,11 @@
 
 #include <QString>
 #include <atomic>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 #include "capture/Frame.h"
+#include "common/StoppableWorker.h"
 
 namespace trelvix {
 
@@ -25,21 +24,25 @@ public:
     void Resume();
     void Terminate();  // returns once the thread has ended
     uint64_t framesWritten() const { return framesWritten_; }
+    // Frames the writer refused because the recording was not (or no longer) open.
+    uint64_t framesRefused() const { return framesRefused_; }
 
     UsbCamera* camera;
     const int periodMs;
 
 private:
     void Execute();
+    // Writes the newest frame as often as the schedule asks; false when there was none.
+    bool WriteDueFrames();
 
     const int frameRate_;
-    std::thread thread_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool started_ = false;
-    bool terminated_ = false;
+    StoppableWorker worker_;
     std::atomic<uint64_t> framesWritten_{0};
+    std::atomic<uint64_t> framesRefused_{0};
     VideoFrame frameBuffer;
+    // The fixed schedule: when the first frame was written, and how many are due so far.
+    std::chrono::steady_clock::time_point start_{};
+    int64_t due_ = 0;
 };
 
 class xvid {
@@ -53,8 +56,8 @@ public:
     void ResumeRecordingThread();
     void StopRecordingThread();
     // Writes when recording; opens the file on the first frame (the frame size is known only
-    // once frames arrive) and again when the size changes.
-    void WriteFrame(const VideoFrame& frame);
+    // once frames arrive) and again when the size changes. False when not recording.
+    bool WriteFrame(const VideoFrame& frame);
     void SetRoot(const QString& folder, int minutes);
     QString CurrentFile() const;
 

@@ -14,9 +14,10 @@
 #include "capture/Cautofont.h"
 #include "capture/Frame.h"
 #include "capture/Motion.h"
-#include "upload/UploadQueue.h"
+#include "capture/Snapshot.h"
 #include "capture/Unit_xvid.h"
 #include "config/Cdataclass.h"
+#include "upload/UploadQueue.h"
 
 typedef struct _GstElement GstElement;
 typedef struct _GstSample GstSample;
@@ -27,6 +28,15 @@ namespace trelvix {
 class RecordClass_FTP;
 class UsbCamera;
 struct RecordingKind;
+
+// The camera's activity.
+enum class CameraState : int32_t {
+    Idle = -1,
+    Previewing = 99,
+    Recording = 0,
+    MotionRecording = 2,
+    Broadcasting = 3,
+};
 
 // The frame callback: the live path on the streaming thread, the recording path on the
 // recording thread.
@@ -55,64 +65,69 @@ public:
 
     // Motion (live path step 6) and the region marking of the settings page's test (step 7).
     void CheckMotion(uint8_t* frame, size_t length);
-    bool CompareWithPreviousFrame(uint8_t* frame, size_t length);
     void MarkRegion(uint8_t* frame, size_t length);
-    // Snapshots: requested from the UI thread, taken from the next frame (step 5).
-    void RequestSnapshot(int kind);
-    void TakeSnapshot(uint8_t* frame, size_t length);
+    // Snapshots: requested from any thread, taken from the next frame (step 5).
+    void RequestSnapshot(int kind) { snapshots.Request(kind); }
+    void TakeSnapshot(uint8_t* frame, size_t length, int kind);
     void SendEventRecord(int kind, int sourceText, int descriptionText, const QString& filePath);
 
     // The newest frame as the device delivered it, for the recording thread (only kept while
-    // `rawFrameWanted` is set). False when there is none yet.
+    // wanted). False when there is none since the graph was built.
     bool CopyLatestRawFrame(VideoFrame* out);
+    void SetRawFrameWanted(bool wanted);
+    bool rawFrameWanted() const { return rawFrameWanted_; }
+    // The graph is gone: its last frame must never be recorded as a new one.
+    void ForgetRawFrame();
 
     // Exchanges rows (1) or columns (2) of a top-down frame in place.
     static void Orient(uint8_t* buffer, int width, int height, int stride, int orientation);
+
+    // Where messages go and frames are shown; none once the panel is going away.
+    void SetPanel(QObject* window, VideoSurface* video);
+    QObject* panelWindow() const;
+    VideoSurface* videoPanel() const;
+    // The settings page's live picture; cleared before the page goes away.
+    void SetPreview(VideoSurface* preview, QObject* notify);
+    QObject* previewNotifyWindow() const;
 
     // Identity and state.
     std::atomic<int32_t> cameraId{0};
     std::atomic<int32_t> frameWidth{0};
     std::atomic<int32_t> frameHeight{0};
-    std::atomic<int32_t> state{-1};
+    std::atomic<CameraState> state{CameraState::Idle};
     std::atomic<bool> stopped{false};
     std::atomic<int32_t> pixelFormatCode{kPixelUnknown};
     CDataClass* settings = nullptr;
     std::unique_ptr<COverlayController> captionOverlay;
     std::unique_ptr<COverlayController> timeOverlay;
     std::unique_ptr<COverlayController> recordTimeOverlay;
-    std::atomic<bool> rawFrameWanted{false};
-    QObject* panelWindow = nullptr;
-    VideoSurface* videoPanel = nullptr;
 
     UploadQueue uploadList;
-    std::atomic<bool> motionReady{true};
-    std::vector<uint8_t> previousFrame;  // the region of the last checked frame
-    MotionRegion previousRegion;
-    QDateTime lastMotionCheck;
-    QDateTime lastMotionTime;
+    MotionDetector motion;
+    SnapshotTaker snapshots;
     std::atomic<bool> regionTestMode{false};
-    std::atomic<bool> snapshotRequested{false};
-    std::atomic<int32_t> snapshotKind{0};
-    SyncText snapshotPath;
-    std::atomic<bool> snapshotBusy{false};
     std::atomic<uint64_t> framesDelivered{0};
-
-    // The settings page's live picture; cleared before the page goes away.
-    void SetPreview(VideoSurface* preview, QObject* notify);
-    QObject* previewNotifyWindow() const;
 
 private:
     std::shared_ptr<VideoFrame> AcquireFrame(int width, int height);
+    std::shared_ptr<VideoFrame> CopySample(GstSample* sample);
+    void ShowPreview(const uint8_t* buffer, int stride);
+    void FlashPreview();
+    void PostToPanel(int code, intptr_t wParam);
 
     UsbCamera* camera_;
     std::vector<std::shared_ptr<VideoFrame>> pool_;
     std::shared_ptr<VideoFrame> current_;  // the frame the live path is working on
+    mutable std::mutex panelMutex_;
+    QObject* panelWindow_ = nullptr;
+    VideoSurface* videoPanel_ = nullptr;
     mutable std::mutex previewMutex_;
     VideoSurface* previewWindow_ = nullptr;
     QObject* previewNotifyWindow_ = nullptr;
     std::mutex rawMutex_;
     VideoFrame raw_;
     bool rawValid_ = false;
+    std::atomic<bool> rawFrameWanted_{false};
     int lastCapsWidth_ = 0, lastCapsHeight_ = 0;
 };
 
@@ -133,8 +148,8 @@ public:
     void RestartCamera();
     void RequestSnapshot(int kind) { callback.RequestSnapshot(kind); }
     bool IsStopped() const { return callback.stopped; }
-    bool IsMotionRecording() const { return callback.state == 2; }
-    bool IsRecording() const { return callback.state == 0; }
+    bool IsMotionRecording() const { return callback.state == CameraState::MotionRecording; }
+    bool IsRecording() const { return callback.state == CameraState::Recording; }
 
     // Recording (UI thread).
     void StartRecording();
@@ -143,7 +158,7 @@ public:
     void StopMotionRecording();
     // Later segment files go into the video folder of the current day.
     void UpdateRecordingRoot();
-    bool IsBroadcasting() const { return callback.state == 3; }
+    bool IsBroadcasting() const { return callback.state == CameraState::Broadcasting; }
     bool HasGraph() const { return graph != nullptr; }
     int HandleGraphEvents();
     void ToggleFullScreen();
@@ -166,8 +181,10 @@ public:
     void StopUpload();
 
     int cameraId() const { return callback.cameraId; }
-    QObject* panelWindow() const { return callback.panelWindow; }
-    VideoSurface* videoPanel() const { return callback.videoPanel; }
+    QObject* panelWindow() const { return callback.panelWindow(); }
+    VideoSurface* videoPanel() const { return callback.videoPanel(); }
+    // The newest delivered frame, for the recording thread; false when none came yet.
+    bool CopyLatestRawFrame(VideoFrame* out) { return callback.CopyLatestRawFrame(out); }
 
     std::unique_ptr<CDataClass> settings;
     std::unique_ptr<xvid> recorder;

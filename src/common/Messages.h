@@ -27,6 +27,14 @@ constexpr int WM_TRAY_NOTIFY = kWmApp + 100;
 // The player's state text for the log viewer.
 constexpr int kPlayerStateMessage = QEvent::User + 0x4B;
 
+// The kinds of snapshot, as requests carry them.
+enum SnapshotKind : int {
+    kSnapshotMotion = 0,
+    kSnapshotManual = 2,
+    kSnapshotTimed = 3,  // for upload
+    kSnapshotTest = 4,   // the FTP page's test
+};
+
 static_assert(CAM_MSG_GRAPH_EVENT >= QEvent::User && WM_TRAY_NOTIFY <= QEvent::MaxUser);
 
 // A window message: the event type is the message code.

@@ -16,9 +16,12 @@ bool HandleCameraMessage(UsbCamera* camera, QEvent* event,
         case CAM_MSG_GRAPH_EVENT:
             camera->HandleGraphEvents();
             break;
-        case CAM_MSG_SNAPSHOT_TAKEN:
-            if (m->wParam != 1 && showSnapshot) showSnapshot(camera->callback.snapshotPath);
+        case CAM_MSG_SNAPSHOT_TAKEN: {
+            // A manual picture that could not be written has nothing to show.
+            const QString path = camera->callback.snapshots.snapshotPath;
+            if (m->wParam != 1 && showSnapshot && !path.isEmpty()) showSnapshot(path);
             break;
+        }
         case CAM_MSG_SNAPSHOT_REQUEST:
             camera->RequestSnapshot(int(m->lParam));
             break;

@@ -21,21 +21,21 @@ FTPQueueUploadThread::~FTPQueueUploadThread() {
 }
 
 void FTPQueueUploadThread::Resume() {
-    if (!thread_.joinable() && !stop_.Requested()) thread_ = std::thread([this] { Execute(); });
+    worker_.Start([this] { Execute(); });
 }
 
 void FTPQueueUploadThread::Terminate() {
-    stop_.Request();
-    if (!thread_.joinable()) return;
+    worker_.RequestStop();
+    if (!worker_.Running()) return;
     ftp->Abort();
-    thread_.join();
+    worker_.Join();
     ftp->ClearAbort();
 }
 
 void FTPQueueUploadThread::Execute() {
-    while (!stop_.Requested()) {
+    while (!worker_.StopRequested()) {
         if (UploadBatch(*ftp, queue, settings)) ++batchesSent_;
-        if (stop_.WaitFor(period_)) break;
+        if (worker_.SleepFor(period_)) break;
     }
 }
 

@@ -45,8 +45,7 @@ private:
     void Execute();
 
     const std::chrono::milliseconds period_;
-    UploadStopSignal stop_;
-    std::thread thread_;
+    StoppableWorker worker_;
     std::atomic<int> batchesSent_{0};
 };
 

@@ -8,24 +8,6 @@
 
 namespace trelvix {
 
-void UploadStopSignal::Request() {
-    {
-        std::lock_guard lock(mutex_);
-        requested_ = true;
-    }
-    wake_.notify_all();
-}
-
-bool UploadStopSignal::Requested() const {
-    std::lock_guard lock(mutex_);
-    return requested_;
-}
-
-bool UploadStopSignal::WaitFor(std::chrono::milliseconds duration) {
-    std::unique_lock lock(mutex_);
-    return wake_.wait_for(lock, duration, [this] { return requested_; });
-}
-
 Work_FTP::Work_FTP(RecordClass_FTP* owner)
     : targetWindow(owner->targetWindow),
       cameraId_(owner->settings.cameraId),
@@ -37,19 +19,18 @@ Work_FTP::~Work_FTP() {
 }
 
 void Work_FTP::Resume() {
-    if (!thread_.joinable() && !stop_.Requested()) thread_ = std::thread([this] { Execute(); });
+    worker_.Start([this] { Execute(); });
 }
 
 void Work_FTP::Terminate() {
-    stop_.Request();
-    if (thread_.joinable()) thread_.join();
+    worker_.Stop();
 }
 
 void Work_FTP::Execute() {
-    while (!stop_.Requested()) {
-        PostCameraMessage(targetWindow, CAM_MSG_SNAPSHOT_REQUEST, cameraId_, 3);
+    while (!worker_.StopRequested()) {
+        PostCameraMessage(targetWindow, CAM_MSG_SNAPSHOT_REQUEST, cameraId_, kSnapshotTimed);
         ++requestsPosted_;
-        if (stop_.WaitFor(interval_)) break;
+        if (worker_.SleepFor(interval_)) break;
     }
 }
 

@@ -5,27 +5,12 @@
 #include <QObject>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+
+#include "common/StoppableWorker.h"
 
 namespace trelvix {
 
 class RecordClass_FTP;
-
-// A stop request that ends a thread's sleep at once.
-class UploadStopSignal {
-public:
-    void Request();
-    bool Requested() const;
-    // Sleeps for `duration` or until the stop request; true when stop was requested.
-    bool WaitFor(std::chrono::milliseconds duration);
-
-private:
-    mutable std::mutex mutex_;
-    std::condition_variable wake_;
-    bool requested_ = false;
-};
 
 class Work_FTP {
 public:
@@ -48,8 +33,7 @@ private:
 
     const int cameraId_;
     const std::chrono::milliseconds interval_;
-    UploadStopSignal stop_;
-    std::thread thread_;
+    StoppableWorker worker_;
     std::atomic<int> requestsPosted_{0};
 };
 

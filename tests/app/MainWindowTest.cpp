@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
     UsbCamera cam(nullptr, &panel, panel.VideoPanel, "test:black:64x48@5", 0);
     panel.AttachCamera(&cam);
     QTemporaryDir dir;
-    cam.callback.snapshotPath = dir.path() + "/none.jpg";
+    cam.callback.snapshots.snapshotPath = dir.path() + "/none.jpg";
     auto popUps = [] {
         int n = 0;
         for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<TForm2*>(w) != nullptr;
@@ -245,8 +245,7 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
     // A request message asks the camera for a snapshot of its kind.
     QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_REQUEST, 0, 3));
     QCoreApplication::sendPostedEvents(&panel);
-    EXPECT_TRUE(cam.callback.snapshotRequested);
-    EXPECT_EQ(cam.callback.snapshotKind, 3);
+    EXPECT_EQ(cam.callback.snapshots.TakeRequest(), std::optional<int>(kSnapshotTimed));
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<TForm2*>(w)) delete w;
 }

@@ -59,7 +59,7 @@ protected:
 TEST_F(CameraTest, SyntheticSourceDeliversFramesOfItsSizeWithTheCaption) {
     UsbCamera* cam = Start("test:smpte:320x240@30", 0);
     EXPECT_TRUE(cam->HasGraph());
-    EXPECT_EQ(cam->callback.state, 99);
+    EXPECT_EQ(cam->callback.state, CameraState::Previewing);
     EXPECT_FALSE(cam->IsStopped());
     EXPECT_EQ(cam->settings->caption.get(), "0#");
     EXPECT_TRUE(cam->settings->deviceFriendlyName.get().contains("smpte"));
@@ -89,7 +89,7 @@ TEST_F(CameraTest, ALostDeviceStopsOnlyItsCamera) {
         WaitFor([&] { return panels[0]->framesShown() > 2 && panels[1]->framesShown() > 2; }));
     lost->SimulateDeviceLost();
     ASSERT_TRUE(WaitFor([&] { return !lost->HasGraph(); }));
-    EXPECT_EQ(lost->callback.state, -1);
+    EXPECT_EQ(lost->callback.state, CameraState::Idle);
     EXPECT_FALSE(lost->IsStopped());  // idle until the operator restarts it
     EXPECT_FALSE(panels[0]->LatestFrame());
     const auto before = panels[1]->framesShown();
@@ -133,7 +133,7 @@ TEST_F(CameraTest, NetworkStreamsMissingAndExcludedDevicesNeverRun) {
     UsbCamera* missing = Start("/dev/video99", 1);
     EXPECT_FALSE(missing->IsStopped());
     EXPECT_FALSE(missing->HasGraph());
-    EXPECT_EQ(missing->callback.state, -1);
+    EXPECT_EQ(missing->callback.state, CameraState::Idle);
     UsbCamera* excluded = Start("/dev/video41", 2);
     EXPECT_FALSE(excluded->HasGraph());
     EXPECT_EQ(excluded->settings->deviceFriendlyName.get(), kExcludedFriendlyName);
@@ -146,7 +146,7 @@ TEST_F(CameraTest, NetworkStreamsMissingAndExcludedDevicesNeverRun) {
 
 TEST_F(CameraTest, PreviewTargetRawFrameAndFullScreen) {
     UsbCamera* cam = Start("test:black:160x120@30", 0);
-    cam->callback.rawFrameWanted = true;
+    cam->callback.SetRawFrameWanted(true);
     struct Preview : VideoSurface {
         void PresentFrame(FramePtr) override { ++count; }
         void ClearFrame() override {}

@@ -65,8 +65,7 @@ protected:
         cb = std::make_unique<CSampleGrabberCB>(nullptr);
         cb->cameraId = 1;
         cb->settings = &settings;
-        cb->panelWindow = &panel;
-        cb->videoPanel = &video;
+        cb->SetPanel(&panel, &video);
         cb->CreateOverlays();
         cb->SetUpFormat(W, H, kPixelRGB24);
         SetSoundPlayerForTesting([this](const QString& p) { sounds << p; });
@@ -94,6 +93,9 @@ protected:
         now = now.addSecs(advanceSeconds);
         cb->CheckMotion(f.data.data(), f.data.size());
     }
+    bool Compare(const VideoFrame& f) {
+        return cb->motion.CompareWithPreviousFrame(f.data.data(), f.data.size(), W, H, settings);
+    }
     QStringList Log() {
         QCoreApplication::sendPostedEvents();
         return ReadLogLines(LogFileName(option->LogPath, now.date()));
@@ -120,35 +122,35 @@ TEST_F(MotionTest, SensitivityAndAreaThresholdsAreStrict) {
     settings.motionBottom = 20;  // 100 pixels
     settings.motionSensitivity = 8;
     VideoFrame base = Frame(100);
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(base.data.data(), base.data.size()));  // stores only
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(base.data.data(), base.data.size()));  // identical
+    EXPECT_FALSE(Compare(base));  // stores only
+    EXPECT_FALSE(Compare(base));  // identical
 
     VideoFrame by8 = Frame(108);
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(by8.data.data(), by8.data.size()));
+    EXPECT_FALSE(Compare(by8));
     VideoFrame by9 = by8;  // one channel of every region pixel up by 9 more than 108 → 117 vs 108
     for (int y = 10; y < 20; ++y)
         for (int x = 10; x < 20; ++x) by9.Row(y)[3 * x + 1] = 117;
-    EXPECT_TRUE(cb->CompareWithPreviousFrame(by9.data.data(), by9.data.size()));
+    EXPECT_TRUE(Compare(by9));
     // The comparison kept the new frame: the same change is reported once.
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(by9.data.data(), by9.data.size()));
+    EXPECT_FALSE(Compare(by9));
 
     // Exactly half the pixels changed is not motion; one pixel more is.
     VideoFrame half = by9;
     int n = 0;
     for (int y = 10; y < 20; ++y)
         for (int x = 10; x < 20 && n < 50; ++x, ++n) half.Row(y)[3 * x] = 0;
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(half.data.data(), half.data.size()));
+    EXPECT_FALSE(Compare(half));
     VideoFrame more = half;
     n = 0;
     for (int y = 10; y < 20; ++y)
         for (int x = 10; x < 20 && n < 51; ++x, ++n) more.Row(y)[3 * x + 2] = 0;
-    cb->CompareWithPreviousFrame(half.data.data(), half.data.size());
-    EXPECT_TRUE(cb->CompareWithPreviousFrame(more.data.data(), more.data.size()));
+    Compare(half);
+    EXPECT_TRUE(Compare(more));
 
     // Changes outside the region do not count.
     VideoFrame outside = more;
     for (int x = 0; x < W; ++x) outside.Row(0)[3 * x] ^= 0xFF;
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(outside.data.data(), outside.data.size()));
+    EXPECT_FALSE(Compare(outside));
 }
 
 TEST_F(MotionTest, WideRegionsCountEveryPixelOnce) {
@@ -159,26 +161,26 @@ TEST_F(MotionTest, WideRegionsCountEveryPixelOnce) {
     settings.motionBottom = 9;
     settings.motionAreaPercent = 0;
     VideoFrame a = Frame(0);
-    cb->CompareWithPreviousFrame(a.data.data(), a.data.size());
+    Compare(a);
     VideoFrame b = a;
     b.Row(6)[3 * 3 + 2] = 50;   // first pixel of the region
     b.Row(8)[3 * 63] = 50;      // last pixel of the frame
     b.Row(7)[3 * 20 + 1] = 50;  // inside a sixteen-pixel step
     b.Row(9)[3 * 20] = 50;      // below the region
     b.Row(6)[3 * 2] = 50;       // left of it
-    EXPECT_TRUE(cb->CompareWithPreviousFrame(b.data.data(), b.data.size()));
+    EXPECT_TRUE(Compare(b));
     // 3 of 61 × 4 pixels: 1 %.
     settings.motionAreaPercent = 1;
     VideoFrame c = b;
     for (int x : {3, 40, 63}) c.Row(5)[3 * x] = 99;
     c.Row(5)[3 * 10] = 99;
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(c.data.data(), c.data.size()));  // 4 px: 1 %
+    EXPECT_FALSE(Compare(c));  // 4 px: 1 %
     // An empty region never reports and never reads outside the frame.
     settings.motionLeft = 70;
     settings.motionRight = 80;
     VideoFrame d = Frame(9);
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(d.data.data(), d.data.size()));
-    EXPECT_FALSE(cb->CompareWithPreviousFrame(a.data.data(), a.data.size()));
+    EXPECT_FALSE(Compare(d));
+    EXPECT_FALSE(Compare(a));
 }
 
 TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
@@ -196,7 +198,7 @@ TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
     EXPECT_EQ(panel.messages.back().lParam, reinterpret_cast<intptr_t>(&video));
 
     // The UI started motion recording: a second detection posts no second start.
-    cb->state = 2;
+    cb->state = CameraState::MotionRecording;
     cb->CheckMotion(a.data.data(), a.data.size());
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 1), 1);
@@ -205,11 +207,11 @@ TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
     settings.motionIntervalSeconds = 2;
     now = now.addMSecs(1999);
     cb->CheckMotion(b.data.data(), b.data.size());
-    EXPECT_TRUE(cb->lastMotionCheck < now);
+    EXPECT_TRUE(cb->motion.lastMotionCheck < now);
     now = now.addMSecs(1);
     cb->CheckMotion(b.data.data(), b.data.size());  // motion (a → b), still recording
-    EXPECT_EQ(cb->lastMotionCheck, now);
-    EXPECT_EQ(cb->lastMotionTime, now);
+    EXPECT_EQ(cb->motion.lastMotionCheck, now);
+    EXPECT_EQ(cb->motion.lastMotionTime, now);
 
     // Quiet: a stop only once the stop time has passed since the last motion.
     Check(b, 2);
@@ -219,7 +221,7 @@ TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
     Check(b, 2);  // 6 s
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 0), 1);
-    EXPECT_TRUE(cb->motionReady);
+    EXPECT_TRUE(cb->motion.motionReady);
 }
 
 TEST_F(MotionTest, RegionTestOnlyFlashesThePage) {
@@ -266,8 +268,7 @@ TEST_F(MotionTest, SnapshotKindsTheirRecordsSoundsAndQueue) {
     VideoFrame f = Frame(90);
     for (int kind : {0, 2, 3, 4}) {
         now = now.addMSecs(10);
-        cb->snapshotKind = kind;
-        cb->TakeSnapshot(f.data.data(), f.data.size());
+        cb->TakeSnapshot(f.data.data(), f.data.size(), kind);
     }
     const QStringList lines = Log();
     ASSERT_EQ(lines.size(), 4);
@@ -301,7 +302,6 @@ TEST_F(MotionTest, SnapshotKindsTheirRecordsSoundsAndQueue) {
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(panel.Count(CAM_MSG_SNAPSHOT_TAKEN, 2), 1);
     EXPECT_EQ(panel.Count(CAM_MSG_SNAPSHOT_TAKEN, 1), 3);
-    EXPECT_EQ(cb->snapshotKind, 0);
 }
 
 TEST_F(MotionTest, MotionWithoutPictureBusyDropAndUnwritableFolder) {
@@ -311,8 +311,7 @@ TEST_F(MotionTest, MotionWithoutPictureBusyDropAndUnwritableFolder) {
     settings.motionRunProgram = 1;
     settings.motionProgramPath = QCoreApplication::applicationFilePath();
     VideoFrame f = Frame(1);
-    cb->snapshotKind = 0;
-    cb->TakeSnapshot(f.data.data(), f.data.size());
+    cb->TakeSnapshot(f.data.data(), f.data.size(), 0);
     QStringList lines = Log();
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(SplitLogLine(lines[0])[5], "");
@@ -323,11 +322,10 @@ TEST_F(MotionTest, MotionWithoutPictureBusyDropAndUnwritableFolder) {
     EXPECT_FALSE(QDir(settings.imageFolder.get()).exists());
 
     // A snapshot while another is written is dropped without a trace.
-    cb->snapshotBusy = true;
-    cb->snapshotKind = 3;
-    cb->TakeSnapshot(f.data.data(), f.data.size());
+    cb->snapshots.snapshotBusy = true;
+    cb->TakeSnapshot(f.data.data(), f.data.size(), 3);
     EXPECT_EQ(Log().size(), 1);
-    cb->snapshotBusy = false;
+    cb->snapshots.snapshotBusy = false;
 
     // A picture folder that cannot be made: no picture, an honest record, and the next frame
     // can snapshot again.
@@ -335,9 +333,8 @@ TEST_F(MotionTest, MotionWithoutPictureBusyDropAndUnwritableFolder) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     settings.imageFolder = blocker.fileName();
-    cb->snapshotKind = 3;
-    cb->TakeSnapshot(f.data.data(), f.data.size());
-    EXPECT_FALSE(cb->snapshotBusy);
+    cb->TakeSnapshot(f.data.data(), f.data.size(), 3);
+    EXPECT_FALSE(cb->snapshots.snapshotBusy);
     lines = Log();
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(SplitLogLine(lines[1])[7], "");
@@ -353,7 +350,7 @@ TEST_F(MotionTest, TwoRequestsBeforeAFrameTakeOneSnapshotOfTheSecondKind) {
     const QStringList lines = Log();
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(SplitLogLine(lines[0])[5], option->LanguageText(12));
-    EXPECT_FALSE(cb->snapshotRequested);
+    EXPECT_FALSE(cb->snapshots.snapshotRequested);
 }
 
 TEST_F(MotionTest, JpegDecodesBackToTheFrame) {
@@ -366,9 +363,8 @@ TEST_F(MotionTest, JpegDecodesBackToTheFrame) {
             p[1] = uint8_t(y * 5);
             p[2] = uint8_t(128 + x - y);
         }
-    cb->snapshotKind = 2;
-    cb->TakeSnapshot(f.data.data(), f.data.size());
-    QFile file(cb->snapshotPath);
+    cb->TakeSnapshot(f.data.data(), f.data.size(), 2);
+    QFile file(cb->snapshots.snapshotPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray jpeg = file.readAll();
     tjhandle h = tjInitDecompress();

@@ -100,14 +100,14 @@ TEST_F(RecordingTest, RecordsAtTheRecordingRateForTheWallClockTime) {
     QElapsedTimer wall;
     cam->StartRecording();
     wall.start();
-    EXPECT_EQ(cam->callback.state, 0);
+    EXPECT_EQ(cam->callback.state, CameraState::Recording);
     ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
     const QString file = cam->recorder->CurrentFile();
     EXPECT_TRUE(file.startsWith(cam->settings->DayVideoFolder(QDate::currentDate())));
     WaitFor([] { return false; }, 2500);
     cam->StopRecording();
     const double seconds = wall.elapsed() / 1000.0;
-    EXPECT_EQ(cam->callback.state, -1);
+    EXPECT_EQ(cam->callback.state, CameraState::Idle);
     EXPECT_TRUE(cam->HasGraph());  // the preview runs on
     const Probe p = ProbeFile(file);
     EXPECT_EQ(p.codec, AV_CODEC_ID_MPEG4);
@@ -138,7 +138,7 @@ TEST_F(RecordingTest, StateTable) {
     cam->StopRecording();  // requires Recording: nothing
     EXPECT_TRUE(cam->IsMotionRecording());
     cam->StopMotionRecording();
-    EXPECT_EQ(cam->callback.state, -1);  // continuous recording does not come back
+    EXPECT_EQ(cam->callback.state, CameraState::Idle);  // continuous recording does not come back
     EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
     cam->StopMotionRecording();
     const QStringList lines = Log();

@@ -1,0 +1,324 @@
+// The frame callback of a camera: what every delivered frame goes through.
+#include <gst/gst.h>
+#include <gst/video/video.h>
+
+#include <QFileInfo>
+#include <cstring>
+
+#include "capture/Orientation.h"
+#include "capture/Usbcamera.h"
+#include "common/Clock.h"
+#include "common/Messages.h"
+#include "config/Option.h"
+#include "history/LogReceiver.h"
+
+namespace trelvix {
+
+namespace {
+// Frames kept for reuse: the one being processed, the one shown and one spare.
+constexpr size_t kFramePool = 4;
+}  // namespace
+
+CSampleGrabberCB::CSampleGrabberCB(UsbCamera* camera) : camera_(camera) {}
+
+CSampleGrabberCB::~CSampleGrabberCB() = default;
+
+void CSampleGrabberCB::CreateOverlays() {
+    captionOverlay = std::make_unique<COverlayController>(settings);
+    timeOverlay = std::make_unique<COverlayController>(settings);
+    recordTimeOverlay = std::make_unique<COverlayController>(settings);
+}
+
+void CSampleGrabberCB::DestroyOverlays() {
+    captionOverlay.reset();
+    timeOverlay.reset();
+    recordTimeOverlay.reset();
+}
+
+void CSampleGrabberCB::RefreshOverlays() {
+    if (!captionOverlay) return;
+    captionOverlay->Deactivate();
+    captionOverlay->CaptionFontChanged();
+    captionOverlay->RenderCaption();
+    for (COverlayController* t : {timeOverlay.get(), recordTimeOverlay.get()}) {
+        t->Deactivate();
+        t->TimeFontChanged();
+        t->Activate();
+    }
+    captionOverlay->RenderCaption();
+}
+
+void CSampleGrabberCB::RefreshCaption() {
+    if (captionOverlay) captionOverlay->RenderCaption();
+}
+
+void CSampleGrabberCB::HideCaption() {
+    if (captionOverlay) captionOverlay->Deactivate();
+}
+
+void CSampleGrabberCB::ShowTime() {
+    if (timeOverlay) timeOverlay->Activate();
+}
+
+void CSampleGrabberCB::HideTime() {
+    if (timeOverlay) timeOverlay->Deactivate();
+}
+
+void CSampleGrabberCB::SetUpFormat(int width, int height, int code) {
+    pixelFormatCode = code;
+    if (width > 0) frameWidth = width;
+    if (height > 0) frameHeight = height;
+    if (!captionOverlay) return;
+    captionOverlay->SetCaptionFormat(code);
+    timeOverlay->SetTimeFormat(code);
+    recordTimeOverlay->SetTimeFormat(code);
+    const int bits = code == kPixelRGB32   ? 32
+                     : code == kPixelRGB24 ? 24
+                     : code == kPixelRGB8  ? 8
+                                           : 16;
+    for (COverlayController* o : {captionOverlay.get(), timeOverlay.get(), recordTimeOverlay.get()})
+        o->SetGeometry(frameWidth, frameHeight, bits, false);
+}
+
+void CSampleGrabberCB::Orient(uint8_t* buf, int width, int height, int stride, int orientation) {
+    OrientFrame(buf, width, height, stride, orientation);
+}
+
+int CSampleGrabberCB::BufferCB(double, uint8_t* buffer, size_t length) {
+    if (!buffer) return -1;
+    ProcessLiveFrame(buffer, length);
+    return 0;
+}
+
+void CSampleGrabberCB::ProcessLiveFrame(uint8_t* buffer, size_t length) {
+    const int w = frameWidth, h = frameHeight;
+    if (!settings || w <= 0 || h <= 0) return;
+    const int stride = int(length / size_t(h));
+    if (stride < w * 3) return;
+    // 1. Orientation.
+    Orient(buffer, w, h, stride, settings->orientation);
+    // 2. Guide lines.
+    DrawGuideLines(buffer, w, h, stride, settings);
+    // 3. Caption; 4. date and time.
+    if (captionOverlay) captionOverlay->DrawCaption(buffer);
+    if (timeOverlay) timeOverlay->DrawTime(buffer, Now());
+    // 5. A requested snapshot (a request arriving meanwhile waits for the next frame).
+    if (const auto kind = snapshots.TakeRequest()) TakeSnapshot(buffer, length, *kind);
+    // 6. Motion; 7. the region of the settings page's test.
+    CheckMotion(buffer, length);
+    if (regionTestMode) MarkRegion(buffer, length);
+    // 8. The settings page's preview.
+    ShowPreview(buffer, stride);
+}
+
+void CSampleGrabberCB::ProcessRecordFrame(uint8_t* buffer, size_t length) {
+    const int w = frameWidth, h = frameHeight;
+    if (!buffer || !settings || w <= 0 || h <= 0) return;
+    const int stride = int(length / size_t(h));
+    if (stride < w * 3) return;
+    Orient(buffer, w, h, stride, settings->orientation);
+    DrawGuideLines(buffer, w, h, stride, settings);
+    if (captionOverlay) captionOverlay->DrawCaption(buffer);
+    if (recordTimeOverlay) recordTimeOverlay->DrawTime(buffer, Now());
+}
+
+void CSampleGrabberCB::ShowPreview(const uint8_t* buffer, int stride) {
+    std::lock_guard lock(previewMutex_);
+    if (!previewWindow_) return;
+    FramePtr frame = current_;
+    if (!frame || frame->data.data() != buffer) {
+        auto copy = std::make_shared<VideoFrame>();
+        copy->Resize(frameWidth, frameHeight);
+        for (int y = 0; y < copy->height; ++y)
+            std::memcpy(copy->Row(y), buffer + size_t(stride) * y, size_t(copy->width) * 3);
+        frame = std::move(copy);
+    }
+    previewWindow_->PresentFrame(std::move(frame));
+}
+
+std::shared_ptr<VideoFrame> CSampleGrabberCB::AcquireFrame(int width, int height) {
+    for (auto& f : pool_) {
+        // Nobody else holds it: neither the panel nor a preview.
+        if (f.use_count() == 1 && f->width == width && f->height == height) return f;
+    }
+    auto f = std::make_shared<VideoFrame>();
+    f->Resize(width, height);
+    if (pool_.size() < kFramePool) {
+        pool_.push_back(f);
+    } else {
+        for (auto& old : pool_)
+            if (old.use_count() == 1) {
+                old = f;
+                break;
+            }
+    }
+    return f;
+}
+
+std::shared_ptr<VideoFrame> CSampleGrabberCB::CopySample(GstSample* sample) {
+    GstCaps* caps = gst_sample_get_caps(sample);
+    GstBuffer* buffer = gst_sample_get_buffer(sample);
+    if (!caps || !buffer) return nullptr;
+    GstVideoInfo info;
+    if (!gst_video_info_from_caps(&info, caps) ||
+        GST_VIDEO_INFO_FORMAT(&info) != GST_VIDEO_FORMAT_BGR)
+        return nullptr;
+    const int w = GST_VIDEO_INFO_WIDTH(&info), h = GST_VIDEO_INFO_HEIGHT(&info);
+    if (w != lastCapsWidth_ || h != lastCapsHeight_) {
+        lastCapsWidth_ = w;
+        lastCapsHeight_ = h;
+        SetUpFormat(w, h, kPixelRGB24);
+    }
+    GstVideoFrame vf;
+    if (!gst_video_frame_map(&vf, &info, buffer, GST_MAP_READ)) return nullptr;
+    const auto* src = static_cast<const uint8_t*>(GST_VIDEO_FRAME_PLANE_DATA(&vf, 0));
+    const int srcStride = GST_VIDEO_FRAME_PLANE_STRIDE(&vf, 0);
+    std::shared_ptr<VideoFrame> frame = AcquireFrame(w, h);
+    if (srcStride == frame->stride) {
+        std::memcpy(frame->data.data(), src, frame->data.size());
+    } else {
+        for (int y = 0; y < h; ++y)
+            std::memcpy(frame->Row(y), src + size_t(srcStride) * y, size_t(w) * 3);
+    }
+    gst_video_frame_unmap(&vf);
+    return frame;
+}
+
+void CSampleGrabberCB::OnSample(GstSample* sample) {
+    std::shared_ptr<VideoFrame> frame = CopySample(sample);
+    if (!frame) return;
+    if (rawFrameWanted_) {
+        std::lock_guard lock(rawMutex_);
+        raw_ = *frame;
+        rawValid_ = true;
+    }
+    current_ = frame;
+    const GstBuffer* buffer = gst_sample_get_buffer(sample);
+    BufferCB(double(GST_BUFFER_PTS(buffer)) / GST_SECOND, frame->data.data(), frame->data.size());
+    current_.reset();
+    ++framesDelivered;
+    std::lock_guard lock(panelMutex_);
+    if (videoPanel_) videoPanel_->PresentFrame(std::move(frame));
+}
+
+void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
+    if (!settings) return;
+    const bool testing = regionTestMode;
+    const bool motionRecording = state == CameraState::MotionRecording;
+    switch (motion.Check(frame, length, frameWidth, frameHeight, *settings,
+                         settings->motionEnabled || testing, motionRecording, Now())) {
+        case MotionVerdict::kMotion:
+            if (testing) {
+                FlashPreview();
+                break;
+            }
+            TakeSnapshot(frame, length, kSnapshotMotion);
+            if (settings->motionRecord && !motionRecording) PostToPanel(CAM_MSG_MOTION_RECORD, 1);
+            break;
+        case MotionVerdict::kStill:
+            PostToPanel(CAM_MSG_MOTION_RECORD, 0);
+            break;
+        case MotionVerdict::kNone:
+            break;
+    }
+}
+
+void CSampleGrabberCB::FlashPreview() {
+    std::lock_guard lock(previewMutex_);
+    if (previewWindow_)
+        PostCameraMessage(previewNotifyWindow_, CAM_MSG_SNAPSHOT_TAKEN, 1,
+                          reinterpret_cast<intptr_t>(previewWindow_));
+}
+
+void CSampleGrabberCB::MarkRegion(uint8_t* frame, size_t length) {
+    const int w = frameWidth, h = frameHeight;
+    if (!settings || !frame || w <= 0 || h <= 0) return;
+    const int stride = int(length / size_t(h));
+    const MotionRegion r = ClipRegion(settings->motionLeft, settings->motionTop,
+                                      settings->motionRight, settings->motionBottom, w, h);
+    const int colour = settings->motionMarkColour;
+    const int byte = colour == 1 ? 2 : colour == 2 ? 1 : 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+        uint8_t* p = frame + size_t(stride) * size_t(y) + size_t(r.left) * 3 + byte;
+        for (int x = r.left; x < r.right; ++x, p += 3) *p = 155;
+    }
+}
+
+void CSampleGrabberCB::TakeSnapshot(uint8_t* frame, size_t length, int kind) {
+    if (snapshots.snapshotBusy.exchange(true)) return;
+    const QString stored =
+        settings ? SnapshotTaker::WritePicture(frame, length, frameWidth, frameHeight,
+                                               pixelFormatCode, *settings, kind, Now())
+                 : QString();
+    // Only a manual picture is shown; a failed one shows nothing rather than an older one.
+    if (kind == kSnapshotManual) snapshots.snapshotPath = stored;
+    PostToPanel(CAM_MSG_SNAPSHOT_TAKEN, kind == kSnapshotManual ? 2 : 1);
+    snapshots.snapshotBusy = false;
+    if (!settings) return;
+    const SnapshotRecord r = SnapshotTaker::FollowUp(kind, stored, *settings, uploadList);
+    SendEventRecord(r.kind, r.sourceText, r.descriptionText, stored);
+}
+
+void CSampleGrabberCB::SendEventRecord(int kind, int sourceText, int descriptionText,
+                                       const QString& filePath) {
+    const QString caption = settings ? settings->caption.get() : QString();
+    PostEventRecord(MakeEventRecord(
+        kind, sourceText ? LanguageText(sourceText) : QString(), caption,
+        descriptionText ? LanguageText(descriptionText) : QString(), cameraId, filePath, Now()));
+}
+
+bool CSampleGrabberCB::CopyLatestRawFrame(VideoFrame* out) {
+    std::lock_guard lock(rawMutex_);
+    if (!rawValid_) return false;
+    out->width = raw_.width;
+    out->height = raw_.height;
+    out->stride = raw_.stride;
+    out->data.assign(raw_.data.begin(), raw_.data.end());
+    return true;
+}
+
+void CSampleGrabberCB::SetRawFrameWanted(bool wanted) {
+    rawFrameWanted_ = wanted;
+    if (!wanted) ForgetRawFrame();
+}
+
+void CSampleGrabberCB::ForgetRawFrame() {
+    std::lock_guard lock(rawMutex_);
+    rawValid_ = false;
+    raw_.data.clear();
+    raw_.data.shrink_to_fit();
+}
+
+void CSampleGrabberCB::PostToPanel(int code, intptr_t wParam) {
+    std::lock_guard lock(panelMutex_);
+    PostCameraMessage(panelWindow_, code, wParam, reinterpret_cast<intptr_t>(videoPanel_));
+}
+
+void CSampleGrabberCB::SetPanel(QObject* window, VideoSurface* video) {
+    std::lock_guard lock(panelMutex_);
+    panelWindow_ = window;
+    videoPanel_ = video;
+}
+
+QObject* CSampleGrabberCB::panelWindow() const {
+    std::lock_guard lock(panelMutex_);
+    return panelWindow_;
+}
+
+VideoSurface* CSampleGrabberCB::videoPanel() const {
+    std::lock_guard lock(panelMutex_);
+    return videoPanel_;
+}
+
+void CSampleGrabberCB::SetPreview(VideoSurface* preview, QObject* notify) {
+    std::lock_guard lock(previewMutex_);
+    previewWindow_ = preview;
+    previewNotifyWindow_ = notify;
+}
+
+QObject* CSampleGrabberCB::previewNotifyWindow() const {
+    std::lock_guard lock(previewMutex_);
+    return previewNotifyWindow_;
+}
+
+}  // namespace trelvix

@@ -1,0 +1,69 @@
+#include "capture/Snapshot.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include "capture/Jpeg.h"
+#include "capture/Sound.h"
+#include "common/Process.h"
+#include "config/Folders.h"
+#include "upload/UploadQueue.h"
+
+namespace trelvix {
+
+void SnapshotTaker::Request(int kind) {
+    requestedKind_ = kind;
+    snapshotRequested = true;
+}
+
+std::optional<int> SnapshotTaker::TakeRequest() {
+    if (!snapshotRequested.exchange(false)) return std::nullopt;
+    return requestedKind_.load();
+}
+
+QString SnapshotTaker::WritePicture(const uint8_t* frame, size_t length, int w, int h,
+                                    int pixelFormat, const CDataClass& s, int kind,
+                                    const QDateTime& now) {
+    if (kind == kSnapshotMotion && s.motionNoPicture) return QString();
+    if (h <= 0) return QString();
+    try {
+        const QDate day = now.date();
+        const QTime t = now.time();
+        const QString path =
+            s.DayImageFolder(day) + QString::asprintf("%04d%02d%02d %02d%02d%02d%03d.jpg",
+                                                      day.year(), day.month(), day.day(), t.hour(),
+                                                      t.minute(), t.second(), t.msec());
+        if (QFile::exists(path)) QFile::remove(path);
+        if (WriteJpegFile(path, frame, w, h, int(length / size_t(h)), pixelFormat)) return path;
+    } catch (const FolderError&) {
+        // No picture today; the camera and the log go on.
+    }
+    return QString();
+}
+
+SnapshotRecord SnapshotTaker::FollowUp(int kind, const QString& stored, const CDataClass& s,
+                                       UploadQueue& uploads) {
+    switch (kind) {
+        case kSnapshotMotion:
+            if (!stored.isEmpty() && s.ftpEnabled && s.ftpMotionPictures) uploads.Append(stored);
+            if (s.motionRunProgram) {
+                const QString program = s.motionProgramPath;
+                if (!program.isEmpty() && QFileInfo(program).isFile())
+                    StartProgram(program, QProcess::splitCommand(s.motionProgramParams.get()));
+            }
+            if (s.motionSound) PlaySoundFile(s.motionSoundFile);
+            return {2, 6, s.motionNoPicture ? 0 : 12};
+        case kSnapshotManual:
+            if (s.shutterSound) PlaySoundFile(s.shutterSoundFile);
+            return {1, 1, 12};
+        case kSnapshotTimed:
+        case kSnapshotTest:
+            if (!stored.isEmpty()) uploads.Append(stored);
+            return {1, kind == kSnapshotTimed ? 3 : 1, 18};
+        default:
+            return {1, 1, 12};
+    }
+}
+
+}  // namespace trelvix

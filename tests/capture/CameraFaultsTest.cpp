@@ -1,0 +1,168 @@
+// Faults once found in the capture path: stale frames, mixed-up snapshot kinds, copies made
+// for nobody, a pop-up of the wrong picture, refused first frames and uploads outliving cells.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "capture/Usbcamera.h"
+#include "common/Messages.h"
+#include "common/Process.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+#include "history/LogReceiver.h"
+#include "host/CameraCell.h"
+#include "host/CameraHost.h"
+#include "support/Wait.h"
+#include "upload/Unit_recordclass_ftp.h"
+
+using namespace trelvix;
+using trelvix::test::WaitFor;
+
+namespace {
+
+class CameraFaultsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+    }
+    void TearDown() override {
+        cameras.clear();
+        option.reset();
+        gOption = nullptr;
+        SetProgramRunner(nullptr);
+    }
+    UsbCamera* Start(const QString& id, int cell) {
+        CDataClass rec;
+        rec.cameraId = cell;
+        rec.videoFolder = rec.imageFolder = dir.path();
+        rec.autoRecord = 0;
+        rec.Save();
+        panels.push_back(std::make_unique<HeadlessPanel>(cell));
+        HeadlessPanel* panel = panels.back().get();
+        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panel, panel, id, cell));
+        panel->AttachCamera(cameras.back().get());
+        return cameras.back().get();
+    }
+    // A stopped camera whose frame path is driven by hand.
+    CSampleGrabberCB& StillCamera(int cell) {
+        UsbCamera* cam = Start("test:black:64x48@30", cell);
+        cam->StopCamera();
+        cam->callback.SetUpFormat(64, 48, kPixelRGB24);
+        frame.Resize(64, 48);
+        return cam->callback;
+    }
+    QStringList Log() {
+        QCoreApplication::sendPostedEvents();
+        return ReadLogLines(LogFileName(option->LogPath, QDate::currentDate()));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    LogReceiverObject receiver;
+    std::vector<std::unique_ptr<HeadlessPanel>> panels;
+    std::vector<std::unique_ptr<UsbCamera>> cameras;
+    VideoFrame frame;
+};
+
+}  // namespace
+
+TEST_F(CameraFaultsTest, ARecordingNeverStartsWithTheFrameOfAnEarlierRun) {
+    UsbCamera* cam = Start("test:ball:160x120@30", 0);
+    cam->StartRecording();
+    VideoFrame raw;
+    ASSERT_TRUE(WaitFor([&] { return cam->CopyLatestRawFrame(&raw); }));
+    // Once nobody records, frames are no longer copied for the recording thread.
+    cam->StopRecording();
+    EXPECT_FALSE(cam->callback.rawFrameWanted());
+    EXPECT_FALSE(cam->CopyLatestRawFrame(&raw));
+
+    cam->StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return cam->CopyLatestRawFrame(&raw); }));
+    cam->StopCamera();
+    EXPECT_FALSE(cam->CopyLatestRawFrame(&raw));
+}
+
+TEST_F(CameraFaultsTest, ARequestArrivingDuringAMotionSnapshotKeepsItsKind) {
+    CSampleGrabberCB& cb = StillCamera(1);
+    cb.settings->motionRunProgram = 1;
+    cb.settings->motionProgramPath = QCoreApplication::applicationFilePath();
+    // The timed request comes while the motion snapshot runs its program.
+    SetProgramRunner([&](const QString&, const QStringList&) {
+        cb.RequestSnapshot(kSnapshotTimed);
+        return true;
+    });
+    cb.TakeSnapshot(frame.data.data(), frame.data.size(), kSnapshotMotion);
+    cb.ProcessLiveFrame(frame.data.data(), frame.data.size());
+    const QStringList lines = Log();
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(SplitLogLine(lines[lines.size() - 2])[1], LanguageText(6));  // motion
+    EXPECT_EQ(SplitLogLine(lines.last())[1], LanguageText(3));             // timed upload
+    EXPECT_EQ(SplitLogLine(lines.last())[5], LanguageText(18));
+    EXPECT_EQ(cb.uploadList.Count(), 1);  // the timed picture waits for upload
+}
+
+TEST_F(CameraFaultsTest, AManualSnapshotThatFailsShowsNoOlderPicture) {
+    CSampleGrabberCB& cb = StillCamera(2);
+    cb.TakeSnapshot(frame.data.data(), frame.data.size(), kSnapshotManual);
+    const QString first = cb.snapshots.snapshotPath;
+    ASSERT_TRUE(QFile::exists(first));
+    // Timed pictures do not take the pop-up's place either.
+    cb.TakeSnapshot(frame.data.data(), frame.data.size(), kSnapshotTimed);
+    EXPECT_EQ(cb.snapshots.snapshotPath.get(), first);
+
+    QFile blocker(dir.path() + "/blocked");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    cb.settings->imageFolder = blocker.fileName();
+    cb.TakeSnapshot(frame.data.data(), frame.data.size(), kSnapshotManual);
+    EXPECT_EQ(cb.snapshots.snapshotPath.get(), QString());
+}
+
+TEST_F(CameraFaultsTest, TheFirstFramesOfEveryRecordingAreWritten) {
+    UsbCamera* cam = Start("test:ball:160x120@30", 3);
+    VideoFrame raw;
+    for (int run = 0; run < 20; ++run) {
+        cam->StartRecording();
+        xvidCaptureControlthread* thread = cam->recorder->thread();
+        ASSERT_TRUE(thread);
+        ASSERT_TRUE(WaitFor([&] { return thread->framesWritten() > 0; })) << run;
+        EXPECT_EQ(thread->framesRefused(), 0u) << run;
+        cam->StopRecording();
+    }
+}
+
+TEST_F(CameraFaultsTest, StoppedCamerasEndTheirUploadsBeforeTheirCellsAreReleased) {
+    struct CountingCell : HeadlessPanel {
+        using HeadlessPanel::HeadlessPanel;
+        bool event(QEvent* e) override {
+            requests += e->type() == QEvent::Type(CAM_MSG_SNAPSHOT_REQUEST);
+            return HeadlessPanel::event(e);
+        }
+        int requests = 0;
+    } cell(0);
+    CDataClass rec;
+    rec.ftpEnabled = 1;
+    rec.ftpHost = "127.0.0.1";
+    rec.ftpIntervalSeconds = 1;
+    rec.Save();
+    option->deviceIds = {"mms://camera.invalid/live"};  // never runs: stopped from the start
+    option->deviceCount = 1;
+    CameraHost host(option->iniPath);
+    host.CreateCameras({&cell});
+    UsbCamera* cam = host.camera(0);
+    ASSERT_TRUE(cam->IsStopped());
+    ASSERT_TRUE(cam->uploadRecord);
+    host.StopAllCameras();  // leaves stopped cameras alone
+    ASSERT_TRUE(WaitFor([&] { return cell.requests > 0; }));
+    host.DestroyCameras();
+    const int before = cell.requests;
+    QElapsedTimer t;
+    t.start();
+    WaitFor([&] { return t.elapsed() > 1500; }, 2000);
+    EXPECT_EQ(cell.requests, before);
+    EXPECT_EQ(cell.camera, nullptr);
+}
