@@ -14,6 +14,7 @@
 #include "capture/Usbcamera.h"
 #include "common/FreeSpace.h"
 #include "config/Option.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -132,7 +133,7 @@ TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
     connect(&host.housekeeping, &Housekeeping::diskLabelsDue, this, &TForm1::RefreshDiskLabels);
     connect(&host, &CameraHost::diskSpaceChecked, Label_warning, &QWidget::setVisible);
 
-    setWindowTitle(LanguageText(100));
+    setWindowTitle(LanguageText(text::kTrelvix));
     FormCreate();
 }
 
@@ -148,7 +149,7 @@ void TForm1::FormCreate() {
     SelectCell(0);
     inTray = false;
     trayIcon = new QSystemTrayIcon(QIcon(ProgramIcon()), this);
-    trayIcon->setToolTip(LanguageText(100));
+    trayIcon->setToolTip(LanguageText(text::kTrelvix));
     connect(trayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
@@ -329,7 +330,7 @@ void TForm1::ImageBT4MouseDown() {
         if (!gOption) return;
         gOption->deviceListChanged = false;
         ImageBT4->ShowPicture(QStringLiteral("btBitmap_41"));
-        setWindowTitle(LanguageText(100));
+        setWindowTitle(LanguageText(text::kTrelvix));
         if (gOption->GridChanged() || gOption->deviceListChanged) {
             TearDownGrid();
             BuildGrid();
@@ -410,7 +411,7 @@ void TForm1::TearDownGrid() {
 
 void TForm1::BuildGrid() {
     host.BuildGrid();
-    setWindowTitle(LanguageText(100) + QStringLiteral("(v1.6)"));
+    setWindowTitle(LanguageText(text::kTrelvix) + QStringLiteral("(v1.6)"));
     CreateCells();
     host.CreateCameras(Cells());
     SelectCell(0);

@@ -7,22 +7,23 @@
 #include <QVBoxLayout>
 
 #include "config/Option.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
 TForm_password::TForm_password(QWidget* owner, bool* result, const QString& password)
     : QDialog(owner), result_(result), password_(password) {
     setObjectName(QStringLiteral("TForm_password"));
-    setWindowTitle(LanguageText(700));
+    setWindowTitle(LanguageText(text::kEnterPassword));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    Label1 = new QLabel(LanguageText(701), this);
+    Label1 = new QLabel(LanguageText(text::kPassword701), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(19);
     Edit1->setEchoMode(QLineEdit::Password);
-    BitBtn2 = new QPushButton(LanguageText(702), this);
+    BitBtn2 = new QPushButton(LanguageText(text::kOK702), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm_password::BitBtn2Click);
@@ -66,7 +67,7 @@ void InstallPasswordPrompt() {
         openPrompt = &dialog;
         dialog.exec();
         if (!result && !promptsCancelled) {
-            QMessageBox box(QMessageBox::Information, LanguageText(100),
+            QMessageBox box(QMessageBox::Information, LanguageText(text::kTrelvix),
                             QStringLiteral("密码错误。"), QMessageBox::Ok, parent);
             openPrompt = &box;
             box.exec();

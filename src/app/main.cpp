@@ -15,6 +15,7 @@
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "lang/TextIds.h"
 
 #include <QFile>
 #include <QSettings>
@@ -102,7 +103,7 @@ int StartUp(bool gui, bool demo, SingleInstance* instance) {
         instance->AskRunningToShow();
         return 0;
     }
-    QGuiApplication::setApplicationDisplayName(LanguageText(100));
+    QGuiApplication::setApplicationDisplayName(LanguageText(text::kTrelvix));
     return -1;
 }
 

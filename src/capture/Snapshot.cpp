@@ -8,7 +8,9 @@
 #include "capture/Sound.h"
 #include "common/Process.h"
 #include "config/Folders.h"
+#include "history/EventLog.h"
 #include "upload/UploadQueue.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -53,16 +55,18 @@ SnapshotRecord SnapshotTaker::FollowUp(int kind, const QString& stored, const CD
                     StartProgram(program, QProcess::splitCommand(s.motionProgramParams.get()));
             }
             if (s.motionSound) PlaySoundFile(s.motionSoundFile);
-            return {2, 6, s.motionNoPicture ? 0 : 12};
+            return {kEventMotion, text::kMotionDetection,
+                    s.motionNoPicture ? 0 : text::kPictureTaken};
         case kSnapshotManual:
             if (s.shutterSound) PlaySoundFile(s.shutterSoundFile);
-            return {1, 1, 12};
+            return {kEventRecording, text::kProgram, text::kPictureTaken};
         case kSnapshotTimed:
         case kSnapshotTest:
             if (!stored.isEmpty()) uploads.Append(stored);
-            return {1, kind == kSnapshotTimed ? 3 : 1, 18};
+            return {kEventRecording, kind == kSnapshotTimed ? text::kScheduler : text::kProgram,
+                    text::kPictureTakenForUpload};
         default:
-            return {1, 1, 12};
+            return {kEventRecording, text::kProgram, text::kPictureTaken};
     }
 }
 

@@ -22,6 +22,7 @@
 #include "config/Option.h"
 #include "history/LogReceiver.h"
 #include "upload/Unit_recordclass_ftp.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -116,8 +117,9 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     recorder = std::make_unique<xvid>(cameraId);
     yMP4CNew(cameraId, kYmp4Agreed);
     // Called on the recording thread for every new segment file.
-    yMP4CSetNewMP4FileCallBackFunc(
-        cameraId, [this](const int32_t*, const QString& path) { SendEventRecord(1, 1, 13, path); });
+    yMP4CSetNewMP4FileCallBackFunc(cameraId, [this](const int32_t*, const QString& path) {
+        SendEventRecord(kEventRecording, text::kProgram, text::kRecordingStarted, path);
+    });
     StartPreview(owner_, panel, video);
     StartUpload();
 }
@@ -279,8 +281,11 @@ struct RecordingKind {
 };
 
 namespace {
-constexpr RecordingKind kContinuous{CameraState::Recording, 1, 1, 13, 14};
-constexpr RecordingKind kOnMotion{CameraState::MotionRecording, 2, 7, 8, 9};
+constexpr RecordingKind kContinuous{CameraState::Recording, kEventRecording, text::kProgram,
+                                    text::kRecordingStarted, text::kRecordingStopped};
+constexpr RecordingKind kOnMotion{CameraState::MotionRecording, kEventMotion,
+                                  text::kMotionRecording, text::kMotionRecordingStarted,
+                                  text::kMotionRecordingStopped};
 }  // namespace
 
 void UsbCamera::BeginRecording(const RecordingKind& k) {
@@ -327,12 +332,12 @@ void UsbCamera::StopCamera() {
     StopMotionRecording();
     StopUpload();
     TearDownGraph();
-    SendEventRecord(3, 15, 15);
+    SendEventRecord(kEventProgram, text::kCameraStopped, text::kCameraStopped);
     callback.stopped = true;
 }
 
 void UsbCamera::RestartCamera() {
-    SendEventRecord(3, 16, 16);
+    SendEventRecord(kEventProgram, text::kCameraStarted, text::kCameraStarted);
     // A running pipeline still uses the renderers: it goes before they are replaced.
     if (graph) TearDownGraph();
     callback.DestroyOverlays();

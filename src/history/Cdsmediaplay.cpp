@@ -17,6 +17,7 @@
 #include "common/Messages.h"
 #include "config/Option.h"
 #include "history/Cfilefilter.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -93,7 +94,7 @@ void CDSMediaPlay::ShowMessage(QWidget* parent, const QString& text) {
     if (sink)
         sink(cut);
     else
-        QMessageBox::warning(parent, LanguageText(100), cut);
+        QMessageBox::warning(parent, LanguageText(text::kTrelvix), cut);
 }
 
 void CDSMediaPlay::Notify(int code, int value) {

@@ -10,9 +10,17 @@
 
 namespace trelvix {
 
+// What an event record is about.
+enum EventKind : int32_t {
+    kEventCleanup = 0,
+    kEventRecording = 1,  // recording, broadcast and snapshots
+    kEventMotion = 2,
+    kEventProgram = 3,  // the program and its cameras
+};
+
 // The fixed 892-byte record that producers fill and hand to the UI thread for the log.
 struct EventLogRecord {
-    int32_t kind = 0;  // 0 clean-up, 1 recording/broadcast/snapshots, 2 motion, 3 program/camera
+    int32_t kind = kEventCleanup;
     char16_t source[20] = {};
     char16_t dateText[12] = {};
     char16_t timeText[10] = {};

@@ -6,6 +6,7 @@
 
 #include "common/Clock.h"
 #include "config/Option.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -55,15 +56,16 @@ bool LogReceiverObject::event(QEvent* e) {
 }
 
 void LogProgramStart() {
-    AppendToLog(
-        MakeEventRecord(3, LanguageText(1), QString(), LanguageText(2), -1, QString(), Now()));
+    AppendToLog(MakeEventRecord(kEventProgram, LanguageText(text::kProgram), QString(),
+                                LanguageText(text::kProgramStarted), -1, QString(), Now()));
 }
 
 void LogProgramExit(bool powerOffExit) {
-    const int source = powerOffExit ? 3 : 1;
-    const int description = powerOffExit ? 4 : 5;
-    AppendToLog(MakeEventRecord(3, LanguageText(source), QString(), LanguageText(description), -1,
-                                QString(), Now()));
+    const int source = powerOffExit ? text::kScheduler : text::kProgram;
+    const int description =
+        powerOffExit ? text::kProgramClosedForScheduledShutdown : text::kProgramClosed;
+    AppendToLog(MakeEventRecord(kEventProgram, LanguageText(source), QString(),
+                                LanguageText(description), -1, QString(), Now()));
 }
 
 }  // namespace trelvix

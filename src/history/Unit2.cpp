@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "config/Option.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -11,7 +12,7 @@ TForm2::TForm2(QWidget* owner, const QString& path)
     : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint), path_(path) {
     setObjectName(QStringLiteral("TForm2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(LanguageText(17));
+    setWindowTitle(LanguageText(text::kSnapshot));
     resize(624, 523);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -21,6 +21,7 @@
 #include "history/EventLog.h"
 #include "capture/Usbcamera.h"
 #include "host/Storage.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -28,7 +29,8 @@ namespace {
 
 // Which field of a log line each column shows.
 constexpr int kColumnField[7] = {1, 3, 2, 4, 5, 6, 7};
-constexpr int kColumnText[7] = {612, 614, 613, 615, 616, 617, 618};
+constexpr int kColumnText[7] = {text::kSource,      text::kTime,     text::kDate, text::kCamera,
+                                text::kDescription, text::kCameraNo, text::kFile};
 constexpr int kColumnWidth[7] = {70, 60, 70, 100, 100, 80, 250};
 constexpr int kLineRole = Qt::UserRole;
 
@@ -78,24 +80,24 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint), storage_(storage) {
     setObjectName(QStringLiteral("TFrmLog"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(LanguageText(600));
+    setWindowTitle(LanguageText(text::kEventLog));
     resize(840, 720);
 
-    Label1 = new QLabel(LanguageText(601), this);
+    Label1 = new QLabel(LanguageText(text::kLogDate), this);
     DateTimePicker1 = new QDateEdit(QDate::currentDate(), this);
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     BitBtn2 = new QPushButton(QStringLiteral("◀"), this);
-    BitBtn2->setToolTip(LanguageText(604));
+    BitBtn2->setToolTip(LanguageText(text::kPreviousDay));
     BitBtn3 = new QPushButton(QStringLiteral("▶"), this);
-    BitBtn3->setToolTip(LanguageText(605));
-    BitBtn1 = new QPushButton(LanguageText(603), this);
-    BitBtn4 = new QPushButton(LanguageText(606), this);
-    CheckBox_showFileOnly = new QCheckBox(LanguageText(607), this);
-    CheckBox_showMoveOnly = new QCheckBox(LanguageText(619), this);
+    BitBtn3->setToolTip(LanguageText(text::kNextDay));
+    BitBtn1 = new QPushButton(LanguageText(text::kRefresh), this);
+    BitBtn4 = new QPushButton(LanguageText(text::kClear), this);
+    CheckBox_showFileOnly = new QCheckBox(LanguageText(text::kOnlyEntriesWithFiles), this);
+    CheckBox_showMoveOnly = new QCheckBox(LanguageText(text::kOnlyMotionPictures), this);
     CheckBox_showMoveOnly->setVisible(false);
     Label_count = new QLabel(this);
-    Label2 = new QLabel(LanguageText(602), this);
+    Label2 = new QLabel(LanguageText(text::kDoubleClickToPlayRightClick), this);
     for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn2, BitBtn3, BitBtn4})
         static_cast<QPushButton*>(w)->setAutoDefault(false);
 
@@ -119,10 +121,10 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
         "QTreeView { selection-background-color: #3078c8; selection-color: white; }"));
 
     PopupMenu1 = new QMenu(this);
-    N1 = PopupMenu1->addAction(LanguageText(608));
-    N2 = PopupMenu1->addAction(LanguageText(609));
-    N3 = PopupMenu1->addAction(LanguageText(610));
-    N4 = PopupMenu1->addAction(LanguageText(611));
+    N1 = PopupMenu1->addAction(LanguageText(text::kOpenFile));
+    N2 = PopupMenu1->addAction(LanguageText(text::kDeleteSelected));
+    N3 = PopupMenu1->addAction(LanguageText(text::kOpenFolder));
+    N4 = PopupMenu1->addAction(LanguageText(text::kDeleteAll));
 
     Panel_Video = new QWidget(this);
     Panel_Video->setObjectName(QStringLiteral("Panel_Video"));
@@ -143,11 +145,11 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
         b->setToolTip(LanguageText(hint));
         return b;
     };
-    SpeedButton1 = makeButton(QStringLiteral("▶"), 620);
-    SpeedButton2 = makeButton(QStringLiteral("||"), 621);
-    SpeedButton3 = makeButton(QStringLiteral("■"), 622);
-    SpeedButton4 = makeButton(QStringLiteral("»"), 623);
-    SpeedButton5 = makeButton(QStringLiteral("«"), 624);
+    SpeedButton1 = makeButton(QStringLiteral("▶"), text::kPlay);
+    SpeedButton2 = makeButton(QStringLiteral("||"), text::kPausePlay);
+    SpeedButton3 = makeButton(QStringLiteral("■"), text::kStop);
+    SpeedButton4 = makeButton(QStringLiteral("»"), text::kFaster);
+    SpeedButton5 = makeButton(QStringLiteral("«"), text::kSlower);
     TrackBar_Player = new QSlider(Qt::Horizontal, PlayPanel);
     TrackBar_Player->setEnabled(false);
     TrackBar_Player->installEventFilter(this);

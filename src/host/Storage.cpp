@@ -14,6 +14,7 @@
 #include "config/Option.h"
 #include "history/EventLog.h"
 #include "history/LogReceiver.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -38,10 +39,11 @@ void Storage::DailyRetention() {
         PurgeOldDays(cam.get(), cutoff);
     }
     if (anyCamera) {
-        const QString description = LanguageText(9001) + QLatin1Char(' ') +
-                                    DateToShortText(cutoff) + QLatin1Char(' ') + LanguageText(9002);
-        PostEventRecord(
-            MakeEventRecord(0, LanguageText(3), QString(), description, -1, QString(), Now()));
+        const QString description = LanguageText(text::kHistoryBefore) + QLatin1Char(' ') +
+                                    DateToShortText(cutoff) + QLatin1Char(' ') +
+                                    LanguageText(text::kWasDeleted);
+        PostEventRecord(MakeEventRecord(kEventCleanup, LanguageText(text::kScheduler), QString(),
+                                        description, -1, QString(), Now()));
     }
     gOption->lastCleanupDate = QDateTime(today, QTime(0, 0));
 }
