@@ -204,9 +204,11 @@ void CSampleGrabberCB::OnSample(GstSample* sample) {
 void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
     if (!settings) return;
     const bool testing = regionTestMode;
+    // Most cameras never look for motion: they pay for no clock reading either.
+    if (!(settings->motionEnabled || testing) || !motion.motionReady) return;
     const bool motionRecording = state == CameraState::MotionRecording;
-    switch (motion.Check(frame, length, frameWidth, frameHeight, *settings,
-                         settings->motionEnabled || testing, motionRecording, Now())) {
+    switch (motion.Check(frame, length, frameWidth, frameHeight, *settings, true,
+                         motionRecording, Now())) {
         case MotionVerdict::kMotion:
             if (testing) {
                 FlashPreview();
