@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <unistd.h>
 
 namespace trelvix {
 
@@ -14,9 +15,13 @@ QString WithSlash(const QString& folder) {
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, bool ownerOnly) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered: a short write (a full disk) shows here, not in a flush whose failure the
+    // commit would not notice.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (ownerOnly) file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(data) != data.size()) {
+    const bool written = file.write(data) == data.size() && file.error() == QFileDevice::NoError &&
+                         ::fsync(file.handle()) == 0;
+    if (!written) {
         file.cancelWriting();
         return false;
     }

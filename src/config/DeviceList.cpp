@@ -1,5 +1,6 @@
 #include "config/DeviceList.h"
 
+#include <QFileInfo>
 #include <mutex>
 
 #include "common/Files.h"
@@ -10,15 +11,23 @@ namespace {
 std::mutex enumeratorMutex;
 DeviceList::DeviceEnumerator deviceEnumerator;
 
-// A settings file far beyond any real one is not read whole.
-constexpr qint64 kMaxDeviceFileBytes = 1024 * 1024;
+// A list of identifiers this long is a damaged file: it is left alone rather than cut.
+constexpr qint64 kMaxDeviceFileBytes = 16 * 1024 * 1024;
 }  // namespace
 
 void DeviceList::LoadExcludedDevices() {
     excludedDevices.clear();
-    QByteArray bytes;
-    if (!ReadFileLimited(deviceFolder_ + QStringLiteral("device.bin"), kMaxDeviceFileBytes, &bytes))
+    const QString path = deviceFolder_ + QStringLiteral("device.bin");
+    keepDeviceFile_ = QFileInfo(path).size() > kMaxDeviceFileBytes;
+    if (keepDeviceFile_) {
+        qWarning(
+            "trelvix: %s is larger than %lld bytes; no devices are excluded and the file "
+            "is kept as it is",
+            qPrintable(path), kMaxDeviceFileBytes);
         return;
+    }
+    QByteArray bytes;
+    if (!ReadFileLimited(path, kMaxDeviceFileBytes, &bytes)) return;
     QString text = QString::fromUtf8(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     excludedDevices = text.split(QLatin1Char('\n'));
@@ -27,6 +36,7 @@ void DeviceList::LoadExcludedDevices() {
 }
 
 bool DeviceList::SaveExcludedDevices() {
+    if (keepDeviceFile_) return false;
     QByteArray bytes;
     for (const QString& id : excludedDevices) bytes += id.toUtf8() + '\n';
     return WriteFileAtomically(deviceFolder_ + QStringLiteral("device.bin"), bytes, false);

@@ -33,6 +33,7 @@ public:
 
 private:
     QString deviceFolder_;
+    bool keepDeviceFile_ = false;  // too large to be a real list: never overwritten
 };
 
 }  // namespace trelvix

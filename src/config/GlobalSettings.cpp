@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <cstring>
 
@@ -13,28 +12,31 @@
 #include "common/Process.h"
 #include "common/TextConv.h"
 #include "config/Folders.h"
+#include "config/IniFile.h"
 #include "config/Language.h"
 
 namespace trelvix {
 
 namespace {
 
-const QString kSection = QStringLiteral("Settings/");
+const QString kSection = QStringLiteral("Settings");
+// More cells than a screen can show are a damaged file, not a wish.
+constexpr int kMaxGridSide = 8;
 
-QString ReadText(QSettings& ini, const char* key, const QString& def) {
-    const QVariant v = ini.value(kSection + QLatin1String(key));
-    if (!v.isValid()) return def;
-    // A value with commas comes back as a list; it was one text when written.
-    if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QStringLiteral(", "));
-    return v.toString();
+QString ReadText(const IniFile& ini, const char* key, const QString& def) {
+    return ini.Value(kSection, QLatin1String(key)).value_or(def);
 }
 
-int ReadInt(QSettings& ini, const char* key, int def) {
+int ReadInt(const IniFile& ini, const char* key, int def) {
     return TextToInt(ReadText(ini, key, QString())).value_or(def);
 }
 
-bool ReadBool(QSettings& ini, const char* key, bool def) {
+bool ReadBool(const IniFile& ini, const char* key, bool def) {
     return TextToBool(ReadText(ini, key, QString())).value_or(def);
+}
+
+void Write(IniFile& ini, const char* key, const QString& value) {
+    ini.SetValue(kSection, QLatin1String(key), value);
 }
 
 }  // namespace
@@ -46,7 +48,8 @@ GlobalSettings::GlobalSettings(const QString& path)
 }
 
 bool GlobalSettings::LoadSettings() {
-    QSettings ini(iniPath, QSettings::IniFormat);
+    IniFile ini;
+    const bool readable = ini.Load(iniPath);
     startWithComputer = ReadBool(ini, "start_powon", true);
     topWindow = ReadBool(ini, "TopWindow", false);
     minimizeToTray = ReadBool(ini, "systray", false);
@@ -65,15 +68,16 @@ bool GlobalSettings::LoadSettings() {
     LogPath = WithSlash(LogPath);
     if (!QDir(LogPath).exists()) QDir().mkdir(LogPath);
 
-    historyDays = ReadInt(ini, "historyDays", 7);
-    gridRows = std::max(1, ReadInt(ini, "CameraRows", 1));
-    gridCols = std::max(1, ReadInt(ini, "CameraCols", 1));
+    // Fewer than one day would delete today's log and pictures.
+    historyDays = std::max(1, ReadInt(ini, "historyDays", 7));
+    gridRows = std::clamp(ReadInt(ini, "CameraRows", 1), 1, kMaxGridSide);
+    gridCols = std::clamp(ReadInt(ini, "CameraCols", 1), 1, kMaxGridSide);
     requestedRows = gridRows;
     requestedCols = gridCols;
     diskSpaceLimitMB = ReadInt(ini, "diskspaceLimited", 500);
     languageIndex = ReadInt(ini, "Lang", 9999);
     if (languageIndex == 9999) SelectSystemLanguage();
-    return ini.status() == QSettings::NoError;
+    return readable;
 }
 
 bool GlobalSettings::ReadConfigBlock(const QByteArray& block) {
@@ -102,26 +106,27 @@ QByteArray GlobalSettings::ConfigBlock() const {
 }
 
 bool GlobalSettings::SaveSettings() {
-    QSettings ini(iniPath, QSettings::IniFormat);
-    ini.setValue(kSection + "TopWindow", BoolToText(topWindow));
-    ini.setValue(kSection + "start_powon", BoolToText(startWithComputer));
-    ini.setValue(kSection + "AppToAll", BoolToText(applyToAll));
+    // Lines the program does not know stay; an unreadable file is not replaced by a new one.
+    IniFile ini;
+    if (!ini.Load(iniPath)) return false;
+    Write(ini, "TopWindow", BoolToText(topWindow));
+    Write(ini, "start_powon", BoolToText(startWithComputer));
+    Write(ini, "AppToAll", BoolToText(applyToAll));
     UpdateStartupShortcut();
-    ini.setValue(kSection + "PowerOff", BoolToText(powerOff));
-    ini.setValue(kSection + "PowerOff_daily", BoolToText(powerOffDaily));
-    ini.setValue(kSection + "PowerOff_day", powerOffDay);
-    ini.setValue(kSection + "PowerOff_time", powerOffTime);
-    ini.setValue(kSection + "systray", BoolToText(minimizeToTray));
-    ini.setValue(kSection + "LogPath", LogPath);
-    ini.setValue(kSection + "historyDays", QString::number(historyDays));
+    Write(ini, "PowerOff", BoolToText(powerOff));
+    Write(ini, "PowerOff_daily", BoolToText(powerOffDaily));
+    Write(ini, "PowerOff_day", powerOffDay);
+    Write(ini, "PowerOff_time", powerOffTime);
+    Write(ini, "systray", BoolToText(minimizeToTray));
+    Write(ini, "LogPath", LogPath);
+    Write(ini, "historyDays", QString::number(historyDays));
     const bool configOk =
         WriteFileAtomically(userFolder_ + QStringLiteral("config.bin"), ConfigBlock(), true);
-    ini.setValue(kSection + "CameraRows", QString::number(requestedRows));
-    ini.setValue(kSection + "CameraCols", QString::number(requestedCols));
-    ini.setValue(kSection + "diskspaceLimited", QString::number(diskSpaceLimitMB));
-    ini.setValue(kSection + "Lang", QString::number(languageIndex));
-    ini.sync();
-    return configOk && ini.status() == QSettings::NoError;
+    Write(ini, "CameraRows", QString::number(requestedRows));
+    Write(ini, "CameraCols", QString::number(requestedCols));
+    Write(ini, "diskspaceLimited", QString::number(diskSpaceLimitMB));
+    Write(ini, "Lang", QString::number(languageIndex));
+    return ini.Save(iniPath) && configOk;
 }
 
 void GlobalSettings::SelectSystemLanguage() {

@@ -1,6 +1,7 @@
 #include "history/EventLog.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -177,9 +178,11 @@ int DeleteOldLogFiles(const QString& logPath, const QDate& cutoff) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
     int deleted = 0;
+    // Only the day logs themselves: a log folder set to a folder of the user's own (or to "/")
+    // keeps every other file.
+    static const QRegularExpression dayLog(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}\\.txt$"));
     for (const QString& name : names) {
-        if (name.size() < 10 || name[4] != QLatin1Char('-') || name[7] != QLatin1Char('-'))
-            continue;
+        if (!dayLog.match(name).hasMatch()) continue;
         bool okY = false, okM = false, okD = false;
         const int y = name.mid(0, 4).toInt(&okY);
         const int m = name.mid(5, 2).toInt(&okM);

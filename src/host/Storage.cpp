@@ -30,7 +30,8 @@ bool FreeMB(const QString& path, qint64* mb) {
 void Storage::DailyRetention() {
     if (!gOption) return;
     const QDate today = Now().date();
-    const QDate cutoff = today.addDays(-gOption->historyDays);
+    // At least a day of history: today's log and pictures are never this clean-up's.
+    const QDate cutoff = today.addDays(-std::max(1, gOption->historyDays));
     DeleteOldLogFiles(gOption->LogPath, cutoff);
     bool anyCamera = false;
     for (const auto& cam : cameras_) {

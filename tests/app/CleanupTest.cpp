@@ -170,3 +170,18 @@ TEST(DiskLabels, MegabytesGigabytesTerabytes) {
     EXPECT_TRUE(FreeBytes(QDir::tempPath() + "/not/made/yet", &free));
     EXPECT_GT(free, 0);
 }
+
+TEST_F(CleanupTest, RetentionNeverTakesTodayWhateverTheHistoryDays) {
+    Make("20240510Video", "today.mp4", 1);
+    Make("20240509Image", "yesterday.jpg", 1);
+    QFile log(LogFileName(option->LogPath, QDate(2024, 5, 10)));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.close();
+    for (int days : {0, -1, -2147483647 - 1}) {
+        option->historyDays = days;
+        storage.DailyRetention();
+        EXPECT_TRUE(Has("20240510Video", "today.mp4")) << days;
+        EXPECT_TRUE(Has("20240509Image", "yesterday.jpg")) << days;
+        EXPECT_TRUE(log.exists()) << days;
+    }
+}

@@ -1,13 +1,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "common/Clock.h"
 #include "common/TextConv.h"
 #include "config/Folders.h"
+#include "config/IniFile.h"
 #include "config/Option.h"
 #include "support/Bytes.h"
 
@@ -44,8 +44,9 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     QString IniValue(const char* key) {
-        QSettings s(ini, QSettings::IniFormat);
-        return s.value(QStringLiteral("Settings/") + key).toString();
+        IniFile file;
+        file.Load(ini);
+        return file.Value("Settings", key).value_or(QString());
     }
 
     QTemporaryDir dir;

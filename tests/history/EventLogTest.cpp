@@ -147,9 +147,24 @@ TEST_F(EventLogTest, RetentionDeletesOnlyDatedFilesBeforeTheCutoff) {
     EXPECT_EQ(left, (QStringList{"2024-05-03.txt", "2024-05-09.txt", "2024-13-01.txt",
                                  "2024-xx-01.txt", "notes.txt"}));
 
-    // The walk stops at the first file that is not old: later names are not examined.
+    // Names that only begin like a day log are someone else's.
     Write("2024-05-01.TXT", "x");
     Write("2024-05-02b.txt", "x");
-    EXPECT_EQ(DeleteOldLogFiles(logPath, QDate(2024, 5, 3)), 2);
+    EXPECT_EQ(DeleteOldLogFiles(logPath, QDate(2024, 5, 3)), 0);
     EXPECT_EQ(DeleteOldLogFiles(logPath, QDate(2000, 1, 1)), 0);
+}
+
+TEST(LogRetention, OnlyFilesNamedExactlyAsADayLogGo) {
+    QTemporaryDir dir;
+    const QString logPath = dir.path() + "/";
+    const QStringList names = {"2024-05-01.txt", "2024-05-01.txt.bak", "2024-05-01 notes.txt",
+                               "2024-5-01.txt",  "2024-05-02.jpg",     "2024-05-03x.txt"};
+    for (const QString& name : names) {
+        QFile f(logPath + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(DeleteOldLogFiles(logPath, QDate(2024, 6, 1)), 1);
+    EXPECT_FALSE(QFile::exists(logPath + "2024-05-01.txt"));
+    for (const QString& name : names.mid(1))
+        EXPECT_TRUE(QFile::exists(logPath + name)) << name.toStdString();
 }
