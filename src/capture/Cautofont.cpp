@@ -63,16 +63,20 @@ LogFontW CAutoFont::FromQFont(const QFont& font) {
     return lf;
 }
 
-void CAutoFont::Create(const LogFontW& lf) {
+void CAutoFont::Create(const LogFontW& lf, int maxPixelSize) {
     logFont_ = lf;
     font_ = ToQFont(lf);
+    if (maxPixelSize > 0 && font_.pixelSize() > maxPixelSize) font_.setPixelSize(maxPixelSize);
 }
 
-std::shared_ptr<const TextMask> RenderTextMask(const QString& text, const QFont& font) {
+std::shared_ptr<const TextMask> RenderTextMask(const QString& text, const QFont& font, int maxWidth,
+                                               int maxHeight) {
     if (text.isEmpty()) return nullptr;
     const QFontMetrics fm(font);
-    const int w = fm.horizontalAdvance(text);
-    const int h = fm.height();
+    int w = fm.horizontalAdvance(text);
+    int h = fm.height();
+    if (maxWidth > 0) w = std::min(w, maxWidth);
+    if (maxHeight > 0) h = std::min(h, maxHeight);
     if (w <= 0 || h <= 0) return nullptr;
     QImage img(w, h, QImage::Format_Mono);
     img.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
@@ -201,11 +205,18 @@ void COverlayController::TimeFontChanged() {
 }
 
 bool COverlayController::RenderInto(const QString& text, const LogFontW& lf) {
+    int width, height;
+    {
+        std::lock_guard lock(mutex_);
+        width = frameWidth_;
+        height = frameHeight_;
+    }
     if (fontDirty_) {
-        font_.Create(lf);
+        font_.Create(lf, height);
         fontDirty_ = false;
     }
-    auto mask = RenderTextMask(text, font_.font());
+    // A text may start left of the frame: twice the width is all any position can show.
+    auto mask = RenderTextMask(text, font_.font(), 2 * width, height);
     if (!mask) return false;
     std::lock_guard lock(mutex_);
     mask_ = std::move(mask);
@@ -268,6 +279,8 @@ void COverlayController::Stamp(uint8_t* frame, int x, int y) {
     std::lock_guard lock(mutex_);
     const TextMask* m = mask_.get();
     if (!frame || !m || !pixelWriter_ || bitCount_ % 8 != 0) return;
+    // Positions far outside the frame draw nothing, and the arithmetic below never overflows.
+    if (x <= -m->width || y <= -m->height) return;
     if (x >= frameWidth_ || y >= frameHeight_ || m->width <= 0 || m->height <= 0) return;
     // A text partly off the left or top edge is clipped there too.
     const int skipX = std::max(0, -x), skipY = std::max(0, -y);

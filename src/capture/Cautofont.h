@@ -23,7 +23,8 @@ public:
     static QFont ToQFont(const LogFontW& lf);
     static LogFontW FromQFont(const QFont& font);
 
-    void Create(const LogFontW& lf);
+    // maxPixelSize bounds the character height (0: no bound).
+    void Create(const LogFontW& lf, int maxPixelSize = 0);
     const QFont& font() const { return font_; }
     const LogFontW& logFont() const { return logFont_; }
 
@@ -47,7 +48,10 @@ struct TextMask {
 };
 
 // Renders `text` with `font`; null when the text is empty or cannot be drawn.
-std::shared_ptr<const TextMask> RenderTextMask(const QString& text, const QFont& font);
+// At most maxWidth × maxHeight pixels are drawn (0: no bound): a text never needs more than
+// its frame can show.
+std::shared_ptr<const TextMask> RenderTextMask(const QString& text, const QFont& font,
+                                               int maxWidth = 0, int maxHeight = 0);
 
 // The date and time text of a time format (0 to 3); empty for any other format.
 QString TimeText(int timeFormat, const QDateTime& when);

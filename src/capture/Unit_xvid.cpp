@@ -8,8 +8,17 @@
 
 namespace trelvix {
 
+namespace {
+// Whatever a camera file holds, recording runs at a rate the writer and the schedule can keep.
+int AllowedFrameRate(int rate) {
+    return std::clamp(rate, 5, 30);
+}
+}  // namespace
+
 xvidCaptureControlthread::xvidCaptureControlthread(UsbCamera* cam, int frameRate)
-    : camera(cam), periodMs(1000 / std::max(1, frameRate)), frameRate_(std::max(1, frameRate)) {
+    : camera(cam),
+      periodMs(1000 / AllowedFrameRate(frameRate)),
+      frameRate_(AllowedFrameRate(frameRate)) {
     camera->callback.SetRawFrameWanted(true);
     worker_.Start([this] { Execute(); });
 }
@@ -82,7 +91,7 @@ void xvid::OpenRecording(UsbCamera* camera) {
         folder = s.videoFolder;  // the writer reports the failure by writing nothing
     }
     std::lock_guard lock(openMutex_);
-    rate_ = s.recordFrameRate;
+    rate_ = AllowedFrameRate(s.recordFrameRate);
     quant_ = s.xvidQuant;
     compress_ = s.xvidCompress;
     minutes_ = s.segmentMinutes;

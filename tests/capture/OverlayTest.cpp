@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "capture/Cautofont.h"
 #include "capture/Frame.h"
 #include "capture/PixelWriters.h"
@@ -289,4 +291,30 @@ TEST(Overlay, FontsFromTheStoredImage) {
     CAutoFont initial;
     EXPECT_EQ(initial.logFont().lfHeight, -12);
     EXPECT_EQ(initial.logFont().lfPitchAndFamily, 18);
+}
+
+TEST(Overlay, AbsurdFontsAndPositionsStayWithinTheFrame) {
+    CDataClass s;
+    s.caption = "Front gate, camera one";
+    LogFontW huge{};
+    huge.lfHeight = -14000;
+    s.captionFont = huge;
+    COverlayController o(&s);
+    o.SetCaptionFormat(kPixelRGB24);
+    o.SetGeometry(320, 240, 24, false);
+    o.CaptionFontChanged();
+    ASSERT_TRUE(o.RenderCaption());
+    ASSERT_TRUE(o.mask());
+    // No taller than the frame, and no wider than the frame can show from where it starts.
+    EXPECT_LE(o.mask()->height, 240);
+    EXPECT_LE(o.mask()->width, 2 * 320);
+
+    VideoFrame f;
+    f.Resize(320, 240);
+    for (int x : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        s.captionX = x;
+        s.captionY = x;
+        o.DrawCaption(f.data.data());
+    }
+    EXPECT_EQ(f.data, std::vector<uint8_t>(f.data.size(), 0));
 }

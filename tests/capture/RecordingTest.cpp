@@ -218,3 +218,16 @@ TEST_F(RecordingTest, ANewDayGoesIntoTheNewDaysFolder) {
     cam->StopRecording();
     EXPECT_EQ(QDir(videos() + "/03/20240510Video").entryList(QDir::Files).size(), 1);
 }
+
+TEST_F(RecordingTest, AbsurdFrameRatesRecordAtTheNearestAllowedOne) {
+    for (int rate : {1'000'000'001, 300'000'000, 0, -5}) {
+        UsbCamera* cam = Start("test:ball:160x120@30", 0, rate);
+        cam->StartRecording();
+        ASSERT_TRUE(cam->recorder->thread());
+        EXPECT_EQ(cam->recorder->thread()->periodMs, rate > 0 ? 1000 / 30 : 1000 / 5) << rate;
+        ASSERT_TRUE(WaitFor([&] { return cam->recorder->thread()->framesWritten() > 2; }));
+        cam->StopCamera();  // returns: the thread ends at once
+        cameras.clear();
+        panels.clear();
+    }
+}
