@@ -143,6 +143,24 @@ bool TIndyFTPCore::EnsureHandle() {
     return true;
 }
 
+namespace {
+
+// A name the server could read as a path, or as more than one command, would store outside
+// the upload folder.
+bool SafeRemoteName(const QString& name) {
+    static const QRegularExpression unsafe(QStringLiteral("[/\\\\\\r\\n]"));
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(unsafe);
+}
+
+bool SafeRemoteFolder(const QString& folder) {
+    if (folder.contains(QLatin1Char('\r')) || folder.contains(QLatin1Char('\n'))) return false;
+    const QStringList parts = folder.split(QRegularExpression(QStringLiteral("[/\\\\]")));
+    return !parts.contains(QStringLiteral(".."));
+}
+
+}  // namespace
+
 QByteArray TIndyFTPCore::Url(const QString& folder, const QString& file) const {
     QByteArray path;
     if (!folder.isEmpty()) {
@@ -255,6 +273,15 @@ bool TIndyFTPCore::StoreFile(const QString& localPath, const QString& remoteName
 
 void TIndyFTPCore::UploadFiles(const QStringList& localFiles, const QString& subFolder,
                                const QString& remoteName) {
+    if (!SafeRemoteFolder(baseFolder + subFolder)) {
+        Fail(QStringLiteral("Refused folder %1: it leads out of the upload folder")
+                 .arg(baseFolder + subFolder));
+        return;
+    }
+    if (!remoteName.isEmpty() && !SafeRemoteName(remoteName)) {
+        Fail(QStringLiteral("Refused file name %1: it is not a plain name").arg(remoteName));
+        return;
+    }
     if (!Connect()) return;
     if (!ChangeToFolder(subFolder)) return;
     for (const QString& path : localFiles) {

@@ -209,3 +209,33 @@ TEST(FtpListing, KeepsFoldersAndFilesInTheListingsOrder) {
         (QList<FtpListEntry>{
             {"z  b.jpg", false}, {"20240503Image", true}, {"cam 1", true}, {"a.jpg", false}}));
 }
+
+TEST_F(FtpCoreTest, NamesAndFoldersCannotLeadOutOfTheUploadFolder) {
+    FtpServer server;
+    ASSERT_GT(server.port(), 0);
+    QDir(server.root()).mkpath("pub/cams");
+    const QString a = Picture("a.jpg", "picture");
+    TIndyFTPCore ftp;
+    Point(ftp, server, "/pub/cams/");
+    for (const QString name : {"../escaped.jpg", "..", "sub/name.jpg", "a\\b.jpg", "x\r\nDELE y"}) {
+        ftp.UploadFiles({a}, "", name);
+        ftp.Disconnect();
+        EXPECT_FALSE(ftp.lastError.isEmpty()) << name.toStdString();
+        ftp.lastError.clear();
+    }
+    for (const QString folder : {"../..", "20240503Image/../../.."}) {
+        ftp.UploadFiles({a}, folder, "");
+        ftp.Disconnect();
+        EXPECT_FALSE(ftp.lastError.isEmpty()) << folder.toStdString();
+        ftp.lastError.clear();
+    }
+    Point(ftp, server, "/pub/cams/../../");
+    ftp.UploadFiles({a}, "", "");
+    ftp.Disconnect();
+    EXPECT_FALSE(ftp.lastError.isEmpty());
+    // Nothing arrived anywhere but where it should.
+    EXPECT_FALSE(QFile::exists(server.root() + "/pub/escaped.jpg"));
+    EXPECT_FALSE(QFile::exists(server.root() + "/escaped.jpg"));
+    EXPECT_FALSE(QFile::exists(server.root() + "/a.jpg"));
+    EXPECT_FALSE(QFile::exists(server.root() + "/pub/a.jpg"));
+}
