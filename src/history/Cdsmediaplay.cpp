@@ -2,7 +2,6 @@
 
 #include <QAudioOutput>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -17,6 +16,7 @@
 #include "common/Messages.h"
 #include "config/Option.h"
 #include "history/Cfilefilter.h"
+#include "history/MediaRemux.h"
 #include "lang/TextIds.h"
 
 namespace trelvix {
@@ -63,12 +63,24 @@ CDSMediaPlay::CDSMediaPlay(QWidget* ownerWindow, QWidget* panel)
     connect(player, &QMediaPlayer::mediaStatusChanged, this, &CDSMediaPlay::OnStatus);
     connect(player, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error e, const QString&) {
-                // A failure while playing ends the playback like its end would.
-                if (e != QMediaPlayer::NoError && state != kOpening && IsLoaded()) {
+                if (e == QMediaPlayer::NoError) return;
+                if (state == kOpening) {
+                    FailOpen();
+                } else if (IsLoaded()) {
+                    // A failure while playing ends the playback like its end would.
                     Close();
                     Notify(kPlayerEnded, 0);
                 }
             });
+    connect(player, &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
+        if (state == kOpening || !IsLoaded()) return;
+        durationSeconds = ms > 0 ? int(ms / 1000) : 0;
+        Notify(kPlayerDuration, durationSeconds);
+    });
+    openTimer_.setSingleShot(true);
+    connect(&openTimer_, &QTimer::timeout, this, [this] {
+        if (state == kOpening) FailOpen();
+    });
     // Queued: the sink announces the size while holding its own lock, which videoSize() takes.
     connect(
         video_->videoSink(), &QVideoSink::videoSizeChanged, this,
@@ -141,51 +153,97 @@ bool CDSMediaPlay::Open(const QString& file) {
         return true;
     }
 
-    // The media are loaded in the background; wait for the verdict, not for the whole file.
+    // The media load in the background; the verdict comes through the player's signals, so
+    // nothing waits here and the viewer may close meanwhile.
+    loadedSize_ = QFileInfo(file).size();
+    resumeAtMs_ = 0;
     player->setSource(QUrl::fromLocalFile(file));
-    QEventLoop wait;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    connect(&timeout, &QTimer::timeout, &wait, &QEventLoop::quit);
-    auto decided = [this] {
-        const auto s = player->mediaStatus();
-        return s == QMediaPlayer::LoadedMedia || s == QMediaPlayer::BufferedMedia ||
-               s == QMediaPlayer::InvalidMedia || player->error() != QMediaPlayer::NoError;
-    };
-    auto conn = connect(player, &QMediaPlayer::mediaStatusChanged, &wait, [&] {
-        if (decided()) wait.quit();
-    });
-    auto connErr = connect(player, &QMediaPlayer::errorOccurred, &wait, &QEventLoop::quit);
-    if (!decided()) {
-        timeout.start(kLoadTimeoutMs);
-        wait.exec();
-    }
-    disconnect(conn);
-    disconnect(connErr);
+    openTimer_.start(kLoadTimeoutMs);
+    if (LoadDecided()) QTimer::singleShot(0, this, [this] { OnStatus(player->mediaStatus()); });
+    return true;
+}
+
+bool CDSMediaPlay::LoadDecided() const {
+    const auto s = player->mediaStatus();
+    return s == QMediaPlayer::LoadedMedia || s == QMediaPlayer::BufferedMedia ||
+           s == QMediaPlayer::InvalidMedia || player->error() != QMediaPlayer::NoError;
+}
+
+void CDSMediaPlay::FailOpen() {
+    // The player reports one failure more than once, even from inside Close(): once is enough.
+    if (state != kOpening) return;
+    state = kIdle;
+    openTimer_.stop();
+    ShowMessage(owner, QStringLiteral("Can't play.Please download codec"));
+    Close();
+    emit opened(false);
+}
+
+void CDSMediaPlay::FinishOpen() {
+    openTimer_.stop();
     if (player->mediaStatus() == QMediaPlayer::InvalidMedia ||
-        player->error() != QMediaPlayer::NoError || !decided()) {
-        ShowMessage(owner, QStringLiteral("Can't play.Please download codec"));
-        Close();
-        return false;
+        player->error() != QMediaPlayer::NoError) {
+        FailOpen();
+        return;
     }
+    const bool resuming = resumeAtMs_ > 0;
+    if (copy_.isEmpty() && player->hasVideo() &&
+        ProbeDurationMs(path) > player->duration() + 1000 && LoadIndexedCopy())
+        return;
+    // Playing now: the player's own signals from play() find the open finished.
+    state = kRunning;
     if (!player->hasVideo()) fileKind = CFileFilter::kAudio;
-    if (fileKind != CFileFilter::kAudio) {
+    if (fileKind != CFileFilter::kAudio && !resuming) {
         video_->show();
         SetVideoScale(1.0);
     }
-    rate = 1.0;
-    player->setPlaybackRate(1.0);
+    if (!resuming) rate = 1.0;
+    player->setPlaybackRate(rate);
+    if (resuming) player->setPosition(resumeAtMs_);
+    resumeAtMs_ = 0;
     SendStateText();
     player->play();
     const qint64 ms = player->duration();
     durationSeconds = ms > 0 ? int(ms / 1000) : 0;
     Notify(kPlayerDuration, durationSeconds);
     ReportPosition();
-    state = kRunning;
+    if (!resuming) emit opened(true);
+}
+
+bool CDSMediaPlay::ContinueGrownFile() {
+    const qint64 size = QFileInfo(path).size();
+    if (size <= loadedSize_) return false;
+    loadedSize_ = size;
+    resumeAtMs_ = std::max<qint64>(1, player->position());
+    state = kOpening;
+    if (!copy_.isEmpty()) return LoadIndexedCopy();
+    player->setSource(QUrl());
+    player->setSource(QUrl::fromLocalFile(path));
+    openTimer_.start(kLoadTimeoutMs);
+    return true;
+}
+
+bool CDSMediaPlay::LoadIndexedCopy() {
+    if (!copies_) copies_ = std::make_unique<QTemporaryDir>();
+    const QString previous = copy_;
+    static int serial = 0;
+    const QString copy = copies_->filePath(QStringLiteral("play%1.mp4").arg(++serial));
+    if (!copies_->isValid() || !RemuxCopy(path, copy)) return false;
+    copy_ = copy;
+    player->setSource(QUrl::fromLocalFile(copy_));
+    if (!previous.isEmpty()) QFile::remove(previous);
+    openTimer_.start(kLoadTimeoutMs);
     return true;
 }
 
 void CDSMediaPlay::Close() {
+    openTimer_.stop();
+    resumeAtMs_ = 0;
+    if (!copy_.isEmpty()) {
+        player->setSource(QUrl());
+        QFile::remove(copy_);
+        copy_.clear();
+    }
     if (fileKind == kNothingLoaded) return;
     if (fileKind == CFileFilter::kAudio || fileKind == CFileFilter::kVideo ||
         player->playbackState() != QMediaPlayer::StoppedState)
@@ -206,8 +264,12 @@ void CDSMediaPlay::Close() {
 }
 
 void CDSMediaPlay::OnStatus(QMediaPlayer::MediaStatus status) {
-    // The end of the file unloads it.
-    if (status == QMediaPlayer::EndOfMedia && IsLoaded() && state != kOpening) {
+    if (state == kOpening) {
+        if (fileKind != kNothingLoaded && LoadDecided()) FinishOpen();
+        return;
+    }
+    // The end of the file unloads it, unless the file is still being recorded.
+    if (status == QMediaPlayer::EndOfMedia && IsLoaded() && !ContinueGrownFile()) {
         Close();
         Notify(kPlayerEnded, 0);
     }

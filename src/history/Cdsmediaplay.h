@@ -7,8 +7,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QVideoWidget>
 #include <functional>
+#include <memory>
 
 class QAudioOutput;
 
@@ -29,6 +32,8 @@ public:
     CDSMediaPlay(QWidget* owner, QWidget* videoPanel);
     ~CDSMediaPlay() override;
 
+    // Pictures open at once; sounds and videos load in the background and `opened` tells the
+    // outcome (a failure has shown its message and closed). False when it failed at once.
     bool Open(const QString& path);
     void Close();
     void TogglePause();
@@ -46,6 +51,10 @@ public:
     QString PositionText() const;
     QString StateText() const;
 
+signals:
+    void opened(bool ok);
+
+public:
     // Where failure messages go (a message box unless replaced, e.g. by tests).
     static void SetMessageSink(std::function<void(const QString&)> sink);
     static void ShowMessage(QWidget* parent, const QString& text);
@@ -67,12 +76,25 @@ private:
     void Notify(int code, int value);
     QSize ShownSize() const;
     void OnStatus(QMediaPlayer::MediaStatus status);
+    bool LoadDecided() const;
+    void FinishOpen();
+    void FailOpen();
+    // A recording still being written has grown since it was loaded: load it again and go on
+    // from where playing stopped.
+    bool ContinueGrownFile();
+    // Plays an indexed copy of the file when the player sees less of it than is there.
+    bool LoadIndexedCopy();
 
     QAudioOutput* audio_ = nullptr;
     // Children of the viewer's panel, which may go first.
     QPointer<QVideoWidget> video_;
     QPointer<QLabel> picture_;
     QPixmap pixmap_;
+    QTimer openTimer_;
+    qint64 loadedSize_ = 0;
+    qint64 resumeAtMs_ = 0;
+    std::unique_ptr<QTemporaryDir> copies_;
+    QString copy_;  // the indexed copy being played, if any
 };
 
 }  // namespace trelvix

@@ -321,14 +321,20 @@ QString TFrmLog::SelectedFile() const {
 void TFrmLog::PlaySelected() {
     const QString file = SelectedFile();
     if (file.isEmpty() || !QFileInfo::exists(file)) return;
-    if (!player_) player_ = std::make_unique<CDSMediaPlay>(this, Panel_Video);
-    if (player_->Open(file)) {
-        TimerPlay.start();
-        setWindowTitle(file);
-    } else {
-        CDSMediaPlay::ShowMessage(
-            this, QStringLiteral("播放失败，请检查文件是否已被删除或者正在录音的文件不能播放。"));
+    if (!player_) {
+        player_ = std::make_unique<CDSMediaPlay>(this, Panel_Video);
+        connect(player_.get(), &CDSMediaPlay::opened, this, [this](bool ok) {
+            if (ok) {
+                TimerPlay.start();
+                setWindowTitle(player_->path);
+            } else {
+                CDSMediaPlay::ShowMessage(
+                    this,
+                    QStringLiteral("播放失败，请检查文件是否已被删除或者正在录音的文件不能播放。"));
+            }
+        });
     }
+    player_->Open(file);
 }
 
 void TFrmLog::OpenFolder() {

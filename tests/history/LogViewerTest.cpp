@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "support/Wait.h"
@@ -212,8 +213,9 @@ TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
     QWidget panel(&owner);
     panel.resize(400, 300);
     CDSMediaPlay player(&owner, &panel);
-    ASSERT_TRUE(player.Open(file)) << messages.join(", ").toStdString();
-    EXPECT_EQ(player.state, CDSMediaPlay::kRunning);
+    ASSERT_TRUE(player.Open(file));
+    ASSERT_TRUE(WaitFor([&] { return player.state != CDSMediaPlay::kOpening; }));
+    ASSERT_EQ(player.state, CDSMediaPlay::kRunning) << messages.join(", ").toStdString();
     EXPECT_EQ(player.fileKind, 2);
     // 30 frames at 10 per second; whole seconds, truncated.
     EXPECT_GE(player.durationSeconds, 2);
@@ -237,7 +239,8 @@ TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(4096, 'x'));
     junk.close();
-    EXPECT_FALSE(player.Open(junk.fileName()));
+    player.Open(junk.fileName());
+    ASSERT_TRUE(WaitFor([&] { return !player.IsLoaded(); }));
     EXPECT_EQ(messages, QStringList{"Can't play.Please download codec"});
     EXPECT_FALSE(player.IsLoaded());
 
@@ -250,4 +253,59 @@ TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
     EXPECT_FALSE(player.SetRate(1.5));
     EXPECT_EQ(player.PositionText(), "");
     player.Close();
+}
+
+TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
+    ASSERT_TRUE(yMP4CNew(92, kYmp4Agreed));
+    ASSERT_TRUE(yMP4COpen(92, 10, 160, 120, 4, 15, option->LogPath + "clip", 30));
+    VideoFrame f;
+    f.Resize(160, 120);
+    for (int i = 0; i < 10; ++i) ASSERT_TRUE(yVideoWrite(92, f.data.data(), f.data.size()));
+    const QString file = yMP4CCurrentFile(92);
+    yMP4CClose(92);
+    yMP4CDelete(92);
+    WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
+    QPointer<TFrmLog> viewer = new TFrmLog(nullptr, 3);
+    viewer->show();
+    ASSERT_EQ(viewer->RowCount(), 1);
+    viewer->ListView1->topLevelItem(0)->setSelected(true);
+    // The window is closed (and freed) while the file is still loading.
+    QTimer::singleShot(0, viewer, [&] { viewer->close(); });
+    viewer->PlaySelected();
+    if (viewer) viewer->PlaySelected();  // a second selection while the first still loads
+    EXPECT_TRUE(WaitFor([&] { return viewer.isNull(); }, 5000));
+    QCoreApplication::processEvents();
+}
+
+TEST_F(LogViewerTest, ARecordingStillBeingWrittenPlaysToItsCurrentEnd) {
+    ASSERT_TRUE(yMP4CNew(91, kYmp4Agreed));
+    const QString folder = option->LogPath + "growing";
+    ASSERT_TRUE(yMP4COpen(91, 10, 160, 120, 4, 15, folder, 30));
+    VideoFrame f;
+    f.Resize(160, 120);
+    auto writeSeconds = [&](int seconds) {
+        for (int i = 0; i < seconds * 10; ++i) {
+            std::fill(f.data.begin(), f.data.end(), uint8_t(i * 8));
+            ASSERT_TRUE(yVideoWrite(91, f.data.data(), f.data.size()));
+        }
+    };
+    writeSeconds(2);
+    const QString file = yMP4CCurrentFile(91);
+    QWidget owner;
+    QWidget panel(&owner);
+    CDSMediaPlay player(&owner, &panel);
+    player.Open(file);
+    ASSERT_TRUE(WaitFor([&] { return player.state == CDSMediaPlay::kRunning; }));
+    player.SetRate(2.0);
+    writeSeconds(3);  // the camera goes on recording while the file plays
+    qint64 furthest = 0;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            furthest = std::max(furthest, player.player->position());
+            return !player.IsLoaded();
+        },
+        20000));
+    yMP4CClose(91);
+    yMP4CDelete(91);
+    EXPECT_GE(furthest, 3500) << "stopped at " << furthest << " ms";
 }
