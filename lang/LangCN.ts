@@ -308,6 +308,11 @@
         <extracomment>recording page: picture folder button</extracomment>
         <translation>选择目录</translation>
     </message>
+    <message id="441">
+        <source>The folder cannot be created or written. The previous folder is kept.</source>
+        <extracomment>recording page: unusable folder message</extracomment>
+        <translation>无法创建或写入该文件夹，仍使用原来的文件夹。</translation>
+    </message>
     <message id="447">
         <source>Sensitivity (lower is more sensitive)</source>
         <extracomment>motion page: sensitivity label</extracomment>
@@ -917,6 +922,16 @@
         <source>10-meter line</source>
         <extracomment>overlay page: guide line item 1</extracomment>
         <translation>十米线</translation>
+    </message>
+    <message id="30021">
+        <source>This page comes in a later version.</source>
+        <extracomment>settings window: page not yet available</extracomment>
+        <translation>此页面将在以后的版本中提供。</translation>
+    </message>
+    <message id="30022">
+        <source>Text color...</source>
+        <extracomment>font dialog: text colour button</extracomment>
+        <translation>文字颜色...</translation>
     </message>
 </context>
 </TS>

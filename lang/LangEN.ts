@@ -308,6 +308,11 @@
         <extracomment>recording page: picture folder button</extracomment>
         <translation>Browse...</translation>
     </message>
+    <message id="441">
+        <source>The folder cannot be created or written. The previous folder is kept.</source>
+        <extracomment>recording page: unusable folder message</extracomment>
+        <translation>The folder cannot be created or written. The previous folder is kept.</translation>
+    </message>
     <message id="447">
         <source>Sensitivity (lower is more sensitive)</source>
         <extracomment>motion page: sensitivity label</extracomment>
@@ -917,6 +922,16 @@
         <source>10-meter line</source>
         <extracomment>overlay page: guide line item 1</extracomment>
         <translation>10-meter line</translation>
+    </message>
+    <message id="30021">
+        <source>This page comes in a later version.</source>
+        <extracomment>settings window: page not yet available</extracomment>
+        <translation>This page comes in a later version.</translation>
+    </message>
+    <message id="30022">
+        <source>Text color...</source>
+        <extracomment>font dialog: text colour button</extracomment>
+        <translation>Text color...</translation>
     </message>
 </context>
 </TS>

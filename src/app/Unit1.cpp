@@ -11,6 +11,7 @@
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
 #include "history/Unit_log.h"
+#include "settings/Unit4.h"
 #include "capture/Usbcamera.h"
 #include "common/FreeSpace.h"
 #include "config/Option.h"
@@ -329,6 +330,13 @@ void TForm1::ImageBT4MouseDown() {
     WithAccess([this] {
         if (!gOption) return;
         gOption->deviceListChanged = false;
+        const UsbCamera* selected = SelectedCamera();
+        {
+            TForm_settings settings(
+                this, selected ? selected->cameraId() : 0,
+                [this](const QString& id) { return host.FindCameraByDeviceId(id); });
+            settings.RunModal();
+        }
         ImageBT4->ShowPicture(QStringLiteral("btBitmap_41"));
         setWindowTitle(LanguageText(text::kTrelvix));
         if (gOption->GridChanged() || gOption->deviceListChanged) {

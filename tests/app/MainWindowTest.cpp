@@ -9,6 +9,7 @@
 #include "app/Unit1.h"
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
+#include "settings/Unit4.h"
 #include "common/Messages.h"
 #include "capture/Usbcamera.h"
 #include "history/Unit2.h"
@@ -163,7 +164,10 @@ TEST_F(MainWindowTest, GridRebuildUsesTheRequestedSizeAndRestartsTheTimers) {
     window = new TForm1;
     gOption->requestedRows = 1;
     gOption->requestedCols = 3;
+    // The settings window closes as soon as it opens.
+    TForm_settings::SetModalRunnerForTesting([](TForm_settings&) { return int(QDialog::Accepted); });
     window->ImageBT4MouseDown();
+    TForm_settings::SetModalRunnerForTesting(nullptr);
     ASSERT_NE(gOption, nullptr);
     EXPECT_EQ(gOption->gridCols, 3);
     EXPECT_EQ(window->cellPanels.size(), 3u);

@@ -1,0 +1,112 @@
+// Running synthetic cameras and a settings window over them, with the operator's dialogs
+// answered by the test.
+#pragma once
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+#include "capture/Usbcamera.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+#include "host/CameraCell.h"
+#include "settings/Unit4.h"
+#include "settings/Unit_Panel1.h"
+#include "settings/Unit_Panel2.h"
+#include "settings/Unit_Panel5.h"
+#include "support/Wait.h"
+
+namespace trelvix::test {
+
+class SettingsFixture : public ::testing::Test {
+protected:
+    // The devices the program lists, each run by a camera unless `started` says otherwise.
+    void StartProgram(const QStringList& ids, int startedCount = -1) {
+        EnsureUserFolder();
+        const QString ini = dir.path() + "/kvCamera.ini";
+        QSettings s(ini, QSettings::IniFormat);
+        s.setValue("Settings/CameraRows", "2");
+        s.setValue("Settings/CameraCols", "2");
+        s.sync();
+        QStringList names;
+        for (const QString& id : ids) names << "Camera " + id;
+        Option::SetDeviceEnumerator([ids, names](QStringList* i, QStringList* n) {
+            *i = ids;
+            *n = names;
+        });
+        option = std::make_unique<Option>(ini);
+        gOption = option.get();
+        for (int i = 0; i < (startedCount < 0 ? int(ids.size()) : startedCount); ++i)
+            StartCamera(ids[i], i);
+    }
+    void TearDown() override {
+        window.reset();
+        cameras.clear();
+        panels.clear();
+        option.reset();
+        gOption = nullptr;
+        Option::SetDeviceEnumerator(nullptr);
+    }
+    // A fresh record without recording at start: these tests look at settings only.
+    static void FreshRecord(int cell) {
+        QFile::remove(CameraSettingsPath(cell));
+        CDataClass record;
+        record.cameraId = cell;
+        record.autoRecord = 0;
+        record.Save();
+    }
+    // `prepare` edits the fresh record before the camera starts reading it.
+    UsbCamera* StartCamera(const QString& id, int cell,
+                           const std::function<void(CDataClass&)>& prepare = {}) {
+        FreshRecord(cell);
+        if (prepare) {
+            CDataClass record;
+            record.Load(cell);
+            prepare(record);
+            record.Save();
+        }
+        panels.push_back(std::make_unique<HeadlessPanel>(cell));
+        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panels.back().get(),
+                                                      panels.back().get(), id, cell));
+        panels.back()->AttachCamera(cameras.back().get());
+        return cameras.back().get();
+    }
+    UsbCamera* Find(const QString& id) const {
+        for (const auto& c : cameras)
+            if (c->settings->deviceId.get() == id) return c.get();
+        return nullptr;
+    }
+    // Waits for the camera's first frame, so its picture size is known.
+    static bool Streaming(UsbCamera* cam) {
+        return WaitFor([cam] { return cam->callback.frameWidth > 0; });
+    }
+    TForm_settings* Open(int initialIndex = 0) {
+        window = std::make_unique<TForm_settings>(nullptr, initialIndex,
+                                                  [this](const QString& id) { return Find(id); });
+        window->dialogs.ask = [this](QWidget*, const QString&, const QString&) {
+            ++questions;
+            return answerYes;
+        };
+        return window.get();
+    }
+    void ShowPage(int entry) { window->ListView_Navigate->setCurrentRow(entry); }
+    // The operator picks entry `i` of the camera chooser.
+    static void Choose(TForm_settings* w, int i) {
+        w->ComboBox1->setCurrentIndex(i);
+        emit w->ComboBox1->activated(i);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    std::vector<std::unique_ptr<HeadlessPanel>> panels;
+    std::vector<std::unique_ptr<UsbCamera>> cameras;
+    std::unique_ptr<TForm_settings> window;
+    int questions = 0;
+    bool answerYes = true;
+};
+
+}  // namespace trelvix::test
