@@ -127,9 +127,9 @@ QString TimeText(int timeFormat, const QDateTime& when) {
 }
 
 void DrawGuideLines(uint8_t* frame, int width, int height, int stride, CDataClass* s) {
-    if (!s->rulerShow || !frame) return;
-    if (s->ruler5Row >= height || s->ruler5Row <= 10) s->ruler5Row = 200;
-    if (s->ruler10Row >= height || s->ruler10Row <= 10) s->ruler10Row = 100;
+    if (!Live(s->rulerShow) || !frame) return;
+    if (Live(s->ruler5Row) >= height || Live(s->ruler5Row) <= 10) StoreLive(s->ruler5Row, 200);
+    if (Live(s->ruler10Row) >= height || Live(s->ruler10Row) <= 10) StoreLive(s->ruler10Row, 100);
     auto line = [&](int row, const Colour3& c, int length) {
         // The two picture rows directly above the configured row.
         for (int y = row - 2; y <= row - 1; ++y) {
@@ -144,8 +144,8 @@ void DrawGuideLines(uint8_t* frame, int width, int height, int stride, CDataClas
             }
         }
     };
-    line(s->ruler5Row, s->ruler5Colour, 100);
-    line(s->ruler10Row, s->ruler10Colour, 80);
+    line(Live(s->ruler5Row), s->ruler5Colour, 100);
+    line(Live(s->ruler10Row), s->ruler10Colour, 80);
 }
 
 COverlayController::COverlayController(CDataClass* settings) : settings_(settings) {}
@@ -251,8 +251,8 @@ void COverlayController::DrawCaption(uint8_t* frame) {
 }
 
 void COverlayController::DrawTime(uint8_t* frame, const QDateTime& now) {
-    if (!settings_->showTime) return;
-    const QString text = TimeText(settings_->timeFormat, now);
+    if (!Live(settings_->showTime)) return;
+    const QString text = TimeText(Live(settings_->timeFormat), now);
     bool ok;
     {
         // The picture is the same as rendering every frame: only a new text or font re-renders.
@@ -268,11 +268,11 @@ void COverlayController::DrawTime(uint8_t* frame, const QDateTime& now) {
 }
 
 void COverlayController::StampCaption(uint8_t* frame) {
-    Stamp(frame, settings_->captionX, settings_->captionY);
+    Stamp(frame, Live(settings_->captionX), Live(settings_->captionY));
 }
 
 void COverlayController::StampTime(uint8_t* frame) {
-    Stamp(frame, settings_->timeX, settings_->timeY);
+    Stamp(frame, Live(settings_->timeX), Live(settings_->timeY));
 }
 
 void COverlayController::Stamp(uint8_t* frame, int x, int y) {

@@ -96,7 +96,7 @@ void CSampleGrabberCB::ProcessLiveFrame(uint8_t* buffer, size_t length) {
     const int stride = int(length / size_t(h));
     if (stride < w * 3) return;
     // 1. Orientation.
-    Orient(buffer, w, h, stride, settings->orientation);
+    Orient(buffer, w, h, stride, Live(settings->orientation));
     // 2. Guide lines.
     DrawGuideLines(buffer, w, h, stride, settings);
     // 3. Caption; 4. date and time.
@@ -116,7 +116,7 @@ void CSampleGrabberCB::ProcessRecordFrame(uint8_t* buffer, size_t length) {
     if (!buffer || !settings || w <= 0 || h <= 0) return;
     const int stride = int(length / size_t(h));
     if (stride < w * 3) return;
-    Orient(buffer, w, h, stride, settings->orientation);
+    Orient(buffer, w, h, stride, Live(settings->orientation));
     DrawGuideLines(buffer, w, h, stride, settings);
     if (captionOverlay) captionOverlay->DrawCaption(buffer);
     if (recordTimeOverlay) recordTimeOverlay->DrawTime(buffer, Now());
@@ -205,17 +205,18 @@ void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
     if (!settings) return;
     const bool testing = regionTestMode;
     // Most cameras never look for motion: they pay for no clock reading either.
-    if (!(settings->motionEnabled || testing) || !motion.motionReady) return;
+    if (!(Live(settings->motionEnabled) || testing) || !motion.motionReady) return;
     const bool motionRecording = state == CameraState::MotionRecording;
-    switch (motion.Check(frame, length, frameWidth, frameHeight, *settings, true,
-                         motionRecording, Now())) {
+    switch (motion.Check(frame, length, frameWidth, frameHeight, *settings, true, motionRecording,
+                         Now())) {
         case MotionVerdict::kMotion:
             if (testing) {
                 FlashPreview();
                 break;
             }
             TakeSnapshot(frame, length, kSnapshotMotion);
-            if (settings->motionRecord && !motionRecording) PostToPanel(CAM_MSG_MOTION_RECORD, 1);
+            if (Live(settings->motionRecord) && !motionRecording)
+                PostToPanel(CAM_MSG_MOTION_RECORD, 1);
             break;
         case MotionVerdict::kStill:
             PostToPanel(CAM_MSG_MOTION_RECORD, 0);
@@ -236,9 +237,10 @@ void CSampleGrabberCB::MarkRegion(uint8_t* frame, size_t length) {
     const int w = frameWidth, h = frameHeight;
     if (!settings || !frame || w <= 0 || h <= 0) return;
     const int stride = int(length / size_t(h));
-    const MotionRegion r = ClipRegion(settings->motionLeft, settings->motionTop,
-                                      settings->motionRight, settings->motionBottom, w, h);
-    const int colour = settings->motionMarkColour;
+    const MotionRegion r =
+        ClipRegion(Live(settings->motionLeft), Live(settings->motionTop),
+                   Live(settings->motionRight), Live(settings->motionBottom), w, h);
+    const int colour = Live(settings->motionMarkColour);
     const int byte = colour == 1 ? 2 : colour == 2 ? 1 : 0;
     for (int y = r.top; y < r.bottom; ++y) {
         uint8_t* p = frame + size_t(stride) * size_t(y) + size_t(r.left) * 3 + byte;

@@ -121,7 +121,8 @@ MotionVerdict MotionDetector::Check(const uint8_t* frame, size_t length, int w, 
                                     const CDataClass& s, bool active, bool motionRecording,
                                     const QDateTime& now) {
     if (!motionReady || !active) return MotionVerdict::kNone;
-    if (WholeSeconds(lastMotionCheck, now) < s.motionIntervalSeconds) return MotionVerdict::kNone;
+    if (WholeSeconds(lastMotionCheck, now) < Live(s.motionIntervalSeconds))
+        return MotionVerdict::kNone;
     lastMotionCheck = now;
     motionReady = false;
     MotionVerdict verdict = MotionVerdict::kNone;
@@ -131,8 +132,8 @@ MotionVerdict MotionDetector::Check(const uint8_t* frame, size_t length, int w, 
     } else if (CompareWithPreviousFrame(frame, length, w, h, s)) {
         lastMotionTime = now;
         verdict = MotionVerdict::kMotion;
-    } else if (motionRecording && s.motionRecord &&
-               WholeSeconds(lastMotionTime, now) >= s.motionRecordStopSeconds) {
+    } else if (motionRecording && Live(s.motionRecord) &&
+               WholeSeconds(lastMotionTime, now) >= Live(s.motionRecordStopSeconds)) {
         verdict = MotionVerdict::kStill;
     }
     motionReady = true;
@@ -144,18 +145,18 @@ bool MotionDetector::CompareWithPreviousFrame(const uint8_t* frame, size_t lengt
     if (!frame || w <= 0 || h <= 0) return false;
     const int stride = int(length / size_t(h));
     if (stride < 3 * w) return false;
-    const MotionRegion region =
-        ClipRegion(s.motionLeft, s.motionTop, s.motionRight, s.motionBottom, w, h);
+    const MotionRegion region = ClipRegion(Live(s.motionLeft), Live(s.motionTop),
+                                           Live(s.motionRight), Live(s.motionBottom), w, h);
     // Only the region is ever compared, so only the region is kept. A new size or a moved
     // region has nothing to compare with yet.
     const bool comparable = previousFrame.size() == length && previousRegion == region;
     if (previousFrame.size() != length) previousFrame.assign(length, 0);
-    const int changed =
-        CompareAndKeepRegion(previousFrame.data(), frame, stride, region, s.motionSensitivity);
+    const int changed = CompareAndKeepRegion(previousFrame.data(), frame, stride, region,
+                                             Live(s.motionSensitivity));
     previousRegion = region;
     if (!comparable || region.Empty()) return false;
     const int percentage = int(int64_t(changed) * 100 / region.Area());
-    return percentage > s.motionAreaPercent;
+    return percentage > Live(s.motionAreaPercent);
 }
 
 }  // namespace trelvix

@@ -27,7 +27,7 @@ std::optional<int> SnapshotTaker::TakeRequest() {
 QString SnapshotTaker::WritePicture(const uint8_t* frame, size_t length, int w, int h,
                                     int pixelFormat, const CDataClass& s, int kind,
                                     const QDateTime& now) {
-    if (kind == kSnapshotMotion && s.motionNoPicture) return QString();
+    if (kind == kSnapshotMotion && Live(s.motionNoPicture)) return QString();
     if (h <= 0) return QString();
     try {
         const QDate day = now.date();
@@ -48,17 +48,18 @@ SnapshotRecord SnapshotTaker::FollowUp(int kind, const QString& stored, const CD
                                        UploadQueue& uploads) {
     switch (kind) {
         case kSnapshotMotion:
-            if (!stored.isEmpty() && s.ftpEnabled && s.ftpMotionPictures) uploads.Append(stored);
-            if (s.motionRunProgram) {
+            if (!stored.isEmpty() && Live(s.ftpEnabled) && Live(s.ftpMotionPictures))
+                uploads.Append(stored);
+            if (Live(s.motionRunProgram)) {
                 const QString program = s.motionProgramPath;
                 if (!program.isEmpty() && QFileInfo(program).isFile())
                     StartProgram(program, QProcess::splitCommand(s.motionProgramParams.get()));
             }
-            if (s.motionSound) PlaySoundFile(s.motionSoundFile);
+            if (Live(s.motionSound)) PlaySoundFile(s.motionSoundFile);
             return {kEventMotion, text::kMotionDetection,
-                    s.motionNoPicture ? 0 : text::kPictureTaken};
+                    Live(s.motionNoPicture) ? 0 : text::kPictureTaken};
         case kSnapshotManual:
-            if (s.shutterSound) PlaySoundFile(s.shutterSoundFile);
+            if (Live(s.shutterSound)) PlaySoundFile(s.shutterSoundFile);
             return {kEventRecording, text::kProgram, text::kPictureTaken};
         case kSnapshotTimed:
         case kSnapshotTest:

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -177,6 +178,17 @@ using CameraFileItem = std::variant<CameraFileInts, uint8_t CDataClass::*, Camer
 
 // All 74 items; motionEnabled is in it twice (items 13 and 47), settingsPath and cameraId not.
 std::span<const CameraFileItem> CameraFileItems();
+
+// A number of a running camera's record, read whole: the settings window replaces numbers
+// while camera threads read them, without a lock (see StoreLive).
+template <typename T>
+T Live(const T& field) {
+    return std::atomic_ref<T>(const_cast<T&>(field)).load(std::memory_order_relaxed);
+}
+template <typename T>
+void StoreLive(T& field, T value) {
+    std::atomic_ref<T>(field).store(value, std::memory_order_relaxed);
+}
 
 // The record file of a camera: user folder + decimal id + ".bin".
 QString CameraSettingsPath(int cameraId);

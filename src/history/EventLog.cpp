@@ -142,15 +142,54 @@ QString SelectedLogFile(const LogDayModel& model) {
     return LogFileOfRow(model, model.selectedRow);
 }
 
+namespace {
+
+// The lines of a log file as bytes, each with its own line end, split where ReadLogLines
+// splits them.
+std::vector<QByteArray> RawLines(const QByteArray& bytes) {
+    std::vector<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\n' && bytes[i] != '\r') continue;
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        lines.push_back(bytes.mid(start, i + 1 - start));
+        start = i + 1;
+    }
+    if (start < bytes.size()) lines.push_back(bytes.mid(start));
+    return lines;
+}
+
+bool Removed(const std::vector<int>& lines, int i) {
+    return std::find(lines.begin(), lines.end(), i) != lines.end();
+}
+
+}  // namespace
+
 bool RemoveLogLines(const QString& logFile, const std::vector<int>& lines) {
-    QFile probe(logFile);
-    if (!probe.open(QIODevice::ReadOnly)) return false;
-    probe.close();
-    const QStringList all = ReadLogLines(logFile);
+    QFile file(logFile);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QByteArray bytes = file.readAll();
+    file.close();
+    const auto encoding = QStringConverter::encodingForData(bytes);
     QByteArray out;
-    for (int i = 0; i < all.size(); ++i)
-        if (std::find(lines.begin(), lines.end(), i) == lines.end())
-            out += all[i].toUtf8() + "\r\n";
+    if (encoding == QStringConverter::Utf16LE || encoding == QStringConverter::Utf16BE) {
+        // Two bytes a character: rewritten in the file's own encoding, mark included.
+        const QStringList all = ReadLogLines(logFile);
+        QStringEncoder encode(*encoding, QStringConverter::Flag::WriteBom);
+        QString text;
+        for (int i = 0; i < all.size(); ++i)
+            if (!Removed(lines, i)) text += all[i] + QLatin1String("\r\n");
+        out = encode(text);
+    } else {
+        // Every other line stays byte for byte, whatever its encoding.
+        if (bytes.startsWith("\xEF\xBB\xBF")) {
+            out = bytes.left(3);
+            bytes.remove(0, 3);
+        }
+        const std::vector<QByteArray> raw = RawLines(bytes);
+        for (int i = 0; i < int(raw.size()); ++i)
+            if (!Removed(lines, i)) out += raw[size_t(i)];
+    }
     return WriteFileAtomically(logFile, out, false);
 }
 

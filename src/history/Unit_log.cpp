@@ -245,7 +245,8 @@ int TFrmLog::Filter() const {
 void TFrmLog::Refresh() {
     ListView1->clear();
     LogDayModel model;
-    if (gOption) LoadLogDay(&model, gOption->LogPath, Filter(), DateTimePicker1->date());
+    shownDay_ = DateTimePicker1->date();
+    if (gOption) LoadLogDay(&model, gOption->LogPath, Filter(), shownDay_);
     QList<QTreeWidgetItem*> items;
     for (const LogRow& row : model.rows) {
         auto* item = new QTreeWidgetItem;
@@ -363,7 +364,7 @@ bool TFrmLog::DeleteLoggedFile(const QString& path) const {
 
 void TFrmLog::DeleteSelected() {
     if (!gOption) return;
-    const QString logFile = LogFileName(gOption->LogPath, DateTimePicker1->date());
+    const QString logFile = LogFileName(gOption->LogPath, shownDay_);
     std::vector<int> removed;
     for (int i = ListView1->topLevelItemCount() - 1; i >= 0; --i) {
         QTreeWidgetItem* item = ListView1->topLevelItem(i);
@@ -391,7 +392,7 @@ void TFrmLog::DeleteAll() {
         DeleteLoggedFile(item->text(6).trimmed());
         delete item;
     }
-    const QString logFile = LogFileName(gOption->LogPath, DateTimePicker1->date());
+    const QString logFile = LogFileName(gOption->LogPath, shownDay_);
     if (QFileInfo::exists(logFile)) QFile::remove(logFile);
     Label_count->setText(QStringLiteral("0"));
 }

@@ -93,6 +93,7 @@ private:
     bool DeleteLoggedFile(const QString& path) const;
 
     const Storage* storage_;
+    QDate shownDay_;  // the day whose rows the list holds: deletions act on it
     std::unique_ptr<CDSMediaPlay> player_;
     bool dragging_ = false;
 };

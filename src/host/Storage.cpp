@@ -103,6 +103,12 @@ bool Storage::IsProgramFile(const QString& path) const {
 }
 
 bool Storage::DeleteLoggedFile(const QString& path) const {
+    // Only what the cameras make: the program's settings, modules, sounds and logs stay,
+    // whatever a log line names.
+    static const QStringList made = {QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                     QStringLiteral("bmp"), QStringLiteral("mp4"),
+                                     QStringLiteral("wmv"), QStringLiteral("asf")};
+    if (!made.contains(QFileInfo(path).suffix().toLower())) return false;
     if (path.isEmpty() || !IsProgramFile(path) || FileInUse(path)) return false;
     return QFile::remove(path);
 }

@@ -32,7 +32,7 @@ public:
     // Whether `path` lies inside one of the program's own folders (the user folder, the log
     // folder, a camera's picture or video root): only such files are deleted for a log entry.
     bool IsProgramFile(const QString& path) const;
-    // Deletes the file a log entry names when it exists and is the program's own.
+    // Deletes the picture or video a log entry names when it is the program's own.
     bool DeleteLoggedFile(const QString& path) const;
     // A file the writer is recording into: never deleted.
     bool FileInUse(const QString& path) const;

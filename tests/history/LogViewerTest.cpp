@@ -309,3 +309,64 @@ TEST_F(LogViewerTest, ARecordingStillBeingWrittenPlaysToItsCurrentEnd) {
     yMP4CDelete(91);
     EXPECT_GE(furthest, 3500) << "stopped at " << furthest << " ms";
 }
+
+TEST_F(LogViewerTest, DeletingActsOnTheDayShownAndKeepsOtherLinesByteForByte) {
+    // A line another program wrote in an 8-bit Chinese encoding, then two of ours.
+    const QByteArray foreign = "2|\xC7\xB0\xC3\xC5|" + day.toString("yyyy-MM-dd").toLatin1() +
+                               "|09:00:00|Cam|\xD2\xC6\xB6\xAF|0||\r\n";
+    QFile log(LogFileName(option->LogPath, day));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write(foreign);
+    log.write(Line("1", "10:00:00", "one", "0", "").toUtf8() + "\r\n");
+    log.write(Line("1", "10:00:01", "two", "0", "").toUtf8() + "\r\n");
+    log.close();
+    const QString yesterday = LogFileName(option->LogPath, day.addDays(-1));
+    QFile other(yesterday);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("1|Src|x|10:00:00|Cam|keep me|0||\r\n");
+    other.close();
+
+    TFrmLog viewer(nullptr, 3);
+    ASSERT_EQ(viewer.RowCount(), 3);
+    // The picker moves, but the rows shown are still today's.
+    viewer.DateTimePicker1->setDate(day.addDays(-1));
+    for (int r = 0; r < viewer.RowCount(); ++r)
+        if (viewer.RowText(r, 4) == "two") viewer.SelectRows({r});
+    viewer.DeleteSelected();
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray after = log.readAll();
+    log.close();
+    EXPECT_TRUE(after.startsWith(foreign));
+    EXPECT_FALSE(after.contains("|two|"));
+    EXPECT_TRUE(after.contains("|one|"));
+    EXPECT_EQ(ReadLogLines(yesterday).size(), 1);
+    // Clearing the list clears the day shown, not the picker's.
+    viewer.DeleteAll();
+    EXPECT_FALSE(QFile::exists(log.fileName()));
+    EXPECT_TRUE(QFile::exists(yesterday));
+}
+
+TEST_F(LogViewerTest, OnlyPicturesAndVideosGoWithTheirRows) {
+    const QString picture = Picture("20240101 000000000.jpg");
+    QStringList kept = {option->userFolder() + "kvCamera.ini", option->userFolder() + "config.bin",
+                        option->userFolder() + "device.bin", option->userFolder() + "0.bin",
+                        LogFileName(option->LogPath, day)};
+    QStringList lines;
+    for (const QString& file : kept + QStringList{picture}) {
+        QFile f(file);
+        if (!f.exists()) {
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("x");
+        }
+        lines << Line("1", "10:00:00", "entry", "0", file);
+    }
+    WriteLog(lines);
+    TFrmLog viewer(nullptr, 3);
+    ASSERT_EQ(viewer.RowCount(), lines.size());
+    std::vector<int> all;
+    for (int r = 0; r < viewer.RowCount(); ++r) all.push_back(r);
+    viewer.SelectRows(all);
+    viewer.DeleteSelected();
+    EXPECT_FALSE(QFile::exists(picture));
+    for (const QString& file : kept) EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
+}

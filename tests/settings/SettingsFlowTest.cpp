@@ -132,6 +132,11 @@ TEST_F(SettingsFlowTest, PagesSaveRepeatedlyWhileTheCameraStreamsAndRecords) {
         window->overlayPage->Edit1->setText("caption " + n);
         window->motionPage->param_capImageShellExecute_move->setText("--round " + n);
         window->recordingPage->Edit_ImagePath->setText(dir.path() + "/pictures" + n + "/");
+        // Numbers the frame path reads on every frame change too.
+        (i % 2 ? window->overlayPage->RadioButton_rote2 : window->overlayPage->RadioButton_rote0)
+            ->setChecked(true);
+        window->overlayPage->CheckBox_timer->setChecked(i % 3 != 0);
+        window->motionPage->TrackBar_dlta->setValue(5 + i % 20);
         window->SaveAllPages();
         window->ShowSelectedPage();
         QCoreApplication::processEvents();
