@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "config/Option.h"
@@ -15,7 +14,9 @@ TForm_password::TForm_password(QWidget* owner, bool* result, const QString& pass
     : QDialog(owner), result_(result), password_(password) {
     setObjectName(QStringLiteral("TForm_password"));
     setWindowTitle(LanguageText(text::kEnterPassword));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A title and a close button only: minimising or maximising a password prompt makes no sense.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     Label1 = new QLabel(LanguageText(text::kPassword701), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -103,7 +103,7 @@ int StartUp(bool gui, bool demo, SingleInstance* instance) {
         instance->AskRunningToShow();
         return 0;
     }
-    QGuiApplication::setApplicationDisplayName(LanguageText(text::kTrelvix));
+    // No application display name: Qt would append it to every window's caption.
     return -1;
 }
 

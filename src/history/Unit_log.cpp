@@ -256,6 +256,12 @@ void TFrmLog::Refresh() {
         items << item;
     }
     ListView1->addTopLevelItems(items);
+    // Every text shows whole, in whatever language the rows and headers are.
+    for (int c = 0; c < 7; ++c) {
+        ListView1->resizeColumnToContents(c);
+        if (ListView1->columnWidth(c) < kColumnWidth[c])
+            ListView1->setColumnWidth(c, kColumnWidth[c]);
+    }
     Label_count->setText(QString::asprintf("%i", RowCount()));
 }
 

@@ -165,7 +165,8 @@ TEST_F(MainWindowTest, GridRebuildUsesTheRequestedSizeAndRestartsTheTimers) {
     gOption->requestedRows = 1;
     gOption->requestedCols = 3;
     // The settings window closes as soon as it opens.
-    TForm_settings::SetModalRunnerForTesting([](TForm_settings&) { return int(QDialog::Accepted); });
+    TForm_settings::SetModalRunnerForTesting(
+        [](TForm_settings&) { return int(QDialog::Accepted); });
     window->ImageBT4MouseDown();
     TForm_settings::SetModalRunnerForTesting(nullptr);
     ASSERT_NE(gOption, nullptr);
@@ -285,4 +286,29 @@ TEST_F(MainWindowTest, DiskLabelsForCellsWithACameraAndTheLowSpaceWarning) {
     window->RefreshDiskLabels();
     EXPECT_EQ(window->Label_disksize1->text(), QStringLiteral("剩余空间: 1G"));
     SetFreeSpaceQuery(nullptr);
+}
+
+TEST_F(MainWindowTest, ThePasswordPromptOffersOnlyItsCloseButton) {
+    bool result = false;
+    TForm_password dialog(nullptr, &result, "x");
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(MainWindowTest, AShrunkPictureKeepsItsThinLines) {
+    TVideoPanel panel(nullptr);
+    panel.resize(320, 240);
+    auto frame = std::make_shared<VideoFrame>();
+    frame->Resize(640, 480);
+    // One white row, where a nearest-pixel halving drops it.
+    std::fill(frame->Row(101), frame->Row(101) + 640 * 3, 255);
+    panel.PresentFrame(frame);
+    const QImage shown = panel.grab().toImage();
+    int brightest = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            brightest = std::max(brightest, qGray(shown.pixel(x, y)));
+    EXPECT_GT(brightest, 60);
 }

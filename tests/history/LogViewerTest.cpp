@@ -370,3 +370,18 @@ TEST_F(LogViewerTest, OnlyPicturesAndVideosGoWithTheirRows) {
     EXPECT_FALSE(QFile::exists(picture));
     for (const QString& file : kept) EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
 }
+
+TEST_F(LogViewerTest, ColumnsAreWideEnoughForTheirTexts) {
+    WriteLog({Line("1", "10:00:00", "Motion recording started", "0", Picture("a.jpg")),
+              Line("3", "10:00:01", "Program closed for scheduled shutdown", "12", "")});
+    TFrmLog viewer(nullptr, 3);
+    viewer.show();
+    ASSERT_EQ(viewer.RowCount(), 2);
+    const QFontMetrics fm(viewer.ListView1->font());
+    for (int r = 0; r < viewer.RowCount(); ++r)
+        for (int c = 0; c < 6; ++c) {
+            const QString text = viewer.RowText(r, c);
+            EXPECT_GE(viewer.ListView1->columnWidth(c), fm.horizontalAdvance(text))
+                << text.toStdString();
+        }
+}
