@@ -103,11 +103,14 @@ public:
             if (headerWritten_ && !failed_) {
                 if (avcodec_send_frame(enc_, nullptr) < 0 || !Drain()) failed_ = true;
             }
-            if (headerWritten_ && av_write_trailer(fmt_) < 0) failed_ = true;
+            if (headerWritten_ && !failed_ && av_write_trailer(fmt_) < 0) failed_ = true;
             if (fmt_->pb && fmt_->pb->error < 0) failed_ = true;
             if (!(fmt_->oformat->flags & AVFMT_NOFILE)) avio_closep(&fmt_->pb);
             avformat_free_context(fmt_);
             fmt_ = nullptr;
+            // A write that failed (a full disk) may have left half a fragment: the file ends
+            // with the last whole one instead, and plays.
+            if (failed_ && headerWritten_) QFile::resize(path, lastGood_);
         }
         avcodec_free_context(&enc_);
         for (AVFrame*& f : pictures_) av_frame_free(&f);
@@ -117,6 +120,9 @@ public:
         sws_ = nullptr;
         return !failed_;
     }
+
+    // Whether the finished file holds a frame a player can show.
+    bool HoldsFrames() const { return failed_ ? lastGood_ > headerEnd_ : nextPts_ > 0; }
 
     QString path;
     QString folder;  // ends in "/"
@@ -177,6 +183,7 @@ private:
         if (header < 0) return false;
         headerWritten_ = true;
         avio_flush(fmt_->pb);
+        headerEnd_ = lastGood_ = avio_tell(fmt_->pb);
         return fmt_->pb->error >= 0;
     }
 
@@ -211,7 +218,9 @@ private:
             if (w < 0) return Fail();
         }
         avio_flush(fmt_->pb);
-        return fmt_->pb->error >= 0 || Fail();
+        if (fmt_->pb->error < 0) return Fail();
+        lastGood_ = avio_tell(fmt_->pb);
+        return true;
     }
 
     bool Fail() {
@@ -227,6 +236,8 @@ private:
     std::vector<AVFrame*> pictures_;
     int frameStride_ = 0;
     int64_t nextPts_ = 0;
+    int64_t headerEnd_ = 0;  // where the file's first fragment begins
+    int64_t lastGood_ = 0;   // the end of what was written whole
     bool headerWritten_ = false;
     bool failed_ = false;
 };
@@ -243,7 +254,10 @@ struct Writer {
     QDateTime failedAt;  // the last file that could not be created or written
 
     void Finish() {
-        if (segment) segment->Finish();
+        if (!segment) return;
+        segment->Finish();
+        // A file without a single frame is no recording: nothing would play it.
+        if (!segment->HoldsFrames()) QFile::remove(segment->path);
         segment.reset();
     }
 };
@@ -267,6 +281,31 @@ QString PrepareFolder(const QString& folder) {
 
 // Reserves a new file named by `start` ("yyyyMMdd HHmmss.mp4"; "_2", "_3", … when taken, so
 // names still sort in creation order). Never touches an existing file.
+// Recordings a killed program left without a single frame: small files only are looked at.
+void RemoveEmptyRecordings(const QString& folder) {
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.mp4")}, QDir::Files, QDir::Name);
+    for (const QFileInfo& f : files) {
+        if (f.size() > 64 * 1024) continue;
+        // Only the writer's own files: empty, or an MP4 header; anything else stays.
+        QFile file(f.filePath());
+        if (f.size() > 0 && (!file.open(QIODevice::ReadOnly) || file.read(8).mid(4) != "ftyp"))
+            continue;
+        file.close();
+        AVFormatContext* ctx = nullptr;
+        bool frames = false;
+        if (avformat_open_input(&ctx, QFile::encodeName(f.filePath()).constData(), nullptr,
+                                nullptr) == 0) {
+            AVPacket* pkt = av_packet_alloc();
+            frames =
+                pkt && avformat_find_stream_info(ctx, nullptr) >= 0 && av_read_frame(ctx, pkt) >= 0;
+            av_packet_free(&pkt);
+            avformat_close_input(&ctx);
+        }
+        if (!frames) QFile::remove(f.filePath());
+    }
+}
+
 QString ReserveFileName(const QString& folder, const QDateTime& start) {
     const QString base = folder + start.toString(QStringLiteral("yyyyMMdd HHmmss"));
     for (int n = 1; n < 1000; ++n) {
@@ -370,6 +409,7 @@ bool yVideoWrite(int handle, const uint8_t* frame, size_t length) {
         if (w->segment && (w->segment->folder != w->folder || SegmentOver(*w, now))) w->Finish();
         if (!w->segment) {
             if (w->failedAt.isValid() && qAbs(w->failedAt.msecsTo(now)) < kRetryMs) return false;
+            RemoveEmptyRecordings(w->folder);
             const QString path = ReserveFileName(w->folder, now);
             if (!path.isEmpty()) w->segment = Segment::Create(p, w->folder, path, now);
             if (!w->segment) {

@@ -371,3 +371,89 @@ TEST(WriterCrash, AFailedWriteFinishesTheFileAndRetriesLater) {
 }
 
 }  // namespace
+
+namespace {
+
+QString RecordOneSecond(const QString& folder, int handle) {
+    QDateTime now = kStart;
+    SetWriterClockForTesting([&] { return now; });
+    EXPECT_TRUE(yMP4CNew(handle, kYmp4Agreed));
+    EXPECT_TRUE(yMP4COpen(handle, 10, 160, 120, 4, 15, folder, 30));
+    for (int i = 0; i < 10; ++i, now = now.addMSecs(100)) {
+        const VideoFrame f = Pattern(160, 120, i);
+        EXPECT_TRUE(yVideoWrite(handle, f.data.data(), f.data.size()));
+    }
+    const QString file = yMP4CCurrentFile(handle);
+    yMP4CClose(handle);
+    yMP4CDelete(handle);
+    SetWriterClockForTesting(nullptr);
+    return file;
+}
+
+}  // namespace
+
+TEST(WriterLeftovers, FilesWithoutAFrameGoWhenTheNextRecordingStarts) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/cam/";
+    const QString real = RecordOneSecond(folder, 40);
+    ASSERT_GE(ProbeFile(real).frames, 10);
+    // What a program killed in a recording's first second leaves: nothing, or a header.
+    QFile empty(folder + "20240101 000000.mp4");
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const QString header = folder + "20240101 000100.mp4";
+    ASSERT_TRUE(QFile::copy(real, header));
+    QFile(header).resize(600);
+    ASSERT_EQ(ProbeFile(header).frames, 0);
+
+    const QString next = RecordOneSecond(folder, 41);
+    EXPECT_FALSE(QFile::exists(empty.fileName()));
+    EXPECT_FALSE(QFile::exists(header));
+    EXPECT_TRUE(QFile::exists(real));
+    EXPECT_TRUE(QFile::exists(next));
+}
+
+// Whether the file is a sequence of whole top-level boxes, as a writer that stopped cleanly
+// leaves it.
+bool WholeBoxes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray b = f.readAll();
+    qint64 at = 0;
+    while (at + 8 <= b.size()) {
+        const auto* p = reinterpret_cast<const uint8_t*>(b.constData() + at);
+        const qint64 size = (qint64(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+        if (size < 8) return false;
+        at += size;
+    }
+    return at == b.size();
+}
+
+TEST(WriterCrash, AFullDiskEndsTheFileWithItsLastWholeFragment) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/cam/";
+    const int status = RunChild([&] {
+        QDateTime now = kStart;
+        SetWriterClockForTesting([&] { return now; });
+        if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
+            !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
+            return 1;
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{400000, 400000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        for (int i = 0; i < 100; ++i, now = now.addMSecs(100)) {
+            const VideoFrame f = Noise(320, 240, uint32_t(i));
+            if (!yVideoWrite(0, f.data.data(), f.data.size())) break;
+        }
+        yMP4CClose(0);
+        return 0;
+    });
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    const QStringList files = Mp4Files(folder);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& f : files) {
+        EXPECT_TRUE(WholeBoxes(folder + f)) << f.toStdString();
+        EXPECT_GT(ProbeFile(folder + f).frames, 0) << f.toStdString();
+    }
+}
