@@ -82,7 +82,19 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(LanguageText(text::kEventLog));
     resize(840, 720);
+    CreateDayBar();
+    CreateList();
+    CreatePlayer();
+    LayOut();
+    ConnectControls();
+    CheckBox_showFileOnly->setChecked(displayMode == 1);
+    CheckBox_showMoveOnly->setChecked(displayMode == 2);
+    Refresh();
+    ColumnClick(1);  // newest first, as if the time column was clicked
+    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
 
+void TFrmLog::CreateDayBar() {
     Label1 = new QLabel(LanguageText(text::kLogDate), this);
     DateTimePicker1 = new QDateEdit(QDate::currentDate(), this);
     DateTimePicker1->setCalendarPopup(true);
@@ -100,7 +112,9 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     Label2 = new QLabel(LanguageText(text::kDoubleClickToPlayRightClick), this);
     for (QWidget* w : std::initializer_list<QWidget*>{BitBtn1, BitBtn2, BitBtn3, BitBtn4})
         static_cast<QPushButton*>(w)->setAutoDefault(false);
+}
 
+void TFrmLog::CreateList() {
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setRootIsDecorated(false);
@@ -125,7 +139,9 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     N2 = PopupMenu1->addAction(LanguageText(text::kDeleteSelected));
     N3 = PopupMenu1->addAction(LanguageText(text::kOpenFolder));
     N4 = PopupMenu1->addAction(LanguageText(text::kDeleteAll));
+}
 
+void TFrmLog::CreatePlayer() {
     Panel_Video = new QWidget(this);
     Panel_Video->setObjectName(QStringLiteral("Panel_Video"));
     Panel_Video->setMinimumSize(160, 120);
@@ -163,7 +179,9 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     playRow->addWidget(TrackBar_Player, 1);
     playRow->addWidget(Label_playtimer);
     playRow->addWidget(Label_playState);
+}
 
+void TFrmLog::LayOut() {
     auto* top = new QHBoxLayout;
     top->addWidget(Label1);
     top->addWidget(DateTimePicker1);
@@ -181,7 +199,9 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     layout->addWidget(ListView1, 2);
     layout->addWidget(Panel_Video, 3);
     layout->addWidget(PlayPanel);
+}
 
+void TFrmLog::ConnectControls() {
     TimerPlay.setInterval(500);
     connect(&TimerPlay, &QTimer::timeout, this, [this] {
         if (player_) player_->ReportPosition();
@@ -224,12 +244,6 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
         // Only the operator's hand seeks; the position updates move the bar too.
         if (dragging_ && player_ && player_->IsLoaded()) player_->Seek(v);
     });
-
-    CheckBox_showFileOnly->setChecked(displayMode == 1);
-    CheckBox_showMoveOnly->setChecked(displayMode == 2);
-    Refresh();
-    ColumnClick(1);  // newest first, as if the time column was clicked
-    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
 TFrmLog::~TFrmLog() {

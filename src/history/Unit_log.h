@@ -85,6 +85,11 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void CreateDayBar();
+    void CreateList();
+    void CreatePlayer();
+    void LayOut();
+    void ConnectControls();
     QString SelectedFile() const;
     void ClearPlayDisplay(bool disableBar);
     void PlayButton2();
