@@ -21,6 +21,7 @@ namespace trelvix {
 
 namespace {
 constexpr int kControlBarWidth = 135;
+constexpr int kWindowManagerAnswerMs = 500;
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QColor kRed(0xFF, 0, 0);
 
@@ -240,10 +241,21 @@ void TForm1::HideToTray() {
 }
 
 void TForm1::ShowMaximised() {
-    // Without a window manager "maximised" means nothing: cover the screen's work area.
-    if (QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen())
-        setGeometry(scr->availableGeometry());
+    QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!scr) return showMaximized();
+    const QRect area = scr->availableGeometry();
+    // Restoring returns to this: inside the work area with room for the title bar.
+    if (!isMaximized()) {
+        QRect restored(QPoint(), area.size() * 4 / 5);
+        restored.moveCenter(area.center());
+        setGeometry(restored);
+    }
     showMaximized();
+    // Without a window manager "maximised" means nothing and no frame ever comes: cover the
+    // work area then.
+    QTimer::singleShot(kWindowManagerAnswerMs, this, [this, area] {
+        if (isMaximized() && frameGeometry() == geometry()) setGeometry(area);
+    });
 }
 
 void TForm1::RestoreFromTray() {

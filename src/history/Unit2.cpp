@@ -1,6 +1,7 @@
 #include "history/Unit2.h"
 
 #include <QImageReader>
+#include <QMoveEvent>
 #include <QScreen>
 
 #include "config/Option.h"
@@ -26,8 +27,7 @@ TForm2::TForm2(QWidget* owner, const QString& path)
     if (!image.isNull()) {
         loaded_ = true;
         picture_ = QPixmap::fromImage(image);
-        // The outer size is the picture's; the frame takes its share of it.
-        resize(image.size());
+        resize(image.size());  // until the window manager tells the frame's size
         setWindowTitle(path);
     }
     if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
@@ -41,6 +41,20 @@ void TForm2::resizeEvent(QResizeEvent*) {
     Image1->setGeometry(rect());
     if (loaded_)
         Image1->setPixmap(picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void TForm2::moveEvent(QMoveEvent*) {
+    FitOuterSizeToPicture();
+}
+
+void TForm2::FitOuterSizeToPicture() {
+    // The outer size is the picture's; the frame takes its share of it. The frame becomes known
+    // only after the window manager has framed the window, which moves it.
+    if (!loaded_) return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame == frameFitted_) return;
+    frameFitted_ = frame;
+    resize(picture_.size() - frame);
 }
 
 void TForm2::Timer_autocloaseTimer() {

@@ -22,12 +22,16 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
+    void FitOuterSizeToPicture();
+
     QString path_;
     QPixmap picture_;
     int ticks_ = 0;
     bool loaded_ = false;
+    QSize frameFitted_;  // the frame's share the size was last fitted to
 };
 
 }  // namespace trelvix

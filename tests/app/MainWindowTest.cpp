@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, SnapshotPopUpShowsThePictureAndClosesItself) {
     QImage(320, 240, QImage::Format_RGB32).save(path, "JPEG");
     QPointer<TForm2> pop = new TForm2(nullptr, path);
     EXPECT_TRUE(pop->pictureLoaded());
-    EXPECT_EQ(pop->size(), QSize(320, 240));
+    EXPECT_EQ(pop->frameGeometry().size(), QSize(320, 240));  // the frame included
     EXPECT_EQ(pop->windowTitle(), path);
     for (int i = 0; i < 3; ++i) pop->Timer_autocloaseTimer();
     EXPECT_TRUE(pop->isVisible());

@@ -13,7 +13,9 @@ using TestApp = QGuiApplication;
 #endif
 
 int main(int argc, char** argv) {
+#ifndef TRELVIX_REAL_DISPLAY
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QTemporaryDir home;
     trelvix::test::SetHome(home.path());
