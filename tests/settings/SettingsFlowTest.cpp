@@ -111,7 +111,7 @@ TEST_F(SettingsFlowTest, TheWindowOpensOnlyAfterThePassword) {
 }
 
 // Texts of the record are replaced whole while the frame, motion and recording threads read
-// them. Under ThreadSanitizer (G_SLICE=always-malloc, suppressions in settings/tsan.supp for
+// them. Under ThreadSanitizer (G_SLICE=always-malloc, suppressions in sanitizers/tsan.supp for
 // the libraries' own hand-overs) this reports nothing.
 TEST_F(SettingsFlowTest, PagesSaveRepeatedlyWhileTheCameraStreamsAndRecords) {
     StartProgram({"test:ball:320x240@30"}, 0);

@@ -2,11 +2,15 @@
 
 Prints "PORT <n>" once it listens. Log lines: "CONNECT", each command line, "CLOSE".
 --hang CMD never answers CMD; --drop-stor N closes the connection in the middle of the N-th
-STOR (uploads then run at 64 KiB/s); --no-mlsd refuses the machine-readable listing.
+STOR (uploads then run at 64 KiB/s); --no-mlsd refuses the machine-readable listing;
+--drop-at CMD closes the connection when CMD arrives; --slow S answers every command S seconds
+late; --silent accepts connections and never sends a byte.
 """
 
 import argparse
 import logging
+import socket
+import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
@@ -21,7 +25,17 @@ p.add_argument("--password", default="s3cret")
 p.add_argument("--hang", default="")
 p.add_argument("--drop-stor", type=int, default=0)
 p.add_argument("--no-mlsd", action="store_true")
+p.add_argument("--drop-at", default="")
+p.add_argument("--slow", type=float, default=0)
+p.add_argument("--silent", action="store_true")
 a = p.parse_args()
+
+if a.silent:
+    listener = socket.create_server(("127.0.0.1", a.port))
+    print("PORT %d" % listener.getsockname()[1], flush=True)
+    held = []
+    while True:
+        held.append(listener.accept()[0])
 logging.basicConfig(level=logging.WARNING)  # the command log is enough
 log = open(a.log, "a", buffering=1, encoding="utf-8")
 stors = [0]
@@ -40,6 +54,12 @@ class Handler(FTPHandler):
     def pre_process_command(self, line, cmd, arg):
         log.write(line + "\n")
         if cmd == a.hang:
+            return
+        if cmd == a.drop_at:
+            self.close()
+            return
+        if a.slow:
+            self.ioloop.call_later(a.slow, FTPHandler.pre_process_command, self, line, cmd, arg)
             return
         if cmd == "STOR":
             stors[0] += 1
