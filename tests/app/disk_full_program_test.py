@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""The real program on a full disk: the user folder on a small tmpfs (or, where mounting is not
-allowed, under a file-size limit of 0) filled up while four demo cameras record. At exit every
-settings file must be as it was and every closed recording readable."""
+"""The real program on a failing disk: the user folder on a small tmpfs (or, where mounting is
+not allowed, under a file-size limit of 0) filled up while four demo cameras record, and a disk
+whose writes fail with EIO part-way. At exit every settings file must be as it was and every
+closed recording readable; once the fault is gone, recording goes on."""
 import os
 import resource
 import signal
@@ -10,7 +11,7 @@ import sys
 import tempfile
 import time
 
-exe, ffprobe = sys.argv[1], "/usr/bin/ffprobe"
+exe, eio_shim, ffprobe = sys.argv[1], sys.argv[2], "/usr/bin/ffprobe"
 failures = []
 
 
@@ -29,13 +30,15 @@ def env_for(home):
     return env
 
 
-def run(home, seconds, limit=None):
+def run(home, seconds, limit=None, extra_env=None):
     pre = None
     if limit is not None:
         def pre():
             signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
             resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
-    p = subprocess.Popen([exe, "--headless", "--demo"], env=env_for(home), preexec_fn=pre,
+    env = env_for(home)
+    env.update(extra_env or {})
+    p = subprocess.Popen([exe, "--headless", "--demo"], env=env, preexec_fn=pre,
                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     time.sleep(seconds)
     p.send_signal(signal.SIGTERM)
@@ -111,6 +114,27 @@ with tempfile.TemporaryDirectory() as home:
     finally:
         if mounted:
             subprocess.run(["umount", "-l", user])
+
+with tempfile.TemporaryDirectory() as home:
+    user = os.path.join(home, "Documents", "Vantiro Driving Records Files")
+    check(run(home, 4) == 0, "EIO: a first run ends cleanly")
+    before = settings_files(user)
+    known = set(recordings(home))
+    eio = {"LD_PRELOAD": eio_shim, "TRELVIX_EIO_PREFIX": home + "/",
+           "TRELVIX_EIO_AFTER": str(400 * 1024),
+           "ASAN_OPTIONS": "verify_asan_link_order=0:" + os.environ.get("ASAN_OPTIONS", "")}
+    rc = run(home, 6, extra_env=eio)
+    check(rc == 0, f"EIO: the program runs and ends cleanly when writes fail (exit {rc})")
+    after = settings_files(user)
+    for name, data in before.items():
+        check(after.get(name) == data, f"EIO: {name} is as it was before")
+    bad = [s for s in recordings(home) if not readable(s)]
+    check(not bad, f"EIO: every recording left is readable: {bad}")
+    during = set(recordings(home))
+    check(run(home, 5) == 0, "EIO: a run after the fault ends cleanly")
+    new = [s for s in set(recordings(home)) - during if readable(s)]
+    check(len(new) >= 4, f"EIO: once the disk works again every camera records ({len(new)})")
+    check(known <= set(recordings(home)), "EIO: no earlier recording was lost")
 
 print(f"{len(failures)} failures")
 sys.exit(1 if failures else 0)
