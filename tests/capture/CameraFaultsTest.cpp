@@ -2,8 +2,10 @@
 // for nobody, a pop-up of the wrong picture, refused first frames and uploads outliving cells.
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <gst/gst.h>
 #include <gtest/gtest.h>
 
 #include "capture/Usbcamera.h"
@@ -12,6 +14,7 @@
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
+#include "history/MediaRemux.h"
 #include "host/CameraCell.h"
 #include "host/CameraHost.h"
 #include "support/Wait.h"
@@ -165,4 +168,62 @@ TEST_F(CameraFaultsTest, StoppedCamerasEndTheirUploadsBeforeTheirCellsAreRelease
     WaitFor([&] { return t.elapsed() > 1500; }, 2000);
     EXPECT_EQ(cell.requests, before);
     EXPECT_EQ(cell.camera, nullptr);
+}
+
+namespace {
+
+// Holds back every buffer a camera's source sends while it lives, as a stalled device does.
+class SourceStall {
+public:
+    explicit SourceStall(UsbCamera* cam) {
+        GstIterator* it = gst_bin_iterate_sources(GST_BIN(cam->graph));
+        GValue item = G_VALUE_INIT;
+        if (gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
+            pad_ = gst_element_get_static_pad(GST_ELEMENT(g_value_get_object(&item)), "src");
+            probe_ = gst_pad_add_probe(pad_, GST_PAD_PROBE_TYPE_BLOCK_DOWNSTREAM, nullptr, nullptr,
+                                       nullptr);
+            g_value_unset(&item);
+        }
+        gst_iterator_free(it);
+    }
+    ~SourceStall() {
+        if (!pad_) return;
+        gst_pad_remove_probe(pad_, probe_);
+        gst_object_unref(pad_);
+    }
+    bool active() const { return pad_ != nullptr; }
+
+private:
+    GstPad* pad_ = nullptr;
+    gulong probe_ = 0;
+};
+
+}  // namespace
+
+TEST_F(CameraFaultsTest, AStalledSourceHoldsUpNoOtherCameraAndItsRecordingGoesOnAfterwards) {
+    UsbCamera* stalled = Start("test:ball:160x120@30", 0);
+    UsbCamera* other = Start("test:smpte:160x120@30", 1);
+    stalled->StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return stalled->recorder->thread()->framesWritten() > 10; }));
+    {
+        SourceStall stall(stalled);
+        ASSERT_TRUE(stall.active());
+        WaitFor([] { return false; }, 100);  // frames on their way still arrive
+        const uint64_t stalledBefore = stalled->callback.framesDelivered;
+        const uint64_t otherBefore = other->callback.framesDelivered;
+        WaitFor([] { return false; }, 1500);
+        EXPECT_EQ(stalled->callback.framesDelivered, stalledBefore);
+        EXPECT_GT(other->callback.framesDelivered, otherBefore + 20) << "held up by the stall";
+    }
+    const uint64_t resumed = stalled->callback.framesDelivered;
+    ASSERT_TRUE(WaitFor([&] { return stalled->callback.framesDelivered > resumed + 15; }))
+        << "the camera did not come back after the stall";
+    stalled->StopRecording();
+    int segments = 0;
+    QDirIterator it(dir.path(), {"*.mp4"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        ++segments;
+        EXPECT_GT(ProbeDurationMs(it.next()), 1000) << "recording not readable";
+    }
+    EXPECT_EQ(segments, 1);
 }
