@@ -171,6 +171,7 @@ void TFrame_Panel8::LayOut() {
     right->addWidget(Label5, 5, 0);
     right->addWidget(ComboBoxEx1, 5, 1);
     right->setRowStretch(6, 1);
+    right->setColumnStretch(1, 1);
     auto* left = new QVBoxLayout;
     left->addWidget(GroupBox2);
     left->addWidget(GroupBox3);
@@ -189,12 +190,14 @@ void TFrame_Panel8::LayOut() {
     diskRow->addWidget(CSpinEdit_diskspacelimited);
     diskRow->addWidget(Label1);
     diskRow->addStretch();
-    diskRow->addWidget(BitBtn2);
     auto* layout = new QVBoxLayout(Body());
     layout->setContentsMargins(12, 4, 12, 8);
-    layout->addLayout(columns, 1);
+    layout->addLayout(columns);
+    layout->addSpacing(6);
     layout->addLayout(logRow);
     layout->addLayout(diskRow);
+    layout->addStretch(1);
+    layout->addWidget(BitBtn2, 0, Qt::AlignRight);
 }
 
 void TFrame_Panel8::SetTexts() {

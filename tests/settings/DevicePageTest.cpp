@@ -1,5 +1,6 @@
 // The device exclusion page, and what the main window does after either program page's OK.
 #include <QFile>
+#include <QGroupBox>
 
 #include "app/Unit1.h"
 #include "history/EventLog.h"
@@ -156,5 +157,48 @@ TEST_F(DevicePageTest, OkWithoutChangesOnEitherPageOnlyRestartsTheCameras) {
         EXPECT_EQ(mainWindow->cellPanels.size(), 4u);
         EXPECT_FALSE(first->IsStopped());
         EXPECT_EQ(LogLinesSaying(text::kCameraStarted), startedBefore + 2) << entry;
+    }
+}
+
+// Both program pages in English and Chinese: every text whole. With TRELVIX_SHOT_DIR set the
+// pages are also saved there as pictures.
+TEST_F(DevicePageTest, ProgramPagesShowEveryTextWholeInBothLanguages) {
+    StartProgram({kA, "/dev/v4l/by-id/usb-Vendor_HD_Webcam_C920_0123456789-video-index0"}, 0);
+    option->allDeviceNames[1] = "HD Webcam C920";
+    const QString shots = qEnvironmentVariable("TRELVIX_SHOT_DIR");
+    for (int language : {0, 1}) {
+        option->languageIndex = language;
+        option->LoadLanguageModule(language);
+        Open();
+        Mark(DevicePage(*window), 0, true);
+        window->show();
+        for (int entry : {5, 6}) {
+            ShowPage(entry);
+            if (entry == 6) DevicePage(*window)->CheckListBox1->setCurrentRow(1);
+            QCoreApplication::processEvents();
+            QWidget* page = window->pages[size_t(entry)];
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                if (!w->isVisible()) continue;
+                const std::string name = (w->objectName() + " " + w->metaObject()->className() +
+                                          " lang " + QString::number(language))
+                                             .toStdString();
+                if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
+                    EXPECT_GE(label->contentsRect().width(),
+                              label->fontMetrics().horizontalAdvance(label->text()))
+                        << name;
+                }
+                if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                    EXPECT_GE(button->width(), button->sizeHint().width()) << name;
+                }
+                if (auto* group = qobject_cast<QGroupBox*>(w)) {
+                    EXPECT_GE(group->width(), group->minimumSizeHint().width()) << name;
+                }
+            }
+            if (!shots.isEmpty())
+                window->grab().save(
+                    QString("%1/%2-%3.png")
+                        .arg(shots, entry == 5 ? "system" : "device", language == 0 ? "en" : "cn"));
+        }
+        window.reset();
     }
 }
