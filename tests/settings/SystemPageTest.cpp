@@ -247,3 +247,17 @@ TEST_F(SystemPageTest, ALanguageRelabelsThePageAtOnceAndOtherWindowsWhenNextOpen
     page->BitBtn2->click();
     EXPECT_EQ(option->languageIndex, 12);
 }
+
+TEST_F(SystemPageTest, ASettingsFileThatCannotBeWrittenIsReported) {
+    StartProgram({});
+    const QString ini = dir.path() + "/kvCamera.ini";
+    ASSERT_TRUE(QFile::remove(ini));
+    ASSERT_TRUE(QDir().mkdir(ini));  // in the way of the file
+    OpenPage();
+    page->BitBtn2->click();
+    EXPECT_EQ(messages, QStringList{LanguageText(text::kTheSettingsCouldNotBeSaved)});
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    option.reset();
+    gOption = nullptr;
+    QDir(ini).removeRecursively();
+}
