@@ -933,5 +933,20 @@
         <extracomment>font dialog: text colour button</extracomment>
         <translation>文字颜色...</translation>
     </message>
+    <message id="30100">
+        <source>Delete old recordings when free space on the recording drive is below</source>
+        <extracomment>system page: disk space limit label</extracomment>
+        <translation>删除历史录像文件，当录像所在盘空间低于</translation>
+    </message>
+    <message id="30101">
+        <source>The log folder must be a writable folder other than the root folder. The previous log folder is kept.</source>
+        <extracomment>system page: refused log folder message</extracomment>
+        <translation>日志文件夹必须是可写入的文件夹，且不能是根目录。已保留原来的日志文件夹。</translation>
+    </message>
+    <message id="30102">
+        <source>The settings could not be saved.</source>
+        <extracomment>system page: settings file write failure message</extracomment>
+        <translation>无法保存设置。</translation>
+    </message>
 </context>
 </TS>

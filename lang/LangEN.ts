@@ -933,5 +933,20 @@
         <extracomment>font dialog: text colour button</extracomment>
         <translation>Text color...</translation>
     </message>
+    <message id="30100">
+        <source>Delete old recordings when free space on the recording drive is below</source>
+        <extracomment>system page: disk space limit label</extracomment>
+        <translation>Delete old recordings when free space on the recording drive is below</translation>
+    </message>
+    <message id="30101">
+        <source>The log folder must be a writable folder other than the root folder. The previous log folder is kept.</source>
+        <extracomment>system page: refused log folder message</extracomment>
+        <translation>The log folder must be a writable folder other than the root folder. The previous log folder is kept.</translation>
+    </message>
+    <message id="30102">
+        <source>The settings could not be saved.</source>
+        <extracomment>system page: settings file write failure message</extracomment>
+        <translation>The settings could not be saved.</translation>
+    </message>
 </context>
 </TS>

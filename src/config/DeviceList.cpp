@@ -53,11 +53,32 @@ void DeviceList::BuildDeviceList(int cells) {
         if (deviceEnumerator) deviceEnumerator(&allDeviceIds, &allDeviceNames);
     }
     for (qsizetype i = 0; i < allDeviceIds.size() && deviceCount < cells; ++i) {
-        if (excludedDevices.contains(allDeviceIds[i])) continue;
+        if (IsExcluded(allDeviceIds[i])) continue;
         ++deviceCount;
         deviceIds.append(allDeviceIds[i]);
         deviceNames.append(i < allDeviceNames.size() ? allDeviceNames[i] : QString());
     }
+}
+
+bool DeviceList::IsExcluded(const QString& id) const {
+    return excludedDevices.contains(id, Qt::CaseInsensitive);
+}
+
+bool DeviceList::ApplyExclusionMarks(const QList<bool>& excluded) {
+    bool changed = false;
+    QStringList marked;
+    for (qsizetype i = 0; i < allDeviceIds.size(); ++i) {
+        const bool mark = i < excluded.size() && excluded[i];
+        changed = changed || mark != IsExcluded(allDeviceIds[i]);
+        if (mark) marked << allDeviceIds[i];
+    }
+    if (!changed) return false;
+    // An unplugged device stays excluded for when it comes back.
+    QStringList kept;
+    for (const QString& id : excludedDevices)
+        if (!allDeviceIds.contains(id, Qt::CaseInsensitive)) kept << id;
+    excludedDevices = kept + marked;
+    return true;
 }
 
 void DeviceList::SetDeviceEnumerator(DeviceEnumerator e) {

@@ -19,6 +19,12 @@ public:
     bool SaveExcludedDevices();
     // Lists the devices and keeps at most `cells` that are not excluded, in order.
     void BuildDeviceList(int cells);
+    // Whether `id` is on the excluded list; letter case does not count.
+    bool IsExcluded(const QString& id) const;
+    // The device page's marks: `excluded[i]` for device i of `allDeviceIds`. Stored identifiers
+    // of devices not present now are kept. Returns whether a present device's mark changed; the
+    // list is replaced only then.
+    bool ApplyExclusionMarks(const QList<bool>& excluded);
 
     static void SetDeviceEnumerator(DeviceEnumerator enumerator);
 

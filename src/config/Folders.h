@@ -17,6 +17,10 @@ QString UserFolder();
 // Creates the user folder (one level) when missing; throws FolderError on failure.
 void EnsureUserFolder();
 
+// A folder the daily logs can go into: not empty, not the root folder, and one that exists
+// (or can be made) and takes a new file.
+bool UsableLogFolder(const QString& folder);
+
 // The folder with the sounds named without a folder: "<executable folder>media/".
 QString MediaFolder();
 

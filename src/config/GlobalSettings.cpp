@@ -20,8 +20,6 @@ namespace trelvix {
 namespace {
 
 const QString kSection = QStringLiteral("Settings");
-// More cells than a screen can show are a damaged file, not a wish.
-constexpr int kMaxGridSide = 8;
 
 QString ReadText(const IniFile& ini, const char* key, const QString& def) {
     return ini.Value(kSection, QLatin1String(key)).value_or(def);
@@ -154,6 +152,10 @@ bool GlobalSettings::UpdateStartupShortcut() {
                               "Exec=\"%1\"\nTerminal=false\nX-GNOME-Autostart-enabled=true\n")
                               .arg(exe);
     return WriteFileAtomically(path, entry.toUtf8(), false);
+}
+
+bool GlobalSettings::PasswordEntriesAccepted(const QString& first, const QString& second) {
+    return first == second && !first.trimmed().isEmpty();
 }
 
 bool GlobalSettings::IsPowerOffTime() const {

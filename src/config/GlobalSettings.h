@@ -25,6 +25,10 @@ public:
     int cellCount() const { return gridRows * gridCols; }
     QString userFolder() const { return userFolder_; }
 
+    // The access password's two entries are accepted when equal and not blank; the password is
+    // then the first as typed.
+    static bool PasswordEntriesAccepted(const QString& first, const QString& second);
+
     // Scheduled power-off: whether the time has come, and the system's shutdown.
     bool IsPowerOffTime() const;
     void RunShutdownCommand() const;
@@ -34,6 +38,8 @@ public:
     bool ReadConfigBlock(const QByteArray& block);
 
     static constexpr int kConfigBinSize = 108;
+    // More cells a side than a screen can show are a damaged file, not a wish.
+    static constexpr int kMaxGridSide = 8;
     static constexpr int kPasswordUnits = 20;
 
     // Members, in the order of the settings table. Switches are read once from their

@@ -16,6 +16,11 @@ QString LanguageModuleFile(int index) {
     return QString::fromLatin1(name) + QStringLiteral(".qm");
 }
 
+bool LanguageModuleAvailable(int index, const QString& folder) {
+    const QString dir = folder.isEmpty() ? ExecutableFolder() : WithSlash(folder);
+    return QFileInfo::exists(dir + LanguageModuleFile(index));
+}
+
 int WindowsLanguageId(QLocale::Language language, QLocale::Territory territory) {
     using L = QLocale;
     struct Entry {

@@ -14,6 +14,9 @@ namespace trelvix {
 // Chinese module.
 QString LanguageModuleFile(int index);
 
+// Whether the module of `index` is in `folder` (the executable's folder when empty).
+bool LanguageModuleAvailable(int index, const QString& folder = QString());
+
 // The Windows language identifier that a locale's language and territory correspond to, or 0.
 int WindowsLanguageId(QLocale::Language language, QLocale::Territory territory);
 // Language index of a Windows language identifier (0 when it has no module of its own).

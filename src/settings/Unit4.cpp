@@ -11,6 +11,8 @@
 #include "settings/Unit_Panel1.h"
 #include "settings/Unit_Panel2.h"
 #include "settings/Unit_Panel5.h"
+#include "settings/Unit_Panel8.h"
+#include "settings/Unit_Panel9.h"
 
 namespace trelvix {
 
@@ -93,9 +95,14 @@ TForm_settings::TForm_settings(QWidget* owner, int index, CameraFinder findCamer
              recordingPage,
              new TFrame_PanelPending(pageStack_, index, text::kFTPUpload),
              new TFrame_PanelPending(pageStack_, index, text::kLiveBroadcast),
-             new TFrame_PanelPending(pageStack_, index, text::kSystem),
-             new TFrame_PanelPending(pageStack_, index, text::kExcludedDevices)};
+             new TFrame_Panel8(pageStack_, index),
+             new TFrame_Panel9(pageStack_, index)};
     for (TFrame_PanelBase* page : pages) pageStack_->addWidget(page);
+    // The two program pages close the window after their OK has run.
+    connect(static_cast<TFrame_Panel8*>(pages[5]), &TFrame_Panel8::closeRequested, this,
+            &QDialog::accept);
+    connect(static_cast<TFrame_Panel9*>(pages[6]), &TFrame_Panel9::closeRequested, this,
+            &QDialog::accept);
 
     connect(ComboBox1, &QComboBox::activated, this, [this](int i) {
         ComboBox2->setCurrentIndex(i);

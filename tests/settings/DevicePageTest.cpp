@@ -1,0 +1,204 @@
+// The device exclusion page, and what the main window does after either program page's OK.
+#include <QFile>
+#include <QGroupBox>
+
+#include "app/Unit1.h"
+#include "history/EventLog.h"
+#include "lang/TextIds.h"
+#include "settings/SettingsFixture.h"
+#include "settings/Unit_Panel8.h"
+#include "settings/Unit_Panel9.h"
+
+using namespace trelvix;
+using trelvix::test::SettingsFixture;
+
+namespace {
+
+const QString kA = "test:black:160x120@10";
+const QString kB = "test:smpte:160x120@10";
+const QString kC = "test:snow:160x120@10";
+
+class DevicePageTest : public SettingsFixture {
+protected:
+    void TearDown() override {
+        TForm_settings::SetModalRunnerForTesting(nullptr);
+        mainWindow.reset();
+        SettingsFixture::TearDown();
+    }
+    void WriteExcluded(const QByteArray& lines) {
+        QFile f(dir.path() + "/device.bin");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(lines);
+    }
+    static TFrame_Panel9* DevicePage(TForm_settings& w) {
+        return static_cast<TFrame_Panel9*>(w.pages[6]);
+    }
+    TFrame_Panel9* OpenPage() { return DevicePage(*Open()); }
+    static QList<bool> Marks(TFrame_Panel9* page) {
+        QList<bool> marks;
+        for (int i = 0; i < page->CheckListBox1->count(); ++i)
+            marks << (page->CheckListBox1->item(i)->checkState() == Qt::Checked);
+        return marks;
+    }
+    static void Mark(TFrame_Panel9* page, int row, bool on) {
+        page->CheckListBox1->item(row)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+    // The main window after its settings button, with `operate` acting in the window.
+    void PressSettings(const std::function<void(TForm_settings&)>& operate) {
+        TForm_settings::SetModalRunnerForTesting([operate](TForm_settings& w) {
+            operate(w);
+            return w.result();
+        });
+        mainWindow->ImageBT4MouseDown();
+        // The main window may have replaced the settings object.
+        if (gOption != option.get()) {
+            (void)option.release();
+            option.reset(gOption);
+        }
+    }
+    int LogLinesSaying(int textId) {
+        QCoreApplication::sendPostedEvents();
+        int n = 0;
+        for (const QString& line :
+             ReadLogLines(LogFileName(gOption->LogPath, QDate::currentDate())))
+            n += SplitLogLine(line)[5] == LanguageText(textId);
+        return n;
+    }
+    std::unique_ptr<TForm1> mainWindow;
+};
+
+}  // namespace
+
+TEST_F(DevicePageTest, MarksMatchStoredIdentifiersWhateverTheirCaseAndAClickShowsTheId) {
+    WriteExcluded(kB.toUpper().toUtf8() + "\n");
+    StartProgram({kA, kB, kC}, 0);
+    EXPECT_EQ(option->deviceIds, (QStringList{kA, kC})) << "the exclusion takes effect too";
+    TFrame_Panel9* page = OpenPage();
+    ASSERT_EQ(page->CheckListBox1->count(), 3);
+    EXPECT_EQ(page->CheckListBox1->item(1)->text(), "Camera " + kB);
+    EXPECT_EQ(Marks(page), (QList<bool>{false, true, false}));
+    EXPECT_EQ(page->Label2->text(), "");
+    page->CheckListBox1->setCurrentRow(2);
+    emit page->CheckListBox1->itemClicked(page->CheckListBox1->item(2));
+    EXPECT_EQ(page->Label2->text(), kC) << "the identifier, not the friendly name";
+
+    option->deviceListChanged = true;
+    page->BitBtn2->click();
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_FALSE(option->deviceListChanged) << "unchanged marks ask for no rebuild";
+    EXPECT_EQ(option->excludedDevices, QStringList{kB.toUpper()});
+}
+
+TEST_F(DevicePageTest, SwappedMarksAreAChangeAndAnUnpluggedDeviceStaysExcluded) {
+    WriteExcluded("/dev/v4l/by-id/usb-Away-video-index0\n" + kA.toUtf8() + "\n");
+    StartProgram({kA, kB, kC}, 0);
+    TFrame_Panel9* page = OpenPage();
+    EXPECT_EQ(Marks(page), (QList<bool>{true, false, false}));
+    Mark(page, 0, false);
+    Mark(page, 2, true);  // same count, another device
+    page->BitBtn2->click();
+    EXPECT_TRUE(option->deviceListChanged);
+    EXPECT_EQ(option->excludedDevices, (QStringList{"/dev/v4l/by-id/usb-Away-video-index0", kC}));
+    QFile f(dir.path() + "/device.bin");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "/dev/v4l/by-id/usb-Away-video-index0\n" + kC.toUtf8() + "\n");
+}
+
+TEST_F(DevicePageTest, AnExcludedDeviceLeavesTheRebuiltGrid) {
+    StartProgram({kA, kB}, 0);
+    FreshRecord(0);
+    FreshRecord(1);
+    mainWindow = std::make_unique<TForm1>();
+    ASSERT_NE(mainWindow->host.camera(1), nullptr);
+    PressSettings([](TForm_settings& w) {
+        Mark(DevicePage(w), 0, true);
+        DevicePage(w)->BitBtn2->click();
+    });
+    ASSERT_NE(gOption, nullptr);
+    EXPECT_EQ(gOption->deviceIds, QStringList{kB});
+    ASSERT_NE(mainWindow->host.camera(0), nullptr);
+    EXPECT_EQ(mainWindow->host.camera(0)->settings->deviceId.get(), kB);
+    EXPECT_EQ(mainWindow->host.camera(1), nullptr);
+}
+
+TEST_F(DevicePageTest, RowsChangedOnTheSystemPageRebuildTheGridAfterClosing) {
+    StartProgram({kA}, 0);
+    FreshRecord(0);
+    mainWindow = std::make_unique<TForm1>();
+    ASSERT_EQ(mainWindow->cellPanels.size(), 4u);
+    PressSettings([](TForm_settings& w) {
+        auto* page = static_cast<TFrame_Panel8*>(w.pages[5]);
+        page->CSpinEdit_Rows->setValue(3);
+        page->BitBtn2->click();
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+    });
+    ASSERT_NE(gOption, nullptr);
+    EXPECT_EQ(gOption->gridRows, 3);
+    EXPECT_EQ(mainWindow->cellPanels.size(), 6u);
+    EXPECT_NE(mainWindow->host.camera(0), nullptr);
+}
+
+TEST_F(DevicePageTest, OkWithoutChangesOnEitherPageOnlyRestartsTheCameras) {
+    StartProgram({kA, kB}, 0);
+    FreshRecord(0);
+    FreshRecord(1);
+    mainWindow = std::make_unique<TForm1>();
+    UsbCamera* first = mainWindow->host.camera(0);
+    for (int entry : {5, 6}) {
+        const int startedBefore = LogLinesSaying(text::kCameraStarted);
+        PressSettings([entry](TForm_settings& w) {
+            w.ListView_Navigate->setCurrentRow(entry);
+            auto* ok = w.pages[size_t(entry)]->findChild<QPushButton*>("BitBtn2");
+            ASSERT_NE(ok, nullptr);
+            ok->click();
+        });
+        EXPECT_EQ(gOption, option.get()) << "no rebuild after page " << entry;
+        EXPECT_EQ(mainWindow->host.camera(0), first);
+        EXPECT_EQ(mainWindow->cellPanels.size(), 4u);
+        EXPECT_FALSE(first->IsStopped());
+        EXPECT_EQ(LogLinesSaying(text::kCameraStarted), startedBefore + 2) << entry;
+    }
+}
+
+// Both program pages in English and Chinese: every text whole. With TRELVIX_SHOT_DIR set the
+// pages are also saved there as pictures.
+TEST_F(DevicePageTest, ProgramPagesShowEveryTextWholeInBothLanguages) {
+    StartProgram({kA, "/dev/v4l/by-id/usb-Vendor_HD_Webcam_C920_0123456789-video-index0"}, 0);
+    option->allDeviceNames[1] = "HD Webcam C920";
+    const QString shots = qEnvironmentVariable("TRELVIX_SHOT_DIR");
+    for (int language : {0, 1}) {
+        option->languageIndex = language;
+        option->LoadLanguageModule(language);
+        Open();
+        Mark(DevicePage(*window), 0, true);
+        window->show();
+        for (int entry : {5, 6}) {
+            ShowPage(entry);
+            if (entry == 6) DevicePage(*window)->CheckListBox1->setCurrentRow(1);
+            QCoreApplication::processEvents();
+            QWidget* page = window->pages[size_t(entry)];
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                if (!w->isVisible()) continue;
+                const std::string name = (w->objectName() + " " + w->metaObject()->className() +
+                                          " lang " + QString::number(language))
+                                             .toStdString();
+                if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
+                    EXPECT_GE(label->contentsRect().width(),
+                              label->fontMetrics().horizontalAdvance(label->text()))
+                        << name;
+                }
+                if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                    EXPECT_GE(button->width(), button->sizeHint().width()) << name;
+                }
+                if (auto* group = qobject_cast<QGroupBox*>(w)) {
+                    EXPECT_GE(group->width(), group->minimumSizeHint().width()) << name;
+                }
+            }
+            if (!shots.isEmpty())
+                window->grab().save(
+                    QString("%1/%2-%3.png")
+                        .arg(shots, entry == 5 ? "system" : "device", language == 0 ? "en" : "cn"));
+        }
+        window.reset();
+    }
+}
