@@ -165,6 +165,7 @@ void TForm_capparam::FormCreate() {
         const bool adjustable = ImageParameterAdjustable(*camera->settings, camera->Controls(), p);
         bars[size_t(i)]->setEnabled(adjustable);
         names[size_t(i)]->setEnabled(adjustable);
+        images[size_t(i)]->setEnabled(adjustable);
         if (adjustable) {
             bars[size_t(i)]->setValue(value);
             labels[size_t(i)]->setText(QString::asprintf("%i", value));
