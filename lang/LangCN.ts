@@ -948,5 +948,55 @@
         <extracomment>system page: settings file write failure message</extracomment>
         <translation>无法保存设置。</translation>
     </message>
+    <message id="30300">
+        <source>Brightness</source>
+        <extracomment>image parameters: brightness label</extracomment>
+        <translation>亮度</translation>
+    </message>
+    <message id="30301">
+        <source>Contrast</source>
+        <extracomment>image parameters: contrast label</extracomment>
+        <translation>对比度</translation>
+    </message>
+    <message id="30302">
+        <source>Saturation</source>
+        <extracomment>image parameters: saturation label</extracomment>
+        <translation>饱和度</translation>
+    </message>
+    <message id="30303">
+        <source>Hue</source>
+        <extracomment>image parameters: hue label</extracomment>
+        <translation>色调</translation>
+    </message>
+    <message id="30304">
+        <source>Sharpness</source>
+        <extracomment>image parameters: sharpness label</extracomment>
+        <translation>锐度</translation>
+    </message>
+    <message id="30305">
+        <source>Gamma</source>
+        <extracomment>image parameters: gamma label</extracomment>
+        <translation>伽马值</translation>
+    </message>
+    <message id="30306">
+        <source>Image Adjustment</source>
+        <extracomment>image parameters: dialog heading</extracomment>
+        <translation>图像调节</translation>
+    </message>
+    <message id="30307">
+        <source>Close</source>
+        <extracomment>image parameters and device properties: close button</extracomment>
+        <translation>关闭</translation>
+    </message>
+    <message id="30308">
+        <source>This device offers no adjustable properties right now.</source>
+        <extracomment>device properties: no controls (camera stopped or none reported)</extracomment>
+        <translation>该设备当前没有可调节的属性。</translation>
+    </message>
+    <message id="30309">
+        <source>Defaults</source>
+        <extracomment>device properties: restore every control's default</extracomment>
+        <translation>默认值</translation>
+    </message>
 </context>
 </TS>

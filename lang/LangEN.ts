@@ -948,5 +948,55 @@
         <extracomment>system page: settings file write failure message</extracomment>
         <translation>The settings could not be saved.</translation>
     </message>
+    <message id="30300">
+        <source>Brightness</source>
+        <extracomment>image parameters: brightness label</extracomment>
+        <translation>Brightness</translation>
+    </message>
+    <message id="30301">
+        <source>Contrast</source>
+        <extracomment>image parameters: contrast label</extracomment>
+        <translation>Contrast</translation>
+    </message>
+    <message id="30302">
+        <source>Saturation</source>
+        <extracomment>image parameters: saturation label</extracomment>
+        <translation>Saturation</translation>
+    </message>
+    <message id="30303">
+        <source>Hue</source>
+        <extracomment>image parameters: hue label</extracomment>
+        <translation>Hue</translation>
+    </message>
+    <message id="30304">
+        <source>Sharpness</source>
+        <extracomment>image parameters: sharpness label</extracomment>
+        <translation>Sharpness</translation>
+    </message>
+    <message id="30305">
+        <source>Gamma</source>
+        <extracomment>image parameters: gamma label</extracomment>
+        <translation>Gamma</translation>
+    </message>
+    <message id="30306">
+        <source>Image Adjustment</source>
+        <extracomment>image parameters: dialog heading</extracomment>
+        <translation>Image Adjustment</translation>
+    </message>
+    <message id="30307">
+        <source>Close</source>
+        <extracomment>image parameters and device properties: close button</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message id="30308">
+        <source>This device offers no adjustable properties right now.</source>
+        <extracomment>device properties: no controls (camera stopped or none reported)</extracomment>
+        <translation>This device offers no adjustable properties right now.</translation>
+    </message>
+    <message id="30309">
+        <source>Defaults</source>
+        <extracomment>device properties: restore every control's default</extracomment>
+        <translation>Defaults</translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "app/Unit_password.h"
 #include "history/Unit_log.h"
 #include "settings/Unit4.h"
+#include "capture/Unit_capparam.h"
 #include "capture/Usbcamera.h"
 #include "common/FreeSpace.h"
 #include "config/Option.h"
@@ -382,6 +383,16 @@ void TForm1::ImageBT7MouseDown() {
     if (SelectedCamera() && imageParamsOpen && imageParamsDialog) {
         imageParamsDialog->raise();
         imageParamsDialog->activateWindow();
+    } else if (SelectedCamera()) {
+        WithAccess([this] {
+            UsbCamera* cam = SelectedCamera();
+            if (!cam) return;
+            auto* dialog = new TForm_capparam(this, cam);
+            imageParamsDialog = dialog;
+            imageParamsOpen = true;
+            connect(dialog, &QObject::destroyed, this, [this] { imageParamsOpen = false; });
+            dialog->show();
+        });
     }
     ImageBT7->ShowPicture(QStringLiteral("btBitmap_73"));
 }
@@ -425,6 +436,8 @@ void TForm1::TerminateBySignal() {
 }
 
 void TForm1::TearDownGrid() {
+    // The dialog adjusts a camera that is about to go.
+    if (imageParamsDialog) imageParamsDialog->close();
     host.TearDownGrid();  // saves every camera's record and the settings files
     FreeCells();
 }

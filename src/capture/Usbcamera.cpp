@@ -13,6 +13,7 @@
 
 #include "common/Messages.h"
 #include "capture/Devices.h"
+#include "capture/ImageParameters.h"
 #include "capture/Jpeg.h"
 #include "capture/Sound.h"
 #include "capture/Ymp4.h"
@@ -31,6 +32,13 @@ namespace {
 std::mutex errorHandlerMutex;
 ErrorMessageHandler errorHandler;
 
+// A synthetic picture passes the elements that stand in for a device's picture controls.
+QString WithBalance(const QString& description) {
+    return description +
+           QStringLiteral(" ! videobalance name=%1 ! gamma name=%2")
+               .arg(QLatin1String(kBalanceElementName), QLatin1String(kGammaElementName));
+}
+
 QString SourceDescription(const QString& deviceId) {
     SyntheticSource s;
     if (ParseSyntheticId(deviceId, &s)) {
@@ -40,13 +48,14 @@ QString SourceDescription(const QString& deviceId) {
         if (s.pattern == QLatin1String("ball")) {
             // Drawn at an eighth of the size and enlarged, so the ball is big enough to count
             // as motion in the default region.
-            return QStringLiteral(
-                       "videotestsrc pattern=ball is-live=true ! %1 ! "
-                       "videoscale method=nearest-neighbour ! "
-                       "capsfilter caps=\"video/x-raw,width=%2,height=%3\"")
-                .arg(caps.arg(std::max(16, s.width / 8)).arg(std::max(16, s.height / 8)).arg(s.fps))
-                .arg(s.width)
-                .arg(s.height);
+            return WithBalance(QStringLiteral("videotestsrc pattern=ball is-live=true ! %1 ! "
+                                              "videoscale method=nearest-neighbour ! "
+                                              "capsfilter caps=\"video/x-raw,width=%2,height=%3\"")
+                                   .arg(caps.arg(std::max(16, s.width / 8))
+                                            .arg(std::max(16, s.height / 8))
+                                            .arg(s.fps))
+                                   .arg(s.width)
+                                   .arg(s.height));
         }
         QString props;
         if (s.pattern == QLatin1String("smpte"))
@@ -55,8 +64,8 @@ QString SourceDescription(const QString& deviceId) {
             props = QStringLiteral("pattern=zone-plate kx2=20 ky2=20 kt=1");
         else
             props = QStringLiteral("pattern=") + s.pattern;
-        return QStringLiteral("videotestsrc %1 is-live=true ! capsfilter caps=\"%2\"")
-            .arg(props, caps.arg(s.width).arg(s.height).arg(s.fps));
+        return WithBalance(QStringLiteral("videotestsrc %1 is-live=true ! capsfilter caps=\"%2\"")
+                               .arg(props, caps.arg(s.width).arg(s.height).arg(s.fps)));
     }
     QString path = deviceId;
     path.replace(QLatin1Char('"'), QString());
@@ -241,6 +250,9 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
         return kFail;
     }
     callback.SetPanel(callback.panelWindow(), video);
+    controls_ = MakeCameraControls(settings->deviceId, captureFilter);
+    ReadImageParameters();
+    ApplyImageParameters();
     FitVideoWindow();
     callback.state = CameraState::Previewing;
     return 0;
@@ -255,6 +267,7 @@ void UsbCamera::TearDownGraph() {
             GstAppSinkCallbacks none{};
             gst_app_sink_set_callbacks(GST_APP_SINK(grabber), &none, nullptr, nullptr);
         }
+        controls_.reset();
         // Joins the streaming thread: no frame routine runs after this.
         gst_element_set_state(graph, GST_STATE_NULL);
         GstBus* bus = gst_element_get_bus(graph);
@@ -362,6 +375,14 @@ int UsbCamera::HandleGraphEvents() {
     gst_object_unref(bus);
     if (lost) TearDownGraph();
     return 0;
+}
+
+void UsbCamera::ReadImageParameters() {
+    trelvix::ReadImageParameters(*settings, controls_.get());
+}
+
+void UsbCamera::ApplyImageParameters() {
+    trelvix::ApplyImageParameters(*settings, controls_.get());
 }
 
 void UsbCamera::SimulateDeviceLost() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "capture/Cautofont.h"
+#include "capture/CameraControls.h"
 #include "capture/Frame.h"
 #include "capture/Motion.h"
 #include "capture/Snapshot.h"
@@ -172,6 +173,13 @@ public:
     // Finds the device of `deviceId` (the friendly name is refreshed); false when it is absent.
     bool FindCaptureDevice();
 
+    // The running source's controls; none without a pipeline.
+    CameraControls* Controls() const { return controls_.get(); }
+    // Unset percentages from the device, then the stored ones onto it (every pipeline start).
+    void ReadImageParameters();
+    // The record's percentages onto the device, e.g. while the operator moves a bar.
+    void ApplyImageParameters();
+
     // Makes the source report a lost device, as an unplugged camera would.
     void SimulateDeviceLost();
 
@@ -204,6 +212,7 @@ private:
 
     QObject* mainWindow_ = nullptr;
     QString sourceDescription_;
+    std::unique_ptr<CameraControls> controls_;
 };
 
 // Shows a failure of a capture pipeline ("Error!" message box in the windowed program);

@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "capture/DeviceProperties.h"
 #include "capture/Usbcamera.h"
 #include "config/Option.h"
 #include "lang/TextIds.h"
@@ -109,6 +110,8 @@ TForm_settings::TForm_settings(QWidget* owner, int index, CameraFinder findCamer
         ComboBox1CloseUp();
     });
     connect(CheckBox_AppToAll, &QCheckBox::clicked, this, &TForm_settings::CheckBox_AppToAllClick);
+    connect(BitBtn7, &QPushButton::clicked, this,
+            [this] { ShowDevicePropertyPages(currentCamera, this); });
     connect(ListView_Navigate, &QListWidget::currentRowChanged, this,
             &TForm_settings::ShowSelectedPage);
 
@@ -228,8 +231,7 @@ void TForm_settings::EnableAllPages(bool enabled) {
     for (int i = 0; i < kCameraPages; ++i) pages[size_t(i)]->EnableControls(enabled);
     CheckBox_AppToAll->setEnabled(enabled);
     ComboBox1->setEnabled(enabled);
-    // The device's own property dialog is not there yet: the button stays greyed.
-    BitBtn7->setEnabled(false);
+    BitBtn7->setEnabled(enabled);
 }
 
 void TForm_settings::done(int result) {
