@@ -23,6 +23,7 @@ namespace trelvix {
 namespace {
 constexpr int kControlBarWidth = 135;
 constexpr int kWindowManagerAnswerMs = 500;
+constexpr int kUnwindCheckMs = 50;
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QColor kRed(0xFF, 0, 0);
 
@@ -305,6 +306,10 @@ bool TForm1::WithAccess(const std::function<void()>& action) {
         return false;
     }
     if (granted) action();
+    if (terminatePending_) {
+        QTimer::singleShot(0, this, [this] { close(); });
+        return false;
+    }
     host.housekeeping.StartTimers();
     return granted;
 }
@@ -350,6 +355,7 @@ void TForm1::ImageBT4MouseDown() {
                 [this](const QString& id) { return host.FindCameraByDeviceId(id); });
             settings.RunModal();
         }
+        if (terminatePending_) return;  // the program ends; nothing to rebuild
         ImageBT4->ShowPicture(QStringLiteral("btBitmap_41"));
         setWindowTitle(LanguageText(text::kTrelvix));
         if (gOption->GridChanged() || gOption->deviceListChanged) {
@@ -426,13 +432,27 @@ void TForm1::PowerOffClose() {
 void TForm1::TerminateBySignal() {
     realExit = true;
     skipAccessCheck = true;
-    if (accessDepth_ > 0) {
-        // A password prompt is open: unwind it first; the exit then goes on where it waits.
+    if (accessDepth_ > 0 || QApplication::activeModalWidget()) {
+        // A password prompt or another modal window runs its own event loop, and the code
+        // after it still uses the cameras: unwind them first, then end.
         terminatePending_ = true;
         CancelPasswordPrompts();
+        CloseModalWindows();
+        QTimer::singleShot(kUnwindCheckMs, this, &TForm1::TerminateBySignal);
         return;
     }
     close();
+}
+
+void TForm1::CloseModalWindows() {
+    // Innermost first, so each outer window sees its inner one gone.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        if (QApplication::activeModalWidget() == modal) modal->hide();
+    }
 }
 
 void TForm1::TearDownGrid() {

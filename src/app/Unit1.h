@@ -126,6 +126,7 @@ private:
 
     // The access check, counting open prompts so a signal can unwind them.
     bool AskAccess();
+    void CloseModalWindows();
 
     int accessDepth_ = 0;
     bool terminatePending_ = false;

@@ -205,6 +205,34 @@ TEST_F(MainWindowTest, SignalDuringThePasswordPromptStillEndsTheProgram) {
     new Option(ini);
 }
 
+TEST_F(MainWindowTest, SignalWhileTheSettingsWindowIsOpenClosesItFirstThenEndsTheProgram) {
+    delete gOption;
+    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
+        *ids = {"test:black:64x48@5"};
+        *names = {"Test"};
+    });
+    new Option(ini);
+    Option::SetDeviceEnumerator(nullptr);
+    window = new TForm1;
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    ASSERT_NE(window->host.camera(0), nullptr);
+    bool settingsClosedFirst = false;
+    TForm_settings::SetModalRunnerForTesting([&](TForm_settings& settings) {
+        settings.open();              // modal and shown, as while its own event loop runs
+        window->TerminateBySignal();  // SIGTERM arrives meanwhile
+        settingsClosedFirst =
+            !settings.isVisible() && gOption != nullptr && window->host.camera(0) != nullptr;
+        return settings.result();
+    });
+    window->ImageBT4MouseDown();
+    TForm_settings::SetModalRunnerForTesting(nullptr);
+    EXPECT_TRUE(settingsClosedFirst) << "the program ended under the open settings window";
+    EXPECT_TRUE(QTest::qWaitFor([] { return gOption == nullptr; }, 3000))
+        << "the program did not end after the settings window closed";
+    EXPECT_TRUE(TodaysLog().join("\n").contains("|Program closed|-1||"));
+    new Option(ini);
+}
+
 TEST_F(MainWindowTest, SnapshotPopUpShowsThePictureAndClosesItself) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/shot.jpg";
