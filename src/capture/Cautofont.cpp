@@ -4,13 +4,15 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cstdlib>
 #include <cstring>
 
 namespace trelvix {
 
 namespace {
 constexpr int kDefaultPixelSize = 16;  // the height of the desktop's default font in a mask
-}
+constexpr int kMaxPixelSize = 4320;    // the tallest frame
+}  // namespace
 
 CAutoFont::CAutoFont() {
     logFont_.lfHeight = -12;
@@ -32,13 +34,15 @@ QFont CAutoFont::ToQFont(const LogFontW& lf) {
     int n = 0;
     while (n < 32 && lf.lfFaceName[n]) ++n;
     if (n > 0) f.setFamily(QString::fromUtf16(lf.lfFaceName, n));
+    // Any stored height, INT_MIN included, becomes a size a frame can hold.
+    const int px = int(std::min<int64_t>(std::abs(int64_t(lf.lfHeight)), kMaxPixelSize));
     if (lf.lfHeight < 0) {
-        f.setPixelSize(-lf.lfHeight);
+        f.setPixelSize(px);
     } else if (lf.lfHeight > 0) {
         // A positive height is the whole cell; scale the character height to fit it.
-        f.setPixelSize(lf.lfHeight);
+        f.setPixelSize(px);
         const int cell = QFontMetrics(f).height();
-        if (cell > 0) f.setPixelSize(std::max(1, lf.lfHeight * lf.lfHeight / cell));
+        if (cell > 0) f.setPixelSize(std::max(1, int(int64_t(px) * px / cell)));
     } else {
         f.setPixelSize(kDefaultPixelSize);
     }

@@ -317,4 +317,12 @@ TEST(Overlay, AbsurdFontsAndPositionsStayWithinTheFrame) {
         o.DrawCaption(f.data.data());
     }
     EXPECT_EQ(f.data, std::vector<uint8_t>(f.data.size(), 0));
+
+    // Heights at the ends of the stored range become sizes a frame can hold.
+    for (int h : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        huge.lfHeight = h;
+        const int px = CAutoFont::ToQFont(huge).pixelSize();
+        EXPECT_GT(px, 0) << h;
+        EXPECT_LE(px, 4320) << h;
+    }
 }
