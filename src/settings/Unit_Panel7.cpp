@@ -111,7 +111,7 @@ QWidget* TFrame_Panel7::BuildProfile() {
     grid->addWidget(Edit_port, 4, 1, Qt::AlignLeft);
     grid->addWidget(Labelmaxclient, 5, 0);
     grid->addWidget(CSpinEdit_maxClient, 5, 1, Qt::AlignLeft);
-    grid->addWidget(CheckBox_audio, 6, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(CheckBox_audio, 6, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
     return box;
@@ -232,7 +232,9 @@ void TFrame_Panel7::BitBtn5Click() {
         self->Label_publicIP->setText(asked->publicUrl);
         self->ShowAddresses(true);
     });
-    camera->StartBroadcast(false);
+    // A port the system chose is shown, as the record now holds it.
+    if (camera->StartBroadcast(false))
+        Edit_port->setText(QString::number(uint32_t(LoadWhole(camera->settings->broadcastPort))));
     // Shown even when the start failed: the fields then hold what the camera has.
     Label_LocalIP->setText(camera->privateUrl);
     Label_publicIP->setText(camera->publicUrl);

@@ -105,6 +105,7 @@ TEST_F(BroadcastPageTest, TheTestButtonStartsAndStopsAndTheWindowEndsTheBroadcas
     const int port = cam->broadcastEngine().Port();
     EXPECT_TRUE(page->AddressesShown());
     EXPECT_EQ(page->Label_LocalIP->text(), BroadcastPrivateUrl(port));
+    EXPECT_EQ(page->Edit_port->text(), QString::number(port));
     const QString expected = QStringLiteral("mms://203.0.113.7:%1").arg(port);
     EXPECT_TRUE(WaitFor([&] { return page->Label_publicIP->text() == expected; }, 5000));
     page->SpeedButton1->click();
