@@ -998,5 +998,30 @@
         <extracomment>device properties: restore every control's default</extracomment>
         <translation>默认值</translation>
     </message>
+    <message id="30400">
+        <source>Trelvix live broadcast</source>
+        <extracomment>broadcast: stream title, followed by the date</extracomment>
+        <translation>Trelvix 实时直播</translation>
+    </message>
+    <message id="30401">
+        <source>Live picture of a surveillance camera</source>
+        <extracomment>broadcast: stream description</extracomment>
+        <translation>监控摄像头的实时画面</translation>
+    </message>
+    <message id="30402">
+        <source>Broadcast could not start</source>
+        <extracomment>log and message: a broadcast failed to start, followed by the reason</extracomment>
+        <translation>直播无法启动</translation>
+    </message>
+    <message id="30403">
+        <source>The camera delivers no picture.</source>
+        <extracomment>broadcast: reason why it could not start</extracomment>
+        <translation>摄像头没有画面。</translation>
+    </message>
+    <message id="30404">
+        <source>Open in the media player</source>
+        <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
+        <translation>在媒体播放器中打开</translation>
+    </message>
 </context>
 </TS>

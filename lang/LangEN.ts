@@ -998,5 +998,30 @@
         <extracomment>device properties: restore every control's default</extracomment>
         <translation>Defaults</translation>
     </message>
+    <message id="30400">
+        <source>Trelvix live broadcast</source>
+        <extracomment>broadcast: stream title, followed by the date</extracomment>
+        <translation>Trelvix live broadcast</translation>
+    </message>
+    <message id="30401">
+        <source>Live picture of a surveillance camera</source>
+        <extracomment>broadcast: stream description</extracomment>
+        <translation>Live picture of a surveillance camera</translation>
+    </message>
+    <message id="30402">
+        <source>Broadcast could not start</source>
+        <extracomment>log and message: a broadcast failed to start, followed by the reason</extracomment>
+        <translation>Broadcast could not start</translation>
+    </message>
+    <message id="30403">
+        <source>The camera delivers no picture.</source>
+        <extracomment>broadcast: reason why it could not start</extracomment>
+        <translation>The camera delivers no picture.</translation>
+    </message>
+    <message id="30404">
+        <source>Open in the media player</source>
+        <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
+        <translation>Open in the media player</translation>
+    </message>
 </context>
 </TS>

@@ -1,7 +1,9 @@
 #include "app/HeadlessShell.h"
 
 #include <QCoreApplication>
+#include <cstdio>
 
+#include "capture/Usbcamera.h"
 #include "config/Option.h"
 
 namespace trelvix {
@@ -22,6 +24,17 @@ void HeadlessShell::Start() {
         cells.push_back(panels.back().get());
     }
     host.Start(cells);
+}
+
+void HeadlessShell::StartBroadcasts() {
+    for (int cell : host.StartAllBroadcasts()) {
+        const UsbCamera* cam = host.camera(cell);
+        const int port = cam->broadcastEngine().Port();
+        std::printf("camera %d broadcasts: %s  http://%s:%d/  http://%s:%d/live\n", cell,
+                    qPrintable(cam->privateUrl), qPrintable(FirstLocalIPv4()), port,
+                    qPrintable(FirstLocalIPv4()), port);
+    }
+    std::fflush(stdout);
 }
 
 void HeadlessShell::Exit(bool powerOffExit) {

@@ -19,6 +19,8 @@ public:
 
     // Logs the start, starts one camera per kept device and the timers.
     void Start();
+    // Every running camera broadcasts; its addresses (or why it cannot) go to the terminal.
+    void StartBroadcasts();
     // Logs the exit, saves every file and quits the event loop.
     void Exit(bool powerOffExit);
 

@@ -324,6 +324,7 @@ void TForm1::ImageBT1MouseDown() {
 void TForm1::ImageBT2MouseDown() {
     if (!SelectedCamera()) return;
     ImageBT2->ShowPicture(QStringLiteral("btBitmap_23"));
+    host.ToggleBroadcast(selectedCell);
     RefreshButtons();
 }
 

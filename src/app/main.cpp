@@ -34,6 +34,8 @@ void PrintHelp() {
         "  --headless   run without any window (the same cameras, recording, log and\n"
         "               housekeeping); SIGINT or SIGTERM ends it cleanly\n"
         "  --demo       add synthetic test cameras\n"
+        "  --broadcast  with --headless: every running camera broadcasts its live picture\n"
+        "               from the start (each on its own port)\n"
         "  --help       show this help and exit\n"
         "  --version    show the version and exit\n");
 }
@@ -41,6 +43,7 @@ void PrintHelp() {
 struct Args {
     bool headless = false;
     bool demo = false;
+    bool broadcast = false;
     bool help = false;
     bool version = false;
     const char* unknown = nullptr;
@@ -54,6 +57,8 @@ Args ParseArgs(int argc, char** argv) {
             a.headless = true;
         else if (!std::strcmp(s, "--demo"))
             a.demo = true;
+        else if (!std::strcmp(s, "--broadcast"))
+            a.broadcast = true;
         else if (!std::strcmp(s, "--help") || !std::strcmp(s, "-h"))
             a.help = true;
         else if (!std::strcmp(s, "--version") || !std::strcmp(s, "-v"))
@@ -90,6 +95,8 @@ int StartUp(bool gui, bool demo, SingleInstance* instance) {
                 record.cameraId = i;
                 record.showTime = 1;
                 record.rulerShow = 1;
+                // Each demo camera can broadcast at the same time as the others.
+                record.broadcastPort = 8080 + i;
                 record.Save();
             }
         }
@@ -119,6 +126,10 @@ int main(int argc, char** argv) {
         std::printf("trelvix %s\n", kVersion);
         return 0;
     }
+    if (args.broadcast && !args.headless) {
+        std::fprintf(stderr, "trelvix: --broadcast needs --headless (see --help)\n");
+        return 2;
+    }
     if (args.unknown) {
         std::fprintf(stderr, "trelvix: unknown option %s (see --help)\n", args.unknown);
         return 2;
@@ -138,6 +149,7 @@ int main(int argc, char** argv) {
         QObject::connect(&watcher, &SignalWatcher::terminateRequested, &shell,
                          [&shell] { shell.Exit(false); });
         shell.Start();
+        if (args.broadcast) shell.StartBroadcasts();
         return app.exec();
     }
 

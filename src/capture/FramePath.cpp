@@ -15,8 +15,9 @@
 namespace trelvix {
 
 namespace {
-// Frames kept for reuse: the one being processed, the one shown and one spare.
-constexpr size_t kFramePool = 4;
+// Frames kept for reuse: the one being processed, the one shown, one spare and the two a
+// broadcast holds (waiting and being encoded).
+constexpr size_t kFramePool = 6;
 }  // namespace
 
 CSampleGrabberCB::CSampleGrabberCB(UsbCamera* camera) : camera_(camera) {}
@@ -197,6 +198,8 @@ void CSampleGrabberCB::OnSample(GstSample* sample) {
     BufferCB(double(GST_BUFFER_PTS(buffer)) / GST_SECOND, frame->data.data(), frame->data.size());
     current_.reset();
     ++framesDelivered;
+    // Finished: nothing writes into it any more, so the encoder may read it on its own thread.
+    if (BroadcastEngine* b = broadcastSink.load()) b->PushFrame(FramePtr(frame));
     std::lock_guard lock(panelMutex_);
     if (videoPanel_) videoPanel_->PresentFrame(std::move(frame));
 }
@@ -269,6 +272,12 @@ void CSampleGrabberCB::SendEventRecord(int kind, int sourceText, int description
     PostEventRecord(MakeEventRecord(
         kind, sourceText ? LanguageText(sourceText) : QString(), caption,
         descriptionText ? LanguageText(descriptionText) : QString(), cameraId, filePath, Now()));
+}
+
+void CSampleGrabberCB::SendEventText(int kind, int sourceText, const QString& description) {
+    const QString caption = settings ? settings->caption.get() : QString();
+    PostEventRecord(MakeEventRecord(kind, sourceText ? LanguageText(sourceText) : QString(),
+                                    caption, description, cameraId, QString(), Now()));
 }
 
 bool CSampleGrabberCB::CopyLatestRawFrame(VideoFrame* out) {

@@ -124,6 +124,8 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     if (settings->caption.get() == QLatin1String("noset"))
         settings->caption = QString::asprintf("%d#", cameraId);
     recorder = std::make_unique<xvid>(cameraId);
+    broadcast_ = std::make_unique<BroadcastEngine>();
+    lookups_ = std::make_unique<QObject>();
     yMP4CNew(cameraId, kYmp4Agreed);
     // Called on the recording thread for every new segment file.
     yMP4CSetNewMP4FileCallBackFunc(cameraId, [this](const int32_t*, const QString& path) {
@@ -278,9 +280,7 @@ void UsbCamera::TearDownGraph() {
         captureFilter = nullptr;
         grabber = nullptr;
     }
-    if (callback.state == CameraState::Broadcasting && !keepBroadcastFile &&
-        !broadcastFile.isEmpty())
-        QFile::remove(broadcastFile);
+    EndBroadcast();
     callback.state = CameraState::Idle;
     callback.DestroyOverlays();
     callback.ForgetRawFrame();
@@ -315,7 +315,8 @@ void UsbCamera::BeginRecording(const RecordingKind& k) {
 void UsbCamera::EndRecording(const RecordingKind& k) {
     if (callback.state != k.state) return;
     if (recorder->recording()) recorder->CloseRecording();
-    callback.state = CameraState::Idle;
+    // A motion recording beside a broadcast hands the state back to it.
+    callback.state = broadcasting_ ? CameraState::Broadcasting : CameraState::Idle;
     SendEventRecord(k.recordKind, k.source, k.stopped);
 }
 
@@ -343,6 +344,7 @@ void UsbCamera::UpdateRecordingRoot() {
 void UsbCamera::StopCamera() {
     StopRecording();
     StopMotionRecording();
+    StopBroadcast(false);
     StopUpload();
     TearDownGraph();
     SendEventRecord(kEventProgram, text::kCameraStopped, text::kCameraStopped);

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <vector>
 
+#include "capture/Broadcast.h"
 #include "capture/Cautofont.h"
 #include "capture/CameraControls.h"
 #include "capture/Frame.h"
@@ -71,6 +72,8 @@ public:
     void RequestSnapshot(int kind) { snapshots.Request(kind); }
     void TakeSnapshot(uint8_t* frame, size_t length, int kind);
     void SendEventRecord(int kind, int sourceText, int descriptionText, const QString& filePath);
+    // The same with a description that is not one fixed text.
+    void SendEventText(int kind, int sourceText, const QString& description);
 
     // The newest frame as the device delivered it, for the recording thread (only kept while
     // wanted). False when there is none since the graph was built.
@@ -108,6 +111,8 @@ public:
     SnapshotTaker snapshots;
     std::atomic<bool> regionTestMode{false};
     std::atomic<uint64_t> framesDelivered{0};
+    // Where the processed frames also go while the camera broadcasts; none otherwise.
+    std::atomic<BroadcastEngine*> broadcastSink{nullptr};
 
 private:
     std::shared_ptr<VideoFrame> AcquireFrame(int width, int height);
@@ -159,7 +164,18 @@ public:
     void StopMotionRecording();
     // Later segment files go into the video folder of the current day.
     void UpdateRecordingRoot();
-    bool IsBroadcasting() const { return callback.state == CameraState::Broadcasting; }
+    // Live broadcast (UI thread). The capture pipeline keeps running underneath: the processed
+    // frames are what viewers see. Start: false when it could not start; the reason was shown
+    // and logged, and the preview and recording go on as before.
+    bool StartBroadcast(bool keepFile);
+    // With rebuildPreview false (the camera is stopping) the pipeline is torn down as well.
+    void StopBroadcast(bool rebuildPreview);
+    // Stays true while a motion recording runs beside the broadcast, so it can still be stopped.
+    bool IsBroadcasting() const { return broadcasting_; }
+    // Asks the address service without waiting; `done` runs on the UI thread once publicUrl is
+    // set (empty when the address is not known), never after the camera is gone.
+    void ComputePublicUrl(std::function<void()> done = {});
+    const BroadcastEngine& broadcastEngine() const { return *broadcast_; }
     bool HasGraph() const { return graph != nullptr; }
     int HandleGraphEvents();
     void ToggleFullScreen();
@@ -170,6 +186,9 @@ public:
     void ClearPreviewTarget();
     void SendEventRecord(int kind, int sourceText, int descriptionText,
                          const QString& filePath = QString());
+    void SendEventText(int kind, int sourceText, const QString& description) {
+        callback.SendEventText(kind, sourceText, description);
+    }
     // Finds the device of `deviceId` (the friendly name is refreshed); false when it is absent.
     bool FindCaptureDevice();
 
@@ -200,6 +219,8 @@ public:
     bool fullScreen = false;
     bool keepBroadcastFile = false;
     QString broadcastFile;
+    QString privateUrl;
+    QString publicUrl;
     GstElement* graph = nullptr;
     GstElement* captureFilter = nullptr;
     GstElement* grabber = nullptr;
@@ -209,10 +230,22 @@ public:
 private:
     void BeginRecording(const RecordingKind& kind);
     void EndRecording(const RecordingKind& kind);
+    bool BuildBroadcastGraph(bool keepFile, QString* why);
+    BroadcastParams BroadcastSettings() const;
+    QSize WaitForFrameSize(int timeoutMs) const;
+    // Ends the recording that runs beside a broadcast, with its stop line.
+    void EndRecordingBesideBroadcast();
+    // Stops the encoder and the server, removes the file unless kept, logs the stop. False
+    // when nothing was broadcasting.
+    bool EndBroadcast();
 
     QObject* mainWindow_ = nullptr;
     QString sourceDescription_;
     std::unique_ptr<CameraControls> controls_;
+    std::unique_ptr<BroadcastEngine> broadcast_;
+    bool broadcasting_ = false;
+    // Owns the address look-ups, so none answers a camera that is gone.
+    std::unique_ptr<QObject> lookups_;
 };
 
 // Shows a failure of a capture pipeline ("Error!" message box in the windowed program);

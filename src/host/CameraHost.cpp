@@ -82,6 +82,24 @@ void CameraHost::ToggleCamera(int cell) {
     cam->StartUpload();
 }
 
+void CameraHost::ToggleBroadcast(int cell) {
+    UsbCamera* cam = camera(cell);
+    if (!cam) return;
+    if (cam->IsBroadcasting())
+        cam->StopBroadcast(true);
+    else
+        cam->StartBroadcast(false);
+}
+
+std::vector<int> CameraHost::StartAllBroadcasts() {
+    std::vector<int> running;
+    for (size_t i = 0; i < cameras_.size(); ++i) {
+        UsbCamera* cam = cameras_[i].get();
+        if (cam && !cam->IsStopped() && cam->StartBroadcast(false)) running.push_back(int(i));
+    }
+    return running;
+}
+
 void CameraHost::DestroyCameras() {
     for (const auto& cam : cameras_)
         if (cam) cam->StopUpload();

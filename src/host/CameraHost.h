@@ -40,6 +40,11 @@ public:
     void RestartAllCameras();
     // The stop/start button on one cell.
     void ToggleCamera(int cell);
+    // The broadcast button on one cell: its camera's broadcast stops (back to the preview) or
+    // starts.
+    void ToggleBroadcast(int cell);
+    // Every running camera starts broadcasting; the cells whose broadcast runs.
+    std::vector<int> StartAllBroadcasts();
     // Stops and frees the cameras; uploads end first, so no thread posts to a cell that goes.
     void DestroyCameras();
     // Cameras freed and the global settings saved and destroyed; the cells may go after this.

@@ -12,6 +12,7 @@
 #include "settings/Unit_Panel1.h"
 #include "settings/Unit_Panel2.h"
 #include "settings/Unit_Panel5.h"
+#include "settings/Unit_Panel7.h"
 #include "settings/Unit_Panel8.h"
 #include "settings/Unit_Panel9.h"
 
@@ -91,11 +92,12 @@ TForm_settings::TForm_settings(QWidget* owner, int index, CameraFinder findCamer
     overlayPage = new TFrame_Panel1(pageStack_, index);
     motionPage = new TFrame_Panel2(pageStack_, index);
     recordingPage = new TFrame_Panel5(pageStack_, index);
+    broadcastPage = new TFrame_Panel7(pageStack_, index);
     pages = {overlayPage,
              motionPage,
              recordingPage,
              new TFrame_PanelPending(pageStack_, index, text::kFTPUpload),
-             new TFrame_PanelPending(pageStack_, index, text::kLiveBroadcast),
+             broadcastPage,
              new TFrame_Panel8(pageStack_, index),
              new TFrame_Panel9(pageStack_, index)};
     for (TFrame_PanelBase* page : pages) pageStack_->addWidget(page);
@@ -250,6 +252,8 @@ void TForm_settings::DetachCamera() {
     if (!currentCamera) return;
     currentCamera->callback.regionTestMode = false;
     currentCamera->ClearPreviewTarget();
+    // A broadcast ends with the window; the preview goes on.
+    if (currentCamera->IsBroadcasting()) currentCamera->StopBroadcast(true);
 }
 
 void TForm_settings::SaveRecords() {

@@ -20,6 +20,7 @@ class TFrame_PanelBase;
 class TFrame_Panel1;
 class TFrame_Panel2;
 class TFrame_Panel5;
+class TFrame_Panel7;
 class UsbCamera;
 
 // The running camera of a device identifier; null when none runs it.
@@ -66,6 +67,7 @@ public:
     TFrame_Panel1* overlayPage;
     TFrame_Panel2* motionPage;
     TFrame_Panel5* recordingPage;
+    TFrame_Panel7* broadcastPage;
 
     UsbCamera* currentCamera = nullptr;
     int initialCameraIndex;

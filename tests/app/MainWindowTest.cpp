@@ -20,6 +20,7 @@
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
+#include "support/Wait.h"
 
 using namespace trelvix;
 
@@ -339,4 +340,40 @@ TEST_F(MainWindowTest, AShrunkPictureKeepsItsThinLines) {
         for (int x = 0; x < shown.width(); ++x)
             brightest = std::max(brightest, qGray(shown.pixel(x, y)));
     EXPECT_GT(brightest, 60);
+}
+
+TEST_F(MainWindowTest, TheBroadcastButtonTogglesTheSelectedCamerasBroadcastAndItsPicture) {
+    delete gOption;
+    CDataClass record;
+    record.cameraId = 0;
+    record.broadcastPort = 0;  // a free port
+    record.autoRecord = 0;
+    record.Save();
+    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
+        *ids = {"test:black:64x48@10"};
+        *names = {"Test"};
+    });
+    new Option(ini);
+    Option::SetDeviceEnumerator(nullptr);
+    window = new TForm1;
+    UsbCamera* cam = window->host.camera(0);
+    ASSERT_NE(cam, nullptr);
+    ASSERT_TRUE(test::WaitFor([&] { return cam->callback.frameWidth > 0; }));
+    window->ImageBT2MouseDown();
+    EXPECT_TRUE(cam->IsBroadcasting());
+    EXPECT_EQ(window->ImageBT2->picture(), "btBitmap_23");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(window->ImageBT2, &leave);
+    EXPECT_EQ(window->ImageBT2->picture(), "btBitmap_23");  // kept while it broadcasts
+
+    window->ImageBT2MouseDown();
+    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_TRUE(cam->HasGraph());
+    EXPECT_EQ(window->ImageBT2->picture(), "btBitmap_21");
+    const QStringList log = TodaysLog();
+    EXPECT_EQ(log.filter(LanguageText(21)).size(), 1);
+    EXPECT_EQ(log.filter(LanguageText(22)).size(), 1);
+    delete window;
+    window = nullptr;
+    QFile::remove(CameraSettingsPath(0));
 }

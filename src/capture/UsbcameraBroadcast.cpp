@@ -1,0 +1,176 @@
+// A camera's live broadcast: started and stopped around its running capture pipeline.
+#include <QDir>
+#include <algorithm>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QThread>
+
+#include "capture/Usbcamera.h"
+#include "common/Clock.h"
+#include "common/Files.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+#include "history/EventLog.h"
+#include "lang/TextIds.h"
+
+namespace trelvix {
+
+namespace {
+
+// The stream header's texts are kept within the 59 characters players were made for.
+QString HeaderText(QString text) {
+    return text.left(59);
+}
+
+QString BroadcastFileName(const QDateTime& t) {
+    const QDate d = t.date();
+    const QTime h = t.time();
+    return QString::asprintf("%04d%02d%02d %02d%02d%02d%03d.wmv", d.year(), d.month(), d.day(),
+                             h.hour(), h.minute(), h.second(), h.msec());
+}
+
+}  // namespace
+
+bool UsbCamera::StartBroadcast(bool keepFile) {
+    if (IsBroadcasting()) return true;
+    // The running recording ends here; a new one starts once the broadcast runs.
+    const bool wasRecording = IsRecording();
+    StopRecording();
+    StopMotionRecording();
+    if (recorder->recording()) recorder->CloseRecording();
+    QString why;
+    if (!BuildBroadcastGraph(keepFile, &why)) {
+        const QString text =
+            LanguageText(text::kBroadcastCouldNotStart) + QStringLiteral(": ") + why;
+        SendEventText(kEventRecording, text::kProgram, text);
+        ShowErrorMessage(text);
+        privateUrl.clear();  // no address suggests a broadcast that is not there
+        if (wasRecording) StartRecording();
+        return false;
+    }
+    broadcasting_ = true;
+    callback.state = CameraState::Broadcasting;
+    if (Live(settings->autoRecord)) {
+        // Recording goes on beside the broadcast; the state stays Broadcasting.
+        recorder->OpenRecording(this);
+        recorder->StartRecordingThread(this);
+        recorder->ResumeRecordingThread();
+        SendEventRecord(kEventRecording, text::kProgram, text::kRecordingStarted);
+    }
+    SendEventRecord(kEventRecording, text::kProgram, text::kBroadcastStarted, broadcastFile);
+    return true;
+}
+
+bool UsbCamera::BuildBroadcastGraph(bool keepFile, QString* why) {
+    if (!graph) {
+        // A stopped camera starts for its broadcast.
+        callback.DestroyOverlays();
+        callback.CreateOverlays();
+        if (BuildPreviewGraph(callback.videoPanel()) < 0) {
+            TearDownGraph();
+            *why = LanguageText(text::kTheCameraDeliversNoPicture);
+            return false;
+        }
+        callback.RefreshOverlays();
+        callback.stopped = false;
+    }
+    BroadcastParams p = BroadcastSettings();
+    const QSize source = WaitForFrameSize(3000);
+    if (source.isEmpty()) {
+        *why = LanguageText(text::kTheCameraDeliversNoPicture);
+        return false;
+    }
+    p.sourceWidth = source.width();
+    p.sourceHeight = source.height();
+    const QDateTime now = Now();
+    QString folder;
+    try {
+        folder = settings->DayVideoFolder(now.date());
+    } catch (const std::exception&) {
+        folder = WithSlash(settings->videoFolder);
+    }
+    broadcastFile = folder + BroadcastFileName(now);
+    QFile::remove(broadcastFile);
+    keepBroadcastFile = keepFile;
+    p.filePath = broadcastFile;
+    if (!broadcast_->Start(p)) {
+        *why = broadcast_->ErrorText();
+        broadcastFile.clear();
+        return false;
+    }
+    // A port the system chose is the camera's port from now on.
+    if (p.port == 0) StoreLive(settings->broadcastPort, int32_t(broadcast_->Port()));
+    privateUrl = BroadcastPrivateUrl(broadcast_->Port());
+    callback.broadcastSink = broadcast_.get();
+    return true;
+}
+
+BroadcastParams UsbCamera::BroadcastSettings() const {
+    const CDataClass& s = *settings;
+    BroadcastParams p;
+    p.sizeIndex = Live(s.broadcastSizeIndex);
+    p.fpsIndex = Live(s.broadcastFpsIndex);
+    p.bitrateKbps = Live(s.broadcastBitrateKbps);
+    p.port = Live(s.broadcastPort);
+    p.maxClients = std::clamp(int(Live(s.broadcastMaxClients)), 1, 20);
+    p.title = HeaderText(LanguageText(text::kTrelvixLiveBroadcast) + QLatin1Char(' ') +
+                         QLocale().toString(Now().date(), QLocale::ShortFormat));
+    p.description = HeaderText(LanguageText(text::kLivePictureOfASurveillanceCamera));
+    return p;
+}
+
+QSize UsbCamera::WaitForFrameSize(int timeoutMs) const {
+    // A pipeline built a moment ago knows its size only with its first frame.
+    QElapsedTimer t;
+    t.start();
+    for (;;) {
+        const QSize size(callback.frameWidth, callback.frameHeight);
+        if (!size.isEmpty() || t.elapsed() >= timeoutMs || !graph) return size;
+        QThread::msleep(10);
+    }
+}
+
+void UsbCamera::StopBroadcast(bool rebuildPreview) {
+    if (!IsBroadcasting()) return;
+    EndRecordingBesideBroadcast();
+    if (!rebuildPreview) {
+        TearDownGraph();  // ends the broadcast too
+        return;
+    }
+    EndBroadcast();
+    // The pipeline never stopped: the preview is there at once.
+    callback.state = CameraState::Previewing;
+    if (Live(settings->autoRecord)) StartRecording();
+}
+
+void UsbCamera::EndRecordingBesideBroadcast() {
+    if (callback.state == CameraState::MotionRecording) {
+        StopMotionRecording();
+    } else if (recorder->recording()) {
+        recorder->CloseRecording();
+        SendEventRecord(kEventRecording, text::kProgram, text::kRecordingStopped);
+    }
+}
+
+bool UsbCamera::EndBroadcast() {
+    if (!broadcasting_) return false;
+    callback.broadcastSink = nullptr;
+    broadcast_->Stop();  // the file is finished before it may go
+    broadcasting_ = false;
+    if (!keepBroadcastFile && !broadcastFile.isEmpty()) QFile::remove(broadcastFile);
+    if (callback.state == CameraState::Broadcasting) callback.state = CameraState::Idle;
+    SendEventRecord(kEventRecording, text::kProgram, text::kBroadcastStopped);
+    return true;
+}
+
+void UsbCamera::ComputePublicUrl(std::function<void()> done) {
+    publicUrl.clear();
+    LookUpPublicAddress(lookups_.get(), [this, done = std::move(done)](const QString& address) {
+        const int port = IsBroadcasting() ? broadcast_->Port() : int(Live(settings->broadcastPort));
+        publicUrl = BroadcastPublicUrl(address, port);
+        if (done) done();
+    });
+}
+
+}  // namespace trelvix

@@ -1,0 +1,261 @@
+// A camera's broadcast on a synthetic source: the stream a player opens, the recording around
+// it, the three ways it ends and a start that fails.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <chrono>
+#include <thread>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include "capture/Usbcamera.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+#include "history/LogReceiver.h"
+#include "host/CameraCell.h"
+#include "support/Wait.h"
+
+using namespace trelvix;
+using trelvix::test::WaitFor;
+
+namespace {
+
+struct Media {
+    AVCodecID codec = AV_CODEC_ID_NONE;
+    int width = 0, height = 0;
+    double seconds = 0;
+};
+
+// What a player finds in a file or at an address (the first video stream).
+Media Probe(const QString& where) {
+    Media m;
+    AVFormatContext* fmt = avformat_alloc_context();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    fmt->interrupt_callback.callback = [](void* d) {
+        return int(std::chrono::steady_clock::now() > *static_cast<decltype(deadline)*>(d));
+    };
+    fmt->interrupt_callback.opaque = const_cast<void*>(static_cast<const void*>(&deadline));
+    if (avformat_open_input(&fmt, QFile::encodeName(where).constData(), nullptr, nullptr) < 0)
+        return m;
+    if (avformat_find_stream_info(fmt, nullptr) >= 0 && fmt->nb_streams > 0) {
+        const AVCodecParameters* par = fmt->streams[0]->codecpar;
+        m.codec = par->codec_id;
+        m.width = par->width;
+        m.height = par->height;
+        if (fmt->duration > 0) m.seconds = double(fmt->duration) / AV_TIME_BASE;
+    }
+    avformat_close_input(&fmt);
+    return m;
+}
+
+// A viewer asking for the plain stream.
+class Viewer {
+public:
+    explicit Viewer(int port) {
+        socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+        if (socket.waitForConnected(5000)) socket.write("GET / HTTP/1.0\r\n\r\n");
+    }
+    // Reads until it has `want` bytes, the server closes or `ms` pass.
+    QByteArray Read(int ms, qsizetype want) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (data.size() < want && std::chrono::steady_clock::now() < end &&
+               socket.state() != QAbstractSocket::UnconnectedState)
+            if (socket.waitForReadyRead(50)) data += socket.readAll();
+        return data;
+    }
+    QTcpSocket socket;
+    QByteArray data;
+};
+
+bool PortOpen(int port) {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, quint16(port));
+    return s.waitForConnected(2000);
+}
+
+class CameraBroadcastTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+        SetErrorMessageHandler([this](const QString& text) { messages << text; });
+    }
+    void TearDown() override {
+        camera.reset();
+        option.reset();
+        gOption = nullptr;
+        SetErrorMessageHandler(nullptr);
+    }
+    UsbCamera* Start(bool autoRecord, int port = 0) {
+        CDataClass rec;
+        rec.cameraId = 0;
+        rec.videoFolder = dir.path() + "/videos/";
+        rec.recordFrameRate = 10;
+        rec.autoRecord = autoRecord;
+        rec.showTime = 1;
+        rec.broadcastPort = port;
+        rec.broadcastSizeIndex = 1;
+        rec.broadcastFpsIndex = 9;
+        rec.broadcastBitrateKbps = 400;
+        rec.broadcastMaxClients = 2;
+        rec.Save();
+        QDir().mkpath(rec.videoFolder);
+        camera = std::make_unique<UsbCamera>(nullptr, &panel, &panel, "test:smpte:320x240@30", 0);
+        panel.AttachCamera(camera.get());
+        if (autoRecord) camera->StartRecording();
+        EXPECT_TRUE(WaitFor([this] { return camera->callback.frameWidth > 0; }));
+        return camera.get();
+    }
+    // The log lines of kind 1 with `description`; with a file or without.
+    int Lines(int description, bool withFile) {
+        QCoreApplication::sendPostedEvents();
+        int n = 0;
+        for (const QString& l : ReadLogLines(LogFileName(option->LogPath, QDate::currentDate()))) {
+            const auto f = SplitLogLine(l);
+            n += f[0] == "1" && f[5] == option->LanguageText(description) &&
+                 f[7].isEmpty() != withFile;
+        }
+        return n;
+    }
+    int Port() const { return camera->broadcastEngine().Port(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    LogReceiverObject receiver;
+    HeadlessPanel panel{0};
+    std::unique_ptr<UsbCamera> camera;
+    QStringList messages;
+};
+
+}  // namespace
+
+TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) {
+    UsbCamera* cam = Start(true);
+    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+    const QString before = cam->recorder->CurrentFile();
+    WaitFor([] { return false; }, 1500);
+
+    ASSERT_TRUE(cam->StartBroadcast(false)) << messages.join("\n").toStdString();
+    EXPECT_TRUE(cam->IsBroadcasting());
+    EXPECT_EQ(cam->callback.state, CameraState::Broadcasting);
+    // The system's port is the camera's from now on, and its address says so.
+    EXPECT_GT(Port(), 0);
+    EXPECT_EQ(cam->settings->broadcastPort, Port());
+    EXPECT_TRUE(cam->privateUrl.endsWith(":" + QString::number(Port())));
+    const Media closed = Probe(before);
+    EXPECT_EQ(closed.codec, AV_CODEC_ID_MPEG4);
+    EXPECT_GT(closed.seconds, 1.0);
+    ASSERT_TRUE(WaitFor([&] {
+        return !cam->recorder->CurrentFile().isEmpty() && cam->recorder->CurrentFile() != before;
+    }));
+    const QString during = cam->recorder->CurrentFile();
+    EXPECT_TRUE(cam->broadcastFile.startsWith(cam->settings->DayVideoFolder(QDate::currentDate())));
+    EXPECT_TRUE(cam->broadcastFile.endsWith(".wmv"));
+
+    const Media stream = Probe(QStringLiteral("http://127.0.0.1:%1/").arg(Port()));
+    EXPECT_EQ(stream.codec, AV_CODEC_ID_WMV2);
+    EXPECT_EQ(stream.width, 240);  // three quarters of 320 × 240
+    EXPECT_EQ(stream.height, 180);
+
+    const QString file = cam->broadcastFile;
+    cam->StopBroadcast(true);
+    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_TRUE(cam->HasGraph());
+    EXPECT_EQ(cam->callback.state, CameraState::Recording);  // recording at start goes on
+    EXPECT_FALSE(QFile::exists(file));                       // not kept
+    EXPECT_FALSE(PortOpen(Port() ? Port() : cam->settings->broadcastPort));
+    EXPECT_GT(Probe(during).seconds, 0.3);
+    ASSERT_TRUE(WaitFor([&] { return cam->recorder->CurrentFile() != during; }));
+    EXPECT_EQ(Lines(21, true), 1);  // broadcast started, with its file
+    EXPECT_EQ(Lines(22, false), 1);
+    EXPECT_EQ(Lines(14, false), 2);  // both recordings before the new one ended with a line
+}
+
+TEST_F(CameraBroadcastTest, StopCameraEndsItWithoutRebuildingThePreviewAndKeepsAKeptFile) {
+    UsbCamera* cam = Start(false);
+    ASSERT_TRUE(cam->StartBroadcast(true));
+    const int port = Port();
+    const QString file = cam->broadcastFile;
+    {
+        Viewer a(port), b(port);
+        EXPECT_GT(a.Read(8000, 4000).size(), 4000);
+        EXPECT_GT(b.Read(8000, 4000).size(), 4000);
+        // The record's limit of two: a third viewer is refused, the first two read on.
+        Viewer c(port);
+        EXPECT_TRUE(c.Read(5000, 1 << 20).startsWith("HTTP/1.0 503"));
+        for (Viewer* v : {&a, &b}) {
+            const qsizetype had = v->data.size();
+            EXPECT_GT(v->Read(8000, had + 4000).size(), had + 4000);
+        }
+        EXPECT_EQ(cam->broadcastEngine().Stats().refused, 1);
+    }
+
+    cam->StopCamera();
+    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_FALSE(cam->HasGraph());
+    EXPECT_TRUE(cam->IsStopped());
+    EXPECT_EQ(cam->callback.state, CameraState::Idle);
+    EXPECT_FALSE(PortOpen(port));
+    const uint64_t frames = cam->callback.framesDelivered;
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(cam->callback.framesDelivered, frames);
+    const Media kept = Probe(file);
+    EXPECT_EQ(kept.codec, AV_CODEC_ID_WMV2);
+    EXPECT_GT(kept.seconds, 1.0);
+    EXPECT_EQ(Lines(22, false), 1);
+
+    // A stopped camera starts again for a broadcast.
+    ASSERT_TRUE(cam->StartBroadcast(false));
+    EXPECT_TRUE(cam->HasGraph());
+    EXPECT_FALSE(cam->IsStopped());
+}
+
+TEST_F(CameraBroadcastTest, ATakenPortKeepsThePreviewAndRecordingAndSaysWhy) {
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    UsbCamera* cam = Start(true, taken.serverPort());
+    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+
+    EXPECT_FALSE(cam->StartBroadcast(false));
+    EXPECT_FALSE(cam->IsBroadcasting());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QString::number(taken.serverPort())));
+    EXPECT_TRUE(cam->privateUrl.isEmpty());
+    EXPECT_TRUE(cam->HasGraph());
+    EXPECT_EQ(cam->callback.state, CameraState::Recording);
+    const uint64_t frames = panel.framesShown();
+    EXPECT_TRUE(WaitFor([&] { return panel.framesShown() > frames + 5; }));
+    QCoreApplication::sendPostedEvents();
+    const QStringList log = ReadLogLines(LogFileName(option->LogPath, QDate::currentDate()));
+    EXPECT_EQ(log.filter(messages[0]).size(), 1);
+    EXPECT_EQ(Lines(21, true), 0);
+}
+
+TEST_F(CameraBroadcastTest, AMotionRecordingBesideTheBroadcastLeavesItStoppable) {
+    UsbCamera* cam = Start(false);
+    ASSERT_TRUE(cam->StartBroadcast(false));
+    cam->StartMotionRecording();
+    EXPECT_EQ(cam->callback.state, CameraState::MotionRecording);
+    EXPECT_TRUE(cam->IsBroadcasting());
+    cam->StopMotionRecording();
+    EXPECT_EQ(cam->callback.state, CameraState::Broadcasting);
+
+    cam->StartMotionRecording();
+    cam->StopBroadcast(true);
+    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_FALSE(cam->recorder->recording());
+    EXPECT_NE(cam->callback.state, CameraState::MotionRecording);
+    QCoreApplication::sendPostedEvents();
+    int motionStops = 0;
+    for (const QString& l : ReadLogLines(LogFileName(option->LogPath, QDate::currentDate())))
+        motionStops += SplitLogLine(l)[5] == option->LanguageText(9);
+    EXPECT_EQ(motionStops, 2);
+}
