@@ -13,7 +13,7 @@ using namespace trelvix;
 namespace {
 
 struct Setup {
-    explicit Setup(int orientation) : cb(nullptr) {
+    explicit Setup(int orientation) {
         settings.orientation = orientation;
         settings.rulerShow = 1;
         settings.showTime = 1;

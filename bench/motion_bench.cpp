@@ -31,7 +31,7 @@ VideoFrame Pattern(int w, int h, int phase) {
 }
 
 struct Camera {
-    Camera(int w, int h) : cb(nullptr) {
+    Camera(int w, int h) {
         settings.imageFolder = tempDir->path();
         settings.shutterSound = 0;
         settings.motionSound = 0;

@@ -20,7 +20,7 @@ namespace {
 constexpr size_t kFramePool = 6;
 }  // namespace
 
-CSampleGrabberCB::CSampleGrabberCB(UsbCamera* camera) : camera_(camera) {}
+CSampleGrabberCB::CSampleGrabberCB() = default;
 
 CSampleGrabberCB::~CSampleGrabberCB() = default;
 

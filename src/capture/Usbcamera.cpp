@@ -115,7 +115,7 @@ void ShowErrorMessage(const QString& text) {
 
 UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const QString& deviceId,
                      int cameraId)
-    : settings(std::make_unique<CDataClass>()), owner(owner_), callback(this) {
+    : settings(std::make_unique<CDataClass>()), owner(owner_) {
     EnsureGStreamer();
     callback.cameraId = cameraId;
     callback.state = CameraState::Idle;

@@ -44,7 +44,7 @@ enum class CameraState : int32_t {
 // recording thread.
 class CSampleGrabberCB {
 public:
-    explicit CSampleGrabberCB(UsbCamera* camera);
+    CSampleGrabberCB();
     ~CSampleGrabberCB();
 
     // The appsink's entry: copies the delivered frame, runs the live path, shows the result.
@@ -121,7 +121,6 @@ private:
     void FlashPreview();
     void PostToPanel(int code, intptr_t wParam);
 
-    UsbCamera* camera_;
     std::vector<std::shared_ptr<VideoFrame>> pool_;
     std::shared_ptr<VideoFrame> current_;  // the frame the live path is working on
     mutable std::mutex panelMutex_;

@@ -27,7 +27,7 @@ struct Capture : VideoSurface {
 
 // A frame callback without a camera, as the pipeline would set it up.
 struct Callback {
-    explicit Callback(int w, int h) : cb(nullptr) {
+    explicit Callback(int w, int h) {
         cb.settings = &settings;
         cb.CreateOverlays();
         cb.SetUpFormat(w, h, kPixelRGB24);

@@ -62,7 +62,7 @@ protected:
         settings.imageFolder = dir.path() + "/pictures";
         settings.cameraId = 1;
         settings.caption = "1#";
-        cb = std::make_unique<CSampleGrabberCB>(nullptr);
+        cb = std::make_unique<CSampleGrabberCB>();
         cb->cameraId = 1;
         cb->settings = &settings;
         cb->SetPanel(&panel, &video);
