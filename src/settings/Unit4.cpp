@@ -11,6 +11,7 @@
 #include "settings/Unit_Panel1.h"
 #include "settings/Unit_Panel2.h"
 #include "settings/Unit_Panel5.h"
+#include "settings/Unit_Panel6.h"
 
 namespace trelvix {
 
@@ -91,7 +92,7 @@ TForm_settings::TForm_settings(QWidget* owner, int index, CameraFinder findCamer
     pages = {overlayPage,
              motionPage,
              recordingPage,
-             new TFrame_PanelPending(pageStack_, index, text::kFTPUpload),
+             new TFrame_Panel6(pageStack_, index),
              new TFrame_PanelPending(pageStack_, index, text::kLiveBroadcast),
              new TFrame_PanelPending(pageStack_, index, text::kSystem),
              new TFrame_PanelPending(pageStack_, index, text::kExcludedDevices)};
