@@ -32,6 +32,9 @@ public:
         });
     }
 
+    // The client's last words must not reach a half-destroyed worker.
+    ~CFtpWorker() override { core.SetStatusObserver(nullptr); }
+
     void Cancel() {
         {
             std::lock_guard lock(mutex_);

@@ -239,6 +239,20 @@ TEST_F(FtpPageTest, BrowsesARealServerAndTheTestStoresFivePicturesInTheChosenFol
     EXPECT_GE(cam->callback.uploadList.Count(), 1);  // a test picture waits for the upload too
     EXPECT_EQ(server.Count("CONNECT"), 1);           // one login for the whole visit
 
+    // Logging in again rebuilds the tree from one root, on the connection that is open.
+    page->BitBtn5->click();
+    ASSERT_TRUE(Quiet());
+    ASSERT_EQ(page->TreeView1->topLevelItemCount(), 1);
+    EXPECT_EQ(page->TreeView1->topLevelItem(0)->childCount(), 2);
+    EXPECT_EQ(Child(Child(page->TreeView1->topLevelItem(0), "pub"), "cam 1"), nullptr);
+    EXPECT_EQ(server.Count("CONNECT"), 1);
+    pub = Child(page->TreeView1->topLevelItem(0), "pub");
+    Click(pub);
+    ASSERT_TRUE(Quiet());
+    Click(Child(pub, "cam 1"));
+    ASSERT_TRUE(Quiet());
+    Click(Child(Child(pub, "cam 1"), "日本"));
+    EXPECT_EQ(page->Edit_FTPDIR_SHOW->text(), "/pub/cam 1/日本/");
     if (const QString shots = qEnvironmentVariable("TRELVIX_SHOTS"); !shots.isEmpty()) {
         window->show();
         EXPECT_TRUE(window->grab().save(shots + "/ftp-browser-server.png"));
@@ -308,6 +322,9 @@ TEST_F(FtpPageTest, TextsShowWholeInEnglishAndChinese) {
         StartCamera("test:ball:320x240@10", 0, Server("127.0.0.1", "21"));
         OpenPage();
         window->show();
+        // The page shows the camera's live picture without the motion region's test.
+        EXPECT_EQ(cameras[0]->callback.previewNotifyWindow(), page);
+        EXPECT_FALSE(cameras[0]->callback.regionTestMode);
         ASSERT_TRUE(test::WaitFor([&] { return page->Panel6->LatestFrame() != nullptr; }));
         for (const bool browser : {false, true}) {
             if (browser) page->BitBtn7->click();
