@@ -52,15 +52,15 @@ set(CPACK_PACKAGE_NAME trelvix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Trelvix maintainers <maintainers@trelvix.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "video surveillance for the cameras of this computer")
+# The long description; CPack indents it and writes its empty line as Debian's " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "video surveillance for the cameras of this computer
- Trelvix shows the live picture of every camera of the computer in one grid,
- records continuously or on motion, stamps a caption and the time into the
- picture, uploads pictures to an FTP server, broadcasts the live picture to
- network viewers and keeps a daily event log with a viewer and player.
- .
- It also runs without a window as a service of the user session
- (systemctl --user enable --now trelvix).")
+    "Trelvix shows the live picture of every camera of the computer in one grid,
+records continuously or on motion, stamps a caption and the time into the
+picture, uploads pictures to an FTP server, broadcasts the live picture to
+network viewers and keeps a daily event log with a viewer and player.
+
+It also runs without a window as a service of the user session
+(systemctl --user enable --now trelvix).")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Staged through DESTDIR, so the install-time launchers see the real prefix, not the stage.
 set(CPACK_SET_DESTDIR ON)
