@@ -16,9 +16,13 @@ QString LanguageModuleFile(int index) {
     return QString::fromLatin1(name) + QStringLiteral(".qm");
 }
 
+QString LanguageModulePath(int index, const QString& folder) {
+    const QString file = LanguageModuleFile(index);
+    return folder.isEmpty() ? ProgramDataPath(file) : WithSlash(folder) + file;
+}
+
 bool LanguageModuleAvailable(int index, const QString& folder) {
-    const QString dir = folder.isEmpty() ? ExecutableFolder() : WithSlash(folder);
-    return QFileInfo::exists(dir + LanguageModuleFile(index));
+    return QFileInfo::exists(LanguageModulePath(index, folder));
 }
 
 int WindowsLanguageId(QLocale::Language language, QLocale::Territory territory) {
@@ -128,10 +132,9 @@ LanguageModule::LanguageModule() = default;
 LanguageModule::~LanguageModule() = default;
 
 bool LanguageModule::Load(int index, const QString& folder) {
-    const QString dir = folder.isEmpty() ? ExecutableFolder() : WithSlash(folder);
     auto translator = std::make_shared<QTranslator>();
     std::shared_ptr<const QTranslator> loaded;
-    if (translator->load(dir + LanguageModuleFile(index))) loaded = std::move(translator);
+    if (translator->load(LanguageModulePath(index, folder))) loaded = std::move(translator);
     std::lock_guard lock(mutex_);
     translator_ = std::move(loaded);
     return true;

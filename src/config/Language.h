@@ -14,7 +14,11 @@ namespace trelvix {
 // Chinese module.
 QString LanguageModuleFile(int index);
 
-// Whether the module of `index` is in `folder` (the executable's folder when empty).
+// Where the module of `index` is looked up: in `folder`, or among the shipped modules when it
+// is empty.
+QString LanguageModulePath(int index, const QString& folder = QString());
+
+// Whether the module of `index` is in `folder` (the shipped modules when empty).
 bool LanguageModuleAvailable(int index, const QString& folder = QString());
 
 // The Windows language identifier that a locale's language and territory correspond to, or 0.
@@ -27,7 +31,7 @@ public:
     LanguageModule();
     ~LanguageModule();
 
-    // Loads the module of `index` from `folder` (the executable's folder when empty). A missing
+    // Loads the module of `index` from `folder` (the shipped modules when empty). A missing
     // or unreadable module is no error: every text is then empty.
     bool Load(int index, const QString& folder = QString());
     bool IsLoaded() const;

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -91,4 +92,30 @@ TEST(Language, TextsAreCutAt255Or1023ForText2010) {
     m.Load(0, dir.path());
     EXPECT_EQ(m.Text(5), QString(255, 'a'));
     EXPECT_EQ(m.Text(2010), QString(1023, 'b'));
+}
+
+// A build tree keeps the data beside the program; an installed program finds it in
+// ../share/trelvix. The file beside the program wins, so a build never picks up an older
+// installed copy.
+TEST(Language, ShippedDataBesideTheProgramOrInTheInstalledFolder) {
+    QTemporaryDir root;
+    const QString bin = root.path() + "/usr/bin/";
+    const QString share = root.path() + "/usr/share/trelvix/";
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share + "media"));
+    auto touch = [](const QString& path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+    touch(share + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("LangCN.qm", bin), share + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("media", bin), share + "media");
+    touch(bin + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("LangCN.qm", bin), bin + "LangCN.qm");
+    // Found nowhere: the place beside the program, where a build would put it.
+    EXPECT_EQ(ProgramDataPath("LangVN.qm", bin), bin + "LangVN.qm");
+    EXPECT_EQ(ProgramDataPath("LangVN.qm", bin.chopped(1)), bin + "LangVN.qm");
+
+    // The real lookup: this test runs beside the built modules.
+    EXPECT_EQ(LanguageModulePath(1), ExecutableFolder() + "LangCN.qm");
+    EXPECT_EQ(LanguageModulePath(1, share), share + "LangCN.qm");
 }
