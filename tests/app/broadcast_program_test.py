@@ -11,6 +11,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import urllib.request
 
@@ -58,6 +59,8 @@ with tempfile.TemporaryDirectory() as home:
     check(len(ports) >= 3, f"the demo cameras broadcast ({ports})")
     check(len(set(ports.values())) == len(ports), "each on its own port")
     port = next(iter(ports.values()), 8080)
+    # Keep reading, so the program never waits on a full pipe while it is probed.
+    threading.Thread(target=lambda: program.stdout.read(), daemon=True).start()
     time.sleep(2)  # a key frame or two into the stream
 
     for scheme in ("http", "mmsh"):
