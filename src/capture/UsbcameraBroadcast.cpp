@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QThread>
 
+#include "capture/AudioCapture.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "common/Files.h"
@@ -94,7 +95,9 @@ bool UsbCamera::BuildBroadcastGraph(bool keepFile, QString* why) {
     QFile::remove(broadcastFile);
     keepBroadcastFile = keepFile;
     p.filePath = broadcastFile;
+    p.audio = StartBroadcastSound();
     if (!broadcast_->Start(p)) {
+        if (broadcastSound_) broadcastSound_->Stop();
         *why = broadcast_->ErrorText();
         broadcastFile.clear();
         return false;
@@ -118,6 +121,28 @@ BroadcastParams UsbCamera::BroadcastSettings() const {
                          QLocale().toString(Now().date(), QLocale::ShortFormat));
     p.description = HeaderText(LanguageText(text::kLivePictureOfASurveillanceCamera));
     return p;
+}
+
+bool UsbCamera::StartBroadcastSound() {
+    if (!Live(settings->broadcastAudio)) return false;
+    if (!broadcastSound_) broadcastSound_ = std::make_unique<AudioCapture>();
+    BroadcastEngine* engine = broadcast_.get();
+    CSampleGrabberCB* events = &callback;
+    // Samples that come before the engine runs are ignored by it.
+    const bool ok = broadcastSound_->Start(
+        BroadcastAudioSourceFor(settings->deviceId.get()),
+        [engine](const int16_t* samples, int frames) { engine->PushAudio(samples, frames); },
+        [events](const QString& reason) {
+            events->SendEventText(
+                kEventRecording, text::kProgram,
+                LanguageText(text::kBroadcastSoundStopped) + QStringLiteral(": ") + reason);
+        });
+    // A missing or broken sound device never costs the pictures.
+    if (!ok)
+        SendEventText(kEventRecording, text::kProgram,
+                      LanguageText(text::kBroadcastWithoutSound) + QStringLiteral(": ") +
+                          broadcastSound_->ErrorText());
+    return ok;
 }
 
 QSize UsbCamera::WaitForFrameSize(int timeoutMs) const {
@@ -156,6 +181,7 @@ void UsbCamera::EndRecordingBesideBroadcast() {
 bool UsbCamera::EndBroadcast() {
     if (!broadcasting_) return false;
     callback.broadcastSink = nullptr;
+    if (broadcastSound_) broadcastSound_->Stop();
     broadcast_->Stop();  // the file is finished before it may go
     broadcasting_ = false;
     if (!keepBroadcastFile && !broadcastFile.isEmpty()) QFile::remove(broadcastFile);
