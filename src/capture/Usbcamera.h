@@ -232,8 +232,9 @@ private:
     void EndRecording(const RecordingKind& kind);
     bool BuildBroadcastGraph(bool keepFile, QString* why);
     BroadcastParams BroadcastSettings() const;
-    // Runs the broadcast's sound when the camera wants it; false (and logged why) without.
-    bool StartBroadcastSound();
+    // Runs the broadcast's sound when the camera wants it; false without, with the reason when
+    // it was wanted.
+    bool StartBroadcastSound(QString* whyNot);
     QSize WaitForFrameSize(int timeoutMs) const;
     // Ends the recording that runs beside a broadcast, with its stop line.
     void EndRecordingBesideBroadcast();

@@ -95,13 +95,18 @@ bool UsbCamera::BuildBroadcastGraph(bool keepFile, QString* why) {
     QFile::remove(broadcastFile);
     keepBroadcastFile = keepFile;
     p.filePath = broadcastFile;
-    p.audio = StartBroadcastSound();
+    QString noSound;
+    p.audio = StartBroadcastSound(&noSound);
     if (!broadcast_->Start(p)) {
         if (broadcastSound_) broadcastSound_->Stop();
         *why = broadcast_->ErrorText();
         broadcastFile.clear();
         return false;
     }
+    // A missing or broken sound device never costs the pictures.
+    if (!noSound.isEmpty())
+        SendEventText(kEventRecording, text::kProgram,
+                      LanguageText(text::kBroadcastWithoutSound) + QStringLiteral(": ") + noSound);
     // A port the system chose is the camera's port from now on.
     if (p.port == 0) StoreLive(settings->broadcastPort, int32_t(broadcast_->Port()));
     privateUrl = BroadcastPrivateUrl(broadcast_->Port());
@@ -123,7 +128,7 @@ BroadcastParams UsbCamera::BroadcastSettings() const {
     return p;
 }
 
-bool UsbCamera::StartBroadcastSound() {
+bool UsbCamera::StartBroadcastSound(QString* whyNot) {
     if (!Live(settings->broadcastAudio)) return false;
     if (!broadcastSound_) broadcastSound_ = std::make_unique<AudioCapture>();
     BroadcastEngine* engine = broadcast_.get();
@@ -137,11 +142,7 @@ bool UsbCamera::StartBroadcastSound() {
                 kEventRecording, text::kProgram,
                 LanguageText(text::kBroadcastSoundStopped) + QStringLiteral(": ") + reason);
         });
-    // A missing or broken sound device never costs the pictures.
-    if (!ok)
-        SendEventText(kEventRecording, text::kProgram,
-                      LanguageText(text::kBroadcastWithoutSound) + QStringLiteral(": ") +
-                          broadcastSound_->ErrorText());
+    if (!ok) *whyNot = broadcastSound_->ErrorText();
     return ok;
 }
 
