@@ -1023,6 +1023,16 @@
         <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
         <translation>Open in the media player</translation>
     </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Broadcast without sound</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Broadcast sound stopped</translation>
+    </message>
     <message id="30200">
         <source>The port must be a number from 1 to 65535: %1</source>
         <extracomment>FTP page: message for a port that is not a number</extracomment>

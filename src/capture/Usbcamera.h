@@ -27,6 +27,7 @@ typedef struct _GstBus GstBus;
 
 namespace trelvix {
 
+class AudioCapture;
 class RecordClass_FTP;
 class UsbCamera;
 struct RecordingKind;
@@ -231,6 +232,9 @@ private:
     void EndRecording(const RecordingKind& kind);
     bool BuildBroadcastGraph(bool keepFile, QString* why);
     BroadcastParams BroadcastSettings() const;
+    // Runs the broadcast's sound when the camera wants it; false without, with the reason when
+    // it was wanted.
+    bool StartBroadcastSound(QString* whyNot);
     QSize WaitForFrameSize(int timeoutMs) const;
     // Ends the recording that runs beside a broadcast, with its stop line.
     void EndRecordingBesideBroadcast();
@@ -242,6 +246,7 @@ private:
     QString sourceDescription_;
     std::unique_ptr<CameraControls> controls_;
     std::unique_ptr<BroadcastEngine> broadcast_;
+    std::unique_ptr<AudioCapture> broadcastSound_;
     bool broadcasting_ = false;
     // Owns the address look-ups, so none answers a camera that is gone.
     std::unique_ptr<QObject> lookups_;
