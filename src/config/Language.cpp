@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QTranslator>
 #include <algorithm>
+#include <mutex>
 
 #include "common/Files.h"
 
@@ -16,9 +17,30 @@ QString LanguageModuleFile(int index) {
     return QString::fromLatin1(name) + QStringLiteral(".qm");
 }
 
+namespace {
+std::mutex folderMutex;
+QString languageFolder;
+
+QString FolderOrDefault(const QString& folder) {
+    return folder.isEmpty() ? LanguageFolder() : WithSlash(folder);
+}
+}  // namespace
+
+void SetLanguageFolder(const QString& folder) {
+    std::lock_guard lock(folderMutex);
+    languageFolder = folder;
+}
+
+QString LanguageFolder() {
+    {
+        std::lock_guard lock(folderMutex);
+        if (!languageFolder.isEmpty()) return WithSlash(languageFolder);
+    }
+    return ExecutableFolder();
+}
+
 bool LanguageModuleAvailable(int index, const QString& folder) {
-    const QString dir = folder.isEmpty() ? ExecutableFolder() : WithSlash(folder);
-    return QFileInfo::exists(dir + LanguageModuleFile(index));
+    return QFileInfo::exists(FolderOrDefault(folder) + LanguageModuleFile(index));
 }
 
 int WindowsLanguageId(QLocale::Language language, QLocale::Territory territory) {
@@ -128,10 +150,10 @@ LanguageModule::LanguageModule() = default;
 LanguageModule::~LanguageModule() = default;
 
 bool LanguageModule::Load(int index, const QString& folder) {
-    const QString dir = folder.isEmpty() ? ExecutableFolder() : WithSlash(folder);
     auto translator = std::make_shared<QTranslator>();
     std::shared_ptr<const QTranslator> loaded;
-    if (translator->load(dir + LanguageModuleFile(index))) loaded = std::move(translator);
+    if (translator->load(FolderOrDefault(folder) + LanguageModuleFile(index)))
+        loaded = std::move(translator);
     std::lock_guard lock(mutex_);
     translator_ = std::move(loaded);
     return true;
@@ -152,6 +174,12 @@ QString LanguageModule::Text(int id) const {
     const QByteArray key = QByteArray::number(id);
     const QString text = translator->translate("", key.constData());
     return text.left(id == 2010 ? 1023 : 255);
+}
+
+Qt::LayoutDirection LanguageModule::Direction() const {
+    std::lock_guard lock(mutex_);
+    if (!translator_ || translator_->language().isEmpty()) return Qt::LeftToRight;
+    return QLocale(translator_->language()).textDirection();
 }
 
 }  // namespace trelvix

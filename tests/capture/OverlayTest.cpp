@@ -1,3 +1,4 @@
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -325,4 +326,16 @@ TEST(Overlay, AbsurdFontsAndPositionsStayWithinTheFrame) {
         EXPECT_GT(px, 0) << h;
         EXPECT_LE(px, 4320) << h;
     }
+}
+
+TEST(Overlay, AnInterfaceWrittenRightToLeftLeavesTheStampedTextsInTheirOrder) {
+    const QFont font = CAutoFont::ToQFont(LogFontW{});
+    const QStringList texts = {"2024/05/10 09:00:01", "Gate 2 (north)", "Thur. 09:00:01 PM"};
+    std::vector<std::vector<uint8_t>> leftToRight;
+    for (const QString& t : texts) leftToRight.push_back(RenderTextMask(t, font)->bits);
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(RenderTextMask(texts[i], font)->bits, leftToRight[size_t(i)])
+            << texts[i].toStdString();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
