@@ -90,8 +90,6 @@ std::shared_ptr<const TextMask> RenderTextMask(const QString& text, const QFont&
         if (!p.isActive()) return nullptr;
         p.setFont(font);
         p.setPen(QColor(0, 0, 0));
-        // The text's own direction, never the interface language's: a date stays in its order.
-        p.setLayoutDirection(Qt::LayoutDirectionAuto);
         p.drawText(0, fm.ascent(), text);
     }
     auto mask = std::make_shared<TextMask>();

@@ -328,9 +328,9 @@ TEST(Overlay, AbsurdFontsAndPositionsStayWithinTheFrame) {
     }
 }
 
-TEST(Overlay, AnInterfaceWrittenRightToLeftLeavesTheStampedTextsInTheirOrder) {
+TEST(Overlay, StampedTextsRunInTheirOwnDirectionWhateverTheInterfaceLanguage) {
     const QFont font = CAutoFont::ToQFont(LogFontW{});
-    const QStringList texts = {"2024/05/10 09:00:01", "Gate 2 (north)", "Thur. 09:00:01 PM"};
+    const QStringList texts = {"0#", "2024/05/10 09:00:01", "Gate 2 (north)", "Thur. 09:00:01 PM"};
     std::vector<std::vector<uint8_t>> leftToRight;
     for (const QString& t : texts) leftToRight.push_back(RenderTextMask(t, font)->bits);
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
@@ -338,4 +338,14 @@ TEST(Overlay, AnInterfaceWrittenRightToLeftLeavesTheStampedTextsInTheirOrder) {
         EXPECT_EQ(RenderTextMask(texts[i], font)->bits, leftToRight[size_t(i)])
             << texts[i].toStdString();
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+
+    // An Arabic caption reads from the right: its number, written last, stands leftmost.
+    const auto caption = RenderTextMask(QStringLiteral("كاميرا 7"), font);
+    const auto digit = RenderTextMask(QStringLiteral("7"), font);
+    ASSERT_TRUE(caption && digit);
+    ASSERT_EQ(caption->height, digit->height);
+    int differing = 0;
+    for (int y = 0; y < digit->height; ++y)
+        for (int x = 0; x < digit->width; ++x) differing += caption->Ink(x, y) != digit->Ink(x, y);
+    EXPECT_EQ(differing, 0);
 }

@@ -42,6 +42,7 @@ TEST_F(LanguageLayoutTest, NoLanguageCutsATextOfTheSettingsWindow) {
     StartProgram({"test:black:320x240@10"});
     ASSERT_TRUE(Streaming(cameras[0].get()));
     for (int language = 0; language < 15; ++language) {
+        option->languageIndex = language;
         option->LoadLanguageModule(language);
         Open();
         window->show();

@@ -42,6 +42,14 @@ inline void CheckEntries(const QListWidget* list, QStringList* cut) {
     }
 }
 
+// A child reaching past its parent's edge is clipped there; scrolled contents may.
+inline bool OutsideItsParent(const QWidget* w) {
+    const QWidget* parent = w->parentWidget();
+    if (!parent || w->isWindow() || parent->objectName() == QLatin1String("qt_scrollarea_viewport"))
+        return false;
+    return !parent->rect().contains(w->geometry());
+}
+
 // Every text `top` shows that does not fit, as "Class objectName: "text"".
 inline QStringList CutTexts(QWidget* top) {
     QStringList cut;
@@ -51,6 +59,10 @@ inline QStringList CutTexts(QWidget* top) {
     widgets.prepend(top);
     for (QWidget* w : widgets) {
         if (!w->isVisibleTo(top)) continue;
+        if (OutsideItsParent(w)) {
+            cut << Describe(w, QStringLiteral("outside its parent"));
+            continue;
+        }
         if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
             const bool fits = l->wordWrap() ? l->height() >= l->heightForWidth(l->width())
                                             : l->width() >= l->sizeHint().width();
