@@ -1,8 +1,9 @@
 // Every language module on every settings page, the log viewer and the password prompt: no
 // text cut and no window larger than a small desktop. With TRELVIX_SHOTS set to a folder, the
-// windows are also saved there as pictures ("lang-de-3.png", "lang-ar-log.png", ...).
+// windows are also saved there as pictures ("lang-de-system.png", "lang-ar-log.png", ...).
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 
 #include "app/Unit_password.h"
 #include "history/Unit_log.h"
@@ -14,6 +15,8 @@ using trelvix::test::SettingsFixture;
 
 namespace {
 
+const char* const kPages[] = {"overlay",   "motion", "recording", "ftp",
+                              "broadcast", "system", "devices"};
 const char* const kCodes[] = {"en", "cn", "tw", "ja", "es", "fr", "it", "de",
                               "ru", "ko", "th", "ar", "pt", "ms", "vi"};
 
@@ -48,7 +51,7 @@ TEST_F(LanguageLayoutTest, NoLanguageCutsATextOfTheSettingsWindow) {
         window->show();
         for (int entry = 0; entry < TForm_settings::kPageCount; ++entry) {
             ShowPage(entry);
-            EXPECT_EQ(Look(window.get(), language, QString::number(entry)), QStringList())
+            EXPECT_EQ(Look(window.get(), language, QLatin1String(kPages[entry])), QStringList())
                 << kCodes[language] << " page " << entry;
         }
         EXPECT_EQ(window->layoutDirection(), language == 11 ? Qt::RightToLeft : Qt::LeftToRight);
@@ -68,4 +71,28 @@ TEST_F(LanguageLayoutTest, NoLanguageCutsATextOfTheLogViewerOrThePasswordPrompt)
         prompt.show();
         EXPECT_EQ(Look(&prompt, language, "password"), QStringList()) << kCodes[language];
     }
+}
+
+TEST(TextFit, FindsTextsTooNarrowOrPastTheirParentAndPassesTheRest) {
+    QWidget top;
+    top.resize(300, 100);
+    auto* fits = new QLabel("Zeilen", &top);
+    fits->setGeometry(0, 0, fits->sizeHint().width(), 20);
+    auto* narrow = new QLabel("Verlauf aufbewahren (Tage)", &top);
+    narrow->setObjectName("narrow");
+    narrow->setGeometry(0, 30, 40, 20);
+    auto* past = new QPushButton("OK", &top);
+    past->setObjectName("past");
+    past->setGeometry(280, 60, past->sizeHint().width(), past->sizeHint().height());
+    auto* list = new QListWidget(&top);
+    list->addItem("Ausgeschlossene Geräte");
+    list->setGeometry(100, 0, 60, 50);
+    top.show();
+    const QStringList cut = test::CutTexts(&top);
+    EXPECT_EQ(cut.size(), 3) << cut.join('\n').toStdString();
+    EXPECT_TRUE(cut.join('\n').contains("narrow"));
+    EXPECT_TRUE(cut.join('\n').contains("past"));
+    EXPECT_TRUE(cut.join('\n').contains("Ausgeschlossene"));
+    top.resize(1100, 100);
+    EXPECT_TRUE(test::CutTexts(&top).join('\n').contains("window 1100 x 100"));
 }
