@@ -66,6 +66,12 @@ TEST_F(LanguageLayoutTest, NoLanguageCutsATextOfTheLogViewerOrThePasswordPrompt)
         TFrmLog viewer(nullptr, 1);
         viewer.show();
         EXPECT_EQ(Look(&viewer, language, "log"), QStringList()) << kCodes[language];
+        // The previous day's arrow points where reading starts; playback always runs rightwards.
+        const bool rightToLeft = language == 11;
+        EXPECT_EQ(viewer.BitBtn2->text(), rightToLeft ? "▶" : "◀");
+        EXPECT_EQ(viewer.BitBtn2->x() > viewer.BitBtn3->x(), rightToLeft);
+        EXPECT_LT(viewer.SpeedButton5->x(), viewer.SpeedButton4->x()) << "slower left of faster";
+        EXPECT_LT(viewer.SpeedButton1->x(), viewer.TrackBar_Player->x());
         bool result = false;
         TForm_password prompt(nullptr, &result, "secret");
         prompt.show();
