@@ -1023,5 +1023,15 @@
         <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
         <translation>在媒体播放器中打开</translation>
     </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>端口必须是 1 到 65535 之间的数字：%1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>没有可上传的图片：摄像头尚未保存图片。</translation>
+    </message>
 </context>
 </TS>
