@@ -1023,5 +1023,15 @@
         <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
         <translation>فتح في مشغل الوسائط</translation>
     </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>يجب أن يكون المنفذ رقمًا من 1 إلى 65535: %1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>لا توجد صورة للرفع: لم تحفظ الكاميرا أي صورة بعد.</translation>
+    </message>
 </context>
 </TS>

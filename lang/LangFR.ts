@@ -1023,5 +1023,15 @@
         <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
         <translation>Ouvrir dans le lecteur multimédia</translation>
     </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>Le port doit être un nombre de 1 à 65535 : %1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>Aucune photo à envoyer : la caméra n'en a encore enregistré aucune.</translation>
+    </message>
 </context>
 </TS>

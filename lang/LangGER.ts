@@ -1023,5 +1023,15 @@
         <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
         <translation>Im Mediaplayer öffnen</translation>
     </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein: %1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>Kein Bild zum Hochladen: Die Kamera hat noch keines gespeichert.</translation>
+    </message>
 </context>
 </TS>

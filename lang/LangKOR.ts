@@ -1023,5 +1023,15 @@
         <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
         <translation>미디어 플레이어에서 열기</translation>
     </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>포트는 1부터 65535 사이의 숫자여야 합니다: %1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>업로드할 사진이 없습니다. 카메라가 아직 사진을 저장하지 않았습니다.</translation>
+    </message>
 </context>
 </TS>
