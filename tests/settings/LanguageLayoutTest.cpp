@@ -8,6 +8,7 @@
 #include "app/Unit_password.h"
 #include "history/Unit_log.h"
 #include "settings/SettingsFixture.h"
+#include "settings/Unit_Panel6.h"
 #include "support/TextFit.h"
 
 using namespace trelvix;
@@ -54,6 +55,14 @@ TEST_F(LanguageLayoutTest, NoLanguageCutsATextOfTheSettingsWindow) {
             EXPECT_EQ(Look(window.get(), language, QLatin1String(kPages[entry])), QStringList())
                 << kCodes[language] << " page " << entry;
         }
+        // The FTP folder browser, a panel over the FTP page.
+        ShowPage(3);
+        auto* ftp = static_cast<TFrame_Panel6*>(window->pages[3]);
+        ftp->Edit_FTPIP->setText("127.0.0.1");
+        ftp->Edit_FTPPORT->setText("21");
+        ftp->BitBtn7Click();
+        ASSERT_TRUE(ftp->PanelFTPWizart->isVisible());
+        EXPECT_EQ(Look(window.get(), language, "ftp-browser"), QStringList()) << kCodes[language];
         EXPECT_EQ(window->layoutDirection(), language == 11 ? Qt::RightToLeft : Qt::LeftToRight);
         window.reset();
     }
