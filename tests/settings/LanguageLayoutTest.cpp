@@ -6,7 +6,9 @@
 #include <QPushButton>
 
 #include "app/Unit_password.h"
+#include "history/EventLog.h"
 #include "history/Unit_log.h"
+#include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
 #include "settings/Unit_Panel6.h"
 #include "support/TextFit.h"
@@ -70,9 +72,21 @@ TEST_F(LanguageLayoutTest, NoLanguageCutsATextOfTheSettingsWindow) {
 
 TEST_F(LanguageLayoutTest, NoLanguageCutsATextOfTheLogViewerOrThePasswordPrompt) {
     StartProgram({});
+    const QString logFile = LogFileName(option->LogPath, QDate::currentDate());
     for (int language = 0; language < 15; ++language) {
         option->LoadLanguageModule(language);
-        TFrmLog viewer(nullptr, 1);
+        // A day of the texts the log gets in this language, so the columns size to them.
+        QFile::remove(logFile);
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const auto& [source, description, camera] :
+             {std::tuple{text::kProgram, text::kProgramStarted, -1},
+              std::tuple{text::kMotionRecording, text::kMotionRecordingStarted, 0},
+              std::tuple{text::kScheduler, text::kProgramClosedForScheduledShutdown, -1}})
+            ASSERT_TRUE(AppendLogRecord(
+                option->LogPath, MakeEventRecord(3, LanguageText(source), camera < 0 ? "" : "0#",
+                                                 LanguageText(description), camera, "", now)));
+        TFrmLog viewer(nullptr, 3);
+        ASSERT_EQ(viewer.RowCount(), 3);
         viewer.show();
         EXPECT_EQ(Look(&viewer, language, "log"), QStringList()) << kCodes[language];
         // The previous day's arrow points where reading starts; playback always runs rightwards.
