@@ -19,28 +19,26 @@ QString LanguageModuleFile(int index) {
 
 namespace {
 std::mutex folderMutex;
-QString languageFolder;
-
-QString FolderOrDefault(const QString& folder) {
-    return folder.isEmpty() ? LanguageFolder() : WithSlash(folder);
-}
+QString movedFolder;
 }  // namespace
 
 void SetLanguageFolder(const QString& folder) {
     std::lock_guard lock(folderMutex);
-    languageFolder = folder;
+    movedFolder = folder;
 }
 
-QString LanguageFolder() {
+QString LanguageModulePath(int index, const QString& folder) {
+    const QString file = LanguageModuleFile(index);
+    if (!folder.isEmpty()) return WithSlash(folder) + file;
     {
         std::lock_guard lock(folderMutex);
-        if (!languageFolder.isEmpty()) return WithSlash(languageFolder);
+        if (!movedFolder.isEmpty()) return WithSlash(movedFolder) + file;
     }
-    return ExecutableFolder();
+    return ProgramDataPath(file);
 }
 
 bool LanguageModuleAvailable(int index, const QString& folder) {
-    return QFileInfo::exists(FolderOrDefault(folder) + LanguageModuleFile(index));
+    return QFileInfo::exists(LanguageModulePath(index, folder));
 }
 
 int WindowsLanguageId(QLocale::Language language, QLocale::Territory territory) {
@@ -152,8 +150,7 @@ LanguageModule::~LanguageModule() = default;
 bool LanguageModule::Load(int index, const QString& folder) {
     auto translator = std::make_shared<QTranslator>();
     std::shared_ptr<const QTranslator> loaded;
-    if (translator->load(FolderOrDefault(folder) + LanguageModuleFile(index)))
-        loaded = std::move(translator);
+    if (translator->load(LanguageModulePath(index, folder))) loaded = std::move(translator);
     std::lock_guard lock(mutex_);
     translator_ = std::move(loaded);
     return true;

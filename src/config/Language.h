@@ -14,13 +14,16 @@ namespace trelvix {
 // Chinese module.
 QString LanguageModuleFile(int index);
 
-// Whether the module of `index` is in `folder` (the language folder when empty).
+// Where the module of `index` is looked up: in `folder`, or among the shipped modules when it
+// is empty.
+QString LanguageModulePath(int index, const QString& folder = QString());
+
+// Whether the module of `index` is in `folder` (the shipped modules when empty).
 bool LanguageModuleAvailable(int index, const QString& folder = QString());
 
-// Where modules are looked up when no folder is given: the executable's folder, unless a test
-// points elsewhere (an empty text restores the executable's folder).
+// Where modules are looked up when no folder is given: the shipped modules, unless a test
+// points elsewhere (an empty text restores the shipped modules).
 void SetLanguageFolder(const QString& folder);
-QString LanguageFolder();
 
 // The Windows language identifier that a locale's language and territory correspond to, or 0.
 int WindowsLanguageId(QLocale::Language language, QLocale::Territory territory);
@@ -32,7 +35,7 @@ public:
     LanguageModule();
     ~LanguageModule();
 
-    // Loads the module of `index` from `folder` (the language folder when empty). A missing
+    // Loads the module of `index` from `folder` (the shipped modules when empty). A missing
     // or unreadable module is no error: every text is then empty.
     bool Load(int index, const QString& folder = QString());
     bool IsLoaded() const;

@@ -43,16 +43,15 @@ with tempfile.TemporaryDirectory() as home:
                                stdout=subprocess.PIPE)
     out = b""
     end = time.time() + 30
-    # Cameras that cannot broadcast say so on the error output; the others print one line each.
-    while time.time() < end and out.count(b"\n") < 4:
-        ready, _, _ = select.select([program.stdout], [], [], 1.0 if out else 5.0)
+    # Cameras that cannot broadcast say so on the error output; the others print one line each,
+    # among the lines of the log the program prints as well.
+    while time.time() < end and out.count(b" broadcasts: ") < 4:
+        ready, _, _ = select.select([program.stdout], [], [], 1.0)
         if ready:
             chunk = os.read(program.stdout.fileno(), 4096)
             if not chunk:
                 break
             out += chunk
-        elif out:
-            break
     ports = {int(c): int(p) for c, p in
              re.findall(r"camera (\d) broadcasts: mms://\S+:(\d+)", out.decode())}
     # Another program on the machine may hold one of the demo ports: that camera alone fails.

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -132,4 +133,30 @@ TEST(Language, TheLanguageFolderCanBeMovedAndRestored) {
     EXPECT_EQ(m.Text(228), "Zeilen");
     SetLanguageFolder(QString());
     EXPECT_TRUE(LanguageModuleAvailable(0));
+}
+
+// A build tree keeps the data beside the program; an installed program finds it in
+// ../share/trelvix. The file beside the program wins, so a build never picks up an older
+// installed copy.
+TEST(Language, ShippedDataBesideTheProgramOrInTheInstalledFolder) {
+    QTemporaryDir root;
+    const QString bin = root.path() + "/usr/bin/";
+    const QString share = root.path() + "/usr/share/trelvix/";
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share + "media"));
+    auto touch = [](const QString& path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+    touch(share + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("LangCN.qm", bin), share + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("media", bin), share + "media");
+    touch(bin + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("LangCN.qm", bin), bin + "LangCN.qm");
+    // Found nowhere: the place beside the program, where a build would put it.
+    EXPECT_EQ(ProgramDataPath("LangVN.qm", bin), bin + "LangVN.qm");
+    EXPECT_EQ(ProgramDataPath("LangVN.qm", bin.chopped(1)), bin + "LangVN.qm");
+
+    // The real lookup: this test runs beside the built modules.
+    EXPECT_EQ(LanguageModulePath(1), ExecutableFolder() + "LangCN.qm");
+    EXPECT_EQ(LanguageModulePath(1, share), share + "LangCN.qm");
 }

@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -212,6 +213,38 @@ TEST_F(OptionTest, StartupShortcutFollowsTheSwitch) {
     opt.startWithComputer = false;
     opt.UpdateStartupShortcut();
     EXPECT_FALSE(QFile::exists(path));
+}
+
+// An entry is only replaced when the program it starts is gone (moved build, removed
+// package); one the user pointed at an existing program stays.
+TEST_F(OptionTest, StartupEntryOfAVanishedProgramIsRewritten) {
+    Option opt(ini);
+    const QString path = opt.startupShortcutPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    auto write = [&](const QByteArray& body) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(body);
+    };
+    auto read = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    opt.startWithComputer = true;
+
+    write("[Desktop Entry]\nExec=\"" + folder.toUtf8() + "gone/trelvix\"\n");
+    EXPECT_TRUE(opt.UpdateStartupShortcut());
+    const QString self = QCoreApplication::applicationFilePath();
+    EXPECT_TRUE(read().contains("Exec=\"" + self + "\"")) << read().toStdString();
+    EXPECT_TRUE(read().contains("TryExec=" + self + "\n"));
+
+    const QByteArray edited = "[Desktop Entry]\nExec=/bin/sh -c true\n";
+    write(edited);
+    opt.UpdateStartupShortcut();
+    EXPECT_EQ(read(), QString::fromUtf8(edited));
+    write("[Desktop Entry]\nExec=trelvix --headless\n");
+    opt.UpdateStartupShortcut();
+    EXPECT_TRUE(read().contains("Exec=trelvix --headless"));
 }
 
 TEST_F(OptionTest, PowerOffFiresInTheLastMinuteBeforeItsTime) {
