@@ -76,6 +76,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, \
 gstreamer1.0-plugins-ugly, gstreamer1.0-libav, libqt6multimedia6, fonts-dejavu-core, \
 fonts-wqy-microhei | fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, fonts-tlwg-loma-otf | fonts-thai-tlwg")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ffmpeg")
 include(CPack)

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QTranslator>
 #include <algorithm>
+#include <mutex>
 
 #include "common/Files.h"
 
@@ -16,9 +17,24 @@ QString LanguageModuleFile(int index) {
     return QString::fromLatin1(name) + QStringLiteral(".qm");
 }
 
+namespace {
+std::mutex folderMutex;
+QString movedFolder;
+}  // namespace
+
+void SetLanguageFolder(const QString& folder) {
+    std::lock_guard lock(folderMutex);
+    movedFolder = folder;
+}
+
 QString LanguageModulePath(int index, const QString& folder) {
     const QString file = LanguageModuleFile(index);
-    return folder.isEmpty() ? ProgramDataPath(file) : WithSlash(folder) + file;
+    if (!folder.isEmpty()) return WithSlash(folder) + file;
+    {
+        std::lock_guard lock(folderMutex);
+        if (!movedFolder.isEmpty()) return WithSlash(movedFolder) + file;
+    }
+    return ProgramDataPath(file);
 }
 
 bool LanguageModuleAvailable(int index, const QString& folder) {
@@ -155,6 +171,12 @@ QString LanguageModule::Text(int id) const {
     const QByteArray key = QByteArray::number(id);
     const QString text = translator->translate("", key.constData());
     return text.left(id == 2010 ? 1023 : 255);
+}
+
+Qt::LayoutDirection LanguageModule::Direction() const {
+    std::lock_guard lock(mutex_);
+    if (!translator_ || translator_->language().isEmpty()) return Qt::LeftToRight;
+    return QLocale(translator_->language()).textDirection();
 }
 
 }  // namespace trelvix

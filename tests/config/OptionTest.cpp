@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -321,4 +322,29 @@ TEST_F(OptionTest, AccessCheckAsksOnlyWhenProtectionIsOn) {
     opt.password = "other";
     EXPECT_FALSE(opt.CheckAccess(nullptr));
     EXPECT_EQ(prompts, 2);
+}
+
+TEST_F(OptionTest, TheStoredLanguageSetsTheDirectionOfTheWindows) {
+    WriteIni("[Settings]\nLang=11\n");
+    {
+        Option o(ini);
+        EXPECT_EQ(o.LanguageText(231), QStringLiteral("موافق"));
+        EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        o.LoadLanguageModule(7);
+        EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        o.LoadLanguageModule(11);
+        // No module at all leaves empty texts, written left to right.
+        QTemporaryDir empty;
+        SetLanguageFolder(empty.path());
+        o.LoadLanguageModule(11);
+        SetLanguageFolder(QString());
+        EXPECT_EQ(o.LanguageText(231), "");
+        EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    }
+    // Portuguese and Vietnamese, which the system language picks, have modules of their own.
+    for (const char* lang : {"12", "14"}) {
+        WriteIni(QStringLiteral("[Settings]\nLang=%1\n").arg(lang));
+        Option o(ini);
+        EXPECT_EQ(o.LanguageText(228), lang == QLatin1String("12") ? "Linhas" : "Hàng");
+    }
 }
