@@ -1033,5 +1033,15 @@
         <extracomment>FTP page: test pass without a picture</extracomment>
         <translation>لا توجد صورة للرفع: لم تحفظ الكاميرا أي صورة بعد.</translation>
     </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>بث بدون صوت</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>توقف صوت البث</translation>
+    </message>
 </context>
 </TS>

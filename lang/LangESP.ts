@@ -1033,5 +1033,15 @@
         <extracomment>FTP page: test pass without a picture</extracomment>
         <translation>No hay foto que subir: la cámara aún no ha guardado ninguna.</translation>
     </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Transmisión sin sonido</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Sonido de la transmisión detenido</translation>
+    </message>
 </context>
 </TS>

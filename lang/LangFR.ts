@@ -1033,5 +1033,15 @@
         <extracomment>FTP page: test pass without a picture</extracomment>
         <translation>Aucune photo à envoyer : la caméra n'en a encore enregistré aucune.</translation>
     </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Diffusion sans son</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Son de la diffusion interrompu</translation>
+    </message>
 </context>
 </TS>

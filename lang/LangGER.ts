@@ -1033,5 +1033,15 @@
         <extracomment>FTP page: test pass without a picture</extracomment>
         <translation>Kein Bild zum Hochladen: Die Kamera hat noch keines gespeichert.</translation>
     </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Übertragung ohne Ton</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Ton der Übertragung unterbrochen</translation>
+    </message>
 </context>
 </TS>

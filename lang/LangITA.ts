@@ -1033,5 +1033,15 @@
         <extracomment>FTP page: test pass without a picture</extracomment>
         <translation>Nessuna foto da caricare: la telecamera non ne ha ancora salvata una.</translation>
     </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Trasmissione senza audio</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Audio della trasmissione interrotto</translation>
+    </message>
 </context>
 </TS>
