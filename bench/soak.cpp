@@ -102,8 +102,15 @@ void Report(const std::vector<Sample>& s) {
         std::printf("%8.1f %10ld %8d %6d %12.0f\n", x.minutes, x.rssKb, x.threads, x.fds,
                     x.recordedSeconds);
     if (s.size() < 3) return;
-    // Growth from the second sample on: the first holds the start-up's allocations.
-    const Sample& a = s[1];
+    // Growth from minute 5 on (or the second sample in shorter runs): before that the
+    // start-up's allocations and the allocator's arenas still settle.
+    const Sample* start = &s[1];
+    for (const Sample& x : s)
+        if (x.minutes >= 5 && &x != &s.back()) {
+            start = &x;
+            break;
+        }
+    const Sample& a = *start;
     const Sample& b = s.back();
     const double hours = (b.minutes - a.minutes) / 60.0;
     std::printf("\ngrowth per hour: RSS %+.0f KiB, threads %+.1f, fds %+.1f\n",

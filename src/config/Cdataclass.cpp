@@ -154,10 +154,7 @@ public:
     bool Item(const CameraFileText& item) {
         int32_t len = 0;
         if (!Raw(&len, 4)) return false;
-        if (len <= 0) {
-            if (item.emptyValue) rec_.*item.member = QString::fromUtf16(item.emptyValue);
-            return true;
-        }
+        if (len <= 0) return Empty(item);
         if (Left() < len) return false;
         // A 512-byte zero-filled buffer: what does not fit is cut, the text ends at the first
         // NUL, and at most 255 code units are kept.
@@ -167,11 +164,19 @@ public:
         pos_ += len;
         int n = 0;
         while (n < CDataClass::kMaxTextUnits && buf[n] != 0) ++n;
-        rec_.*item.member = QString::fromUtf16(buf, n);
+        if (n == 0) return Empty(item);
+        // Unit by unit: a decoder would take a leading byte-order mark as one.
+        rec_.*item.member = QString(reinterpret_cast<const QChar*>(buf), n);
         return true;
     }
 
 private:
+    // A text stored empty, or empty up to its first NUL, reads as the item's empty value, so
+    // a record saved and loaded again stays the same.
+    bool Empty(const CameraFileText& item) {
+        if (item.emptyValue) rec_.*item.member = QString::fromUtf16(item.emptyValue);
+        return true;
+    }
     qsizetype Left() const { return data_.size() - pos_; }
     bool Raw(void* out, qsizetype n) {
         if (Left() < n) return false;

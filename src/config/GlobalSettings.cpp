@@ -88,7 +88,9 @@ bool GlobalSettings::ReadConfigBlock(const QByteArray& block) {
     std::memcpy(units, b + 2, sizeof units);
     int n = 0;
     while (n < kPasswordUnits - 1 && units[n] != 0) ++n;
-    password = QString::fromUtf16(units, n);
+    // Taken unit by unit: a decoder would read a leading byte-order mark as one and drop or
+    // swap it, and the password saved back would differ.
+    password = QString(reinterpret_cast<const QChar*>(units), n);
     std::memcpy(configReserved.data(), b + 42, configReserved.size());
     return true;
 }

@@ -34,8 +34,12 @@ void IniFile::Parse(const QByteArray& bytes) {
     const auto encoding = QStringConverter::encodingForData(bytes);
     QStringDecoder decode(encoding.value_or(QStringConverter::Utf8));
     QString text = decode(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // Marks beyond the one the decoder took mean nothing in a settings file.
+    while (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    // Old Mac files end lines with a lone CR; one left inside a line would come back as a CRLF
+    // after a save and change the file on every load.
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     lines_ = text.split(QLatin1Char('\n'));
     if (!lines_.isEmpty() && lines_.last().isEmpty()) lines_.removeLast();
 }

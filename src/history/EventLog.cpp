@@ -56,8 +56,8 @@ QStringList ReadLogLines(const QString& path) {
     QString text;
     if (auto enc = QStringConverter::encodingForData(bytes)) {
         QStringDecoder decoder(*enc);
+        // The decoder drops the mark itself; a U+FEFF after it is the first line's own.
         text = decoder.decode(bytes);
-        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     } else {
         text = QString::fromUtf8(bytes);
     }
@@ -170,15 +170,19 @@ bool RemoveLogLines(const QString& logFile, const std::vector<int>& lines) {
     if (!file.open(QIODevice::ReadOnly)) return false;
     QByteArray bytes = file.readAll();
     file.close();
-    const auto encoding = QStringConverter::encodingForData(bytes);
+    auto encoding = QStringConverter::encodingForData(bytes);
     QByteArray out;
-    if (encoding == QStringConverter::Utf16LE || encoding == QStringConverter::Utf16BE) {
-        // Two bytes a character: rewritten in the file's own encoding, mark included.
+    if (encoding && *encoding != QStringConverter::Utf8) {
+        // Two or four bytes a character: rewritten in the file's own encoding, mark included.
         const QStringList all = ReadLogLines(logFile);
-        QStringEncoder encode(*encoding, QStringConverter::Flag::WriteBom);
         QString text;
         for (int i = 0; i < all.size(); ++i)
             if (!Removed(lines, i)) text += all[i] + QLatin1String("\r\n");
+        // FF FE followed by a NUL character reads as the four-byte mark; big-endian has no
+        // such clash.
+        if (encoding == QStringConverter::Utf16LE && text.startsWith(QChar(0)))
+            encoding = QStringConverter::Utf16BE;
+        QStringEncoder encode(*encoding, QStringConverter::Flag::WriteBom);
         out = encode(text);
     } else {
         // Every other line stays byte for byte, whatever its encoding.
@@ -187,8 +191,12 @@ bool RemoveLogLines(const QString& logFile, const std::vector<int>& lines) {
             bytes.remove(0, 3);
         }
         const std::vector<QByteArray> raw = RawLines(bytes);
+        QByteArray kept;
         for (int i = 0; i < int(raw.size()); ++i)
-            if (!Removed(lines, i)) out += raw[size_t(i)];
+            if (!Removed(lines, i)) kept += raw[size_t(i)];
+        // A line that now opens the file must not read as a byte-order mark.
+        if (out.isEmpty() && QStringConverter::encodingForData(kept)) out = "\xEF\xBB\xBF";
+        out += kept;
     }
     return WriteFileAtomically(logFile, out, false);
 }

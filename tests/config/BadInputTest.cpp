@@ -123,6 +123,35 @@ TEST_F(BadInputTest, Utf16SettingsAreReadAndWrittenBackAsUtf8) {
     EXPECT_FALSE(QFile::exists(again.startupShortcutPath()));
 }
 
+TEST_F(BadInputTest, LoneCarriageReturnsEndSettingsLinesSoASaveChangesNothing) {
+    Write("kvCamera.ini", "[Settings]\rCameraRows=3\r\rCameraCols=2\r\r\nhistoryDays=9\r");
+    {
+        Option opt(ini);
+        EXPECT_EQ(opt.gridRows, 3);
+        EXPECT_EQ(opt.gridCols, 2);
+        EXPECT_EQ(opt.historyDays, 9);
+        QFile::remove(opt.startupShortcutPath());
+    }
+    const QByteArray saved = Read("kvCamera.ini");
+    EXPECT_FALSE(saved.contains('\r'));
+    { Option again(ini); }
+    EXPECT_EQ(Read("kvCamera.ini"), saved);
+}
+
+TEST_F(BadInputTest, APasswordIsKeptUnitForUnitEvenWhenItLooksLikeAByteOrderMark) {
+    QByteArray block("\x01\x00", 2);
+    block += QByteArray("\xFE\xFF\x61\x00\xFF\xFE\x62\x00", 8);  // U+FFFE a U+FEFF b
+    block += QByteArray(108 - block.size(), '\0');
+    Write("config.bin", block);
+    {
+        Option opt(ini);
+        const QChar units[] = {QChar(0xFFFE), QChar('a'), QChar(0xFEFF), QChar('b')};
+        EXPECT_EQ(opt.password, QString(units, 4));
+        QFile::remove(opt.startupShortcutPath());
+    }
+    EXPECT_EQ(Read("config.bin").toHex(), block.toHex());
+}
+
 TEST_F(BadInputTest, ALongDeviceListIsKeptWholeAndAnAbsurdOneIsLeftAlone) {
     QByteArray list;
     for (int i = 0; i < 30000; ++i)

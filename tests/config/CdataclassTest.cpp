@@ -246,6 +246,18 @@ TEST(CDataClassFile, EmptyTextsKeepOrClearAsEachItemSays) {
     loaded.LoadFromBytes(withPort.SaveToBytes());
     EXPECT_EQ(loaded.ftpPort.get(), "21");
     EXPECT_EQ(loaded.ftpHost.get(), "host");
+
+    // A text that ends at its first unit counts as empty too, so a save changes nothing more.
+    withPort.ftpPort = QString(QChar(0)) + "x";
+    withPort.deviceId = QString(QChar(0));
+    CDataClass nulLed;
+    nulLed.deviceId = "kept-id";
+    nulLed.LoadFromBytes(withPort.SaveToBytes());
+    EXPECT_EQ(nulLed.ftpPort.get(), "21");
+    EXPECT_EQ(nulLed.deviceId.get(), "kept-id");
+    CDataClass again;
+    again.LoadFromBytes(nulLed.SaveToBytes());
+    EXPECT_EQ(again.SaveToBytes(), nulLed.SaveToBytes());
 }
 
 TEST(CDataClassFile, ShortOrDamagedFilesKeepDefaultsForWhatIsMissing) {

@@ -97,6 +97,25 @@ TEST_F(EventLogTest, AppendRepairsAMissingLineEndAndConvertsMarkedFiles) {
             "2|运动|2024-05-04|01:00:00|0#|m|0|/p.jpg|\r\n3|P|2024-05-04|02:00:00||d|-1||\r\n"));
 }
 
+TEST_F(EventLogTest, RemovingTheFirstLineNeverMakesTheNextReadAsAByteOrderMark) {
+    // UTF-8 without a mark whose second line opens with the bytes of a UTF-16 mark, and a
+    // UTF-16LE file whose second line opens with a NUL (FF FE 00 00 is the UTF-32 mark).
+    QByteArray utf16("\xff\xfe", 2);
+    for (QChar c : QString("0|a|\r\n") + QChar(0) + QString("|b|\r\n"))
+        utf16.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
+    const QByteArray files[] = {"0|a|\r\n\xff\xfe|b|\r\n2|c|\r\n", utf16,
+                                "\xef\xbb\xbf"
+                                "0|a|\n\xef\xbb\xbf|b|\n"};
+    for (const QByteArray& bytes : files) {
+        Write("2024-05-05.txt", bytes);
+        const QStringList before = ReadLogLines(logPath + "2024-05-05.txt");
+        ASSERT_GE(before.size(), 2);
+        ASSERT_TRUE(RemoveLogLines(logPath + "2024-05-05.txt", {0}));
+        EXPECT_EQ(ReadLogLines(logPath + "2024-05-05.txt"), before.mid(1))
+            << bytes.toHex().constData();
+    }
+}
+
 TEST_F(EventLogTest, ReadingADayAppliesTheThreeFilters) {
     Write("2024-05-10.txt",
           "2|Motion|2024-05-10|10:00:00|0#|Snap|0|/img/a.jpg|\r\n"
