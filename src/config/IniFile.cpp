@@ -32,7 +32,9 @@ bool IniFile::Load(const QString& path) {
 
 void IniFile::Parse(const QByteArray& bytes) {
     const auto encoding = QStringConverter::encodingForData(bytes);
-    QStringDecoder decode(encoding.value_or(QStringConverter::Utf8));
+    // Stateless: a cut last character reads as U+FFFD instead of vanishing.
+    QStringDecoder decode(encoding.value_or(QStringConverter::Utf8),
+                          QStringConverter::Flag::Stateless);
     QString text = decode(bytes);
     // Marks beyond the one the decoder took mean nothing in a settings file.
     while (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);

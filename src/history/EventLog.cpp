@@ -55,7 +55,8 @@ QStringList ReadLogLines(const QString& path) {
     const QByteArray bytes = file.readAll();
     QString text;
     if (auto enc = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*enc);
+        // Stateless: a cut last character reads as U+FFFD, as without a mark, not as nothing.
+        QStringDecoder decoder(*enc, QStringConverter::Flag::Stateless);
         // The decoder drops the mark itself; a U+FEFF after it is the first line's own.
         text = decoder.decode(bytes);
     } else {

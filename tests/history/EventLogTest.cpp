@@ -105,7 +105,8 @@ TEST_F(EventLogTest, RemovingTheFirstLineNeverMakesTheNextReadAsAByteOrderMark) 
         utf16.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
     const QByteArray files[] = {"0|a|\r\n\xff\xfe|b|\r\n2|c|\r\n", utf16,
                                 "\xef\xbb\xbf"
-                                "0|a|\n\xef\xbb\xbf|b|\n"};
+                                "0|a|\n\xef\xbb\xbf|b|\n",
+                                "\n\xef\xbb\xbf\n\xef"};
     for (const QByteArray& bytes : files) {
         Write("2024-05-05.txt", bytes);
         const QStringList before = ReadLogLines(logPath + "2024-05-05.txt");
