@@ -39,6 +39,7 @@ struct Sample {
     int threads;
     int fds;
     double recordedSeconds;
+    int uploaded;
 };
 
 int CountEntries(const char* folder) {
@@ -57,6 +58,13 @@ long RssKb() {
         std::fclose(f);
     }
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+int CountFiles(const QString& folder, const QString& pattern) {
+    int n = 0;
+    QDirIterator it(folder, {pattern}, QDir::Files, QDirIterator::Subdirectories);
+    for (; it.hasNext(); it.next()) ++n;
+    return n;
 }
 
 double RecordedSeconds(const QString& folder) {
@@ -91,16 +99,21 @@ void WriteCameraRecords(int ftpPort) {
         r.ftpPassword = QStringLiteral("s3cret");
         r.ftpMotionPictures = 1;
         r.ftpIntervalSeconds = 10;
+        // Uploads keep up with four cameras' motion pictures, into the server's root.
+        r.ftpUploadSeconds = 10;
+        r.ftpBatchSize = 60;
+        r.ftpFolder = QStringLiteral("/");
         r.broadcastPort = 0;  // a free port
         r.Save();
     }
 }
 
 void Report(const std::vector<Sample>& s) {
-    std::printf("\n%8s %10s %8s %6s %12s\n", "minute", "RSS KiB", "threads", "fds", "recorded s");
+    std::printf("\n%8s %10s %8s %6s %12s %9s\n", "minute", "RSS KiB", "threads", "fds",
+                "recorded s", "uploaded");
     for (const Sample& x : s)
-        std::printf("%8.1f %10ld %8d %6d %12.0f\n", x.minutes, x.rssKb, x.threads, x.fds,
-                    x.recordedSeconds);
+        std::printf("%8.1f %10ld %8d %6d %12.0f %9d\n", x.minutes, x.rssKb, x.threads, x.fds,
+                    x.recordedSeconds, x.uploaded);
     if (s.size() < 3) return;
     // Growth from minute 5 on (or the second sample in shorter runs): before that the
     // start-up's allocations and the allocator's arenas still settle.
@@ -158,7 +171,8 @@ int main(int argc, char** argv) {
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         const double m = clock.elapsed() / 60000.0;
         samples.push_back({m, RssKb(), CountEntries("/proc/self/task"),
-                           CountEntries("/proc/self/fd"), RecordedSeconds(UserFolder())});
+                           CountEntries("/proc/self/fd"), RecordedSeconds(UserFolder()),
+                           CountFiles(home.path() + "/ftp/root", "*.jpg")});
         std::printf("minute %.1f: RSS %ld KiB\n", m, samples.back().rssKb);
         std::fflush(stdout);
         if (m >= minutes) shell->Exit(false);

@@ -49,6 +49,19 @@ QString LogLine(const EventLogRecord& r) {
            RecordText(r.filePath) + bar;
 }
 
+namespace {
+// A lone surrogate cannot be written back when a line is removed; it reads as U+FFFD, as bad
+// bytes do in UTF-8.
+void ReplaceLoneSurrogates(QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+}  // namespace
+
 QStringList ReadLogLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
@@ -59,6 +72,7 @@ QStringList ReadLogLines(const QString& path) {
         QStringDecoder decoder(*enc, QStringConverter::Flag::Stateless);
         // The decoder drops the mark itself; a U+FEFF after it is the first line's own.
         text = decoder.decode(bytes);
+        ReplaceLoneSurrogates(text);
     } else {
         text = QString::fromUtf8(bytes);
     }

@@ -99,14 +99,21 @@ TEST_F(EventLogTest, AppendRepairsAMissingLineEndAndConvertsMarkedFiles) {
 
 TEST_F(EventLogTest, RemovingTheFirstLineNeverMakesTheNextReadAsAByteOrderMark) {
     // UTF-8 without a mark whose second line opens with the bytes of a UTF-16 mark, and a
-    // UTF-16LE file whose second line opens with a NUL (FF FE 00 00 is the UTF-32 mark).
+    // UTF-16LE file whose second line opens with a NUL (FF FE 00 00 is the UTF-32 mark); a cut
+    // last character; a UTF-32 file with a lone surrogate.
     QByteArray utf16("\xff\xfe", 2);
     for (QChar c : QString("0|a|\r\n") + QChar(0) + QString("|b|\r\n"))
         utf16.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
     const QByteArray files[] = {"0|a|\r\n\xff\xfe|b|\r\n2|c|\r\n", utf16,
                                 "\xef\xbb\xbf"
                                 "0|a|\n\xef\xbb\xbf|b|\n",
-                                "\n\xef\xbb\xbf\n\xef"};
+                                "\n\xef\xbb\xbf\n\xef",
+                                QByteArray("\xff\xfe\0\0"
+                                           "0\0\0\0"
+                                           "\r\0\0\0"
+                                           "\x00\xdc\0\0"
+                                           "|\0\0\0",
+                                           20)};
     for (const QByteArray& bytes : files) {
         Write("2024-05-05.txt", bytes);
         const QStringList before = ReadLogLines(logPath + "2024-05-05.txt");
