@@ -1,5 +1,7 @@
 #include "host/CameraHost.h"
 
+#include <malloc.h>
+
 #include "capture/Usbcamera.h"
 #include "capture/Ymp4.h"
 #include "config/Option.h"
@@ -7,8 +9,20 @@
 
 namespace trelvix {
 
+namespace {
+// Pictures, JPEG files and upload buffers of 128 KiB and more come and go on many threads.
+// glibc raises its mapping threshold after the first large free and then serves them from its
+// heaps, whose holes of odd sizes keep the process growing over weeks; a fixed threshold
+// gives such blocks back to the system when they are freed.
+void KeepLargeBlocksOutOfTheHeaps() {
+    static const bool once = mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    (void)once;
+}
+}  // namespace
+
 CameraHost::CameraHost(const QString& iniPath, QObject* parent)
     : QObject(parent), iniPath_(iniPath) {
+    KeepLargeBlocksOutOfTheHeaps();
     connect(&housekeeping, &Housekeeping::retentionDue, this, [this] { storage.DailyRetention(); });
     connect(&housekeeping, &Housekeeping::periodicCleanupDue, this, &CameraHost::PeriodicCleanup);
 }
