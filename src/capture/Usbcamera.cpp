@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -15,6 +16,7 @@
 #include "capture/Devices.h"
 #include "capture/ImageParameters.h"
 #include "capture/Jpeg.h"
+#include "capture/NetSource.h"
 #include "capture/Sound.h"
 #include "capture/Ymp4.h"
 #include "common/Process.h"
@@ -126,6 +128,9 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     recorder = std::make_unique<xvid>(cameraId);
     broadcast_ = std::make_unique<BroadcastEngine>();
     lookups_ = std::make_unique<QObject>();
+    reconnectTimer_ = std::make_unique<QTimer>();
+    reconnectTimer_->setSingleShot(true);
+    QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { Reconnect(); });
     yMP4CNew(cameraId, kYmp4Agreed);
     // Called on the recording thread for every new segment file.
     yMP4CSetNewMP4FileCallBackFunc(cameraId, [this](const int32_t*, const QString& path) {
@@ -163,6 +168,12 @@ bool UsbCamera::StartPreview(QObject* mainWindow, QObject* panel, VideoSurface* 
         return true;
     }
     if (BuildPreviewGraph(callback.videoPanel()) < 0) {
+        // An unreachable network camera keeps trying; the failure is not the operator's.
+        if (IsNetworkCamera()) {
+            callback.RefreshOverlays();
+            StreamLost(QStringLiteral("the source could not be built"));
+            return true;
+        }
         TearDownGraph();
         return false;
     }
@@ -173,6 +184,14 @@ bool UsbCamera::StartPreview(QObject* mainWindow, QObject* panel, VideoSurface* 
 bool UsbCamera::FindCaptureDevice() {
     const QString id = settings->deviceId;
     if (id.isEmpty()) return false;
+    if (IsNetworkCamera()) {
+        QString name = MaskCredentials(id);
+        if (gOption)
+            for (const NetCamEntry& cam : gOption->netCams.cams)
+                if (cam.address == id) name = cam.name;
+        settings->deviceFriendlyName = name;
+        return true;
+    }
     SyntheticSource s;
     if (ParseSyntheticId(id, &s)) {
         settings->deviceFriendlyName = SyntheticFriendlyName(s);
@@ -202,8 +221,10 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     if (!FindCaptureDevice()) return kFail;
 
     GError* error = nullptr;
-    captureFilter =
-        gst_parse_bin_from_description(sourceDescription_.toUtf8().constData(), TRUE, &error);
+    captureFilter = IsNetworkCamera() ? MakeNetworkSource()
+                                      : gst_parse_bin_from_description(
+                                            sourceDescription_.toUtf8().constData(), TRUE, &error);
+    if (IsNetworkCamera() && !captureFilter) return kFail;
     if (error) {
         std::fprintf(stderr, "trelvix: source \"%s\": %s\n",
                      sourceDescription_.toUtf8().constData(), error->message);
@@ -256,14 +277,36 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     ReadImageParameters();
     ApplyImageParameters();
     FitVideoWindow();
-    callback.state = CameraState::Previewing;
+    if (netSource_) {
+        framesAtBuild_ = callback.framesDelivered;
+        callback.reportNextFrame = true;
+        netSource_->Start();
+    }
+    // A stream coming back keeps the recording it had.
+    if (callback.state == CameraState::Idle) callback.state = CameraState::Previewing;
     return 0;
 }
 
 void UsbCamera::TearDownGraph() {
     // The recording thread reads the grabber's frames: it ends first, and the file is closed.
     if (recorder) recorder->CloseRecording();
-    const bool hadGraph = graph != nullptr;
+    // A stopped camera makes no more attempts and shows no greyed picture.
+    const bool hadPicture = graph != nullptr || reconnecting_;
+    if (reconnectTimer_) reconnectTimer_->stop();
+    reconnecting_ = lossLogged_ = resumeRecording_ = false;
+    nextDelayMs_ = 0;
+    DropPipeline();
+    EndBroadcast();
+    callback.state = CameraState::Idle;
+    callback.DestroyOverlays();
+    callback.ForgetRawFrame();
+    callback.ForgetLastShownFrame();
+    if (VideoSurface* video = callback.videoPanel(); hadPicture && video) video->ClearFrame();
+}
+
+void UsbCamera::DropPipeline() {
+    callback.reportNextFrame = false;
+    if (netSource_) netSource_->Stop();
     if (graph) {
         if (grabber) {
             GstAppSinkCallbacks none{};
@@ -280,11 +323,7 @@ void UsbCamera::TearDownGraph() {
         captureFilter = nullptr;
         grabber = nullptr;
     }
-    EndBroadcast();
-    callback.state = CameraState::Idle;
-    callback.DestroyOverlays();
-    callback.ForgetRawFrame();
-    if (VideoSurface* video = callback.videoPanel(); hadGraph && video) video->ClearFrame();
+    netSource_.reset();
 }
 
 // The two kinds of recording: the state each sets and the texts of their records.
@@ -314,6 +353,7 @@ void UsbCamera::BeginRecording(const RecordingKind& k) {
 
 void UsbCamera::EndRecording(const RecordingKind& k) {
     if (callback.state != k.state) return;
+    resumeRecording_ = false;
     if (recorder->recording()) recorder->CloseRecording();
     // A motion recording beside a broadcast hands the state back to it.
     callback.state = broadcasting_ ? CameraState::Broadcasting : CameraState::Idle;
@@ -357,25 +397,39 @@ void UsbCamera::RestartCamera() {
     if (graph) TearDownGraph();
     callback.DestroyOverlays();
     callback.CreateOverlays();
-    if (BuildPreviewGraph(callback.videoPanel()) >= 0)
+    if (BuildPreviewGraph(callback.videoPanel()) >= 0) {
         callback.RefreshOverlays();
-    else
+    } else if (IsNetworkCamera()) {
+        callback.RefreshOverlays();
+        StreamLost(QStringLiteral("the source could not be built"));
+    } else {
         TearDownGraph();
+    }
     callback.stopped = false;
 }
 
 int UsbCamera::HandleGraphEvents() {
     if (!graph) return -1;
     GstBus* bus = gst_element_get_bus(graph);
-    bool lost = false;
+    bool lost = false, ended = false;
+    QString why;
     while (GstMessage* msg = gst_bus_pop(bus)) {
         // An error from the pipeline (an unplugged device among them) ends this camera only.
-        if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ERROR || GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS)
+        if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ERROR && !lost) {
+            GError* err = nullptr;
+            gst_message_parse_error(msg, &err, nullptr);
+            why = err ? QString::fromUtf8(err->message) : QString();
+            if (err) g_error_free(err);
             lost = true;
+        }
+        ended = ended || GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS;
         gst_message_unref(msg);
     }
     gst_object_unref(bus);
-    if (lost) TearDownGraph();
+    if (IsNetworkCamera())
+        HandleNetworkEvents(lost, ended, why);
+    else if (lost || ended)
+        TearDownGraph();
     return 0;
 }
 
