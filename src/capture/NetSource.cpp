@@ -43,6 +43,18 @@ void LinkVideoPad(GstElement*, GstPad* pad, gpointer tail) {
     gst_object_unref(sink);
 }
 
+// A camera's sound arrives on its own pad: only the picture goes on to the decoder.
+void LinkRtpVideoPad(GstElement*, GstPad* pad, gpointer decode) {
+    GstCaps* caps = gst_pad_query_caps(pad, nullptr);
+    const GstStructure* st =
+        caps && gst_caps_get_size(caps) ? gst_caps_get_structure(caps, 0) : nullptr;
+    const char* media = st ? gst_structure_get_string(st, "media") : nullptr;
+    GstPad* sink = gst_element_get_static_pad(GST_ELEMENT(decode), "sink");
+    if (media && g_str_equal(media, "video") && !gst_pad_is_linked(sink)) gst_pad_link(pad, sink);
+    gst_object_unref(sink);
+    if (caps) gst_caps_unref(caps);
+}
+
 // A multipart stream carries one kind of picture: said at once, decodebin shows the stream
 // on the first picture instead of waiting for its queues to fill.
 void OneStream(GstBin*, GstElement* element, gpointer) {
@@ -120,12 +132,7 @@ std::unique_ptr<NetSource> NetSource::Make(const QString& address, NetSourceKind
     g_signal_connect(decode, "pad-added", G_CALLBACK(LinkVideoPad), tail);
     g_signal_connect(decode, "element-added", G_CALLBACK(OneStream), nullptr);
     if (kind == NetSourceKind::kRtsp)
-        g_signal_connect(src, "pad-added", G_CALLBACK(+[](GstElement*, GstPad* pad, gpointer d) {
-                             GstPad* sink = gst_element_get_static_pad(GST_ELEMENT(d), "sink");
-                             if (!gst_pad_is_linked(sink)) gst_pad_link(pad, sink);
-                             gst_object_unref(sink);
-                         }),
-                         decode);
+        g_signal_connect(src, "pad-added", G_CALLBACK(LinkRtpVideoPad), decode);
     else
         gst_element_link(src, decode);
     GstPad* out = gst_element_get_static_pad(tail, "src");
@@ -218,7 +225,12 @@ void NetSource::Poll() {
         }
         ++fetched_;
         GstBuffer* buffer = gst_buffer_new_memdup(body.constData(), size_t(body.size()));
-        if (gst_app_src_push_buffer(GST_APP_SRC(appsrc_), buffer) != GST_FLOW_OK) return;
+        if (gst_app_src_push_buffer(GST_APP_SRC(appsrc_), buffer) != GST_FLOW_OK) {
+            // Never a silent end: the camera hears of it and tries again.
+            if (!poller_.StopRequested())
+                GST_ELEMENT_ERROR(appsrc_, STREAM, FAILED, ("the picture was refused"), (nullptr));
+            return;
+        }
         next += std::chrono::milliseconds(periodMs_);
         // A slow camera is not asked twice at once nor made up for later.
         next = std::max(next, std::chrono::steady_clock::now());

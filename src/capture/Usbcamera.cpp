@@ -185,11 +185,7 @@ bool UsbCamera::FindCaptureDevice() {
     const QString id = settings->deviceId;
     if (id.isEmpty()) return false;
     if (IsNetworkCamera()) {
-        QString name = MaskCredentials(id);
-        if (gOption)
-            for (const NetCamEntry& cam : gOption->netCams.cams)
-                if (cam.address == id) name = cam.name;
-        settings->deviceFriendlyName = name;
+        settings->deviceFriendlyName = NetworkCameraName();
         return true;
     }
     SyntheticSource s;
@@ -277,11 +273,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     ReadImageParameters();
     ApplyImageParameters();
     FitVideoWindow();
-    if (netSource_) {
-        framesAtBuild_ = callback.framesDelivered;
-        callback.reportNextFrame = true;
-        netSource_->Start();
-    }
+    if (netSource_) WatchStream();
     // A stream coming back keeps the recording it had.
     if (callback.state == CameraState::Idle) callback.state = CameraState::Previewing;
     return 0;
@@ -306,6 +298,7 @@ void UsbCamera::TearDownGraph() {
 
 void UsbCamera::DropPipeline() {
     callback.reportNextFrame = false;
+    if (stallTimer_) stallTimer_->stop();
     if (netSource_) netSource_->Stop();
     if (graph) {
         if (grabber) {

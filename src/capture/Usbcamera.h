@@ -220,6 +220,8 @@ public:
     // Pauses between attempts: 1, 2, 4 … 30 s; tests shorten them (0 restores).
     static int NextReconnectDelay(int previousMs);
     static void SetReconnectDelaysForTesting(int firstMs, int maxMs);
+    // A stream that stays silent this long without an error counts as lost (10 s; 0 restores).
+    static void SetStallLimitForTesting(int ms);
     // The pause before the pending attempt; 0 while the stream runs.
     int reconnectDelayMs() const { return nextDelayMs_; }
 
@@ -256,10 +258,14 @@ private:
     QSize WaitForFrameSize(int timeoutMs) const;
     // Network cameras: the source bin, the loss and return of the stream and the attempts.
     GstElement* MakeNetworkSource();
+    // The name the user gave the camera; its address without the password otherwise.
+    QString NetworkCameraName() const;
     void StreamLost(const QString& why);
     void StreamBack();
     void Reconnect();
     void HandleNetworkEvents(bool error, bool ended, const QString& why);
+    void WatchStream();
+    void CheckStall();
     void ShowReconnectingPicture();
     // Removes the pipeline only: recording wishes, overlays, broadcast and state stay.
     void DropPipeline();
@@ -276,6 +282,9 @@ private:
     bool broadcasting_ = false;
     std::unique_ptr<NetSource> netSource_;
     std::unique_ptr<QTimer> reconnectTimer_;
+    std::unique_ptr<QTimer> stallTimer_;
+    uint64_t lastSeenFrames_ = 0;
+    int quietChecks_ = 0;
     bool reconnecting_ = false;
     bool lossLogged_ = false;
     bool pollPictures_ = false;     // the address answered with one picture

@@ -23,6 +23,8 @@ namespace {
 constexpr int kFirstDelayMs = 1000, kMaxDelayMs = 30000;
 std::atomic<int> firstDelayMs{kFirstDelayMs};
 std::atomic<int> maxDelayMs{kMaxDelayMs};
+constexpr int kStallLimitMs = 10000;
+std::atomic<int> stallLimitMs{kStallLimitMs};
 
 // The last picture in grey, darkened so the words stand out; a dark frame when there was none.
 FramePtr ReconnectingPicture(const FramePtr& last, int width, int height) {
@@ -66,12 +68,24 @@ void UsbCamera::SetReconnectDelaysForTesting(int firstMs, int maxMs) {
     maxDelayMs = maxMs > 0 ? maxMs : kMaxDelayMs;
 }
 
+void UsbCamera::SetStallLimitForTesting(int ms) {
+    stallLimitMs = ms > 0 ? ms : kStallLimitMs;
+}
+
 int UsbCamera::NextReconnectDelay(int previousMs) {
     return previousMs <= 0 ? firstDelayMs.load() : std::min(2 * previousMs, maxDelayMs.load());
 }
 
 bool UsbCamera::IsNetworkCamera() const {
     return IsNetworkCameraAddress(settings->deviceId);
+}
+
+QString UsbCamera::NetworkCameraName() const {
+    const QString id = settings->deviceId;
+    if (gOption)
+        for (const NetCamEntry& cam : gOption->netCams.cams)
+            if (cam.address == id) return cam.name;
+    return MaskCredentials(id);
 }
 
 bool UsbCamera::PollsPictures() const {
@@ -93,6 +107,29 @@ GstElement* UsbCamera::MakeNetworkSource() {
         return nullptr;
     }
     return netSource_->bin();
+}
+
+void UsbCamera::WatchStream() {
+    framesAtBuild_ = lastSeenFrames_ = callback.framesDelivered;
+    quietChecks_ = 0;
+    callback.reportNextFrame = true;
+    netSource_->Start();
+    if (!stallTimer_) {
+        stallTimer_ = std::make_unique<QTimer>();
+        QObject::connect(stallTimer_.get(), &QTimer::timeout, [this] { CheckStall(); });
+    }
+    // Two quiet checks in a row: a stream may pause for up to half the limit between them.
+    stallTimer_->start(stallLimitMs / 2);
+}
+
+void UsbCamera::CheckStall() {
+    if (!graph) return;
+    const uint64_t frames = callback.framesDelivered;
+    quietChecks_ = frames == lastSeenFrames_ ? quietChecks_ + 1 : 0;
+    lastSeenFrames_ = frames;
+    // A connection that stays open but carries nothing reports no error by itself.
+    if (quietChecks_ >= 2)
+        StreamLost(QStringLiteral("no pictures for %1 s").arg(stallLimitMs / 1000.0));
 }
 
 void UsbCamera::HandleNetworkEvents(bool error, bool ended, const QString& why) {

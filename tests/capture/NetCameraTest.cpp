@@ -51,6 +51,7 @@ protected:
         option.reset();
         gOption = nullptr;
         UsbCamera::SetReconnectDelaysForTesting(0, 0);
+        UsbCamera::SetStallLimitForTesting(0);
     }
     UsbCamera* Start(const QString& id, int cell, int rate = 10) {
         CDataClass rec;
@@ -130,7 +131,9 @@ TEST_F(NetCameraTest, PasswordsReachTheCameraButNoLogNameOrMessage) {
 TEST_F(NetCameraTest, ASinglePictureAddressIsPolledAtTheCameraRate) {
     ASSERT_TRUE(server->Start());
     UsbCamera* cam = Start(server->Url("/snap.jpg"), 0, 20);
-    ASSERT_TRUE(WaitFor([&] { return cam->PollsPictures() && panels[0]->framesShown() >= 8; }));
+    ASSERT_TRUE(WaitFor([&] { return cam->PollsPictures() && panels[0]->framesShown() >= 8; }))
+        << cam->PollsPictures() << " " << panels[0]->framesShown() << " " << cam->IsReconnecting()
+        << " " << cam->HasGraph();
     EXPECT_FALSE(cam->IsReconnecting());
     EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 0) << "switching is no loss";
     EXPECT_EQ(panels[0]->LatestFrame()->width, 320);
@@ -194,6 +197,17 @@ TEST_F(NetCameraTest, AnUnreachableCameraStartsReconnectingAndAStopEndsTheAttemp
     WaitFor([] { return false; }, 300);
     EXPECT_FALSE(http->HasGraph()) << "no attempts after a stop";
     EXPECT_EQ(panels[0]->framesShown(), shown);
+}
+
+TEST_F(NetCameraTest, AStreamThatFallsSilentOnAnOpenConnectionCountsAsLost) {
+    ASSERT_TRUE(server->Start());
+    UsbCamera::SetStallLimitForTesting(600);
+    UsbCamera* cam = Start(server->Url("/stall"), 0);
+    // Sooner than the HTTP source's own read time-out would tell.
+    ASSERT_TRUE(WaitFor([&] { return cam->IsReconnecting(); }, 5000));
+    EXPECT_EQ(panels[0]->LatestFrame()->width, 320) << "the two pictures it sent, greyed";
+    EXPECT_TRUE(IsGrey(panels[0]->LatestFrame()));
+    EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
 }
 
 TEST(NetCameraDelays, DoubleFromOneSecondUpToThirty) {

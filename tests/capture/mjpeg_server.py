@@ -4,7 +4,8 @@
 usage: mjpeg_server.py FRAMEDIR FPS PORT
 Serves the JPEG files of FRAMEDIR in turn: "/stream" as a multipart MJPEG stream at FPS,
 "/snap.jpg" as one picture per request, "/secret" like "/stream" but only with the user
-"user" and the password "pa:ss". PORT 0 takes a free port. Prints "PORT <n>" once it listens.
+"user" and the password "pa:ss", "/stall" two pictures of a stream and then silence on an
+open connection. PORT 0 takes a free port. Prints "PORT <n>" once it listens.
 """
 import base64, glob, os, socket, sys, threading, time
 
@@ -14,11 +15,11 @@ fps = float(sys.argv[2])
 AUTH = b"Basic " + base64.b64encode(b"user:pa:ss")
 
 
-def stream(conn):
+def stream(conn, count=None):
     conn.sendall(b"HTTP/1.0 200 OK\r\nConnection: close\r\nCache-Control: no-cache\r\n"
                  b"Content-Type: multipart/x-mixed-replace; boundary=" + BOUNDARY + b"\r\n\r\n")
     i = 0
-    while True:
+    while count is None or i < count:
         data = frames[i % len(frames)]
         conn.sendall(b"--" + BOUNDARY + b"\r\nContent-Type: image/jpeg\r\nContent-Length: "
                      + str(len(data)).encode() + b"\r\n\r\n" + data + b"\r\n")
@@ -39,6 +40,9 @@ def serve(conn, counter=[0]):
         headers = dict(h.split(b": ", 1) for h in head[1:] if b": " in h)
         if path == b"/stream":
             stream(conn)
+        elif path == b"/stall":
+            stream(conn, 2)
+            time.sleep(3600)
         elif path == b"/secret":
             if headers.get(b"Authorization") == AUTH:
                 stream(conn)
