@@ -263,6 +263,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     gst_bus_set_sync_handler(bus, BusSyncHandler, this, nullptr);
     gst_object_unref(bus);
 
+    if (netSource_) ExpectFirstPicture();
     if (gst_element_set_state(graph, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         gst_element_set_state(graph, GST_STATE_NULL);
         ShowErrorMessage(QStringLiteral("Could not run graph"));

@@ -264,6 +264,7 @@ private:
     void StreamBack();
     void Reconnect();
     void HandleNetworkEvents(bool error, bool ended, const QString& why);
+    void ExpectFirstPicture();
     void WatchStream();
     void CheckStall();
     void ShowReconnectingPicture();

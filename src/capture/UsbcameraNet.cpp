@@ -109,10 +109,14 @@ GstElement* UsbCamera::MakeNetworkSource() {
     return netSource_->bin();
 }
 
-void UsbCamera::WatchStream() {
+void UsbCamera::ExpectFirstPicture() {
+    // Counted before the pipeline runs, so a lone picture is never missed.
     framesAtBuild_ = lastSeenFrames_ = callback.framesDelivered;
-    quietChecks_ = 0;
     callback.reportNextFrame = true;
+}
+
+void UsbCamera::WatchStream() {
+    quietChecks_ = 0;
     netSource_->Start();
     if (!stallTimer_) {
         stallTimer_ = std::make_unique<QTimer>();
