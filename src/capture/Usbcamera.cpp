@@ -211,7 +211,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     constexpr int kFail = -1;
     graph = gst_pipeline_new(QStringLiteral("camera%1").arg(cameraId()).toUtf8().constData());
     if (!graph) {
-        ShowErrorMessage(QStringLiteral("Could not create filter graph"));
+        ReportBuildFailure(QStringLiteral("Could not create filter graph"));
         return kFail;
     }
     if (!FindCaptureDevice()) return kFail;
@@ -229,7 +229,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     if (!captureFilter || !gst_bin_add(GST_BIN(graph), captureFilter)) {
         if (captureFilter && !GST_OBJECT_PARENT(captureFilter)) gst_object_unref(captureFilter);
         captureFilter = nullptr;
-        ShowErrorMessage(QStringLiteral("Could not put capture device in graph"));
+        ReportBuildFailure(QStringLiteral("Could not put capture device in graph"));
         return kFail;
     }
     GstElement* convert = gst_element_factory_make("videoconvert", nullptr);
@@ -239,7 +239,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
         for (GstElement* e : {grabber, convert, format})
             if (e) gst_object_unref(e);
         grabber = nullptr;
-        ShowErrorMessage(
+        ReportBuildFailure(
             QStringLiteral("Could not create SampleGrabber (is qedit.dll registered?)"));
         return kFail;
     }
@@ -248,7 +248,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     gst_caps_unref(caps);
     gst_bin_add_many(GST_BIN(graph), convert, format, grabber, nullptr);
     if (!gst_element_link_many(captureFilter, convert, format, grabber, nullptr)) {
-        ShowErrorMessage(QStringLiteral("SetGraph failed"));
+        ReportBuildFailure(QStringLiteral("SetGraph failed"));
         return kFail;
     }
     g_object_set(grabber, "sync", FALSE, "max-buffers", 2, "drop", TRUE, "emit-signals", FALSE,
@@ -266,7 +266,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     if (netSource_) ExpectFirstPicture();
     if (gst_element_set_state(graph, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         gst_element_set_state(graph, GST_STATE_NULL);
-        ShowErrorMessage(QStringLiteral("Could not run graph"));
+        ReportBuildFailure(QStringLiteral("Could not run graph"));
         return kFail;
     }
     callback.SetPanel(callback.panelWindow(), video);

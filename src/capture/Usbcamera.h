@@ -258,6 +258,8 @@ private:
     QSize WaitForFrameSize(int timeoutMs) const;
     // Network cameras: the source bin, the loss and return of the stream and the attempts.
     GstElement* MakeNetworkSource();
+    // The message of a pipeline that could not be built, where the camera's kind wants it.
+    void ReportBuildFailure(const QString& text) const;
     // The name the user gave the camera; its address without the password otherwise.
     QString NetworkCameraName() const;
     void StreamLost(const QString& why);

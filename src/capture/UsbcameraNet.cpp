@@ -80,6 +80,14 @@ bool UsbCamera::IsNetworkCamera() const {
     return IsNetworkCameraAddress(settings->deviceId);
 }
 
+void UsbCamera::ReportBuildFailure(const QString& text) const {
+    // A network camera tries again and again: its failures go to the log, never into boxes.
+    if (IsNetworkCamera())
+        std::fprintf(stderr, "trelvix: camera %d: %s\n", cameraId(), qPrintable(text));
+    else
+        ShowErrorMessage(text);
+}
+
 QString UsbCamera::NetworkCameraName() const {
     const QString id = settings->deviceId;
     if (gOption)
