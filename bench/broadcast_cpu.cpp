@@ -18,9 +18,12 @@
 #include <vector>
 
 #include "capture/Broadcast.h"
+#include "BenchViewers.h"
 
 using namespace trelvix;
 using Clock = std::chrono::steady_clock;
+
+using namespace trelvix::bench;
 
 namespace {
 
@@ -36,39 +39,6 @@ FramePtr Picture(int k) {
     }
     for (int y = 200; y < 260; ++y) std::fill_n(f->Row(y) + 3 * ((k * 8) % 560), 3 * 60, 255);
     return f;
-}
-
-int Connect(int port) {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(uint16_t(port));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const char request[] = "GET / HTTP/1.0\r\n\r\n";
-    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        send(fd, request, sizeof request - 1, 0) < 0) {
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// A viewer in its own process that reads until the server closes.
-pid_t Viewer(int port) {
-    const pid_t pid = fork();
-    if (pid != 0) return pid;
-    const int fd = Connect(port);
-    char buffer[65536];
-    while (fd >= 0 && recv(fd, buffer, sizeof buffer, 0) > 0) {
-    }
-    _exit(0);
-}
-
-double CpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 // Seconds until a new viewer has the response, the stream header (together under 1.5 kB) and

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "capture/Usbcamera.h"
+#include "BenchViewers.h"
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
@@ -29,44 +30,14 @@
 using namespace trelvix;
 using Clock = std::chrono::steady_clock;
 
+using namespace trelvix::bench;
+
 namespace {
 
 void Run(int ms) {
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
-
-double CpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-int Connect(int port) {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(uint16_t(port));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const char request[] = "GET / HTTP/1.0\r\n\r\n";
-    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        send(fd, request, sizeof request - 1, 0) < 0) {
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-pid_t Viewer(int port) {
-    const pid_t pid = fork();
-    if (pid != 0) return pid;
-    const int fd = Connect(port);
-    char buffer[65536];
-    while (fd >= 0 && recv(fd, buffer, sizeof buffer, 0) > 0) {
-    }
-    _exit(0);
 }
 
 // Seconds until a new viewer has the response, the stream header and its first data packet,

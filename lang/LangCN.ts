@@ -1118,5 +1118,25 @@
         <extracomment>device page: note under the network camera editor</extracomment>
         <translation>关闭设置窗口后生效。</translation>
     </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>直播不含声音</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>直播声音已中断</translation>
+    </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>端口必须是 1 到 65535 之间的数字：%1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>没有可上传的图片：摄像头尚未保存图片。</translation>
+    </message>
 </context>
 </TS>

@@ -1118,5 +1118,25 @@
         <extracomment>device page: note under the network camera editor</extracomment>
         <translation>Takes effect when the settings window closes.</translation>
     </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Broadcast without sound</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Broadcast sound stopped</translation>
+    </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>The port must be a number from 1 to 65535: %1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>No picture to upload: the camera has not stored one yet.</translation>
+    </message>
 </context>
 </TS>

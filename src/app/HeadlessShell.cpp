@@ -1,10 +1,15 @@
 #include "app/HeadlessShell.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <csignal>
 #include <cstdio>
 
 #include "capture/Usbcamera.h"
+#include "common/Files.h"
+#include "config/Folders.h"
 #include "config/Option.h"
+#include "history/LogReceiver.h"
 
 namespace trelvix {
 
@@ -17,24 +22,85 @@ HeadlessShell::~HeadlessShell() {
     host.DestroyCameras();
 }
 
+namespace {
+void PrintLines(const QStringList& lines) {
+    for (const QString& line : lines) std::printf("trelvix: %s\n", line.toUtf8().constData());
+    std::fflush(stdout);
+}
+}  // namespace
+
 void HeadlessShell::Start() {
     std::vector<CameraCell*> cells;
     for (int i = 0; gOption && i < gOption->cellCount(); ++i) {
         panels.push_back(std::make_unique<HeadlessPanel>(i));
         cells.push_back(panels.back().get());
     }
+    // The log goes to standard output: a reader that goes away (a pipe into `head`) must not
+    // end the program before it has saved its files.
+    std::signal(SIGPIPE, SIG_IGN);
+    PrintLines(FolderSummary());
+    SetLogEcho(true);
     host.Start(cells);
+    PrintLines(CameraSummary());
+}
+
+QStringList HeadlessShell::FolderSummary() const {
+    QStringList lines{QStringLiteral("user folder %1").arg(UserFolder())};
+    if (!gOption) return lines;
+    if (WithSlash(gOption->LogPath) != UserFolder())
+        lines << QStringLiteral("log folder %1").arg(gOption->LogPath);
+    const QString module = LanguageModulePath(gOption->languageIndex);
+    lines << (gOption->languageModule && gOption->languageModule->IsLoaded()
+                  ? QStringLiteral("language module %1").arg(module)
+                  : QStringLiteral("language module %1 missing: every text is empty").arg(module));
+    lines << (QFileInfo::exists(gOption->mediaFolder)
+                  ? QStringLiteral("sounds %1").arg(gOption->mediaFolder)
+                  : QStringLiteral("sounds folder %1 missing: the default sounds stay silent")
+                        .arg(gOption->mediaFolder));
+    return lines;
+}
+
+QStringList HeadlessShell::CameraSummary() const {
+    QStringList lines;
+    if (!gOption) return lines;
+    int running = 0;
+    for (int i = 0; i < int(host.cameras().size()); ++i) {
+        const UsbCamera* cam = host.camera(i);
+        if (!cam) continue;
+        QString state = cam->IsStopped() ? QStringLiteral("stopped") : QStringLiteral("running");
+        if (cam->IsRecording()) state += QStringLiteral(", recording");
+        if (cam->settings->ftpEnabled) state += QStringLiteral(", uploading");
+        lines << QStringLiteral("camera %1: %2 at %3, %4")
+                     .arg(i)
+                     .arg(gOption->deviceNames.value(i), gOption->deviceIds.value(i), state);
+        ++running;
+    }
+    if (running == 0)
+        lines << QStringLiteral("no camera to run: the program waits with an empty grid");
+    int usable = 0;
+    for (const QString& id : gOption->allDeviceIds) usable += gOption->IsExcluded(id) ? 0 : 1;
+    if (usable > running)
+        lines << QStringLiteral(
+                     "%1 more camera(s) left out: the grid has %2 cell(s) "
+                     "(CameraRows and CameraCols in %3)")
+                     .arg(usable - running)
+                     .arg(gOption->cellCount())
+                     .arg(host.iniPath());
+    return lines;
 }
 
 void HeadlessShell::StartBroadcasts() {
+    QStringList lines;
     for (int cell : host.StartAllBroadcasts()) {
         const UsbCamera* cam = host.camera(cell);
-        const int port = cam->broadcastEngine().Port();
-        std::printf("camera %d broadcasts: %s  http://%s:%d/  http://%s:%d/live\n", cell,
-                    qPrintable(cam->privateUrl), qPrintable(FirstLocalIPv4()), port,
-                    qPrintable(FirstLocalIPv4()), port);
+        const QString http = QStringLiteral("http://%1:%2/")
+                                 .arg(FirstLocalIPv4())
+                                 .arg(cam->broadcastEngine().Port());
+        lines << QStringLiteral("camera %1 broadcasts: %2  %3  %3live")
+                     .arg(cell)
+                     .arg(cam->privateUrl, http);
     }
-    std::fflush(stdout);
+    PrintLines(lines);
 }
 
 void HeadlessShell::Exit(bool powerOffExit) {

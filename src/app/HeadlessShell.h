@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -17,8 +18,14 @@ public:
     explicit HeadlessShell(QObject* parent = nullptr);
     ~HeadlessShell() override;
 
-    // Logs the start, starts one camera per kept device and the timers.
+    // Logs the start, starts one camera per kept device and the timers. The user folder, the
+    // cameras and from then on every log line go to standard output.
     void Start();
+    // Where the program keeps and finds its files, one line each: the user folder, the log
+    // folder when elsewhere, the language module and the sounds.
+    QStringList FolderSummary() const;
+    // The cameras it runs, with device and state, and the devices the grid leaves out.
+    QStringList CameraSummary() const;
     // Every running camera broadcasts; its addresses (or why it cannot) go to the terminal.
     void StartBroadcasts();
     // Logs the exit, saves every file and quits the event loop.

@@ -137,6 +137,8 @@ int main(int argc, char** argv) {
 
     QCoreApplication::setApplicationName(QStringLiteral("trelvix"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    // Ties the windows to the menu entry and its icon (Wayland's app id, startup notification).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.trelvix.Trelvix"));
 
     if (args.headless) {
         // Text drawing still needs a GUI application; the offscreen platform gives one.

@@ -62,7 +62,7 @@ struct PacketLayout {
     size_t keyPos = 0;
 };
 
-bool ParsePacket(const uint8_t* packet, size_t size, PacketLayout* l) {
+bool ParsePacket(const uint8_t* packet, size_t size, int videoStream, PacketLayout* l) {
     FieldReader r(packet, size);
     uint32_t flags = 0, props = 0, ignored = 0;
     if (!r.Read(1, &flags)) return false;
@@ -88,7 +88,8 @@ bool ParsePacket(const uint8_t* packet, size_t size, PacketLayout* l) {
             !r.Read(props, &replicated) || !r.Skip(replicated))
             return false;
         // With one replicated byte the payload is a group of whole objects (offset is a time).
-        if ((stream & 0x80) && (offset == 0 || replicated == 1)) {
+        if ((stream & 0x80) && int(stream & 0x7F) == videoStream &&
+            (offset == 0 || replicated == 1)) {
             l->keyIndex = i;
             l->keyPos = at;
             return true;
@@ -127,14 +128,15 @@ bool AsfChunkReader::Next(AsfChunk* chunk) {
     return true;
 }
 
-bool AsfPacketHasKeyFrameStart(const uint8_t* packet, size_t size) {
+bool AsfPacketHasKeyFrameStart(const uint8_t* packet, size_t size, int videoStream) {
     PacketLayout l;
-    return ParsePacket(packet, size, &l) && l.keyIndex >= 0;
+    return ParsePacket(packet, size, videoStream, &l) && l.keyIndex >= 0;
 }
 
-QByteArray AsfPacketFromKeyFrame(const uint8_t* packet, size_t size) {
+QByteArray AsfPacketFromKeyFrame(const uint8_t* packet, size_t size, int videoStream) {
     PacketLayout l;
-    if (!ParsePacket(packet, size, &l) || l.keyIndex < 0 || l.padding > size) return QByteArray();
+    if (!ParsePacket(packet, size, videoStream, &l) || l.keyIndex < 0 || l.padding > size)
+        return QByteArray();
     const auto* bytes = reinterpret_cast<const char*>(packet);
     if (l.keyIndex == 0) return QByteArray(bytes, qsizetype(size));
     // The payloads before the key frame become padding; the packet keeps its size.

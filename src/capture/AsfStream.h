@@ -33,13 +33,14 @@ private:
     bool failed_ = false;
 };
 
-// Whether a media object marked as key frame begins in this ASF data packet: a viewer that
-// starts with this packet can decode from its first picture.
-bool AsfPacketHasKeyFrameStart(const uint8_t* packet, size_t size);
+// Whether a media object of the video stream `videoStream` marked as key frame begins in this
+// ASF data packet: a viewer that starts with this packet can decode from its first picture.
+// Sound payloads are key frames too, but a viewer starting there would get no picture.
+bool AsfPacketHasKeyFrameStart(const uint8_t* packet, size_t size, int videoStream = 1);
 // The packet as the first one of a viewer: the payloads before the key frame's start removed
 // (they would be pictures without their reference), their room made padding. Empty when no
-// key frame begins in the packet.
-QByteArray AsfPacketFromKeyFrame(const uint8_t* packet, size_t size);
+// key frame of `videoStream` begins in the packet.
+QByteArray AsfPacketFromKeyFrame(const uint8_t* packet, size_t size, int videoStream = 1);
 
 // The 12-byte head of a "$H" or "$D" chunk of `payloadSize` bytes with sequence number `seq`.
 QByteArray MmshChunkHead(uint16_t type, uint32_t seq, size_t payloadSize);

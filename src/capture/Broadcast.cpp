@@ -15,6 +15,17 @@
 
 namespace trelvix {
 
+namespace {
+
+// Sound further than this from the wall clock is moved back onto it.
+constexpr int64_t kAudioTolerance = kBroadcastAudioRate * 3 / 10;
+// The encoder is woken for sound once about one of its frames is waiting.
+constexpr int64_t kAudioWakeFrames = 2048;
+// Sound the encoder has not taken after this long is dropped, oldest first.
+constexpr int64_t kAudioQueueLimit = kBroadcastAudioRate * 2;
+
+}  // namespace
+
 BroadcastEngine::BroadcastEngine() : encoder_(&server_) {}
 
 BroadcastEngine::~BroadcastEngine() {
@@ -40,10 +51,12 @@ bool BroadcastEngine::Start(const BroadcastParams& p) {
     format_.filePath = p.filePath;
     format_.title = p.title;
     format_.description = p.description;
+    format_.audio = p.audio;
     if (format_.size.width() < 2 || format_.size.height() < 2 || p.bitrateKbps <= 0)
         return Fail(BroadcastError::BadSettings,
                     QStringLiteral("The broadcast picture size or bit rate is unusable."));
-    switch (server_.Listen(p.port, p.maxClients, format_.bitRate, p.title)) {
+    const int64_t totalBitRate = format_.bitRate + (p.audio ? kBroadcastAudioBitRate : 0);
+    switch (server_.Listen(p.port, p.maxClients, totalBitRate, p.title)) {
         case BroadcastServer::ListenResult::PortInUse:
             return Fail(BroadcastError::PortInUse, server_.ErrorText());
         case BroadcastServer::ListenResult::Failed:
@@ -61,6 +74,11 @@ bool BroadcastEngine::Start(const BroadcastParams& p) {
     {
         std::lock_guard lock(slotMutex_);
         pending_.reset();
+        audio_.clear();
+        audioQueued_ = 0;
+        audioNext_ = -1;
+        audioOn_ = p.audio;
+        start_ = std::chrono::steady_clock::now();
         stopping_ = false;
         running_ = true;
     }
@@ -75,6 +93,7 @@ void BroadcastEngine::Stop() {
         running_ = false;
         stopping_ = true;
         dropped = std::move(pending_);
+        audioOn_ = false;
     }
     wake_.notify_all();
     if (thread_.joinable()) thread_.join();  // it finishes the stream and the file
@@ -115,27 +134,66 @@ void BroadcastEngine::PushFrame(const uint8_t* data, int width, int height, int 
     PushFrame(FramePtr(std::move(copy)));
 }
 
+void BroadcastEngine::PushAudio(const int16_t* samples, int frames) {
+    using namespace std::chrono;
+    if (!samples || frames <= 0) return;
+    const auto now = steady_clock::now();
+    {
+        std::lock_guard lock(slotMutex_);
+        if (!running_ || !audioOn_) return;
+        const int64_t end =
+            duration_cast<microseconds>(now - start_).count() * kBroadcastAudioRate / 1000000;
+        const AudioPlacement at = PlaceAudio(&audioNext_, end - frames, frames, kAudioTolerance, 0);
+        if (at.skip >= frames) return;
+        AudioChunk& c = audio_.emplace_back();
+        c.position = at.position;
+        c.frames = frames - at.skip;
+        c.samples.assign(samples + 2 * at.skip, samples + 2 * frames);
+        audioQueued_ += c.frames;
+        while (audioQueued_ > kAudioQueueLimit && audio_.size() > 1) {
+            audioQueued_ -= audio_.front().frames;
+            audio_.erase(audio_.begin());
+        }
+        if (audioQueued_ < kAudioWakeFrames) return;
+    }
+    wake_.notify_all();
+}
+
 void BroadcastEngine::EncodeLoop() {
     using namespace std::chrono;
     const auto period =
         duration_cast<steady_clock::duration>(nanoseconds(1000000000 / format_.fps));
-    const auto start = steady_clock::now();
     int64_t tick = 0;
+    std::vector<AudioChunk> sound;
     std::unique_lock lock(slotMutex_);
     for (;;) {
-        wake_.wait_until(lock, start + period * tick, [this] { return stopping_; });
+        wake_.wait_until(lock, start_ + period * tick,
+                         [this] { return stopping_ || audioQueued_ >= kAudioWakeFrames; });
         if (stopping_) break;
-        FramePtr frame = std::move(pending_);
-        pending_.reset();
+        sound.swap(audio_);
+        audio_.clear();
+        audioQueued_ = 0;
+        const bool frameTime = steady_clock::now() >= start_ + period * tick;
+        FramePtr frame;
+        if (frameTime) frame = std::exchange(pending_, nullptr);
         lock.unlock();
-        if (frame) encoder_.Encode(*frame, tick);
-        frame.reset();
-        // Frame times that passed while encoding are skipped: the newest frame wins.
-        const int64_t due = int64_t((steady_clock::now() - start) / period) + 1;
-        tick = std::max(tick + 1, due);
+        for (const AudioChunk& c : sound)
+            encoder_.EncodeAudio(c.samples.data(), c.frames, c.position);
+        sound.clear();
+        if (frameTime) {
+            if (frame) encoder_.Encode(*frame, tick);
+            frame.reset();
+            // Frame times that passed while encoding are skipped: the newest frame wins.
+            const int64_t due = int64_t((steady_clock::now() - start_) / period) + 1;
+            tick = std::max(tick + 1, due);
+        }
         lock.lock();
     }
+    sound.swap(audio_);
+    audio_.clear();
+    audioQueued_ = 0;
     lock.unlock();
+    for (const AudioChunk& c : sound) encoder_.EncodeAudio(c.samples.data(), c.frames, c.position);
     encoder_.Close();
 }
 

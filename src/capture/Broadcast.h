@@ -1,12 +1,14 @@
-// A camera's live broadcast: its processed frames, taken at the broadcast frame rate, encoded
-// once as WMV2 in ASF, written to a local file and served to a limited number of viewers over
-// HTTP ("/" plain, the MMS-over-HTTP framing players use for "mms://host:port", "/live" and
+// A camera's live broadcast: its processed frames, taken at the broadcast frame rate, and its
+// sound, encoded once as WMV2 and WMA in ASF, written to a local file and served to a limited
+// number of viewers over HTTP ("/" plain, the MMS-over-HTTP framing players use for
+// "mms://host:port", "/live" and
 // "/mjpeg" for browsers).
 #pragma once
 
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -35,6 +37,8 @@ struct BroadcastParams {
     // The longest time between key frames, at most 3 s. A new viewer starts at the next key
     // frame; 2 s keeps its wait for the first picture under 3 s.
     int keyFrameMs = 2000;
+    // A sound stream (fed through PushAudio) as stream 1; the pictures are then stream 2.
+    bool audio = false;
 };
 
 enum class BroadcastError { None, BadSettings, PortInUse, Network, Encoder };
@@ -58,6 +62,10 @@ public:
     void PushFrame(FramePtr frame);
     // The same for a frame in the caller's buffer (packed BGR, rows top-down); it is copied.
     void PushFrame(const uint8_t* data, int width, int height, int stride);
+    // Hands over interleaved 16-bit stereo samples at 44.1 kHz that have just been captured;
+    // they are timed by their arrival, so they line up with the pictures. Any thread; ignored
+    // unless the broadcast runs with sound.
+    void PushAudio(const int16_t* samples, int frames);
 
     int Port() const { return port_; }  // the bound port while running
     QSize Size() const { return format_.size; }
@@ -80,6 +88,16 @@ private:
     mutable std::mutex slotMutex_;
     std::condition_variable wake_;
     FramePtr pending_;  // the newest frame not encoded yet
+    struct AudioChunk {
+        int64_t position = 0;  // samples since start_
+        int frames = 0;
+        std::vector<int16_t> samples;
+    };
+    std::vector<AudioChunk> audio_;  // captured, not encoded yet
+    int64_t audioQueued_ = 0;        // samples in audio_
+    int64_t audioNext_ = -1;         // where the next chunk continues
+    bool audioOn_ = false;
+    std::chrono::steady_clock::time_point start_;  // the time line's zero
     bool running_ = false;
     bool stopping_ = false;
     std::thread thread_;

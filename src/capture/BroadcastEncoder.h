@@ -1,5 +1,5 @@
-// The broadcast's picture arithmetic and its encoder: frames become WMV2 pictures in a live
-// ASF stream, encoded once for the local file and every viewer.
+// The broadcast's picture arithmetic and its encoder: frames become WMV2 pictures and sound
+// becomes WMA in a live ASF stream, encoded once for the local file and every viewer.
 #pragma once
 
 #include <QByteArray>
@@ -24,6 +24,24 @@ int64_t BroadcastBitRate(int kbps);
 // Pictures between key frames: at most `keyFrameMs` (and never more than 3 s) of frames.
 int BroadcastGop(int fps, int keyFrameMs);
 
+// The broadcast's sound: 16-bit stereo at 44.1 kHz in, WMA at about 128 kbit/s out.
+inline constexpr int kBroadcastAudioRate = 44100;
+inline constexpr int kBroadcastAudioChannels = 2;
+inline constexpr int64_t kBroadcastAudioBitRate = 128040;
+
+// Where a chunk of sound goes on the stream's time line, in samples since the start.
+struct AudioPlacement {
+    int64_t position = 0;  // of the first sample kept
+    int skip = 0;          // leading samples dropped
+};
+// Places a chunk of `frames` samples that the wall clock says began at `wallStart`. Chunks
+// follow each other without a gap while that stays within `tolerance` of the wall clock, so
+// the sound keeps its pitch; beyond it the sound jumps to the wall clock (a gap after a
+// dropout, or dropped samples when the device runs fast). Nothing lands before `earliest` or
+// on sound placed already. `next` is where the following chunk would continue (-1 at first).
+AudioPlacement PlaceAudio(int64_t* next, int64_t wallStart, int frames, int64_t tolerance,
+                          int64_t earliest);
+
 // What the encoder is set up with.
 struct BroadcastFormat {
     QSize size;           // of the stream's pictures, even
@@ -33,6 +51,7 @@ struct BroadcastFormat {
     QString filePath;     // the local copy; empty for none
     QString title;        // the stream header's title and description
     QString description;
+    bool audio = false;  // a sound stream as stream 1, the pictures then stream 2
 };
 
 // Where the encoded stream goes. Called on the encoding thread.
@@ -51,8 +70,9 @@ public:
     virtual void Flush() = 0;
 };
 
-// FFmpeg's "wmv2" encoder into the streaming ASF muxer (for viewers) and the ASF muxer (for the
-// file, which gets its duration and index when closed). Not thread-safe: one thread encodes.
+// FFmpeg's "wmv2" (and "wmav2") encoder into the streaming ASF muxer (for viewers) and the ASF
+// muxer (for the file, which gets its duration and index when closed). Not thread-safe: one thread
+// encodes.
 class BroadcastEncoder {
 public:
     explicit BroadcastEncoder(BroadcastOutput* output);
@@ -66,6 +86,9 @@ public:
     // Encodes a frame of any size (it is scaled) as the picture at `tick` frame times from the
     // start; ticks must grow. A failing file is closed; the stream goes on.
     bool Encode(const VideoFrame& frame, int64_t tick);
+    // Encodes interleaved 16-bit stereo samples that begin `position` samples after the start.
+    // A chunk that does not continue the last one ends the sound before it with silence.
+    bool EncodeAudio(const int16_t* samples, int frames, int64_t position);
     // Drains the encoder and finishes the file. Harmless when nothing is open.
     void Close();
     QString ErrorText() const { return error_; }

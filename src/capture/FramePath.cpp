@@ -272,6 +272,7 @@ void CSampleGrabberCB::TakeSnapshot(uint8_t* frame, size_t length, int kind) {
                  : QString();
     // Only a manual picture is shown; a failed one shows nothing rather than an older one.
     if (kind == kSnapshotManual) snapshots.snapshotPath = stored;
+    if (!stored.isEmpty()) snapshots.newestPath = stored;
     PostToPanel(CAM_MSG_SNAPSHOT_TAKEN, kind == kSnapshotManual ? 2 : 1);
     snapshots.snapshotBusy = false;
     if (!settings) return;

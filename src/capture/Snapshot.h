@@ -37,6 +37,8 @@ public:
 
     // The last manual picture, for the pop-up; empty when it could not be written.
     SyncText snapshotPath;
+    // The newest picture stored, of any kind: what the FTP page's test sends.
+    SyncText newestPath;
     std::atomic<bool> snapshotBusy{false};
     std::atomic<bool> snapshotRequested{false};
 

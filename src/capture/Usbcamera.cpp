@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "common/Messages.h"
+#include "capture/AudioCapture.h"
 #include "capture/Devices.h"
 #include "capture/ImageParameters.h"
 #include "capture/Jpeg.h"

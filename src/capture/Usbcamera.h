@@ -28,6 +28,7 @@ typedef struct _GstBus GstBus;
 
 namespace trelvix {
 
+class AudioCapture;
 class NetSource;
 class RecordClass_FTP;
 class UsbCamera;
@@ -255,6 +256,9 @@ private:
     void EndRecording(const RecordingKind& kind);
     bool BuildBroadcastGraph(bool keepFile, QString* why);
     BroadcastParams BroadcastSettings() const;
+    // Runs the broadcast's sound when the camera wants it; false without, with the reason when
+    // it was wanted.
+    bool StartBroadcastSound(QString* whyNot);
     QSize WaitForFrameSize(int timeoutMs) const;
     // Network cameras: the source bin, the loss and return of the stream and the attempts.
     GstElement* MakeNetworkSource();
@@ -282,6 +286,7 @@ private:
     QString sourceDescription_;
     std::unique_ptr<CameraControls> controls_;
     std::unique_ptr<BroadcastEngine> broadcast_;
+    std::unique_ptr<AudioCapture> broadcastSound_;
     bool broadcasting_ = false;
     std::unique_ptr<NetSource> netSource_;
     std::unique_ptr<QTimer> reconnectTimer_;

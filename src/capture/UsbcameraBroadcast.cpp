@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QThread>
 
+#include "capture/AudioCapture.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
 #include "common/Files.h"
@@ -94,11 +95,18 @@ bool UsbCamera::BuildBroadcastGraph(bool keepFile, QString* why) {
     QFile::remove(broadcastFile);
     keepBroadcastFile = keepFile;
     p.filePath = broadcastFile;
+    QString noSound;
+    p.audio = StartBroadcastSound(&noSound);
     if (!broadcast_->Start(p)) {
+        if (broadcastSound_) broadcastSound_->Stop();
         *why = broadcast_->ErrorText();
         broadcastFile.clear();
         return false;
     }
+    // A missing or broken sound device never costs the pictures.
+    if (!noSound.isEmpty())
+        SendEventText(kEventRecording, text::kProgram,
+                      LanguageText(text::kBroadcastWithoutSound) + QStringLiteral(": ") + noSound);
     // A port the system chose is the camera's port from now on.
     if (p.port == 0) StoreLive(settings->broadcastPort, int32_t(broadcast_->Port()));
     privateUrl = BroadcastPrivateUrl(broadcast_->Port());
@@ -118,6 +126,24 @@ BroadcastParams UsbCamera::BroadcastSettings() const {
                          QLocale().toString(Now().date(), QLocale::ShortFormat));
     p.description = HeaderText(LanguageText(text::kLivePictureOfASurveillanceCamera));
     return p;
+}
+
+bool UsbCamera::StartBroadcastSound(QString* whyNot) {
+    if (!Live(settings->broadcastAudio)) return false;
+    if (!broadcastSound_) broadcastSound_ = std::make_unique<AudioCapture>();
+    BroadcastEngine* engine = broadcast_.get();
+    CSampleGrabberCB* events = &callback;
+    // Samples that come before the engine runs are ignored by it.
+    const bool ok = broadcastSound_->Start(
+        BroadcastAudioSourceFor(settings->deviceId.get()),
+        [engine](const int16_t* samples, int frames) { engine->PushAudio(samples, frames); },
+        [events](const QString& reason) {
+            events->SendEventText(
+                kEventRecording, text::kProgram,
+                LanguageText(text::kBroadcastSoundStopped) + QStringLiteral(": ") + reason);
+        });
+    if (!ok) *whyNot = broadcastSound_->ErrorText();
+    return ok;
 }
 
 QSize UsbCamera::WaitForFrameSize(int timeoutMs) const {
@@ -156,6 +182,7 @@ void UsbCamera::EndRecordingBesideBroadcast() {
 bool UsbCamera::EndBroadcast() {
     if (!broadcasting_) return false;
     callback.broadcastSink = nullptr;
+    if (broadcastSound_) broadcastSound_->Stop();
     broadcast_->Stop();  // the file is finished before it may go
     broadcasting_ = false;
     if (!keepBroadcastFile && !broadcastFile.isEmpty()) QFile::remove(broadcastFile);

@@ -1,6 +1,7 @@
 #include "common/Files.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -39,6 +40,14 @@ QString ExecutableFolder() {
     QString dir = QCoreApplication::applicationDirPath();
     if (dir.isEmpty()) dir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     return WithSlash(dir);
+}
+
+QString ProgramDataPath(const QString& name, const QString& executableFolder) {
+    const QString beside = WithSlash(executableFolder) + name;
+    if (QFileInfo::exists(beside)) return beside;
+    const QString installed = QDir::cleanPath(WithSlash(executableFolder) +
+                                              QStringLiteral(TRELVIX_DATA_FROM_BIN "/") + name);
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 }  // namespace trelvix

@@ -18,4 +18,9 @@ bool ReadFileLimited(const QString& path, qint64 maxBytes, QByteArray* data);
 // The folder of the running executable, ending in "/".
 QString ExecutableFolder();
 
+// A file or folder the program ships (a language module, "media"): beside the executable in
+// a build tree, otherwise in the installed data folder relative to it ("../share/trelvix/").
+// The first that exists; the one beside the executable when neither does.
+QString ProgramDataPath(const QString& name, const QString& executableFolder = ExecutableFolder());
+
 }  // namespace trelvix

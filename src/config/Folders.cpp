@@ -31,7 +31,7 @@ bool UsableLogFolder(const QString& folder) {
 }
 
 QString MediaFolder() {
-    return ExecutableFolder() + QStringLiteral("media/");
+    return WithSlash(ProgramDataPath(QStringLiteral("media")));
 }
 
 }  // namespace trelvix

@@ -21,7 +21,7 @@ void EnsureUserFolder();
 // (or can be made) and takes a new file.
 bool UsableLogFolder(const QString& folder);
 
-// The folder with the sounds named without a folder: "<executable folder>media/".
+// The folder with the sounds named without a folder: the shipped "media/" (see ProgramDataPath).
 QString MediaFolder();
 
 }  // namespace trelvix

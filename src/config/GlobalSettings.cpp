@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <cstring>
 
@@ -138,19 +139,43 @@ QString GlobalSettings::startupShortcutPath() const {
            QStringLiteral("autostart/Trelvix.desktop");
 }
 
+namespace {
+// The program an autostart entry starts, as its Exec line names it; empty when it names none.
+QString AutostartProgram(const QString& path) {
+    QByteArray data;
+    if (!ReadFileLimited(path, 64 * 1024, &data)) return QString();
+    for (const QString& line : QString::fromUtf8(data).split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QLatin1String("Exec="))) continue;
+        const QStringList args = QProcess::splitCommand(line.mid(5).trimmed());
+        return args.isEmpty() ? QString() : args.first();
+    }
+    return QString();
+}
+
+// An entry left behind by a program that moved or was removed starts nothing; one the user
+// edited to start something that exists stays as it is.
+bool AutostartEntryIsStale(const QString& path) {
+    const QString program = AutostartProgram(path);
+    return QFileInfo(program).isAbsolute() && !QFileInfo(program).isExecutable();
+}
+}  // namespace
+
 bool GlobalSettings::UpdateStartupShortcut() {
     const QString path = startupShortcutPath();
     if (!startWithComputer) return QFile::exists(path) ? QFile::remove(path) : true;
-    if (QFile::exists(path)) return true;
+    if (QFile::exists(path) && !AutostartEntryIsStale(path)) return true;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QString exe = QCoreApplication::applicationFilePath();
+    const QString program = QCoreApplication::applicationFilePath();
+    QString exe = program;
     exe.replace(QLatin1String("\\"), QLatin1String("\\\\"))
         .replace(QLatin1String("\""), QLatin1String("\\\""));
+    // TryExec: once the program is removed, the session skips the entry instead of failing.
     const QString entry = QStringLiteral(
                               "[Desktop Entry]\nType=Application\nName=Trelvix\n"
                               "Comment=Start the camera surveillance with the session\n"
-                              "Exec=\"%1\"\nTerminal=false\nX-GNOME-Autostart-enabled=true\n")
-                              .arg(exe);
+                              "TryExec=%2\nExec=\"%1\"\nIcon=org.trelvix.Trelvix\n"
+                              "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
+                              .arg(exe, program);
     return WriteFileAtomically(path, entry.toUtf8(), false);
 }
 

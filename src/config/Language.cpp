@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QTranslator>
 #include <algorithm>
+#include <mutex>
 
 #include "common/Files.h"
 
@@ -16,9 +17,28 @@ QString LanguageModuleFile(int index) {
     return QString::fromLatin1(name) + QStringLiteral(".qm");
 }
 
+namespace {
+std::mutex folderMutex;
+QString movedFolder;
+}  // namespace
+
+void SetLanguageFolder(const QString& folder) {
+    std::lock_guard lock(folderMutex);
+    movedFolder = folder;
+}
+
+QString LanguageModulePath(int index, const QString& folder) {
+    const QString file = LanguageModuleFile(index);
+    if (!folder.isEmpty()) return WithSlash(folder) + file;
+    {
+        std::lock_guard lock(folderMutex);
+        if (!movedFolder.isEmpty()) return WithSlash(movedFolder) + file;
+    }
+    return ProgramDataPath(file);
+}
+
 bool LanguageModuleAvailable(int index, const QString& folder) {
-    const QString dir = folder.isEmpty() ? ExecutableFolder() : WithSlash(folder);
-    return QFileInfo::exists(dir + LanguageModuleFile(index));
+    return QFileInfo::exists(LanguageModulePath(index, folder));
 }
 
 int WindowsLanguageId(QLocale::Language language, QLocale::Territory territory) {
@@ -128,10 +148,9 @@ LanguageModule::LanguageModule() = default;
 LanguageModule::~LanguageModule() = default;
 
 bool LanguageModule::Load(int index, const QString& folder) {
-    const QString dir = folder.isEmpty() ? ExecutableFolder() : WithSlash(folder);
     auto translator = std::make_shared<QTranslator>();
     std::shared_ptr<const QTranslator> loaded;
-    if (translator->load(dir + LanguageModuleFile(index))) loaded = std::move(translator);
+    if (translator->load(LanguageModulePath(index, folder))) loaded = std::move(translator);
     std::lock_guard lock(mutex_);
     translator_ = std::move(loaded);
     return true;
@@ -152,6 +171,12 @@ QString LanguageModule::Text(int id) const {
     const QByteArray key = QByteArray::number(id);
     const QString text = translator->translate("", key.constData());
     return text.left(id == 2010 ? 1023 : 255);
+}
+
+Qt::LayoutDirection LanguageModule::Direction() const {
+    std::lock_guard lock(mutex_);
+    if (!translator_ || translator_->language().isEmpty()) return Qt::LeftToRight;
+    return QLocale(translator_->language()).textDirection();
 }
 
 }  // namespace trelvix

@@ -1,5 +1,6 @@
 #include "config/Option.h"
 
+#include <QGuiApplication>
 #include <mutex>
 
 #include "common/Process.h"
@@ -32,7 +33,11 @@ Option::~Option() {
 }
 
 bool Option::LoadLanguageModule(int index) {
-    return languageModule->Load(index);
+    const bool loaded = languageModule->Load(index);
+    // Windows take the application's direction; Qt does not take it from a translator that is
+    // read directly instead of installed.
+    if (qGuiApp) QGuiApplication::setLayoutDirection(languageModule->Direction());
+    return loaded;
 }
 
 QString Option::LanguageText(int id) const {

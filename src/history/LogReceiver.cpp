@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <atomic>
+#include <cstdio>
 #include <mutex>
 
 #include "common/Clock.h"
@@ -13,9 +15,28 @@ namespace trelvix {
 namespace {
 std::mutex receiverMutex;
 QPointer<QObject> logReceiver;
+std::atomic<bool> logEcho{false};
+bool lastWriteFailed = false;
+
+void EchoLogLine(const EventLogRecord& record, bool written) {
+    const QString line = LogLine(record);
+    if (!line.isEmpty()) {
+        std::fprintf(stdout, "%s\n", line.toUtf8().constData());
+        std::fflush(stdout);
+    }
+    // Once per run of failures: a full disk must not flood the journal.
+    if (!written && !lastWriteFailed) {
+        std::fprintf(stderr, "trelvix: cannot write the day's log file in %s\n",
+                     gOption->LogPath.toUtf8().constData());
+        std::fflush(stderr);
+    }
+    lastWriteFailed = !written;
+}
 
 void AppendToLog(const EventLogRecord& record) {
-    if (gOption) AppendLogRecord(gOption->LogPath, record);
+    if (!gOption) return;
+    const bool written = AppendLogRecord(gOption->LogPath, record);
+    if (logEcho) EchoLogLine(record, written);
 }
 }  // namespace
 
@@ -33,6 +54,10 @@ void PostEventRecord(const EventLogRecord& record) {
     std::lock_guard lock(receiverMutex);
     if (logReceiver)
         QCoreApplication::postEvent(logReceiver.data(), new EventRecordMessage(record));
+}
+
+void SetLogEcho(bool on) {
+    logEcho = on;
 }
 
 LogReceiverObject::LogReceiverObject(QObject* parent) : QObject(parent) {

@@ -38,6 +38,11 @@ protected:
     bool event(QEvent* e) override;
 };
 
+// While on, every line appended to the log also goes to standard output, and a line the log
+// file refused is reported on standard error: a program without windows shows what it does in
+// its terminal or the journal.
+void SetLogEcho(bool on);
+
 // The program's own start and exit lines, appended directly on the UI thread.
 void LogProgramStart();
 void LogProgramExit(bool powerOffExit);

@@ -99,9 +99,11 @@ void TFrmLog::CreateDayBar() {
     DateTimePicker1 = new QDateEdit(QDate::currentDate(), this);
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    BitBtn2 = new QPushButton(QStringLiteral("◀"), this);
+    // The earlier day lies where reading starts: on the right in a right-to-left language.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    BitBtn2 = new QPushButton(rightToLeft ? QStringLiteral("▶") : QStringLiteral("◀"), this);
     BitBtn2->setToolTip(LanguageText(text::kPreviousDay));
-    BitBtn3 = new QPushButton(QStringLiteral("▶"), this);
+    BitBtn3 = new QPushButton(rightToLeft ? QStringLiteral("◀") : QStringLiteral("▶"), this);
     BitBtn3->setToolTip(LanguageText(text::kNextDay));
     BitBtn1 = new QPushButton(LanguageText(text::kRefresh), this);
     BitBtn4 = new QPushButton(LanguageText(text::kClear), this);
@@ -155,6 +157,8 @@ void TFrmLog::CreatePlayer() {
     ImageBack->resize(48, 48);
 
     PlayPanel = new QWidget(this);
+    // Playback runs left to right in every language, like the time it shows.
+    PlayPanel->setLayoutDirection(Qt::LeftToRight);
     auto makeButton = [this](const QString& glyph, int hint) {
         auto* b = new QToolButton(PlayPanel);
         b->setText(glyph);

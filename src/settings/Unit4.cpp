@@ -12,6 +12,7 @@
 #include "settings/Unit_Panel1.h"
 #include "settings/Unit_Panel2.h"
 #include "settings/Unit_Panel5.h"
+#include "settings/Unit_Panel6.h"
 #include "settings/Unit_Panel7.h"
 #include "settings/Unit_Panel8.h"
 #include "settings/Unit_Panel9.h"
@@ -96,7 +97,7 @@ TForm_settings::TForm_settings(QWidget* owner, int index, CameraFinder findCamer
     pages = {overlayPage,
              motionPage,
              recordingPage,
-             new TFrame_PanelPending(pageStack_, index, text::kFTPUpload),
+             new TFrame_Panel6(pageStack_, index),
              broadcastPage,
              new TFrame_Panel8(pageStack_, index),
              new TFrame_Panel9(pageStack_, index)};

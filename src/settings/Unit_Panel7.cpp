@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QRegularExpressionValidator>
@@ -90,9 +91,12 @@ QWidget* TFrame_Panel7::BuildProfile() {
     CSpinEdit_maxClient->setRange(1, 20);
     CheckBox_audio = new QCheckBox(LanguageText(text::kIncludeAudio), box);
     CheckBox_audio->setObjectName(QStringLiteral("CheckBox_audio"));
-    CheckBox_audio->setLayoutDirection(Qt::RightToLeft);  // the text left of the box
+    // The text before the box, in the reading direction of the interface.
+    CheckBox_audio->setLayoutDirection(
+        QGuiApplication::layoutDirection() == Qt::RightToLeft ? Qt::LeftToRight : Qt::RightToLeft);
 
     auto* ends = new QHBoxLayout;
+    ends->setSpacing(16);  // long words for the three marks must not run together
     ends->addWidget(Label_profile_BitRate_low);
     ends->addWidget(Label_profile_BitRate_med, 1);
     ends->addWidget(Label_profile_BitRate_high);

@@ -22,12 +22,13 @@ struct LanguageItem {
     const char* badge;
     int module;  // row of the module table
 };
-// "Malay" is the module of row 13; rows 12 and 14 have no item.
+// Item i loads module row i. "Portuguese" and "Vietnamese" complete the list, so that every
+// module, including the ones the system language picks, can be chosen and kept.
 constexpr LanguageItem kLanguages[] = {
-    {"English", "EN", 0}, {"Chinese", "中", 1}, {"Traditional", "繁", 2}, {"JAN", "JA", 3},
-    {"Spanish", "ES", 4}, {"French", "FR", 5},  {"Italian", "IT", 6},     {"German", "DE", 7},
-    {"Russian", "RU", 8}, {"Korea", "KO", 9},   {"Thailand", "TH", 10},   {"Arabic", "AR", 11},
-    {"Malay", "MS", 13},
+    {"English", "EN", 0},     {"Chinese", "中", 1}, {"Traditional", "繁", 2}, {"JAN", "JA", 3},
+    {"Spanish", "ES", 4},     {"French", "FR", 5},  {"Italian", "IT", 6},     {"German", "DE", 7},
+    {"Russian", "RU", 8},     {"Korea", "KO", 9},   {"Thailand", "TH", 10},   {"Arabic", "AR", 11},
+    {"Portuguese", "PT", 12}, {"Malay", "MS", 13},  {"Vietnamese", "VI", 14},
 };
 
 QIcon LanguageBadge(const QString& code) {

@@ -63,6 +63,7 @@ TEST_F(HousekeepingTest, RecordsPostedFromOtherThreadsLandInTheLogInOrder) {
 }
 
 TEST_F(HousekeepingTest, RetentionRunsOncePerDayAndLogsWhenCamerasExist) {
+    HeadlessPanel cell(0);  // cells outlive the host's cameras
     CameraHost host(option->iniPath);
     Housekeeping& hk = host.housekeeping;
     Touch("2024-05-02.txt");
@@ -78,7 +79,6 @@ TEST_F(HousekeepingTest, RetentionRunsOncePerDayAndLogsWhenCamerasExist) {
     hk.TimerStartDoTick();
     EXPECT_TRUE(QFile::exists(option->LogPath + "2024-05-02.txt"));
     EnsureUserFolder();
-    HeadlessPanel cell(0);
     option->deviceIds = {"test:ball"};
     option->deviceCount = 1;
     host.CreateCameras({&cell});

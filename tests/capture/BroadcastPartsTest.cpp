@@ -42,15 +42,15 @@ Bytes PacketHead(bool multiple, int payloads) {
     return b;
 }
 
-Bytes& Payload(Bytes& b, bool key, int offset, bool multiple, int size = 4) {
-    b.u8(1 | (key ? 0x80 : 0)).u8(7).i32(offset).u8(8).i32(5000).i32(3100);
+Bytes& Payload(Bytes& b, bool key, int offset, bool multiple, int size = 4, int stream = 1) {
+    b.u8(stream | (key ? 0x80 : 0)).u8(7).i32(offset).u8(8).i32(5000).i32(3100);
     if (multiple) b.u8(size & 0xFF).u8(size >> 8);
     return b.zeros(size);
 }
 
-bool KeyStart(const Bytes& b) {
+bool KeyStart(const Bytes& b, int videoStream = 1) {
     return AsfPacketHasKeyFrameStart(reinterpret_cast<const uint8_t*>(b.data.constData()),
-                                     size_t(b.data.size()));
+                                     size_t(b.data.size()), videoStream);
 }
 
 TEST(AsfStream, FindsWhereAKeyFrameBegins) {
@@ -85,6 +85,27 @@ TEST(AsfStream, FindsWhereAKeyFrameBegins) {
     Payload(cut, false, 900, true, 40);
     cut.data.append(char(0x81));  // the second payload ends after its stream number
     EXPECT_FALSE(KeyStart(cut));
+}
+
+TEST(AsfStream, WithSoundOnlyAPictureKeyFrameStartsAViewer) {
+    // Every sound payload is marked key; a viewer starting on one would wait for a picture.
+    Bytes sound = PacketHead(true, 2);
+    Payload(sound, true, 0, true, 40, 1);
+    Payload(sound, false, 0, true, 40, 2);
+    EXPECT_FALSE(KeyStart(sound, 2));
+    EXPECT_TRUE(KeyStart(sound, 1));
+
+    // Sound, then a picture's key frame, then sound again: the viewer gets the last two.
+    Bytes both = PacketHead(true, 3);
+    Payload(both, true, 0, true, 40, 1);
+    Payload(both, true, 0, true, 40, 2);
+    Payload(both, true, 0, true, 40, 1);
+    EXPECT_TRUE(KeyStart(both, 2));
+    const auto* p = reinterpret_cast<const uint8_t*>(both.data.constData());
+    const QByteArray start = AsfPacketFromKeyFrame(p, size_t(both.data.size()), 2);
+    ASSERT_EQ(start.size(), both.data.size());
+    EXPECT_EQ(uint8_t(start[12]) & 0x3F, 2);  // payloads left
+    EXPECT_EQ(uint8_t(start[13]), 0x82);      // the first is the picture's key frame
 }
 
 TEST(AsfStream, ReassemblesChunksHandedInPieces) {

@@ -15,6 +15,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include "capture/AudioCapture.h"
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"
@@ -93,6 +94,7 @@ protected:
         option.reset();
         gOption = nullptr;
         SetErrorMessageHandler(nullptr);
+        SetBroadcastAudioSourceForTesting(nullptr);
     }
     UsbCamera* Start(bool autoRecord, int port = 0) {
         CDataClass rec;
@@ -106,6 +108,7 @@ protected:
         rec.broadcastFpsIndex = 9;
         rec.broadcastBitrateKbps = 400;
         rec.broadcastMaxClients = 2;
+        rec.broadcastAudio = audio;
         rec.Save();
         QDir().mkpath(rec.videoFolder);
         camera = std::make_unique<UsbCamera>(nullptr, &panel, &panel, "test:smpte:320x240@30", 0);
@@ -126,6 +129,29 @@ protected:
         return n;
     }
     int Port() const { return camera->broadcastEngine().Port(); }
+    // The log lines whose description begins with the text `description`.
+    QStringList LinesStartingWith(int description) {
+        QCoreApplication::sendPostedEvents();
+        QStringList found;
+        for (const QString& l : ReadLogLines(LogFileName(option->LogPath, QDate::currentDate())))
+            if (SplitLogLine(l)[5].startsWith(option->LanguageText(description)))
+                found << SplitLogLine(l)[5];
+        return found;
+    }
+    // The codecs of every stream at an address or in a file.
+    static std::vector<AVCodecID> Codecs(const QString& where) {
+        std::vector<AVCodecID> codecs;
+        AVFormatContext* fmt = nullptr;
+        if (avformat_open_input(&fmt, QFile::encodeName(where).constData(), nullptr, nullptr) < 0)
+            return codecs;
+        if (avformat_find_stream_info(fmt, nullptr) >= 0)
+            for (unsigned i = 0; i < fmt->nb_streams; ++i)
+                codecs.push_back(fmt->streams[i]->codecpar->codec_id);
+        avformat_close_input(&fmt);
+        return codecs;
+    }
+
+    bool audio = false;
 
     QTemporaryDir dir;
     std::unique_ptr<Option> option;
@@ -258,4 +284,55 @@ TEST_F(CameraBroadcastTest, AMotionRecordingBesideTheBroadcastLeavesItStoppable)
     for (const QString& l : ReadLogLines(LogFileName(option->LogPath, QDate::currentDate())))
         motionStops += SplitLogLine(l)[5] == option->LanguageText(9);
     EXPECT_EQ(motionStops, 2);
+}
+
+TEST_F(CameraBroadcastTest, WithSoundOnASyntheticCameraBroadcastsItsToneBesideThePictures) {
+    audio = true;
+    UsbCamera* cam = Start(false);
+    ASSERT_TRUE(cam->StartBroadcast(true)) << messages.join("\n").toStdString();
+    const QString file = cam->broadcastFile;
+    WaitFor([] { return false; }, 1500);
+    const std::vector<AVCodecID> both{AV_CODEC_ID_WMAV2, AV_CODEC_ID_WMV2};
+    EXPECT_EQ(Codecs(QStringLiteral("http://127.0.0.1:%1/").arg(Port())), both);
+    cam->StopBroadcast(true);
+    EXPECT_EQ(Codecs(file), both);
+    EXPECT_TRUE(LinesStartingWith(30600).isEmpty());
+    EXPECT_TRUE(LinesStartingWith(30601).isEmpty());
+
+    // Again, after the sound ran once: a new broadcast gets it too.
+    ASSERT_TRUE(cam->StartBroadcast(true));
+    WaitFor([] { return false; }, 1000);
+    cam->StopCamera();
+    EXPECT_EQ(Codecs(cam->broadcastFile), both);
+}
+
+TEST_F(CameraBroadcastTest, WithoutASoundDeviceThePicturesGoOutAndTheLogSaysSoOnce) {
+    audio = true;
+    SetBroadcastAudioSourceForTesting([](const QString&) { return AudioSource{}; });
+    UsbCamera* cam = Start(false);
+    ASSERT_TRUE(cam->StartBroadcast(true));
+    EXPECT_TRUE(messages.isEmpty());
+    WaitFor([] { return false; }, 1000);
+    EXPECT_EQ(Codecs(QStringLiteral("http://127.0.0.1:%1/").arg(Port())),
+              std::vector<AVCodecID>{AV_CODEC_ID_WMV2});
+    const QString file = cam->broadcastFile;
+    cam->StopBroadcast(true);
+    EXPECT_EQ(Codecs(file), std::vector<AVCodecID>{AV_CODEC_ID_WMV2});
+    EXPECT_EQ(LinesStartingWith(30600),
+              QStringList{option->LanguageText(30600) + ": No sound input device was found."});
+    EXPECT_EQ(Lines(21, true), 1);
+
+    // A device that gives out during the broadcast: the pictures go on, the log says so once.
+    SetBroadcastAudioSourceForTesting([](const QString&) {
+        return AudioSourceFromDescription("audiotestsrc is-live=true num-buffers=40", "brief");
+    });
+    ASSERT_TRUE(cam->StartBroadcast(false));
+    const uint64_t frames = cam->callback.framesDelivered;
+    EXPECT_TRUE(WaitFor([&] { return LinesStartingWith(30601).size() == 1; }));
+    EXPECT_TRUE(cam->IsBroadcasting());
+    Viewer v(Port());
+    EXPECT_GT(v.Read(8000, 20000).size(), 20000);
+    EXPECT_GT(cam->callback.framesDelivered, frames);
+    EXPECT_EQ(LinesStartingWith(30601).size(), 1);
+    EXPECT_EQ(LinesStartingWith(30600).size(), 1);
 }

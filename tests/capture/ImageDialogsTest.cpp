@@ -15,6 +15,7 @@
 #include "capture/DeviceProperties.h"
 #include "capture/Unit_capparam.h"
 #include "settings/SettingsFixture.h"
+#include "support/TextFit.h"
 
 using namespace trelvix;
 using trelvix::test::SettingsFixture;
@@ -306,4 +307,24 @@ TEST_F(ImageDialogTest, TheImageButtonOpensOneDialogAfterTheAccessCheck) {
     Option::SetPasswordPrompt(nullptr);
     delete gOption;
     gOption = nullptr;
+}
+
+TEST_F(ImageDialogTest, NoLanguageCutsATextOfTheImageDialogs) {
+    StartProgram({kBlack});
+    UsbCamera* cam = cameras[0].get();
+    for (int language = 0; language < 15; ++language) {
+        option->LoadLanguageModule(language);
+        OpenImageDialog(cam);
+        QApplication::processEvents();
+        EXPECT_EQ(test::CutTexts(dialog), QStringList()) << language;
+        delete dialog.data();
+        for (TDeviceProperties* pages : {new TDeviceProperties(nullptr, cam->Controls()),
+                                         new TDeviceProperties(nullptr, nullptr)}) {
+            pages->show();
+            QApplication::processEvents();
+            EXPECT_EQ(test::CutTexts(pages), QStringList()) << language;
+            delete pages;
+        }
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }

@@ -1,3 +1,4 @@
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -325,4 +326,26 @@ TEST(Overlay, AbsurdFontsAndPositionsStayWithinTheFrame) {
         EXPECT_GT(px, 0) << h;
         EXPECT_LE(px, 4320) << h;
     }
+}
+
+TEST(Overlay, StampedTextsRunInTheirOwnDirectionWhateverTheInterfaceLanguage) {
+    const QFont font = CAutoFont::ToQFont(LogFontW{});
+    const QStringList texts = {"0#", "2024/05/10 09:00:01", "Gate 2 (north)", "Thur. 09:00:01 PM"};
+    std::vector<std::vector<uint8_t>> leftToRight;
+    for (const QString& t : texts) leftToRight.push_back(RenderTextMask(t, font)->bits);
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(RenderTextMask(texts[i], font)->bits, leftToRight[size_t(i)])
+            << texts[i].toStdString();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+
+    // An Arabic caption reads from the right: its number, written last, stands leftmost.
+    const auto caption = RenderTextMask(QStringLiteral("كاميرا 7"), font);
+    const auto digit = RenderTextMask(QStringLiteral("7"), font);
+    ASSERT_TRUE(caption && digit);
+    ASSERT_EQ(caption->height, digit->height);
+    int differing = 0;
+    for (int y = 0; y < digit->height; ++y)
+        for (int x = 0; x < digit->width; ++x) differing += caption->Ink(x, y) != digit->Ink(x, y);
+    EXPECT_EQ(differing, 0);
 }

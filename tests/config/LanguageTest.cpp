@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -91,4 +92,71 @@ TEST(Language, TextsAreCutAt255Or1023ForText2010) {
     m.Load(0, dir.path());
     EXPECT_EQ(m.Text(5), QString(255, 'a'));
     EXPECT_EQ(m.Text(2010), QString(1023, 'b'));
+}
+
+TEST(Language, EveryRowOfTheTableHasItsOwnModuleBesideTheProgram) {
+    QStringList explanations;
+    for (int index = 0; index < 15; ++index) {
+        EXPECT_TRUE(LanguageModuleAvailable(index)) << LanguageModuleFile(index).toStdString();
+        LanguageModule m;
+        m.Load(index);
+        ASSERT_TRUE(m.IsLoaded()) << index;
+        // Two rows on one file, or an English copy, would show the same long text twice.
+        const QString text = m.Text(2010);
+        EXPECT_FALSE(explanations.contains(text)) << "row " << index << " repeats a module";
+        explanations << text;
+        EXPECT_FALSE(m.Text(703).isEmpty()) << index;
+    }
+}
+
+TEST(Language, OnlyTheArabicModuleRunsRightToLeft) {
+    for (int index = 0; index < 15; ++index) {
+        LanguageModule m;
+        m.Load(index);
+        EXPECT_EQ(m.Direction(), index == 11 ? Qt::RightToLeft : Qt::LeftToRight) << index;
+    }
+    LanguageModule none;
+    EXPECT_EQ(none.Direction(), Qt::LeftToRight);
+}
+
+TEST(Language, TheLanguageFolderCanBeMovedAndRestored) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(ExecutableFolder() + "LangGER.qm", dir.path() + "/LangGER.qm"));
+    SetLanguageFolder(dir.path());
+    EXPECT_TRUE(LanguageModuleAvailable(7));
+    EXPECT_FALSE(LanguageModuleAvailable(0));
+    LanguageModule m;
+    m.Load(0);
+    EXPECT_FALSE(m.IsLoaded());
+    m.Load(7);
+    EXPECT_EQ(m.Text(231), "OK");
+    EXPECT_EQ(m.Text(228), "Zeilen");
+    SetLanguageFolder(QString());
+    EXPECT_TRUE(LanguageModuleAvailable(0));
+}
+
+// A build tree keeps the data beside the program; an installed program finds it in
+// ../share/trelvix. The file beside the program wins, so a build never picks up an older
+// installed copy.
+TEST(Language, ShippedDataBesideTheProgramOrInTheInstalledFolder) {
+    QTemporaryDir root;
+    const QString bin = root.path() + "/usr/bin/";
+    const QString share = root.path() + "/usr/share/trelvix/";
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share + "media"));
+    auto touch = [](const QString& path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+    touch(share + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("LangCN.qm", bin), share + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("media", bin), share + "media");
+    touch(bin + "LangCN.qm");
+    EXPECT_EQ(ProgramDataPath("LangCN.qm", bin), bin + "LangCN.qm");
+    // Found nowhere: the place beside the program, where a build would put it.
+    EXPECT_EQ(ProgramDataPath("LangVN.qm", bin), bin + "LangVN.qm");
+    EXPECT_EQ(ProgramDataPath("LangVN.qm", bin.chopped(1)), bin + "LangVN.qm");
+
+    // The real lookup: this test runs beside the built modules.
+    EXPECT_EQ(LanguageModulePath(1), ExecutableFolder() + "LangCN.qm");
+    EXPECT_EQ(LanguageModulePath(1, share), share + "LangCN.qm");
 }

@@ -1,6 +1,8 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -213,6 +215,38 @@ TEST_F(OptionTest, StartupShortcutFollowsTheSwitch) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
+// An entry is only replaced when the program it starts is gone (moved build, removed
+// package); one the user pointed at an existing program stays.
+TEST_F(OptionTest, StartupEntryOfAVanishedProgramIsRewritten) {
+    Option opt(ini);
+    const QString path = opt.startupShortcutPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    auto write = [&](const QByteArray& body) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(body);
+    };
+    auto read = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    opt.startWithComputer = true;
+
+    write("[Desktop Entry]\nExec=\"" + folder.toUtf8() + "gone/trelvix\"\n");
+    EXPECT_TRUE(opt.UpdateStartupShortcut());
+    const QString self = QCoreApplication::applicationFilePath();
+    EXPECT_TRUE(read().contains("Exec=\"" + self + "\"")) << read().toStdString();
+    EXPECT_TRUE(read().contains("TryExec=" + self + "\n"));
+
+    const QByteArray edited = "[Desktop Entry]\nExec=/bin/sh -c true\n";
+    write(edited);
+    opt.UpdateStartupShortcut();
+    EXPECT_EQ(read(), QString::fromUtf8(edited));
+    write("[Desktop Entry]\nExec=trelvix --headless\n");
+    opt.UpdateStartupShortcut();
+    EXPECT_TRUE(read().contains("Exec=trelvix --headless"));
+}
+
 TEST_F(OptionTest, PowerOffFiresInTheLastMinuteBeforeItsTime) {
     QDateTime now(QDate(2024, 5, 10), QTime(21, 59, 10));
     SetClockForTesting([&] { return now; });
@@ -288,4 +322,29 @@ TEST_F(OptionTest, AccessCheckAsksOnlyWhenProtectionIsOn) {
     opt.password = "other";
     EXPECT_FALSE(opt.CheckAccess(nullptr));
     EXPECT_EQ(prompts, 2);
+}
+
+TEST_F(OptionTest, TheStoredLanguageSetsTheDirectionOfTheWindows) {
+    WriteIni("[Settings]\nLang=11\n");
+    {
+        Option o(ini);
+        EXPECT_EQ(o.LanguageText(231), QStringLiteral("موافق"));
+        EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        o.LoadLanguageModule(7);
+        EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        o.LoadLanguageModule(11);
+        // No module at all leaves empty texts, written left to right.
+        QTemporaryDir empty;
+        SetLanguageFolder(empty.path());
+        o.LoadLanguageModule(11);
+        SetLanguageFolder(QString());
+        EXPECT_EQ(o.LanguageText(231), "");
+        EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    }
+    // Portuguese and Vietnamese, which the system language picks, have modules of their own.
+    for (const char* lang : {"12", "14"}) {
+        WriteIni(QStringLiteral("[Settings]\nLang=%1\n").arg(lang));
+        Option o(ini);
+        EXPECT_EQ(o.LanguageText(228), lang == QLatin1String("12") ? "Linhas" : "Hàng");
+    }
 }

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QStandardItemModel>
 
+#include "common/Files.h"
 #include "common/TextConv.h"
+#include "config/Language.h"
 #include "history/Unit_log.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
@@ -216,6 +218,11 @@ TEST_F(SystemPageTest, NumbersAreBoundedAndStoredValuesOutsideTheBoundsKept) {
 
 TEST_F(SystemPageTest, ALanguageRelabelsThePageAtOnceAndOtherWindowsWhenNextOpened) {
     StartProgram({});
+    // Only English and Chinese are beside the program.
+    QTemporaryDir modules;
+    for (const char* name : {"LangEN.qm", "LangCN.qm"})
+        ASSERT_TRUE(QFile::copy(ExecutableFolder() + name, modules.path() + "/" + name));
+    SetLanguageFolder(modules.path());
     option->languageIndex = 0;
     option->LoadLanguageModule(0);
     OpenPage();
@@ -223,8 +230,6 @@ TEST_F(SystemPageTest, ALanguageRelabelsThePageAtOnceAndOtherWindowsWhenNextOpen
     EXPECT_EQ(page->BitBtn2->text(), "OK");
     auto* model = qobject_cast<QStandardItemModel*>(page->ComboBoxEx1->model());
     ASSERT_NE(model, nullptr);
-    EXPECT_EQ(model->rowCount(), 13);
-    EXPECT_EQ(page->ComboBoxEx1->itemText(12), "Malay");
     EXPECT_TRUE(model->item(1)->isEnabled());
     EXPECT_FALSE(model->item(5)->isEnabled()) << "no French module beside the program";
 
@@ -240,12 +245,48 @@ TEST_F(SystemPageTest, ALanguageRelabelsThePageAtOnceAndOtherWindowsWhenNextOpen
     EXPECT_EQ(viewer.windowTitle(), LanguageText(text::kEventLog));
     EXPECT_EQ(viewer.windowTitle(), "系统日志");
 
+    SetLanguageFolder(QString());
+
     // A stored language without an item in the list is kept, not replaced by "none".
-    option->languageIndex = 12;
+    option->languageIndex = 15;
     OpenPage();
     EXPECT_EQ(page->ComboBoxEx1->currentIndex(), -1);
     page->BitBtn2->click();
-    EXPECT_EQ(option->languageIndex, 12);
+    EXPECT_EQ(option->languageIndex, 15);
+}
+
+TEST_F(SystemPageTest, EveryModuleHasTheListItemOfItsIndexAndOkKeepsIt) {
+    StartProgram({});
+    OpenPage();
+    const QStringList names = {"English",  "Chinese", "Traditional", "JAN",     "Spanish",
+                               "French",   "Italian", "German",      "Russian", "Korea",
+                               "Thailand", "Arabic",  "Portuguese",  "Malay",   "Vietnamese"};
+    auto* model = qobject_cast<QStandardItemModel*>(page->ComboBoxEx1->model());
+    ASSERT_EQ(page->ComboBoxEx1->count(), names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(page->ComboBoxEx1->itemText(i), names[i]);
+        EXPECT_TRUE(model->item(i)->isEnabled()) << names[i].toStdString();
+    }
+    // Picking "Malay" loads the Malay module, and the stored index opens on the same item.
+    PickLanguage(13);
+    EXPECT_EQ(page->BitBtn2->text(), "OK");
+    EXPECT_EQ(page->GroupBox5->title(), "Bilangan Kamera");
+    page->BitBtn2->click();
+    EXPECT_EQ(Ini("Lang"), "13");
+    for (int stored : {12, 13, 14}) {
+        option->languageIndex = stored;
+        OpenPage();
+        EXPECT_EQ(page->ComboBoxEx1->currentIndex(), stored);
+        page->BitBtn2->click();
+        EXPECT_EQ(option->languageIndex, stored) << "kept, never replaced by Chinese";
+    }
+    // Arabic turns the windows right to left at once.
+    OpenPage();
+    PickLanguage(11);
+    EXPECT_EQ(page->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(page->BitBtn2->text(), QStringLiteral("موافق"));
+    PickLanguage(0);
+    EXPECT_EQ(page->layoutDirection(), Qt::LeftToRight);
 }
 
 TEST_F(SystemPageTest, ASettingsFileThatCannotBeWrittenIsReported) {

@@ -1,0 +1,1142 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="1">
+        <source>Program</source>
+        <extracomment>log: source of program, recording, manual snapshot and broadcast events</extracomment>
+        <translation>Programme</translation>
+    </message>
+    <message id="2">
+        <source>Program started</source>
+        <extracomment>log: program start description</extracomment>
+        <translation>Programme démarré</translation>
+    </message>
+    <message id="3">
+        <source>Scheduler</source>
+        <extracomment>log: source of scheduled shutdown, daily clean-up and timed upload snapshot</extracomment>
+        <translation>Planificateur</translation>
+    </message>
+    <message id="4">
+        <source>Program closed for scheduled shutdown</source>
+        <extracomment>log: program exit at scheduled power-off description</extracomment>
+        <translation>Programme fermé pour l'arrêt programmé</translation>
+    </message>
+    <message id="5">
+        <source>Program closed</source>
+        <extracomment>log: program exit description</extracomment>
+        <translation>Programme fermé</translation>
+    </message>
+    <message id="6">
+        <source>Motion detection</source>
+        <extracomment>log: source of motion snapshot events</extracomment>
+        <translation>Détection de mouvement</translation>
+    </message>
+    <message id="7">
+        <source>Motion recording</source>
+        <extracomment>log: source of motion-triggered recording events</extracomment>
+        <translation>Enregistrement sur mouvement</translation>
+    </message>
+    <message id="8">
+        <source>Motion recording started</source>
+        <extracomment>log: motion-triggered recording start description</extracomment>
+        <translation>Enregistrement sur mouvement démarré</translation>
+    </message>
+    <message id="9">
+        <source>Motion recording stopped</source>
+        <extracomment>log: motion-triggered recording stop description</extracomment>
+        <translation>Enregistrement sur mouvement arrêté</translation>
+    </message>
+    <message id="10">
+        <source>Motion detected</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Mouvement détecté</translation>
+    </message>
+    <message id="11">
+        <source>Motion ended</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Fin du mouvement</translation>
+    </message>
+    <message id="12">
+        <source>Picture taken</source>
+        <extracomment>log: motion and manual snapshot description</extracomment>
+        <translation>Photo prise</translation>
+    </message>
+    <message id="13">
+        <source>Recording started</source>
+        <extracomment>log: continuous recording start and new video file description</extracomment>
+        <translation>Enregistrement démarré</translation>
+    </message>
+    <message id="14">
+        <source>Recording stopped</source>
+        <extracomment>log: continuous recording stop description</extracomment>
+        <translation>Enregistrement arrêté</translation>
+    </message>
+    <message id="15">
+        <source>Camera stopped</source>
+        <extracomment>log: camera stop source and description</extracomment>
+        <translation>Caméra arrêtée</translation>
+    </message>
+    <message id="16">
+        <source>Camera started</source>
+        <extracomment>log: camera start source and description</extracomment>
+        <translation>Caméra démarrée</translation>
+    </message>
+    <message id="17">
+        <source>Snapshot</source>
+        <extracomment>snapshot pop-up: window caption</extracomment>
+        <translation>Instantané</translation>
+    </message>
+    <message id="18">
+        <source>Picture taken for upload</source>
+        <extracomment>log: timed and test upload snapshot description</extracomment>
+        <translation>Photo prise pour l'envoi</translation>
+    </message>
+    <message id="19">
+        <source>FTP upload succeeded</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Envoi FTP réussi</translation>
+    </message>
+    <message id="20">
+        <source>FTP upload failed</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Échec de l'envoi FTP</translation>
+    </message>
+    <message id="21">
+        <source>Broadcast started</source>
+        <extracomment>log: live broadcast start description</extracomment>
+        <translation>Diffusion démarrée</translation>
+    </message>
+    <message id="22">
+        <source>Broadcast stopped</source>
+        <extracomment>log: live broadcast stop description</extracomment>
+        <translation>Diffusion arrêtée</translation>
+    </message>
+    <message id="100">
+        <source>Trelvix</source>
+        <extracomment>main window: application title, caption and tray tip</extracomment>
+        <translation>Trelvix</translation>
+    </message>
+    <message id="200">
+        <source>System</source>
+        <extracomment>settings window: system page title and navigation entry</extracomment>
+        <translation>Système</translation>
+    </message>
+    <message id="207">
+        <source>Always on top</source>
+        <extracomment>system page: always-on-top check box (hidden)</extracomment>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message id="212">
+        <source>Start with the system</source>
+        <extracomment>system page: start-with-session check box</extracomment>
+        <translation>Démarrer avec le système</translation>
+    </message>
+    <message id="213">
+        <source>Scheduled Shutdown</source>
+        <extracomment>system page: shutdown group</extracomment>
+        <translation>Arrêt programmé</translation>
+    </message>
+    <message id="214">
+        <source>Enable</source>
+        <extracomment>system page: shutdown enable check box</extracomment>
+        <translation>Activer</translation>
+    </message>
+    <message id="215">
+        <source>Shutdown time</source>
+        <extracomment>system page: shutdown time label</extracomment>
+        <translation>Heure d'arrêt</translation>
+    </message>
+    <message id="216">
+        <source>Every day</source>
+        <extracomment>system page: daily shutdown check box</extracomment>
+        <translation>Chaque jour</translation>
+    </message>
+    <message id="217">
+        <source>Password Protection</source>
+        <extracomment>system page: password group</extracomment>
+        <translation>Protection par mot de passe</translation>
+    </message>
+    <message id="218">
+        <source>Enable</source>
+        <extracomment>system page: password enable check box</extracomment>
+        <translation>Activer</translation>
+    </message>
+    <message id="219">
+        <source>Password</source>
+        <extracomment>system page: password entry label</extracomment>
+        <translation>Mot de passe</translation>
+    </message>
+    <message id="220">
+        <source>Confirm password</source>
+        <extracomment>system page: password confirmation label</extracomment>
+        <translation>Confirmer le mot de passe</translation>
+    </message>
+    <message id="221">
+        <source>Log folder</source>
+        <extracomment>system page: log folder label</extracomment>
+        <translation>Dossier du journal</translation>
+    </message>
+    <message id="222">
+        <source>Days of history to keep</source>
+        <extracomment>system page: history days label</extracomment>
+        <translation>Jours d'historique à conserver</translation>
+    </message>
+    <message id="223">
+        <source>Browse...</source>
+        <extracomment>system page: log folder button</extracomment>
+        <translation>Parcourir...</translation>
+    </message>
+    <message id="227">
+        <source>Number of Cameras</source>
+        <extracomment>system page: camera grid group</extracomment>
+        <translation>Nombre de caméras</translation>
+    </message>
+    <message id="228">
+        <source>Rows</source>
+        <extracomment>system page: grid rows label</extracomment>
+        <translation>Lignes</translation>
+    </message>
+    <message id="229">
+        <source>Columns</source>
+        <extracomment>system page: grid columns label</extracomment>
+        <translation>Colonnes</translation>
+    </message>
+    <message id="231">
+        <source>OK</source>
+        <extracomment>system page: OK button</extracomment>
+        <translation>Valider</translation>
+    </message>
+    <message id="400">
+        <source>Device Settings</source>
+        <extracomment>settings window: caption</extracomment>
+        <translation>Paramètres des périphériques</translation>
+    </message>
+    <message id="402">
+        <source>Available devices</source>
+        <extracomment>settings window: camera chooser label</extracomment>
+        <translation>Périphériques disponibles</translation>
+    </message>
+    <message id="404">
+        <source>Apply current settings to all cameras</source>
+        <extracomment>settings window: apply-to-all check box</extracomment>
+        <translation>Appliquer les réglages actuels à toutes les caméras</translation>
+    </message>
+    <message id="405">
+        <source>Device Properties</source>
+        <extracomment>settings window: device properties button</extracomment>
+        <translation>Propriétés du périphérique</translation>
+    </message>
+    <message id="419">
+        <source>Step</source>
+        <extracomment>overlay page: arrow step label</extracomment>
+        <translation>Pas</translation>
+    </message>
+    <message id="420">
+        <source>Overlay</source>
+        <extracomment>settings window: overlay page title and navigation entry</extracomment>
+        <translation>Incrustation</translation>
+    </message>
+    <message id="421">
+        <source>Show Time</source>
+        <extracomment>overlay page: time group</extracomment>
+        <translation>Afficher l'heure</translation>
+    </message>
+    <message id="422">
+        <source>Format</source>
+        <extracomment>overlay page: time format label</extracomment>
+        <translation>Format</translation>
+    </message>
+    <message id="423">
+        <source>Font</source>
+        <extracomment>overlay page: time font button</extracomment>
+        <translation>Police</translation>
+    </message>
+    <message id="425">
+        <source>Position</source>
+        <extracomment>overlay page: time and guide-line position labels</extracomment>
+        <translation>Position</translation>
+    </message>
+    <message id="426">
+        <source>Enable</source>
+        <extracomment>overlay page: show-time check box</extracomment>
+        <translation>Activer</translation>
+    </message>
+    <message id="428">
+        <source>Caption</source>
+        <extracomment>overlay page: caption text label (replaced by 30002)</extracomment>
+        <translation>Légende</translation>
+    </message>
+    <message id="429">
+        <source>Font</source>
+        <extracomment>overlay page: caption font button</extracomment>
+        <translation>Police</translation>
+    </message>
+    <message id="431">
+        <source>Apply</source>
+        <extracomment>overlay page: caption apply button</extracomment>
+        <translation>Appliquer</translation>
+    </message>
+    <message id="432">
+        <source>Position</source>
+        <extracomment>overlay page: caption position label</extracomment>
+        <translation>Position</translation>
+    </message>
+    <message id="434">
+        <source>Picture folder</source>
+        <extracomment>recording page: picture folder label</extracomment>
+        <translation>Dossier des photos</translation>
+    </message>
+    <message id="437">
+        <source>Recording</source>
+        <extracomment>settings window: recording page title and navigation entry</extracomment>
+        <translation>Enregistrement</translation>
+    </message>
+    <message id="438">
+        <source>Video folder</source>
+        <extracomment>recording page: video folder label</extracomment>
+        <translation>Dossier des vidéos</translation>
+    </message>
+    <message id="439">
+        <source>Browse...</source>
+        <extracomment>recording page: video folder button</extracomment>
+        <translation>Parcourir...</translation>
+    </message>
+    <message id="440">
+        <source>Browse...</source>
+        <extracomment>recording page: picture folder button</extracomment>
+        <translation>Parcourir...</translation>
+    </message>
+    <message id="441">
+        <source>The folder cannot be created or written. The previous folder is kept.</source>
+        <extracomment>recording page: unusable folder message</extracomment>
+        <translation>Impossible de créer ce dossier ou d'y écrire. L'ancien dossier est conservé.</translation>
+    </message>
+    <message id="447">
+        <source>Sensitivity (lower is more sensitive)</source>
+        <extracomment>motion page: sensitivity label</extracomment>
+        <translation>Sensibilité (plus bas = plus sensible)</translation>
+    </message>
+    <message id="448">
+        <source>Region color</source>
+        <extracomment>motion page: region colour label</extracomment>
+        <translation>Couleur de la zone</translation>
+    </message>
+    <message id="449">
+        <source>Red</source>
+        <extracomment>motion page: red region button</extracomment>
+        <translation>Rouge</translation>
+    </message>
+    <message id="450">
+        <source>Green</source>
+        <extracomment>motion page: green region button</extracomment>
+        <translation>Vert</translation>
+    </message>
+    <message id="451">
+        <source>Blue</source>
+        <extracomment>motion page: blue region button</extracomment>
+        <translation>Bleu</translation>
+    </message>
+    <message id="452">
+        <source>Detection interval (s)</source>
+        <extracomment>motion page: detection interval label</extracomment>
+        <translation>Intervalle de détection (s)</translation>
+    </message>
+    <message id="453">
+        <source>Motion Detection</source>
+        <extracomment>settings window: motion page title and navigation entry</extracomment>
+        <translation>Détection de mouvement</translation>
+    </message>
+    <message id="454">
+        <source>Record on motion, stop after</source>
+        <extracomment>motion page: record-on-motion sentence, first part</extracomment>
+        <translation>Enregistrer sur mouvement, arrêter après</translation>
+    </message>
+    <message id="455">
+        <source>seconds without motion.</source>
+        <extracomment>motion page: record-on-motion sentence, second part</extracomment>
+        <translation>secondes sans mouvement.</translation>
+    </message>
+    <message id="456">
+        <source>Motion Sound</source>
+        <extracomment>motion page: sound group</extracomment>
+        <translation>Son sur mouvement</translation>
+    </message>
+    <message id="457">
+        <source>Sound:</source>
+        <extracomment>motion page: sound label</extracomment>
+        <translation>Son :</translation>
+    </message>
+    <message id="458">
+        <source>Browse...</source>
+        <extracomment>motion page: sound browse button</extracomment>
+        <translation>Parcourir...</translation>
+    </message>
+    <message id="459">
+        <source>No picture on motion</source>
+        <extracomment>motion page: no-picture check box</extracomment>
+        <translation>Pas de photo sur mouvement</translation>
+    </message>
+    <message id="460">
+        <source>Run Program on Motion</source>
+        <extracomment>motion page: external program group</extracomment>
+        <translation>Lancer un programme sur mouvement</translation>
+    </message>
+    <message id="461">
+        <source>Program:</source>
+        <extracomment>motion page: program label</extracomment>
+        <translation>Programme :</translation>
+    </message>
+    <message id="462">
+        <source>Window:</source>
+        <extracomment>motion page: run mode label</extracomment>
+        <translation>Fenêtre :</translation>
+    </message>
+    <message id="463">
+        <source>Parameters:</source>
+        <extracomment>motion page: program parameters label</extracomment>
+        <translation>Paramètres :</translation>
+    </message>
+    <message id="464">
+        <source>Browse...</source>
+        <extracomment>motion page: program browse button</extracomment>
+        <translation>Parcourir...</translation>
+    </message>
+    <message id="468">
+        <source>Enable</source>
+        <extracomment>motion page: run-program check box</extracomment>
+        <translation>Activer</translation>
+    </message>
+    <message id="469">
+        <source>Enable</source>
+        <extracomment>motion page: play-sound check box</extracomment>
+        <translation>Activer</translation>
+    </message>
+    <message id="486">
+        <source>Select Video Folder</source>
+        <extracomment>recording page: video folder dialog title</extracomment>
+        <translation>Choisir le dossier des vidéos</translation>
+    </message>
+    <message id="487">
+        <source>Select Picture Folder</source>
+        <extracomment>recording page: picture folder dialog title</extracomment>
+        <translation>Choisir le dossier des photos</translation>
+    </message>
+    <message id="488">
+        <source>Apply the current camera's settings to all cameras?</source>
+        <extracomment>settings window: apply-to-all question</extracomment>
+        <translation>Appliquer les réglages de la caméra actuelle à toutes les caméras ?</translation>
+    </message>
+    <message id="489">
+        <source>Apply to All Cameras</source>
+        <extracomment>settings window: apply-to-all question caption</extracomment>
+        <translation>Appliquer à toutes les caméras</translation>
+    </message>
+    <message id="490">
+        <source>Wave sounds (*.wav);;All files (*)</source>
+        <extracomment>motion page: sound file dialog filter</extracomment>
+        <translation>Sons Wave (*.wav);;Tous les fichiers (*)</translation>
+    </message>
+    <message id="491">
+        <source>Programs (*);;Shell scripts (*.sh)</source>
+        <extracomment>motion page: program file dialog filter</extracomment>
+        <translation>Programmes (*);;Scripts shell (*.sh)</translation>
+    </message>
+    <message id="494">
+        <source>Normal window</source>
+        <extracomment>motion page: run mode item 0</extracomment>
+        <translation>Fenêtre normale</translation>
+    </message>
+    <message id="495">
+        <source>Minimized</source>
+        <extracomment>motion page: run mode item 1</extracomment>
+        <translation>Réduite</translation>
+    </message>
+    <message id="496">
+        <source>Maximized</source>
+        <extracomment>motion page: run mode item 2</extracomment>
+        <translation>Agrandie</translation>
+    </message>
+    <message id="500">
+        <source>Excluded Devices</source>
+        <extracomment>settings window: device exclusion page title and navigation entry</extracomment>
+        <translation>Périphériques exclus</translation>
+    </message>
+    <message id="501">
+        <source>Device ID</source>
+        <extracomment>device page: device id label</extracomment>
+        <translation>ID du périphérique</translation>
+    </message>
+    <message id="502">
+        <source>System devices</source>
+        <extracomment>device page: list heading</extracomment>
+        <translation>Périphériques du système</translation>
+    </message>
+    <message id="503">
+        <source>Check the devices not to use.</source>
+        <extracomment>device page: instruction</extracomment>
+        <translation>Cochez les périphériques à ne pas utiliser.</translation>
+    </message>
+    <message id="505">
+        <source>OK</source>
+        <extracomment>device page: OK button</extracomment>
+        <translation>Valider</translation>
+    </message>
+    <message id="600">
+        <source>Event Log</source>
+        <extracomment>log viewer: window caption</extracomment>
+        <translation>Journal des événements</translation>
+    </message>
+    <message id="601">
+        <source>Log date</source>
+        <extracomment>log viewer: date label</extracomment>
+        <translation>Date du journal</translation>
+    </message>
+    <message id="602">
+        <source>Double-click to play, right-click for more</source>
+        <extracomment>log viewer: usage hint</extracomment>
+        <translation>Double-clic pour lire, clic droit pour plus d'options</translation>
+    </message>
+    <message id="603">
+        <source>Refresh</source>
+        <extracomment>log viewer: refresh button</extracomment>
+        <translation>Actualiser</translation>
+    </message>
+    <message id="604">
+        <source>Previous Day</source>
+        <extracomment>log viewer: previous day button</extracomment>
+        <translation>Jour précédent</translation>
+    </message>
+    <message id="605">
+        <source>Next Day</source>
+        <extracomment>log viewer: next day button</extracomment>
+        <translation>Jour suivant</translation>
+    </message>
+    <message id="606">
+        <source>Clear</source>
+        <extracomment>log viewer: delete-all button</extracomment>
+        <translation>Vider</translation>
+    </message>
+    <message id="607">
+        <source>Only entries with files</source>
+        <extracomment>log viewer: file filter check box</extracomment>
+        <translation>Seulement les entrées avec fichier</translation>
+    </message>
+    <message id="608">
+        <source>Open File</source>
+        <extracomment>log viewer: menu open file</extracomment>
+        <translation>Ouvrir le fichier</translation>
+    </message>
+    <message id="609">
+        <source>Delete Selected</source>
+        <extracomment>log viewer: menu delete selected</extracomment>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message id="610">
+        <source>Open Folder</source>
+        <extracomment>log viewer: menu open folder</extracomment>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message id="611">
+        <source>Delete All</source>
+        <extracomment>log viewer: menu delete all</extracomment>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message id="612">
+        <source>Source</source>
+        <extracomment>log viewer: source column</extracomment>
+        <translation>Origine</translation>
+    </message>
+    <message id="613">
+        <source>Date</source>
+        <extracomment>log viewer: date column</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message id="614">
+        <source>Time</source>
+        <extracomment>log viewer: time column</extracomment>
+        <translation>Heure</translation>
+    </message>
+    <message id="615">
+        <source>Camera</source>
+        <extracomment>log viewer: camera name column</extracomment>
+        <translation>Caméra</translation>
+    </message>
+    <message id="616">
+        <source>Description</source>
+        <extracomment>log viewer: description column</extracomment>
+        <translation>Description</translation>
+    </message>
+    <message id="617">
+        <source>Camera No.</source>
+        <extracomment>log viewer: camera number column</extracomment>
+        <translation>N° caméra</translation>
+    </message>
+    <message id="618">
+        <source>File</source>
+        <extracomment>log viewer: file path column</extracomment>
+        <translation>Fichier</translation>
+    </message>
+    <message id="619">
+        <source>Only motion pictures</source>
+        <extracomment>log viewer: motion filter check box (hidden)</extracomment>
+        <translation>Seulement les photos de mouvement</translation>
+    </message>
+    <message id="620">
+        <source>Play</source>
+        <extracomment>log viewer: play button hint</extracomment>
+        <translation>Lire</translation>
+    </message>
+    <message id="621">
+        <source>Pause/Play</source>
+        <extracomment>log viewer: pause button hint</extracomment>
+        <translation>Pause/Lecture</translation>
+    </message>
+    <message id="622">
+        <source>Stop</source>
+        <extracomment>log viewer: stop button hint</extracomment>
+        <translation>Arrêter</translation>
+    </message>
+    <message id="623">
+        <source>Faster</source>
+        <extracomment>log viewer: faster button hint</extracomment>
+        <translation>Plus vite</translation>
+    </message>
+    <message id="624">
+        <source>Slower</source>
+        <extracomment>log viewer: slower button hint</extracomment>
+        <translation>Plus lent</translation>
+    </message>
+    <message id="700">
+        <source>Enter Password</source>
+        <extracomment>password dialog: caption</extracomment>
+        <translation>Saisir le mot de passe</translation>
+    </message>
+    <message id="701">
+        <source>Password</source>
+        <extracomment>password dialog: label</extracomment>
+        <translation>Mot de passe</translation>
+    </message>
+    <message id="702">
+        <source>OK</source>
+        <extracomment>password dialog: OK button</extracomment>
+        <translation>Valider</translation>
+    </message>
+    <message id="703">
+        <source>The passwords differ or are empty. System settings were not saved.</source>
+        <extracomment>system page: password mismatch message</extracomment>
+        <translation>Les mots de passe diffèrent ou sont vides. Les paramètres système n'ont pas été enregistrés.</translation>
+    </message>
+    <message id="1000">
+        <source>FTP Upload</source>
+        <extracomment>settings window: FTP page title and navigation entry</extracomment>
+        <translation>Envoi FTP</translation>
+    </message>
+    <message id="1001">
+        <source>Host</source>
+        <extracomment>FTP page: host label</extracomment>
+        <translation>Serveur</translation>
+    </message>
+    <message id="1002">
+        <source>Port</source>
+        <extracomment>FTP page: port label</extracomment>
+        <translation>Port</translation>
+    </message>
+    <message id="1003">
+        <source>User name</source>
+        <extracomment>FTP page: user label</extracomment>
+        <translation>Nom d'utilisateur</translation>
+    </message>
+    <message id="1004">
+        <source>Password</source>
+        <extracomment>FTP page: password label</extracomment>
+        <translation>Mot de passe</translation>
+    </message>
+    <message id="1005">
+        <source>Upload folder</source>
+        <extracomment>FTP page: upload folder label</extracomment>
+        <translation>Dossier d'envoi</translation>
+    </message>
+    <message id="1006">
+        <source>Choose FTP Folder...</source>
+        <extracomment>FTP page: folder browser button</extracomment>
+        <translation>Choisir le dossier FTP...</translation>
+    </message>
+    <message id="1007">
+        <source>Timed Snapshots</source>
+        <extracomment>FTP page: timed snapshot group</extracomment>
+        <translation>Instantanés périodiques</translation>
+    </message>
+    <message id="1008">
+        <source>Snapshot interval (s)</source>
+        <extracomment>FTP page: snapshot interval label</extracomment>
+        <translation>Intervalle des instantanés (s)</translation>
+    </message>
+    <message id="1009">
+        <source>Upload interval (s)</source>
+        <extracomment>FTP page: upload interval label</extracomment>
+        <translation>Intervalle d'envoi (s)</translation>
+    </message>
+    <message id="1010">
+        <source>Pictures per upload</source>
+        <extracomment>FTP page: batch size label</extracomment>
+        <translation>Photos par envoi</translation>
+    </message>
+    <message id="1011">
+        <source>Upload File Options</source>
+        <extracomment>FTP page: file options group</extracomment>
+        <translation>Options des fichiers envoyés</translation>
+    </message>
+    <message id="1012">
+        <source>Create a folder per day</source>
+        <extracomment>FTP page: day folder check box</extracomment>
+        <translation>Créer un dossier par jour</translation>
+    </message>
+    <message id="1013">
+        <source>Use a fixed file name</source>
+        <extracomment>FTP page: fixed name check box</extracomment>
+        <translation>Utiliser un nom de fichier fixe</translation>
+    </message>
+    <message id="1014">
+        <source>File name</source>
+        <extracomment>FTP page: fixed file name label</extracomment>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message id="1015">
+        <source>Upload motion pictures</source>
+        <extracomment>FTP page: motion picture upload check box</extracomment>
+        <translation>Envoyer les photos de mouvement</translation>
+    </message>
+    <message id="1016">
+        <source>Close</source>
+        <extracomment>FTP folder browser: close button hint (suggested use)</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message id="1017">
+        <source>Use This Folder</source>
+        <extracomment>FTP folder browser: take-folder button hint (suggested use)</extracomment>
+        <translation>Utiliser ce dossier</translation>
+    </message>
+    <message id="1018">
+        <source>Log In to FTP Server...</source>
+        <extracomment>FTP folder browser: login button</extracomment>
+        <translation>Se connecter au serveur FTP...</translation>
+    </message>
+    <message id="1019">
+        <source>Choose FTP folder</source>
+        <extracomment>FTP folder browser: tree label</extracomment>
+        <translation>Choisir le dossier FTP</translation>
+    </message>
+    <message id="1020">
+        <source>Upload folder</source>
+        <extracomment>FTP folder browser: picked folder label</extracomment>
+        <translation>Dossier d'envoi</translation>
+    </message>
+    <message id="1021">
+        <source>Test Snapshot Upload</source>
+        <extracomment>FTP folder browser: test upload button</extracomment>
+        <translation>Tester l'envoi d'un instantané</translation>
+    </message>
+    <message id="1022">
+        <source>Message</source>
+        <extracomment>FTP folder browser: message column</extracomment>
+        <translation>Message</translation>
+    </message>
+    <message id="1023">
+        <source>Time</source>
+        <extracomment>FTP folder browser: time column</extracomment>
+        <translation>Heure</translation>
+    </message>
+    <message id="2000">
+        <source>Live Broadcast</source>
+        <extracomment>settings window: broadcast page title and navigation entry</extracomment>
+        <translation>Diffusion en direct</translation>
+    </message>
+    <message id="2002">
+        <source>Broadcast port</source>
+        <extracomment>broadcast page: port label</extracomment>
+        <translation>Port de diffusion</translation>
+    </message>
+    <message id="2003">
+        <source>Maximum viewers</source>
+        <extracomment>broadcast page: max viewers label</extracomment>
+        <translation>Spectateurs maximum</translation>
+    </message>
+    <message id="2004">
+        <source>Include audio</source>
+        <extracomment>broadcast page: audio check box</extracomment>
+        <translation>Inclure le son</translation>
+    </message>
+    <message id="2008">
+        <source>Test</source>
+        <extracomment>broadcast page: test button</extracomment>
+        <translation>Tester</translation>
+    </message>
+    <message id="2010">
+        <source>This is a handy feature: it broadcasts the camera's live picture over the network, so that anyone who can reach this computer can watch it from afar with a media player such as VLC or Windows Media Player (open the address as a network stream). Once the broadcast runs, two addresses appear: a public one and a private one. On a local network use the private address; otherwise use the public one. About the settings: on a slow network leave "Include audio" off; where the network allows, choose the highest bit rate you can. Adjust the values to your surroundings for the best result.</source>
+        <extracomment>broadcast page: explanation</extracomment>
+        <translation>Une fonction pratique : elle diffuse l'image en direct de la caméra sur le réseau, afin que toute personne pouvant joindre cet ordinateur puisse la regarder à distance avec un lecteur multimédia comme VLC ou Windows Media Player (ouvrez l'adresse comme flux réseau). Une fois la diffusion lancée, deux adresses apparaissent : une publique et une privée. Sur un réseau local, utilisez l'adresse privée ; sinon, l'adresse publique. À propos des réglages : sur un réseau lent, laissez « Inclure le son » désactivé ; si le réseau le permet, choisissez le débit le plus élevé possible. Adaptez les valeurs à votre environnement pour obtenir le meilleur résultat.</translation>
+    </message>
+    <message id="2017">
+        <source>Picture size</source>
+        <extracomment>broadcast page: size label</extracomment>
+        <translation>Taille de l'image</translation>
+    </message>
+    <message id="2018">
+        <source>Frame rate</source>
+        <extracomment>broadcast page: frame rate label</extracomment>
+        <translation>Images par seconde</translation>
+    </message>
+    <message id="2019">
+        <source>Video quality (bit rate)</source>
+        <extracomment>broadcast page: bit rate label</extracomment>
+        <translation>Qualité vidéo (débit)</translation>
+    </message>
+    <message id="2020">
+        <source>Low</source>
+        <extracomment>broadcast page: bit rate low end</extracomment>
+        <translation>Faible</translation>
+    </message>
+    <message id="2021">
+        <source>Medium</source>
+        <extracomment>broadcast page: bit rate middle</extracomment>
+        <translation>Moyen</translation>
+    </message>
+    <message id="2022">
+        <source>High</source>
+        <extracomment>broadcast page: bit rate high end</extracomment>
+        <translation>Élevé</translation>
+    </message>
+    <message id="9000">
+        <source>Enter the FTP server address and port first.</source>
+        <extracomment>FTP page: missing host or port message</extracomment>
+        <translation>Saisissez d'abord l'adresse et le port du serveur FTP.</translation>
+    </message>
+    <message id="9001">
+        <source>History before</source>
+        <extracomment>log: daily clean-up description, before the date</extracomment>
+        <translation>L'historique antérieur au</translation>
+    </message>
+    <message id="9002">
+        <source>was deleted</source>
+        <extracomment>log: daily clean-up description, after the date</extracomment>
+        <translation>a été supprimé</translation>
+    </message>
+    <message id="30001">
+        <source>Caption</source>
+        <extracomment>overlay page: caption group</extracomment>
+        <translation>Légende</translation>
+    </message>
+    <message id="30002">
+        <source>Caption text</source>
+        <extracomment>overlay page: caption text label</extracomment>
+        <translation>Texte de la légende</translation>
+    </message>
+    <message id="30003">
+        <source>Normal</source>
+        <extracomment>overlay page: orientation normal</extracomment>
+        <translation>Normale</translation>
+    </message>
+    <message id="30004">
+        <source>Flip vertically</source>
+        <extracomment>overlay page: orientation flipped</extracomment>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message id="30005">
+        <source>Mirror horizontally</source>
+        <extracomment>overlay page: orientation mirrored</extracomment>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message id="30006">
+        <source>Show guide lines</source>
+        <extracomment>overlay page: guide line check box</extracomment>
+        <translation>Afficher les lignes de repère</translation>
+    </message>
+    <message id="30007">
+        <source>Line</source>
+        <extracomment>overlay page: guide line chooser label</extracomment>
+        <translation>Ligne</translation>
+    </message>
+    <message id="30008">
+        <source>Color</source>
+        <extracomment>overlay page: guide line colour button</extracomment>
+        <translation>Couleur</translation>
+    </message>
+    <message id="30009">
+        <source>Record when the program starts</source>
+        <extracomment>overlay page: auto record check box</extracomment>
+        <translation>Enregistrer au démarrage du programme</translation>
+    </message>
+    <message id="30010">
+        <source>Turning the picture uses more CPU.</source>
+        <extracomment>overlay page: orientation note</extracomment>
+        <translation>Faire pivoter l'image demande plus de processeur.</translation>
+    </message>
+    <message id="30011">
+        <source>Use this feature with care while driving.</source>
+        <extracomment>motion page: driving note</extracomment>
+        <translation>Utilisez cette fonction avec prudence en conduisant.</translation>
+    </message>
+    <message id="30012">
+        <source>Enable motion detection</source>
+        <extracomment>motion page: enable check box</extracomment>
+        <translation>Activer la détection de mouvement</translation>
+    </message>
+    <message id="30013">
+        <source>Video quality</source>
+        <extracomment>recording page: quality label</extracomment>
+        <translation>Qualité vidéo</translation>
+    </message>
+    <message id="30014">
+        <source>Good</source>
+        <extracomment>recording page: quality bar good end</extracomment>
+        <translation>Bonne</translation>
+    </message>
+    <message id="30015">
+        <source>Poor</source>
+        <extracomment>recording page: quality bar poor end</extracomment>
+        <translation>Faible</translation>
+    </message>
+    <message id="30016">
+        <source>Video file length (minutes)</source>
+        <extracomment>recording page: file length label</extracomment>
+        <translation>Durée des fichiers vidéo (minutes)</translation>
+    </message>
+    <message id="30017">
+        <source>Enable FTP upload</source>
+        <extracomment>FTP page: start upload check box</extracomment>
+        <translation>Activer l'envoi FTP</translation>
+    </message>
+    <message id="30018">
+        <source>Minimize to tray after start</source>
+        <extracomment>system page: tray check box</extracomment>
+        <translation>Réduire dans la zone de notification au démarrage</translation>
+    </message>
+    <message id="30019">
+        <source>5-meter line</source>
+        <extracomment>overlay page: guide line item 0</extracomment>
+        <translation>Ligne des 5 mètres</translation>
+    </message>
+    <message id="30020">
+        <source>10-meter line</source>
+        <extracomment>overlay page: guide line item 1</extracomment>
+        <translation>Ligne des 10 mètres</translation>
+    </message>
+    <message id="30021">
+        <source>This page comes in a later version.</source>
+        <extracomment>settings window: page not yet available</extracomment>
+        <translation>Cette page arrivera dans une version ultérieure.</translation>
+    </message>
+    <message id="30022">
+        <source>Text color...</source>
+        <extracomment>font dialog: text colour button</extracomment>
+        <translation>Couleur du texte...</translation>
+    </message>
+    <message id="30100">
+        <source>Delete old recordings when free space on the recording drive is below</source>
+        <extracomment>system page: disk space limit label</extracomment>
+        <translation>Supprimer les anciens enregistrements quand l'espace libre du disque d'enregistrement descend sous</translation>
+    </message>
+    <message id="30101">
+        <source>The log folder must be a writable folder other than the root folder. The previous log folder is kept.</source>
+        <extracomment>system page: refused log folder message</extracomment>
+        <translation>Le dossier du journal doit être un dossier accessible en écriture autre que la racine. L'ancien dossier du journal est conservé.</translation>
+    </message>
+    <message id="30102">
+        <source>The settings could not be saved.</source>
+        <extracomment>system page: settings file write failure message</extracomment>
+        <translation>Les paramètres n'ont pas pu être enregistrés.</translation>
+    </message>
+    <message id="30300">
+        <source>Brightness</source>
+        <extracomment>image parameters: brightness label</extracomment>
+        <translation>Luminosité</translation>
+    </message>
+    <message id="30301">
+        <source>Contrast</source>
+        <extracomment>image parameters: contrast label</extracomment>
+        <translation>Contraste</translation>
+    </message>
+    <message id="30302">
+        <source>Saturation</source>
+        <extracomment>image parameters: saturation label</extracomment>
+        <translation>Saturation</translation>
+    </message>
+    <message id="30303">
+        <source>Hue</source>
+        <extracomment>image parameters: hue label</extracomment>
+        <translation>Teinte</translation>
+    </message>
+    <message id="30304">
+        <source>Sharpness</source>
+        <extracomment>image parameters: sharpness label</extracomment>
+        <translation>Netteté</translation>
+    </message>
+    <message id="30305">
+        <source>Gamma</source>
+        <extracomment>image parameters: gamma label</extracomment>
+        <translation>Gamma</translation>
+    </message>
+    <message id="30306">
+        <source>Image Adjustment</source>
+        <extracomment>image parameters: dialog heading</extracomment>
+        <translation>Réglage de l'image</translation>
+    </message>
+    <message id="30307">
+        <source>Close</source>
+        <extracomment>image parameters and device properties: close button</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message id="30308">
+        <source>This device offers no adjustable properties right now.</source>
+        <extracomment>device properties: no controls (camera stopped or none reported)</extracomment>
+        <translation>Ce périphérique n'offre actuellement aucune propriété réglable.</translation>
+    </message>
+    <message id="30309">
+        <source>Defaults</source>
+        <extracomment>device properties: restore every control's default</extracomment>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message id="30400">
+        <source>Trelvix live broadcast</source>
+        <extracomment>broadcast: stream title, followed by the date</extracomment>
+        <translation>Diffusion en direct Trelvix</translation>
+    </message>
+    <message id="30401">
+        <source>Live picture of a surveillance camera</source>
+        <extracomment>broadcast: stream description</extracomment>
+        <translation>Image en direct d'une caméra de surveillance</translation>
+    </message>
+    <message id="30402">
+        <source>Broadcast could not start</source>
+        <extracomment>log and message: a broadcast failed to start, followed by the reason</extracomment>
+        <translation>La diffusion n'a pas pu démarrer</translation>
+    </message>
+    <message id="30403">
+        <source>The camera delivers no picture.</source>
+        <extracomment>broadcast: reason why it could not start</extracomment>
+        <translation>La caméra ne fournit aucune image.</translation>
+    </message>
+    <message id="30404">
+        <source>Open in the media player</source>
+        <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
+        <translation>Ouvrir dans le lecteur multimédia</translation>
+    </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>Le port doit être un nombre de 1 à 65535 : %1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>Aucune photo à envoyer : la caméra n'en a encore enregistré aucune.</translation>
+    </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Diffusion sans son</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Son de la diffusion interrompu</translation>
+    </message>
+    <message id="30500">
+        <source>Network camera</source>
+        <extracomment>log: source of a network camera's stream lost and back events</extracomment>
+        <translation>Caméra réseau</translation>
+    </message>
+    <message id="30501">
+        <source>Stream lost, reconnecting</source>
+        <extracomment>log: a network camera's stream was lost or could not be reached</extracomment>
+        <translation>Flux perdu, reconnexion</translation>
+    </message>
+    <message id="30502">
+        <source>Stream back</source>
+        <extracomment>log: a network camera's stream delivers pictures again</extracomment>
+        <translation>Flux rétabli</translation>
+    </message>
+    <message id="30503">
+        <source>Reconnecting…</source>
+        <extracomment>camera picture: written over the greyed last picture while a network camera reconnects</extracomment>
+        <translation>Reconnexion…</translation>
+    </message>
+    <message id="30504">
+        <source>Network cameras</source>
+        <extracomment>device page: heading of the network camera editor</extracomment>
+        <translation>Caméras réseau</translation>
+    </message>
+    <message id="30505">
+        <source>Camera name</source>
+        <extracomment>device page: label of the network camera's name</extracomment>
+        <translation>Nom de la caméra</translation>
+    </message>
+    <message id="30506">
+        <source>Address</source>
+        <extracomment>device page: label of the network camera's address</extracomment>
+        <translation>Adresse</translation>
+    </message>
+    <message id="30507">
+        <source>RTSP over UDP</source>
+        <extracomment>device page: check box, RTSP transport UDP instead of TCP</extracomment>
+        <translation>RTSP via UDP</translation>
+    </message>
+    <message id="30508">
+        <source>Add</source>
+        <extracomment>device page: adds a network camera</extracomment>
+        <translation>Ajouter</translation>
+    </message>
+    <message id="30509">
+        <source>Change</source>
+        <extracomment>device page: stores the edited network camera</extracomment>
+        <translation>Modifier</translation>
+    </message>
+    <message id="30510">
+        <source>Remove</source>
+        <extracomment>device page: removes the selected network camera</extracomment>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="30511">
+        <source>Try</source>
+        <extracomment>device page: shows the address's live picture</extracomment>
+        <translation>Essayer</translation>
+    </message>
+    <message id="30512">
+        <source>Enter a name for the camera.</source>
+        <extracomment>device page: a network camera without a name</extracomment>
+        <translation>Saisissez un nom pour la caméra.</translation>
+    </message>
+    <message id="30513">
+        <source>The address must begin with rtsp://, rtsps://, http:// or https:// and name a host.</source>
+        <extracomment>device page: an address that cannot be used</extracomment>
+        <translation>L'adresse doit commencer par rtsp://, rtsps://, http:// ou https:// et nommer un hôte.</translation>
+    </message>
+    <message id="30514">
+        <source>Connecting…</source>
+        <extracomment>device page: the tried address has not answered yet</extracomment>
+        <translation>Connexion…</translation>
+    </message>
+    <message id="30515">
+        <source>The camera delivers pictures.</source>
+        <extracomment>device page: the tried address delivers pictures</extracomment>
+        <translation>La caméra envoie des images.</translation>
+    </message>
+    <message id="30516">
+        <source>No picture from this address.</source>
+        <extracomment>device page: the tried address failed</extracomment>
+        <translation>Aucune image à cette adresse.</translation>
+    </message>
+    <message id="30517">
+        <source>The list of network cameras could not be saved.</source>
+        <extracomment>device page: netcams.txt could not be written</extracomment>
+        <translation>La liste des caméras réseau n'a pas pu être enregistrée.</translation>
+    </message>
+    <message id="30518">
+        <source>Takes effect when the settings window closes.</source>
+        <extracomment>device page: note under the network camera editor</extracomment>
+        <translation>Prend effet à la fermeture de la fenêtre des réglages.</translation>
+    </message>
+</context>
+</TS>

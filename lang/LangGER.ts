@@ -1,0 +1,1142 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="1">
+        <source>Program</source>
+        <extracomment>log: source of program, recording, manual snapshot and broadcast events</extracomment>
+        <translation>Programm</translation>
+    </message>
+    <message id="2">
+        <source>Program started</source>
+        <extracomment>log: program start description</extracomment>
+        <translation>Programm gestartet</translation>
+    </message>
+    <message id="3">
+        <source>Scheduler</source>
+        <extracomment>log: source of scheduled shutdown, daily clean-up and timed upload snapshot</extracomment>
+        <translation>Zeitplaner</translation>
+    </message>
+    <message id="4">
+        <source>Program closed for scheduled shutdown</source>
+        <extracomment>log: program exit at scheduled power-off description</extracomment>
+        <translation>Programm für geplantes Herunterfahren beendet</translation>
+    </message>
+    <message id="5">
+        <source>Program closed</source>
+        <extracomment>log: program exit description</extracomment>
+        <translation>Programm beendet</translation>
+    </message>
+    <message id="6">
+        <source>Motion detection</source>
+        <extracomment>log: source of motion snapshot events</extracomment>
+        <translation>Bewegungserkennung</translation>
+    </message>
+    <message id="7">
+        <source>Motion recording</source>
+        <extracomment>log: source of motion-triggered recording events</extracomment>
+        <translation>Bewegungsaufnahme</translation>
+    </message>
+    <message id="8">
+        <source>Motion recording started</source>
+        <extracomment>log: motion-triggered recording start description</extracomment>
+        <translation>Bewegungsaufnahme gestartet</translation>
+    </message>
+    <message id="9">
+        <source>Motion recording stopped</source>
+        <extracomment>log: motion-triggered recording stop description</extracomment>
+        <translation>Bewegungsaufnahme beendet</translation>
+    </message>
+    <message id="10">
+        <source>Motion detected</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Bewegung erkannt</translation>
+    </message>
+    <message id="11">
+        <source>Motion ended</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Bewegung beendet</translation>
+    </message>
+    <message id="12">
+        <source>Picture taken</source>
+        <extracomment>log: motion and manual snapshot description</extracomment>
+        <translation>Bild aufgenommen</translation>
+    </message>
+    <message id="13">
+        <source>Recording started</source>
+        <extracomment>log: continuous recording start and new video file description</extracomment>
+        <translation>Aufnahme gestartet</translation>
+    </message>
+    <message id="14">
+        <source>Recording stopped</source>
+        <extracomment>log: continuous recording stop description</extracomment>
+        <translation>Aufnahme beendet</translation>
+    </message>
+    <message id="15">
+        <source>Camera stopped</source>
+        <extracomment>log: camera stop source and description</extracomment>
+        <translation>Kamera angehalten</translation>
+    </message>
+    <message id="16">
+        <source>Camera started</source>
+        <extracomment>log: camera start source and description</extracomment>
+        <translation>Kamera gestartet</translation>
+    </message>
+    <message id="17">
+        <source>Snapshot</source>
+        <extracomment>snapshot pop-up: window caption</extracomment>
+        <translation>Schnappschuss</translation>
+    </message>
+    <message id="18">
+        <source>Picture taken for upload</source>
+        <extracomment>log: timed and test upload snapshot description</extracomment>
+        <translation>Bild zum Hochladen aufgenommen</translation>
+    </message>
+    <message id="19">
+        <source>FTP upload succeeded</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>FTP-Upload erfolgreich</translation>
+    </message>
+    <message id="20">
+        <source>FTP upload failed</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>FTP-Upload fehlgeschlagen</translation>
+    </message>
+    <message id="21">
+        <source>Broadcast started</source>
+        <extracomment>log: live broadcast start description</extracomment>
+        <translation>Übertragung gestartet</translation>
+    </message>
+    <message id="22">
+        <source>Broadcast stopped</source>
+        <extracomment>log: live broadcast stop description</extracomment>
+        <translation>Übertragung beendet</translation>
+    </message>
+    <message id="100">
+        <source>Trelvix</source>
+        <extracomment>main window: application title, caption and tray tip</extracomment>
+        <translation>Trelvix</translation>
+    </message>
+    <message id="200">
+        <source>System</source>
+        <extracomment>settings window: system page title and navigation entry</extracomment>
+        <translation>System</translation>
+    </message>
+    <message id="207">
+        <source>Always on top</source>
+        <extracomment>system page: always-on-top check box (hidden)</extracomment>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message id="212">
+        <source>Start with the system</source>
+        <extracomment>system page: start-with-session check box</extracomment>
+        <translation>Mit dem System starten</translation>
+    </message>
+    <message id="213">
+        <source>Scheduled Shutdown</source>
+        <extracomment>system page: shutdown group</extracomment>
+        <translation>Geplantes Herunterfahren</translation>
+    </message>
+    <message id="214">
+        <source>Enable</source>
+        <extracomment>system page: shutdown enable check box</extracomment>
+        <translation>Aktivieren</translation>
+    </message>
+    <message id="215">
+        <source>Shutdown time</source>
+        <extracomment>system page: shutdown time label</extracomment>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message id="216">
+        <source>Every day</source>
+        <extracomment>system page: daily shutdown check box</extracomment>
+        <translation>Täglich</translation>
+    </message>
+    <message id="217">
+        <source>Password Protection</source>
+        <extracomment>system page: password group</extracomment>
+        <translation>Kennwortschutz</translation>
+    </message>
+    <message id="218">
+        <source>Enable</source>
+        <extracomment>system page: password enable check box</extracomment>
+        <translation>Aktivieren</translation>
+    </message>
+    <message id="219">
+        <source>Password</source>
+        <extracomment>system page: password entry label</extracomment>
+        <translation>Kennwort</translation>
+    </message>
+    <message id="220">
+        <source>Confirm password</source>
+        <extracomment>system page: password confirmation label</extracomment>
+        <translation>Kennwort bestätigen</translation>
+    </message>
+    <message id="221">
+        <source>Log folder</source>
+        <extracomment>system page: log folder label</extracomment>
+        <translation>Protokollordner</translation>
+    </message>
+    <message id="222">
+        <source>Days of history to keep</source>
+        <extracomment>system page: history days label</extracomment>
+        <translation>Verlauf aufbewahren (Tage)</translation>
+    </message>
+    <message id="223">
+        <source>Browse...</source>
+        <extracomment>system page: log folder button</extracomment>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message id="227">
+        <source>Number of Cameras</source>
+        <extracomment>system page: camera grid group</extracomment>
+        <translation>Anzahl der Kameras</translation>
+    </message>
+    <message id="228">
+        <source>Rows</source>
+        <extracomment>system page: grid rows label</extracomment>
+        <translation>Zeilen</translation>
+    </message>
+    <message id="229">
+        <source>Columns</source>
+        <extracomment>system page: grid columns label</extracomment>
+        <translation>Spalten</translation>
+    </message>
+    <message id="231">
+        <source>OK</source>
+        <extracomment>system page: OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="400">
+        <source>Device Settings</source>
+        <extracomment>settings window: caption</extracomment>
+        <translation>Geräteeinstellungen</translation>
+    </message>
+    <message id="402">
+        <source>Available devices</source>
+        <extracomment>settings window: camera chooser label</extracomment>
+        <translation>Verfügbare Geräte</translation>
+    </message>
+    <message id="404">
+        <source>Apply current settings to all cameras</source>
+        <extracomment>settings window: apply-to-all check box</extracomment>
+        <translation>Aktuelle Einstellungen auf alle Kameras anwenden</translation>
+    </message>
+    <message id="405">
+        <source>Device Properties</source>
+        <extracomment>settings window: device properties button</extracomment>
+        <translation>Geräteeigenschaften</translation>
+    </message>
+    <message id="419">
+        <source>Step</source>
+        <extracomment>overlay page: arrow step label</extracomment>
+        <translation>Schrittweite</translation>
+    </message>
+    <message id="420">
+        <source>Overlay</source>
+        <extracomment>settings window: overlay page title and navigation entry</extracomment>
+        <translation>Einblendung</translation>
+    </message>
+    <message id="421">
+        <source>Show Time</source>
+        <extracomment>overlay page: time group</extracomment>
+        <translation>Zeit anzeigen</translation>
+    </message>
+    <message id="422">
+        <source>Format</source>
+        <extracomment>overlay page: time format label</extracomment>
+        <translation>Format</translation>
+    </message>
+    <message id="423">
+        <source>Font</source>
+        <extracomment>overlay page: time font button</extracomment>
+        <translation>Schrift</translation>
+    </message>
+    <message id="425">
+        <source>Position</source>
+        <extracomment>overlay page: time and guide-line position labels</extracomment>
+        <translation>Position</translation>
+    </message>
+    <message id="426">
+        <source>Enable</source>
+        <extracomment>overlay page: show-time check box</extracomment>
+        <translation>Aktivieren</translation>
+    </message>
+    <message id="428">
+        <source>Caption</source>
+        <extracomment>overlay page: caption text label (replaced by 30002)</extracomment>
+        <translation>Beschriftung</translation>
+    </message>
+    <message id="429">
+        <source>Font</source>
+        <extracomment>overlay page: caption font button</extracomment>
+        <translation>Schrift</translation>
+    </message>
+    <message id="431">
+        <source>Apply</source>
+        <extracomment>overlay page: caption apply button</extracomment>
+        <translation>Übernehmen</translation>
+    </message>
+    <message id="432">
+        <source>Position</source>
+        <extracomment>overlay page: caption position label</extracomment>
+        <translation>Position</translation>
+    </message>
+    <message id="434">
+        <source>Picture folder</source>
+        <extracomment>recording page: picture folder label</extracomment>
+        <translation>Bilderordner</translation>
+    </message>
+    <message id="437">
+        <source>Recording</source>
+        <extracomment>settings window: recording page title and navigation entry</extracomment>
+        <translation>Aufnahme</translation>
+    </message>
+    <message id="438">
+        <source>Video folder</source>
+        <extracomment>recording page: video folder label</extracomment>
+        <translation>Videoordner</translation>
+    </message>
+    <message id="439">
+        <source>Browse...</source>
+        <extracomment>recording page: video folder button</extracomment>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message id="440">
+        <source>Browse...</source>
+        <extracomment>recording page: picture folder button</extracomment>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message id="441">
+        <source>The folder cannot be created or written. The previous folder is kept.</source>
+        <extracomment>recording page: unusable folder message</extracomment>
+        <translation>Der Ordner kann nicht angelegt oder beschrieben werden. Der bisherige Ordner bleibt erhalten.</translation>
+    </message>
+    <message id="447">
+        <source>Sensitivity (lower is more sensitive)</source>
+        <extracomment>motion page: sensitivity label</extracomment>
+        <translation>Empfindlichkeit (kleiner ist empfindlicher)</translation>
+    </message>
+    <message id="448">
+        <source>Region color</source>
+        <extracomment>motion page: region colour label</extracomment>
+        <translation>Bereichsfarbe</translation>
+    </message>
+    <message id="449">
+        <source>Red</source>
+        <extracomment>motion page: red region button</extracomment>
+        <translation>Rot</translation>
+    </message>
+    <message id="450">
+        <source>Green</source>
+        <extracomment>motion page: green region button</extracomment>
+        <translation>Grün</translation>
+    </message>
+    <message id="451">
+        <source>Blue</source>
+        <extracomment>motion page: blue region button</extracomment>
+        <translation>Blau</translation>
+    </message>
+    <message id="452">
+        <source>Detection interval (s)</source>
+        <extracomment>motion page: detection interval label</extracomment>
+        <translation>Prüfintervall (s)</translation>
+    </message>
+    <message id="453">
+        <source>Motion Detection</source>
+        <extracomment>settings window: motion page title and navigation entry</extracomment>
+        <translation>Bewegungserkennung</translation>
+    </message>
+    <message id="454">
+        <source>Record on motion, stop after</source>
+        <extracomment>motion page: record-on-motion sentence, first part</extracomment>
+        <translation>Bei Bewegung aufnehmen, beenden nach</translation>
+    </message>
+    <message id="455">
+        <source>seconds without motion.</source>
+        <extracomment>motion page: record-on-motion sentence, second part</extracomment>
+        <translation>Sekunden ohne Bewegung.</translation>
+    </message>
+    <message id="456">
+        <source>Motion Sound</source>
+        <extracomment>motion page: sound group</extracomment>
+        <translation>Ton bei Bewegung</translation>
+    </message>
+    <message id="457">
+        <source>Sound:</source>
+        <extracomment>motion page: sound label</extracomment>
+        <translation>Ton:</translation>
+    </message>
+    <message id="458">
+        <source>Browse...</source>
+        <extracomment>motion page: sound browse button</extracomment>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message id="459">
+        <source>No picture on motion</source>
+        <extracomment>motion page: no-picture check box</extracomment>
+        <translation>Kein Bild bei Bewegung</translation>
+    </message>
+    <message id="460">
+        <source>Run Program on Motion</source>
+        <extracomment>motion page: external program group</extracomment>
+        <translation>Programm bei Bewegung starten</translation>
+    </message>
+    <message id="461">
+        <source>Program:</source>
+        <extracomment>motion page: program label</extracomment>
+        <translation>Programm:</translation>
+    </message>
+    <message id="462">
+        <source>Window:</source>
+        <extracomment>motion page: run mode label</extracomment>
+        <translation>Fenster:</translation>
+    </message>
+    <message id="463">
+        <source>Parameters:</source>
+        <extracomment>motion page: program parameters label</extracomment>
+        <translation>Parameter:</translation>
+    </message>
+    <message id="464">
+        <source>Browse...</source>
+        <extracomment>motion page: program browse button</extracomment>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message id="468">
+        <source>Enable</source>
+        <extracomment>motion page: run-program check box</extracomment>
+        <translation>Aktivieren</translation>
+    </message>
+    <message id="469">
+        <source>Enable</source>
+        <extracomment>motion page: play-sound check box</extracomment>
+        <translation>Aktivieren</translation>
+    </message>
+    <message id="486">
+        <source>Select Video Folder</source>
+        <extracomment>recording page: video folder dialog title</extracomment>
+        <translation>Videoordner wählen</translation>
+    </message>
+    <message id="487">
+        <source>Select Picture Folder</source>
+        <extracomment>recording page: picture folder dialog title</extracomment>
+        <translation>Bilderordner wählen</translation>
+    </message>
+    <message id="488">
+        <source>Apply the current camera's settings to all cameras?</source>
+        <extracomment>settings window: apply-to-all question</extracomment>
+        <translation>Die Einstellungen der aktuellen Kamera auf alle Kameras anwenden?</translation>
+    </message>
+    <message id="489">
+        <source>Apply to All Cameras</source>
+        <extracomment>settings window: apply-to-all question caption</extracomment>
+        <translation>Auf alle Kameras anwenden</translation>
+    </message>
+    <message id="490">
+        <source>Wave sounds (*.wav);;All files (*)</source>
+        <extracomment>motion page: sound file dialog filter</extracomment>
+        <translation>Wave-Töne (*.wav);;Alle Dateien (*)</translation>
+    </message>
+    <message id="491">
+        <source>Programs (*);;Shell scripts (*.sh)</source>
+        <extracomment>motion page: program file dialog filter</extracomment>
+        <translation>Programme (*);;Shell-Skripte (*.sh)</translation>
+    </message>
+    <message id="494">
+        <source>Normal window</source>
+        <extracomment>motion page: run mode item 0</extracomment>
+        <translation>Normales Fenster</translation>
+    </message>
+    <message id="495">
+        <source>Minimized</source>
+        <extracomment>motion page: run mode item 1</extracomment>
+        <translation>Minimiert</translation>
+    </message>
+    <message id="496">
+        <source>Maximized</source>
+        <extracomment>motion page: run mode item 2</extracomment>
+        <translation>Maximiert</translation>
+    </message>
+    <message id="500">
+        <source>Excluded Devices</source>
+        <extracomment>settings window: device exclusion page title and navigation entry</extracomment>
+        <translation>Ausgeschlossene Geräte</translation>
+    </message>
+    <message id="501">
+        <source>Device ID</source>
+        <extracomment>device page: device id label</extracomment>
+        <translation>Geräte-ID</translation>
+    </message>
+    <message id="502">
+        <source>System devices</source>
+        <extracomment>device page: list heading</extracomment>
+        <translation>Systemgeräte</translation>
+    </message>
+    <message id="503">
+        <source>Check the devices not to use.</source>
+        <extracomment>device page: instruction</extracomment>
+        <translation>Markieren Sie die Geräte, die nicht verwendet werden sollen.</translation>
+    </message>
+    <message id="505">
+        <source>OK</source>
+        <extracomment>device page: OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="600">
+        <source>Event Log</source>
+        <extracomment>log viewer: window caption</extracomment>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message id="601">
+        <source>Log date</source>
+        <extracomment>log viewer: date label</extracomment>
+        <translation>Protokolldatum</translation>
+    </message>
+    <message id="602">
+        <source>Double-click to play, right-click for more</source>
+        <extracomment>log viewer: usage hint</extracomment>
+        <translation>Doppelklick zum Abspielen, Rechtsklick für mehr</translation>
+    </message>
+    <message id="603">
+        <source>Refresh</source>
+        <extracomment>log viewer: refresh button</extracomment>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message id="604">
+        <source>Previous Day</source>
+        <extracomment>log viewer: previous day button</extracomment>
+        <translation>Vorheriger Tag</translation>
+    </message>
+    <message id="605">
+        <source>Next Day</source>
+        <extracomment>log viewer: next day button</extracomment>
+        <translation>Nächster Tag</translation>
+    </message>
+    <message id="606">
+        <source>Clear</source>
+        <extracomment>log viewer: delete-all button</extracomment>
+        <translation>Leeren</translation>
+    </message>
+    <message id="607">
+        <source>Only entries with files</source>
+        <extracomment>log viewer: file filter check box</extracomment>
+        <translation>Nur Einträge mit Dateien</translation>
+    </message>
+    <message id="608">
+        <source>Open File</source>
+        <extracomment>log viewer: menu open file</extracomment>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message id="609">
+        <source>Delete Selected</source>
+        <extracomment>log viewer: menu delete selected</extracomment>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message id="610">
+        <source>Open Folder</source>
+        <extracomment>log viewer: menu open folder</extracomment>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message id="611">
+        <source>Delete All</source>
+        <extracomment>log viewer: menu delete all</extracomment>
+        <translation>Alle löschen</translation>
+    </message>
+    <message id="612">
+        <source>Source</source>
+        <extracomment>log viewer: source column</extracomment>
+        <translation>Quelle</translation>
+    </message>
+    <message id="613">
+        <source>Date</source>
+        <extracomment>log viewer: date column</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message id="614">
+        <source>Time</source>
+        <extracomment>log viewer: time column</extracomment>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message id="615">
+        <source>Camera</source>
+        <extracomment>log viewer: camera name column</extracomment>
+        <translation>Kamera</translation>
+    </message>
+    <message id="616">
+        <source>Description</source>
+        <extracomment>log viewer: description column</extracomment>
+        <translation>Beschreibung</translation>
+    </message>
+    <message id="617">
+        <source>Camera No.</source>
+        <extracomment>log viewer: camera number column</extracomment>
+        <translation>Kamera-Nr.</translation>
+    </message>
+    <message id="618">
+        <source>File</source>
+        <extracomment>log viewer: file path column</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message id="619">
+        <source>Only motion pictures</source>
+        <extracomment>log viewer: motion filter check box (hidden)</extracomment>
+        <translation>Nur Bewegungsbilder</translation>
+    </message>
+    <message id="620">
+        <source>Play</source>
+        <extracomment>log viewer: play button hint</extracomment>
+        <translation>Abspielen</translation>
+    </message>
+    <message id="621">
+        <source>Pause/Play</source>
+        <extracomment>log viewer: pause button hint</extracomment>
+        <translation>Pause/Abspielen</translation>
+    </message>
+    <message id="622">
+        <source>Stop</source>
+        <extracomment>log viewer: stop button hint</extracomment>
+        <translation>Stopp</translation>
+    </message>
+    <message id="623">
+        <source>Faster</source>
+        <extracomment>log viewer: faster button hint</extracomment>
+        <translation>Schneller</translation>
+    </message>
+    <message id="624">
+        <source>Slower</source>
+        <extracomment>log viewer: slower button hint</extracomment>
+        <translation>Langsamer</translation>
+    </message>
+    <message id="700">
+        <source>Enter Password</source>
+        <extracomment>password dialog: caption</extracomment>
+        <translation>Kennwort eingeben</translation>
+    </message>
+    <message id="701">
+        <source>Password</source>
+        <extracomment>password dialog: label</extracomment>
+        <translation>Kennwort</translation>
+    </message>
+    <message id="702">
+        <source>OK</source>
+        <extracomment>password dialog: OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="703">
+        <source>The passwords differ or are empty. System settings were not saved.</source>
+        <extracomment>system page: password mismatch message</extracomment>
+        <translation>Die Kennwörter stimmen nicht überein oder sind leer. Die Systemeinstellungen wurden nicht gespeichert.</translation>
+    </message>
+    <message id="1000">
+        <source>FTP Upload</source>
+        <extracomment>settings window: FTP page title and navigation entry</extracomment>
+        <translation>FTP-Upload</translation>
+    </message>
+    <message id="1001">
+        <source>Host</source>
+        <extracomment>FTP page: host label</extracomment>
+        <translation>Server</translation>
+    </message>
+    <message id="1002">
+        <source>Port</source>
+        <extracomment>FTP page: port label</extracomment>
+        <translation>Port</translation>
+    </message>
+    <message id="1003">
+        <source>User name</source>
+        <extracomment>FTP page: user label</extracomment>
+        <translation>Benutzername</translation>
+    </message>
+    <message id="1004">
+        <source>Password</source>
+        <extracomment>FTP page: password label</extracomment>
+        <translation>Kennwort</translation>
+    </message>
+    <message id="1005">
+        <source>Upload folder</source>
+        <extracomment>FTP page: upload folder label</extracomment>
+        <translation>Zielordner</translation>
+    </message>
+    <message id="1006">
+        <source>Choose FTP Folder...</source>
+        <extracomment>FTP page: folder browser button</extracomment>
+        <translation>FTP-Ordner wählen...</translation>
+    </message>
+    <message id="1007">
+        <source>Timed Snapshots</source>
+        <extracomment>FTP page: timed snapshot group</extracomment>
+        <translation>Zeitgesteuerte Schnappschüsse</translation>
+    </message>
+    <message id="1008">
+        <source>Snapshot interval (s)</source>
+        <extracomment>FTP page: snapshot interval label</extracomment>
+        <translation>Aufnahmeintervall (s)</translation>
+    </message>
+    <message id="1009">
+        <source>Upload interval (s)</source>
+        <extracomment>FTP page: upload interval label</extracomment>
+        <translation>Upload-Intervall (s)</translation>
+    </message>
+    <message id="1010">
+        <source>Pictures per upload</source>
+        <extracomment>FTP page: batch size label</extracomment>
+        <translation>Bilder pro Upload</translation>
+    </message>
+    <message id="1011">
+        <source>Upload File Options</source>
+        <extracomment>FTP page: file options group</extracomment>
+        <translation>Optionen für hochgeladene Dateien</translation>
+    </message>
+    <message id="1012">
+        <source>Create a folder per day</source>
+        <extracomment>FTP page: day folder check box</extracomment>
+        <translation>Ordner pro Tag anlegen</translation>
+    </message>
+    <message id="1013">
+        <source>Use a fixed file name</source>
+        <extracomment>FTP page: fixed name check box</extracomment>
+        <translation>Festen Dateinamen verwenden</translation>
+    </message>
+    <message id="1014">
+        <source>File name</source>
+        <extracomment>FTP page: fixed file name label</extracomment>
+        <translation>Dateiname</translation>
+    </message>
+    <message id="1015">
+        <source>Upload motion pictures</source>
+        <extracomment>FTP page: motion picture upload check box</extracomment>
+        <translation>Bewegungsbilder hochladen</translation>
+    </message>
+    <message id="1016">
+        <source>Close</source>
+        <extracomment>FTP folder browser: close button hint (suggested use)</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message id="1017">
+        <source>Use This Folder</source>
+        <extracomment>FTP folder browser: take-folder button hint (suggested use)</extracomment>
+        <translation>Diesen Ordner verwenden</translation>
+    </message>
+    <message id="1018">
+        <source>Log In to FTP Server...</source>
+        <extracomment>FTP folder browser: login button</extracomment>
+        <translation>Am FTP-Server anmelden...</translation>
+    </message>
+    <message id="1019">
+        <source>Choose FTP folder</source>
+        <extracomment>FTP folder browser: tree label</extracomment>
+        <translation>FTP-Ordner wählen</translation>
+    </message>
+    <message id="1020">
+        <source>Upload folder</source>
+        <extracomment>FTP folder browser: picked folder label</extracomment>
+        <translation>Zielordner</translation>
+    </message>
+    <message id="1021">
+        <source>Test Snapshot Upload</source>
+        <extracomment>FTP folder browser: test upload button</extracomment>
+        <translation>Test-Schnappschuss hochladen</translation>
+    </message>
+    <message id="1022">
+        <source>Message</source>
+        <extracomment>FTP folder browser: message column</extracomment>
+        <translation>Meldung</translation>
+    </message>
+    <message id="1023">
+        <source>Time</source>
+        <extracomment>FTP folder browser: time column</extracomment>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message id="2000">
+        <source>Live Broadcast</source>
+        <extracomment>settings window: broadcast page title and navigation entry</extracomment>
+        <translation>Live-Übertragung</translation>
+    </message>
+    <message id="2002">
+        <source>Broadcast port</source>
+        <extracomment>broadcast page: port label</extracomment>
+        <translation>Übertragungsport</translation>
+    </message>
+    <message id="2003">
+        <source>Maximum viewers</source>
+        <extracomment>broadcast page: max viewers label</extracomment>
+        <translation>Maximale Zuschauer</translation>
+    </message>
+    <message id="2004">
+        <source>Include audio</source>
+        <extracomment>broadcast page: audio check box</extracomment>
+        <translation>Mit Ton</translation>
+    </message>
+    <message id="2008">
+        <source>Test</source>
+        <extracomment>broadcast page: test button</extracomment>
+        <translation>Testen</translation>
+    </message>
+    <message id="2010">
+        <source>This is a handy feature: it broadcasts the camera's live picture over the network, so that anyone who can reach this computer can watch it from afar with a media player such as VLC or Windows Media Player (open the address as a network stream). Once the broadcast runs, two addresses appear: a public one and a private one. On a local network use the private address; otherwise use the public one. About the settings: on a slow network leave "Include audio" off; where the network allows, choose the highest bit rate you can. Adjust the values to your surroundings for the best result.</source>
+        <extracomment>broadcast page: explanation</extracomment>
+        <translation>Eine praktische Funktion: Sie überträgt das Live-Bild der Kamera über das Netzwerk, sodass jeder, der diesen Computer erreichen kann, es aus der Ferne mit einem Mediaplayer wie VLC oder Windows Media Player ansehen kann (die Adresse als Netzwerkstream öffnen). Sobald die Übertragung läuft, erscheinen zwei Adressen: eine öffentliche und eine private. Im lokalen Netzwerk verwenden Sie die private Adresse, sonst die öffentliche. Zu den Einstellungen: In einem langsamen Netzwerk lassen Sie „Mit Ton“ ausgeschaltet; wo das Netzwerk es erlaubt, wählen Sie die höchstmögliche Bitrate. Passen Sie die Werte an Ihre Umgebung an, um das beste Ergebnis zu erzielen.</translation>
+    </message>
+    <message id="2017">
+        <source>Picture size</source>
+        <extracomment>broadcast page: size label</extracomment>
+        <translation>Bildgröße</translation>
+    </message>
+    <message id="2018">
+        <source>Frame rate</source>
+        <extracomment>broadcast page: frame rate label</extracomment>
+        <translation>Bildrate</translation>
+    </message>
+    <message id="2019">
+        <source>Video quality (bit rate)</source>
+        <extracomment>broadcast page: bit rate label</extracomment>
+        <translation>Videoqualität (Bitrate)</translation>
+    </message>
+    <message id="2020">
+        <source>Low</source>
+        <extracomment>broadcast page: bit rate low end</extracomment>
+        <translation>Niedrig</translation>
+    </message>
+    <message id="2021">
+        <source>Medium</source>
+        <extracomment>broadcast page: bit rate middle</extracomment>
+        <translation>Mittel</translation>
+    </message>
+    <message id="2022">
+        <source>High</source>
+        <extracomment>broadcast page: bit rate high end</extracomment>
+        <translation>Hoch</translation>
+    </message>
+    <message id="9000">
+        <source>Enter the FTP server address and port first.</source>
+        <extracomment>FTP page: missing host or port message</extracomment>
+        <translation>Geben Sie zuerst die Adresse und den Port des FTP-Servers ein.</translation>
+    </message>
+    <message id="9001">
+        <source>History before</source>
+        <extracomment>log: daily clean-up description, before the date</extracomment>
+        <translation>Verlauf vor dem</translation>
+    </message>
+    <message id="9002">
+        <source>was deleted</source>
+        <extracomment>log: daily clean-up description, after the date</extracomment>
+        <translation>wurde gelöscht</translation>
+    </message>
+    <message id="30001">
+        <source>Caption</source>
+        <extracomment>overlay page: caption group</extracomment>
+        <translation>Beschriftung</translation>
+    </message>
+    <message id="30002">
+        <source>Caption text</source>
+        <extracomment>overlay page: caption text label</extracomment>
+        <translation>Beschriftungstext</translation>
+    </message>
+    <message id="30003">
+        <source>Normal</source>
+        <extracomment>overlay page: orientation normal</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message id="30004">
+        <source>Flip vertically</source>
+        <extracomment>overlay page: orientation flipped</extracomment>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message id="30005">
+        <source>Mirror horizontally</source>
+        <extracomment>overlay page: orientation mirrored</extracomment>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message id="30006">
+        <source>Show guide lines</source>
+        <extracomment>overlay page: guide line check box</extracomment>
+        <translation>Hilfslinien anzeigen</translation>
+    </message>
+    <message id="30007">
+        <source>Line</source>
+        <extracomment>overlay page: guide line chooser label</extracomment>
+        <translation>Linie</translation>
+    </message>
+    <message id="30008">
+        <source>Color</source>
+        <extracomment>overlay page: guide line colour button</extracomment>
+        <translation>Farbe</translation>
+    </message>
+    <message id="30009">
+        <source>Record when the program starts</source>
+        <extracomment>overlay page: auto record check box</extracomment>
+        <translation>Beim Programmstart aufnehmen</translation>
+    </message>
+    <message id="30010">
+        <source>Turning the picture uses more CPU.</source>
+        <extracomment>overlay page: orientation note</extracomment>
+        <translation>Das Drehen des Bildes benötigt mehr Rechenleistung.</translation>
+    </message>
+    <message id="30011">
+        <source>Use this feature with care while driving.</source>
+        <extracomment>motion page: driving note</extracomment>
+        <translation>Verwenden Sie diese Funktion während der Fahrt mit Vorsicht.</translation>
+    </message>
+    <message id="30012">
+        <source>Enable motion detection</source>
+        <extracomment>motion page: enable check box</extracomment>
+        <translation>Bewegungserkennung aktivieren</translation>
+    </message>
+    <message id="30013">
+        <source>Video quality</source>
+        <extracomment>recording page: quality label</extracomment>
+        <translation>Videoqualität</translation>
+    </message>
+    <message id="30014">
+        <source>Good</source>
+        <extracomment>recording page: quality bar good end</extracomment>
+        <translation>Gut</translation>
+    </message>
+    <message id="30015">
+        <source>Poor</source>
+        <extracomment>recording page: quality bar poor end</extracomment>
+        <translation>Schlecht</translation>
+    </message>
+    <message id="30016">
+        <source>Video file length (minutes)</source>
+        <extracomment>recording page: file length label</extracomment>
+        <translation>Länge der Videodateien (Minuten)</translation>
+    </message>
+    <message id="30017">
+        <source>Enable FTP upload</source>
+        <extracomment>FTP page: start upload check box</extracomment>
+        <translation>FTP-Upload aktivieren</translation>
+    </message>
+    <message id="30018">
+        <source>Minimize to tray after start</source>
+        <extracomment>system page: tray check box</extracomment>
+        <translation>Nach dem Start in den Infobereich minimieren</translation>
+    </message>
+    <message id="30019">
+        <source>5-meter line</source>
+        <extracomment>overlay page: guide line item 0</extracomment>
+        <translation>5-Meter-Linie</translation>
+    </message>
+    <message id="30020">
+        <source>10-meter line</source>
+        <extracomment>overlay page: guide line item 1</extracomment>
+        <translation>10-Meter-Linie</translation>
+    </message>
+    <message id="30021">
+        <source>This page comes in a later version.</source>
+        <extracomment>settings window: page not yet available</extracomment>
+        <translation>Diese Seite folgt in einer späteren Version.</translation>
+    </message>
+    <message id="30022">
+        <source>Text color...</source>
+        <extracomment>font dialog: text colour button</extracomment>
+        <translation>Textfarbe...</translation>
+    </message>
+    <message id="30100">
+        <source>Delete old recordings when free space on the recording drive is below</source>
+        <extracomment>system page: disk space limit label</extracomment>
+        <translation>Alte Aufnahmen löschen, wenn der freie Speicher des Aufnahmelaufwerks unter</translation>
+    </message>
+    <message id="30101">
+        <source>The log folder must be a writable folder other than the root folder. The previous log folder is kept.</source>
+        <extracomment>system page: refused log folder message</extracomment>
+        <translation>Der Protokollordner muss ein beschreibbarer Ordner außer dem Stammordner sein. Der bisherige Protokollordner bleibt erhalten.</translation>
+    </message>
+    <message id="30102">
+        <source>The settings could not be saved.</source>
+        <extracomment>system page: settings file write failure message</extracomment>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message id="30300">
+        <source>Brightness</source>
+        <extracomment>image parameters: brightness label</extracomment>
+        <translation>Helligkeit</translation>
+    </message>
+    <message id="30301">
+        <source>Contrast</source>
+        <extracomment>image parameters: contrast label</extracomment>
+        <translation>Kontrast</translation>
+    </message>
+    <message id="30302">
+        <source>Saturation</source>
+        <extracomment>image parameters: saturation label</extracomment>
+        <translation>Sättigung</translation>
+    </message>
+    <message id="30303">
+        <source>Hue</source>
+        <extracomment>image parameters: hue label</extracomment>
+        <translation>Farbton</translation>
+    </message>
+    <message id="30304">
+        <source>Sharpness</source>
+        <extracomment>image parameters: sharpness label</extracomment>
+        <translation>Schärfe</translation>
+    </message>
+    <message id="30305">
+        <source>Gamma</source>
+        <extracomment>image parameters: gamma label</extracomment>
+        <translation>Gamma</translation>
+    </message>
+    <message id="30306">
+        <source>Image Adjustment</source>
+        <extracomment>image parameters: dialog heading</extracomment>
+        <translation>Bildeinstellungen</translation>
+    </message>
+    <message id="30307">
+        <source>Close</source>
+        <extracomment>image parameters and device properties: close button</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message id="30308">
+        <source>This device offers no adjustable properties right now.</source>
+        <extracomment>device properties: no controls (camera stopped or none reported)</extracomment>
+        <translation>Dieses Gerät bietet zurzeit keine einstellbaren Eigenschaften.</translation>
+    </message>
+    <message id="30309">
+        <source>Defaults</source>
+        <extracomment>device properties: restore every control's default</extracomment>
+        <translation>Standardwerte</translation>
+    </message>
+    <message id="30400">
+        <source>Trelvix live broadcast</source>
+        <extracomment>broadcast: stream title, followed by the date</extracomment>
+        <translation>Trelvix Live-Übertragung</translation>
+    </message>
+    <message id="30401">
+        <source>Live picture of a surveillance camera</source>
+        <extracomment>broadcast: stream description</extracomment>
+        <translation>Live-Bild einer Überwachungskamera</translation>
+    </message>
+    <message id="30402">
+        <source>Broadcast could not start</source>
+        <extracomment>log and message: a broadcast failed to start, followed by the reason</extracomment>
+        <translation>Übertragung konnte nicht starten</translation>
+    </message>
+    <message id="30403">
+        <source>The camera delivers no picture.</source>
+        <extracomment>broadcast: reason why it could not start</extracomment>
+        <translation>Die Kamera liefert kein Bild.</translation>
+    </message>
+    <message id="30404">
+        <source>Open in the media player</source>
+        <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
+        <translation>Im Mediaplayer öffnen</translation>
+    </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein: %1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>Kein Bild zum Hochladen: Die Kamera hat noch keines gespeichert.</translation>
+    </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Übertragung ohne Ton</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Ton der Übertragung unterbrochen</translation>
+    </message>
+    <message id="30500">
+        <source>Network camera</source>
+        <extracomment>log: source of a network camera's stream lost and back events</extracomment>
+        <translation>Netzwerkkamera</translation>
+    </message>
+    <message id="30501">
+        <source>Stream lost, reconnecting</source>
+        <extracomment>log: a network camera's stream was lost or could not be reached</extracomment>
+        <translation>Stream verloren, neue Verbindung wird aufgebaut</translation>
+    </message>
+    <message id="30502">
+        <source>Stream back</source>
+        <extracomment>log: a network camera's stream delivers pictures again</extracomment>
+        <translation>Stream wieder da</translation>
+    </message>
+    <message id="30503">
+        <source>Reconnecting…</source>
+        <extracomment>camera picture: written over the greyed last picture while a network camera reconnects</extracomment>
+        <translation>Verbindung wird wiederhergestellt…</translation>
+    </message>
+    <message id="30504">
+        <source>Network cameras</source>
+        <extracomment>device page: heading of the network camera editor</extracomment>
+        <translation>Netzwerkkameras</translation>
+    </message>
+    <message id="30505">
+        <source>Camera name</source>
+        <extracomment>device page: label of the network camera's name</extracomment>
+        <translation>Kameraname</translation>
+    </message>
+    <message id="30506">
+        <source>Address</source>
+        <extracomment>device page: label of the network camera's address</extracomment>
+        <translation>Adresse</translation>
+    </message>
+    <message id="30507">
+        <source>RTSP over UDP</source>
+        <extracomment>device page: check box, RTSP transport UDP instead of TCP</extracomment>
+        <translation>RTSP über UDP</translation>
+    </message>
+    <message id="30508">
+        <source>Add</source>
+        <extracomment>device page: adds a network camera</extracomment>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="30509">
+        <source>Change</source>
+        <extracomment>device page: stores the edited network camera</extracomment>
+        <translation>Ändern</translation>
+    </message>
+    <message id="30510">
+        <source>Remove</source>
+        <extracomment>device page: removes the selected network camera</extracomment>
+        <translation>Entfernen</translation>
+    </message>
+    <message id="30511">
+        <source>Try</source>
+        <extracomment>device page: shows the address's live picture</extracomment>
+        <translation>Testen</translation>
+    </message>
+    <message id="30512">
+        <source>Enter a name for the camera.</source>
+        <extracomment>device page: a network camera without a name</extracomment>
+        <translation>Geben Sie einen Namen für die Kamera ein.</translation>
+    </message>
+    <message id="30513">
+        <source>The address must begin with rtsp://, rtsps://, http:// or https:// and name a host.</source>
+        <extracomment>device page: an address that cannot be used</extracomment>
+        <translation>Die Adresse muss mit rtsp://, rtsps://, http:// oder https:// beginnen und einen Host nennen.</translation>
+    </message>
+    <message id="30514">
+        <source>Connecting…</source>
+        <extracomment>device page: the tried address has not answered yet</extracomment>
+        <translation>Verbindung wird hergestellt…</translation>
+    </message>
+    <message id="30515">
+        <source>The camera delivers pictures.</source>
+        <extracomment>device page: the tried address delivers pictures</extracomment>
+        <translation>Die Kamera liefert Bilder.</translation>
+    </message>
+    <message id="30516">
+        <source>No picture from this address.</source>
+        <extracomment>device page: the tried address failed</extracomment>
+        <translation>Kein Bild von dieser Adresse.</translation>
+    </message>
+    <message id="30517">
+        <source>The list of network cameras could not be saved.</source>
+        <extracomment>device page: netcams.txt could not be written</extracomment>
+        <translation>Die Liste der Netzwerkkameras konnte nicht gespeichert werden.</translation>
+    </message>
+    <message id="30518">
+        <source>Takes effect when the settings window closes.</source>
+        <extracomment>device page: note under the network camera editor</extracomment>
+        <translation>Wirkt, sobald das Einstellungsfenster geschlossen wird.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1142 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="vi_VN">
+<context>
+    <name></name>
+    <message id="1">
+        <source>Program</source>
+        <extracomment>log: source of program, recording, manual snapshot and broadcast events</extracomment>
+        <translation>Chương trình</translation>
+    </message>
+    <message id="2">
+        <source>Program started</source>
+        <extracomment>log: program start description</extracomment>
+        <translation>Đã khởi động chương trình</translation>
+    </message>
+    <message id="3">
+        <source>Scheduler</source>
+        <extracomment>log: source of scheduled shutdown, daily clean-up and timed upload snapshot</extracomment>
+        <translation>Bộ lập lịch</translation>
+    </message>
+    <message id="4">
+        <source>Program closed for scheduled shutdown</source>
+        <extracomment>log: program exit at scheduled power-off description</extracomment>
+        <translation>Đã đóng chương trình để tắt máy theo lịch</translation>
+    </message>
+    <message id="5">
+        <source>Program closed</source>
+        <extracomment>log: program exit description</extracomment>
+        <translation>Đã đóng chương trình</translation>
+    </message>
+    <message id="6">
+        <source>Motion detection</source>
+        <extracomment>log: source of motion snapshot events</extracomment>
+        <translation>Phát hiện chuyển động</translation>
+    </message>
+    <message id="7">
+        <source>Motion recording</source>
+        <extracomment>log: source of motion-triggered recording events</extracomment>
+        <translation>Ghi hình khi có chuyển động</translation>
+    </message>
+    <message id="8">
+        <source>Motion recording started</source>
+        <extracomment>log: motion-triggered recording start description</extracomment>
+        <translation>Bắt đầu ghi hình khi có chuyển động</translation>
+    </message>
+    <message id="9">
+        <source>Motion recording stopped</source>
+        <extracomment>log: motion-triggered recording stop description</extracomment>
+        <translation>Dừng ghi hình khi có chuyển động</translation>
+    </message>
+    <message id="10">
+        <source>Motion detected</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Phát hiện có chuyển động</translation>
+    </message>
+    <message id="11">
+        <source>Motion ended</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Hết chuyển động</translation>
+    </message>
+    <message id="12">
+        <source>Picture taken</source>
+        <extracomment>log: motion and manual snapshot description</extracomment>
+        <translation>Đã chụp ảnh</translation>
+    </message>
+    <message id="13">
+        <source>Recording started</source>
+        <extracomment>log: continuous recording start and new video file description</extracomment>
+        <translation>Bắt đầu ghi hình</translation>
+    </message>
+    <message id="14">
+        <source>Recording stopped</source>
+        <extracomment>log: continuous recording stop description</extracomment>
+        <translation>Dừng ghi hình</translation>
+    </message>
+    <message id="15">
+        <source>Camera stopped</source>
+        <extracomment>log: camera stop source and description</extracomment>
+        <translation>Đã dừng camera</translation>
+    </message>
+    <message id="16">
+        <source>Camera started</source>
+        <extracomment>log: camera start source and description</extracomment>
+        <translation>Đã khởi động camera</translation>
+    </message>
+    <message id="17">
+        <source>Snapshot</source>
+        <extracomment>snapshot pop-up: window caption</extracomment>
+        <translation>Ảnh chụp</translation>
+    </message>
+    <message id="18">
+        <source>Picture taken for upload</source>
+        <extracomment>log: timed and test upload snapshot description</extracomment>
+        <translation>Đã chụp ảnh để tải lên</translation>
+    </message>
+    <message id="19">
+        <source>FTP upload succeeded</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Tải lên FTP thành công</translation>
+    </message>
+    <message id="20">
+        <source>FTP upload failed</source>
+        <extracomment>log: reserved, not used yet</extracomment>
+        <translation>Tải lên FTP thất bại</translation>
+    </message>
+    <message id="21">
+        <source>Broadcast started</source>
+        <extracomment>log: live broadcast start description</extracomment>
+        <translation>Bắt đầu phát trực tiếp</translation>
+    </message>
+    <message id="22">
+        <source>Broadcast stopped</source>
+        <extracomment>log: live broadcast stop description</extracomment>
+        <translation>Dừng phát trực tiếp</translation>
+    </message>
+    <message id="100">
+        <source>Trelvix</source>
+        <extracomment>main window: application title, caption and tray tip</extracomment>
+        <translation>Trelvix Giám sát</translation>
+    </message>
+    <message id="200">
+        <source>System</source>
+        <extracomment>settings window: system page title and navigation entry</extracomment>
+        <translation>Hệ thống</translation>
+    </message>
+    <message id="207">
+        <source>Always on top</source>
+        <extracomment>system page: always-on-top check box (hidden)</extracomment>
+        <translation>Luôn ở trên cùng</translation>
+    </message>
+    <message id="212">
+        <source>Start with the system</source>
+        <extracomment>system page: start-with-session check box</extracomment>
+        <translation>Khởi động cùng hệ thống</translation>
+    </message>
+    <message id="213">
+        <source>Scheduled Shutdown</source>
+        <extracomment>system page: shutdown group</extracomment>
+        <translation>Tắt máy theo lịch</translation>
+    </message>
+    <message id="214">
+        <source>Enable</source>
+        <extracomment>system page: shutdown enable check box</extracomment>
+        <translation>Bật</translation>
+    </message>
+    <message id="215">
+        <source>Shutdown time</source>
+        <extracomment>system page: shutdown time label</extracomment>
+        <translation>Giờ tắt máy</translation>
+    </message>
+    <message id="216">
+        <source>Every day</source>
+        <extracomment>system page: daily shutdown check box</extracomment>
+        <translation>Hằng ngày</translation>
+    </message>
+    <message id="217">
+        <source>Password Protection</source>
+        <extracomment>system page: password group</extracomment>
+        <translation>Bảo vệ bằng mật khẩu</translation>
+    </message>
+    <message id="218">
+        <source>Enable</source>
+        <extracomment>system page: password enable check box</extracomment>
+        <translation>Bật</translation>
+    </message>
+    <message id="219">
+        <source>Password</source>
+        <extracomment>system page: password entry label</extracomment>
+        <translation>Mật khẩu</translation>
+    </message>
+    <message id="220">
+        <source>Confirm password</source>
+        <extracomment>system page: password confirmation label</extracomment>
+        <translation>Xác nhận mật khẩu</translation>
+    </message>
+    <message id="221">
+        <source>Log folder</source>
+        <extracomment>system page: log folder label</extracomment>
+        <translation>Thư mục nhật ký</translation>
+    </message>
+    <message id="222">
+        <source>Days of history to keep</source>
+        <extracomment>system page: history days label</extracomment>
+        <translation>Số ngày giữ lịch sử</translation>
+    </message>
+    <message id="223">
+        <source>Browse...</source>
+        <extracomment>system page: log folder button</extracomment>
+        <translation>Duyệt...</translation>
+    </message>
+    <message id="227">
+        <source>Number of Cameras</source>
+        <extracomment>system page: camera grid group</extracomment>
+        <translation>Số lượng camera</translation>
+    </message>
+    <message id="228">
+        <source>Rows</source>
+        <extracomment>system page: grid rows label</extracomment>
+        <translation>Hàng</translation>
+    </message>
+    <message id="229">
+        <source>Columns</source>
+        <extracomment>system page: grid columns label</extracomment>
+        <translation>Cột</translation>
+    </message>
+    <message id="231">
+        <source>OK</source>
+        <extracomment>system page: OK button</extracomment>
+        <translation>Đồng ý</translation>
+    </message>
+    <message id="400">
+        <source>Device Settings</source>
+        <extracomment>settings window: caption</extracomment>
+        <translation>Cài đặt thiết bị</translation>
+    </message>
+    <message id="402">
+        <source>Available devices</source>
+        <extracomment>settings window: camera chooser label</extracomment>
+        <translation>Thiết bị có sẵn</translation>
+    </message>
+    <message id="404">
+        <source>Apply current settings to all cameras</source>
+        <extracomment>settings window: apply-to-all check box</extracomment>
+        <translation>Áp dụng cài đặt hiện tại cho mọi camera</translation>
+    </message>
+    <message id="405">
+        <source>Device Properties</source>
+        <extracomment>settings window: device properties button</extracomment>
+        <translation>Thuộc tính thiết bị</translation>
+    </message>
+    <message id="419">
+        <source>Step</source>
+        <extracomment>overlay page: arrow step label</extracomment>
+        <translation>Bước</translation>
+    </message>
+    <message id="420">
+        <source>Overlay</source>
+        <extracomment>settings window: overlay page title and navigation entry</extracomment>
+        <translation>Chèn chữ</translation>
+    </message>
+    <message id="421">
+        <source>Show Time</source>
+        <extracomment>overlay page: time group</extracomment>
+        <translation>Hiện thời gian</translation>
+    </message>
+    <message id="422">
+        <source>Format</source>
+        <extracomment>overlay page: time format label</extracomment>
+        <translation>Định dạng</translation>
+    </message>
+    <message id="423">
+        <source>Font</source>
+        <extracomment>overlay page: time font button</extracomment>
+        <translation>Phông chữ</translation>
+    </message>
+    <message id="425">
+        <source>Position</source>
+        <extracomment>overlay page: time and guide-line position labels</extracomment>
+        <translation>Vị trí</translation>
+    </message>
+    <message id="426">
+        <source>Enable</source>
+        <extracomment>overlay page: show-time check box</extracomment>
+        <translation>Bật</translation>
+    </message>
+    <message id="428">
+        <source>Caption</source>
+        <extracomment>overlay page: caption text label (replaced by 30002)</extracomment>
+        <translation>Chú thích</translation>
+    </message>
+    <message id="429">
+        <source>Font</source>
+        <extracomment>overlay page: caption font button</extracomment>
+        <translation>Phông chữ</translation>
+    </message>
+    <message id="431">
+        <source>Apply</source>
+        <extracomment>overlay page: caption apply button</extracomment>
+        <translation>Áp dụng</translation>
+    </message>
+    <message id="432">
+        <source>Position</source>
+        <extracomment>overlay page: caption position label</extracomment>
+        <translation>Vị trí</translation>
+    </message>
+    <message id="434">
+        <source>Picture folder</source>
+        <extracomment>recording page: picture folder label</extracomment>
+        <translation>Thư mục ảnh</translation>
+    </message>
+    <message id="437">
+        <source>Recording</source>
+        <extracomment>settings window: recording page title and navigation entry</extracomment>
+        <translation>Ghi hình</translation>
+    </message>
+    <message id="438">
+        <source>Video folder</source>
+        <extracomment>recording page: video folder label</extracomment>
+        <translation>Thư mục video</translation>
+    </message>
+    <message id="439">
+        <source>Browse...</source>
+        <extracomment>recording page: video folder button</extracomment>
+        <translation>Duyệt...</translation>
+    </message>
+    <message id="440">
+        <source>Browse...</source>
+        <extracomment>recording page: picture folder button</extracomment>
+        <translation>Duyệt...</translation>
+    </message>
+    <message id="441">
+        <source>The folder cannot be created or written. The previous folder is kept.</source>
+        <extracomment>recording page: unusable folder message</extracomment>
+        <translation>Không thể tạo hoặc ghi vào thư mục này. Vẫn giữ thư mục cũ.</translation>
+    </message>
+    <message id="447">
+        <source>Sensitivity (lower is more sensitive)</source>
+        <extracomment>motion page: sensitivity label</extracomment>
+        <translation>Độ nhạy (càng thấp càng nhạy)</translation>
+    </message>
+    <message id="448">
+        <source>Region color</source>
+        <extracomment>motion page: region colour label</extracomment>
+        <translation>Màu vùng</translation>
+    </message>
+    <message id="449">
+        <source>Red</source>
+        <extracomment>motion page: red region button</extracomment>
+        <translation>Đỏ</translation>
+    </message>
+    <message id="450">
+        <source>Green</source>
+        <extracomment>motion page: green region button</extracomment>
+        <translation>Lục</translation>
+    </message>
+    <message id="451">
+        <source>Blue</source>
+        <extracomment>motion page: blue region button</extracomment>
+        <translation>Lam</translation>
+    </message>
+    <message id="452">
+        <source>Detection interval (s)</source>
+        <extracomment>motion page: detection interval label</extracomment>
+        <translation>Chu kỳ phát hiện (giây)</translation>
+    </message>
+    <message id="453">
+        <source>Motion Detection</source>
+        <extracomment>settings window: motion page title and navigation entry</extracomment>
+        <translation>Phát hiện chuyển động</translation>
+    </message>
+    <message id="454">
+        <source>Record on motion, stop after</source>
+        <extracomment>motion page: record-on-motion sentence, first part</extracomment>
+        <translation>Ghi hình khi có chuyển động, dừng sau</translation>
+    </message>
+    <message id="455">
+        <source>seconds without motion.</source>
+        <extracomment>motion page: record-on-motion sentence, second part</extracomment>
+        <translation>giây không có chuyển động.</translation>
+    </message>
+    <message id="456">
+        <source>Motion Sound</source>
+        <extracomment>motion page: sound group</extracomment>
+        <translation>Âm thanh khi có chuyển động</translation>
+    </message>
+    <message id="457">
+        <source>Sound:</source>
+        <extracomment>motion page: sound label</extracomment>
+        <translation>Âm thanh:</translation>
+    </message>
+    <message id="458">
+        <source>Browse...</source>
+        <extracomment>motion page: sound browse button</extracomment>
+        <translation>Duyệt...</translation>
+    </message>
+    <message id="459">
+        <source>No picture on motion</source>
+        <extracomment>motion page: no-picture check box</extracomment>
+        <translation>Không chụp ảnh khi có chuyển động</translation>
+    </message>
+    <message id="460">
+        <source>Run Program on Motion</source>
+        <extracomment>motion page: external program group</extracomment>
+        <translation>Chạy chương trình khi có chuyển động</translation>
+    </message>
+    <message id="461">
+        <source>Program:</source>
+        <extracomment>motion page: program label</extracomment>
+        <translation>Chương trình:</translation>
+    </message>
+    <message id="462">
+        <source>Window:</source>
+        <extracomment>motion page: run mode label</extracomment>
+        <translation>Cửa sổ:</translation>
+    </message>
+    <message id="463">
+        <source>Parameters:</source>
+        <extracomment>motion page: program parameters label</extracomment>
+        <translation>Tham số:</translation>
+    </message>
+    <message id="464">
+        <source>Browse...</source>
+        <extracomment>motion page: program browse button</extracomment>
+        <translation>Duyệt...</translation>
+    </message>
+    <message id="468">
+        <source>Enable</source>
+        <extracomment>motion page: run-program check box</extracomment>
+        <translation>Bật</translation>
+    </message>
+    <message id="469">
+        <source>Enable</source>
+        <extracomment>motion page: play-sound check box</extracomment>
+        <translation>Bật</translation>
+    </message>
+    <message id="486">
+        <source>Select Video Folder</source>
+        <extracomment>recording page: video folder dialog title</extracomment>
+        <translation>Chọn thư mục video</translation>
+    </message>
+    <message id="487">
+        <source>Select Picture Folder</source>
+        <extracomment>recording page: picture folder dialog title</extracomment>
+        <translation>Chọn thư mục ảnh</translation>
+    </message>
+    <message id="488">
+        <source>Apply the current camera's settings to all cameras?</source>
+        <extracomment>settings window: apply-to-all question</extracomment>
+        <translation>Áp dụng cài đặt của camera hiện tại cho mọi camera?</translation>
+    </message>
+    <message id="489">
+        <source>Apply to All Cameras</source>
+        <extracomment>settings window: apply-to-all question caption</extracomment>
+        <translation>Áp dụng cho mọi camera</translation>
+    </message>
+    <message id="490">
+        <source>Wave sounds (*.wav);;All files (*)</source>
+        <extracomment>motion page: sound file dialog filter</extracomment>
+        <translation>Âm thanh Wave (*.wav);;Mọi tệp (*)</translation>
+    </message>
+    <message id="491">
+        <source>Programs (*);;Shell scripts (*.sh)</source>
+        <extracomment>motion page: program file dialog filter</extracomment>
+        <translation>Chương trình (*);;Tập lệnh shell (*.sh)</translation>
+    </message>
+    <message id="494">
+        <source>Normal window</source>
+        <extracomment>motion page: run mode item 0</extracomment>
+        <translation>Cửa sổ thường</translation>
+    </message>
+    <message id="495">
+        <source>Minimized</source>
+        <extracomment>motion page: run mode item 1</extracomment>
+        <translation>Thu nhỏ</translation>
+    </message>
+    <message id="496">
+        <source>Maximized</source>
+        <extracomment>motion page: run mode item 2</extracomment>
+        <translation>Phóng to</translation>
+    </message>
+    <message id="500">
+        <source>Excluded Devices</source>
+        <extracomment>settings window: device exclusion page title and navigation entry</extracomment>
+        <translation>Thiết bị bị loại trừ</translation>
+    </message>
+    <message id="501">
+        <source>Device ID</source>
+        <extracomment>device page: device id label</extracomment>
+        <translation>Mã thiết bị</translation>
+    </message>
+    <message id="502">
+        <source>System devices</source>
+        <extracomment>device page: list heading</extracomment>
+        <translation>Thiết bị hệ thống</translation>
+    </message>
+    <message id="503">
+        <source>Check the devices not to use.</source>
+        <extracomment>device page: instruction</extracomment>
+        <translation>Đánh dấu các thiết bị không dùng.</translation>
+    </message>
+    <message id="505">
+        <source>OK</source>
+        <extracomment>device page: OK button</extracomment>
+        <translation>Đồng ý</translation>
+    </message>
+    <message id="600">
+        <source>Event Log</source>
+        <extracomment>log viewer: window caption</extracomment>
+        <translation>Nhật ký sự kiện</translation>
+    </message>
+    <message id="601">
+        <source>Log date</source>
+        <extracomment>log viewer: date label</extracomment>
+        <translation>Ngày nhật ký</translation>
+    </message>
+    <message id="602">
+        <source>Double-click to play, right-click for more</source>
+        <extracomment>log viewer: usage hint</extracomment>
+        <translation>Nhấp đúp để phát, nhấp chuột phải để xem thêm</translation>
+    </message>
+    <message id="603">
+        <source>Refresh</source>
+        <extracomment>log viewer: refresh button</extracomment>
+        <translation>Làm mới</translation>
+    </message>
+    <message id="604">
+        <source>Previous Day</source>
+        <extracomment>log viewer: previous day button</extracomment>
+        <translation>Ngày trước</translation>
+    </message>
+    <message id="605">
+        <source>Next Day</source>
+        <extracomment>log viewer: next day button</extracomment>
+        <translation>Ngày sau</translation>
+    </message>
+    <message id="606">
+        <source>Clear</source>
+        <extracomment>log viewer: delete-all button</extracomment>
+        <translation>Xóa sạch</translation>
+    </message>
+    <message id="607">
+        <source>Only entries with files</source>
+        <extracomment>log viewer: file filter check box</extracomment>
+        <translation>Chỉ mục có tệp</translation>
+    </message>
+    <message id="608">
+        <source>Open File</source>
+        <extracomment>log viewer: menu open file</extracomment>
+        <translation>Mở tệp</translation>
+    </message>
+    <message id="609">
+        <source>Delete Selected</source>
+        <extracomment>log viewer: menu delete selected</extracomment>
+        <translation>Xóa mục đã chọn</translation>
+    </message>
+    <message id="610">
+        <source>Open Folder</source>
+        <extracomment>log viewer: menu open folder</extracomment>
+        <translation>Mở thư mục</translation>
+    </message>
+    <message id="611">
+        <source>Delete All</source>
+        <extracomment>log viewer: menu delete all</extracomment>
+        <translation>Xóa tất cả</translation>
+    </message>
+    <message id="612">
+        <source>Source</source>
+        <extracomment>log viewer: source column</extracomment>
+        <translation>Nguồn</translation>
+    </message>
+    <message id="613">
+        <source>Date</source>
+        <extracomment>log viewer: date column</extracomment>
+        <translation>Ngày</translation>
+    </message>
+    <message id="614">
+        <source>Time</source>
+        <extracomment>log viewer: time column</extracomment>
+        <translation>Giờ</translation>
+    </message>
+    <message id="615">
+        <source>Camera</source>
+        <extracomment>log viewer: camera name column</extracomment>
+        <translation>Camera</translation>
+    </message>
+    <message id="616">
+        <source>Description</source>
+        <extracomment>log viewer: description column</extracomment>
+        <translation>Mô tả</translation>
+    </message>
+    <message id="617">
+        <source>Camera No.</source>
+        <extracomment>log viewer: camera number column</extracomment>
+        <translation>Số camera</translation>
+    </message>
+    <message id="618">
+        <source>File</source>
+        <extracomment>log viewer: file path column</extracomment>
+        <translation>Tệp</translation>
+    </message>
+    <message id="619">
+        <source>Only motion pictures</source>
+        <extracomment>log viewer: motion filter check box (hidden)</extracomment>
+        <translation>Chỉ ảnh chuyển động</translation>
+    </message>
+    <message id="620">
+        <source>Play</source>
+        <extracomment>log viewer: play button hint</extracomment>
+        <translation>Phát</translation>
+    </message>
+    <message id="621">
+        <source>Pause/Play</source>
+        <extracomment>log viewer: pause button hint</extracomment>
+        <translation>Tạm dừng/Phát</translation>
+    </message>
+    <message id="622">
+        <source>Stop</source>
+        <extracomment>log viewer: stop button hint</extracomment>
+        <translation>Dừng</translation>
+    </message>
+    <message id="623">
+        <source>Faster</source>
+        <extracomment>log viewer: faster button hint</extracomment>
+        <translation>Nhanh hơn</translation>
+    </message>
+    <message id="624">
+        <source>Slower</source>
+        <extracomment>log viewer: slower button hint</extracomment>
+        <translation>Chậm hơn</translation>
+    </message>
+    <message id="700">
+        <source>Enter Password</source>
+        <extracomment>password dialog: caption</extracomment>
+        <translation>Nhập mật khẩu</translation>
+    </message>
+    <message id="701">
+        <source>Password</source>
+        <extracomment>password dialog: label</extracomment>
+        <translation>Mật khẩu</translation>
+    </message>
+    <message id="702">
+        <source>OK</source>
+        <extracomment>password dialog: OK button</extracomment>
+        <translation>Đồng ý</translation>
+    </message>
+    <message id="703">
+        <source>The passwords differ or are empty. System settings were not saved.</source>
+        <extracomment>system page: password mismatch message</extracomment>
+        <translation>Mật khẩu không khớp hoặc để trống. Chưa lưu cài đặt hệ thống.</translation>
+    </message>
+    <message id="1000">
+        <source>FTP Upload</source>
+        <extracomment>settings window: FTP page title and navigation entry</extracomment>
+        <translation>Tải lên FTP</translation>
+    </message>
+    <message id="1001">
+        <source>Host</source>
+        <extracomment>FTP page: host label</extracomment>
+        <translation>Máy chủ</translation>
+    </message>
+    <message id="1002">
+        <source>Port</source>
+        <extracomment>FTP page: port label</extracomment>
+        <translation>Cổng</translation>
+    </message>
+    <message id="1003">
+        <source>User name</source>
+        <extracomment>FTP page: user label</extracomment>
+        <translation>Tên người dùng</translation>
+    </message>
+    <message id="1004">
+        <source>Password</source>
+        <extracomment>FTP page: password label</extracomment>
+        <translation>Mật khẩu</translation>
+    </message>
+    <message id="1005">
+        <source>Upload folder</source>
+        <extracomment>FTP page: upload folder label</extracomment>
+        <translation>Thư mục tải lên</translation>
+    </message>
+    <message id="1006">
+        <source>Choose FTP Folder...</source>
+        <extracomment>FTP page: folder browser button</extracomment>
+        <translation>Chọn thư mục FTP...</translation>
+    </message>
+    <message id="1007">
+        <source>Timed Snapshots</source>
+        <extracomment>FTP page: timed snapshot group</extracomment>
+        <translation>Chụp ảnh định kỳ</translation>
+    </message>
+    <message id="1008">
+        <source>Snapshot interval (s)</source>
+        <extracomment>FTP page: snapshot interval label</extracomment>
+        <translation>Chu kỳ chụp (giây)</translation>
+    </message>
+    <message id="1009">
+        <source>Upload interval (s)</source>
+        <extracomment>FTP page: upload interval label</extracomment>
+        <translation>Chu kỳ tải lên (giây)</translation>
+    </message>
+    <message id="1010">
+        <source>Pictures per upload</source>
+        <extracomment>FTP page: batch size label</extracomment>
+        <translation>Số ảnh mỗi lần tải</translation>
+    </message>
+    <message id="1011">
+        <source>Upload File Options</source>
+        <extracomment>FTP page: file options group</extracomment>
+        <translation>Tùy chọn tệp tải lên</translation>
+    </message>
+    <message id="1012">
+        <source>Create a folder per day</source>
+        <extracomment>FTP page: day folder check box</extracomment>
+        <translation>Tạo thư mục theo ngày</translation>
+    </message>
+    <message id="1013">
+        <source>Use a fixed file name</source>
+        <extracomment>FTP page: fixed name check box</extracomment>
+        <translation>Dùng tên tệp cố định</translation>
+    </message>
+    <message id="1014">
+        <source>File name</source>
+        <extracomment>FTP page: fixed file name label</extracomment>
+        <translation>Tên tệp</translation>
+    </message>
+    <message id="1015">
+        <source>Upload motion pictures</source>
+        <extracomment>FTP page: motion picture upload check box</extracomment>
+        <translation>Tải lên ảnh chuyển động</translation>
+    </message>
+    <message id="1016">
+        <source>Close</source>
+        <extracomment>FTP folder browser: close button hint (suggested use)</extracomment>
+        <translation>Đóng</translation>
+    </message>
+    <message id="1017">
+        <source>Use This Folder</source>
+        <extracomment>FTP folder browser: take-folder button hint (suggested use)</extracomment>
+        <translation>Dùng thư mục này</translation>
+    </message>
+    <message id="1018">
+        <source>Log In to FTP Server...</source>
+        <extracomment>FTP folder browser: login button</extracomment>
+        <translation>Đăng nhập máy chủ FTP...</translation>
+    </message>
+    <message id="1019">
+        <source>Choose FTP folder</source>
+        <extracomment>FTP folder browser: tree label</extracomment>
+        <translation>Chọn thư mục FTP</translation>
+    </message>
+    <message id="1020">
+        <source>Upload folder</source>
+        <extracomment>FTP folder browser: picked folder label</extracomment>
+        <translation>Thư mục tải lên</translation>
+    </message>
+    <message id="1021">
+        <source>Test Snapshot Upload</source>
+        <extracomment>FTP folder browser: test upload button</extracomment>
+        <translation>Thử tải lên ảnh chụp</translation>
+    </message>
+    <message id="1022">
+        <source>Message</source>
+        <extracomment>FTP folder browser: message column</extracomment>
+        <translation>Thông báo</translation>
+    </message>
+    <message id="1023">
+        <source>Time</source>
+        <extracomment>FTP folder browser: time column</extracomment>
+        <translation>Giờ</translation>
+    </message>
+    <message id="2000">
+        <source>Live Broadcast</source>
+        <extracomment>settings window: broadcast page title and navigation entry</extracomment>
+        <translation>Phát trực tiếp</translation>
+    </message>
+    <message id="2002">
+        <source>Broadcast port</source>
+        <extracomment>broadcast page: port label</extracomment>
+        <translation>Cổng phát</translation>
+    </message>
+    <message id="2003">
+        <source>Maximum viewers</source>
+        <extracomment>broadcast page: max viewers label</extracomment>
+        <translation>Số người xem tối đa</translation>
+    </message>
+    <message id="2004">
+        <source>Include audio</source>
+        <extracomment>broadcast page: audio check box</extracomment>
+        <translation>Kèm âm thanh</translation>
+    </message>
+    <message id="2008">
+        <source>Test</source>
+        <extracomment>broadcast page: test button</extracomment>
+        <translation>Thử</translation>
+    </message>
+    <message id="2010">
+        <source>This is a handy feature: it broadcasts the camera's live picture over the network, so that anyone who can reach this computer can watch it from afar with a media player such as VLC or Windows Media Player (open the address as a network stream). Once the broadcast runs, two addresses appear: a public one and a private one. On a local network use the private address; otherwise use the public one. About the settings: on a slow network leave "Include audio" off; where the network allows, choose the highest bit rate you can. Adjust the values to your surroundings for the best result.</source>
+        <extracomment>broadcast page: explanation</extracomment>
+        <translation>Một tính năng tiện lợi: phát hình ảnh trực tiếp của camera qua mạng, để bất kỳ ai kết nối được tới máy tính này đều có thể xem từ xa bằng trình phát đa phương tiện như VLC hoặc Windows Media Player (mở địa chỉ như một luồng mạng). Khi đang phát sẽ hiện hai địa chỉ: một địa chỉ công khai và một địa chỉ riêng. Trong mạng nội bộ hãy dùng địa chỉ riêng, nếu không thì dùng địa chỉ công khai. Về cài đặt: với mạng chậm, hãy tắt "Kèm âm thanh"; khi mạng cho phép, hãy chọn tốc độ bit cao nhất có thể. Điều chỉnh các giá trị cho phù hợp với môi trường để có kết quả tốt nhất.</translation>
+    </message>
+    <message id="2017">
+        <source>Picture size</source>
+        <extracomment>broadcast page: size label</extracomment>
+        <translation>Kích thước hình</translation>
+    </message>
+    <message id="2018">
+        <source>Frame rate</source>
+        <extracomment>broadcast page: frame rate label</extracomment>
+        <translation>Tốc độ khung hình</translation>
+    </message>
+    <message id="2019">
+        <source>Video quality (bit rate)</source>
+        <extracomment>broadcast page: bit rate label</extracomment>
+        <translation>Chất lượng video (tốc độ bit)</translation>
+    </message>
+    <message id="2020">
+        <source>Low</source>
+        <extracomment>broadcast page: bit rate low end</extracomment>
+        <translation>Thấp</translation>
+    </message>
+    <message id="2021">
+        <source>Medium</source>
+        <extracomment>broadcast page: bit rate middle</extracomment>
+        <translation>Vừa</translation>
+    </message>
+    <message id="2022">
+        <source>High</source>
+        <extracomment>broadcast page: bit rate high end</extracomment>
+        <translation>Cao</translation>
+    </message>
+    <message id="9000">
+        <source>Enter the FTP server address and port first.</source>
+        <extracomment>FTP page: missing host or port message</extracomment>
+        <translation>Hãy nhập địa chỉ và cổng của máy chủ FTP trước.</translation>
+    </message>
+    <message id="9001">
+        <source>History before</source>
+        <extracomment>log: daily clean-up description, before the date</extracomment>
+        <translation>Đã xóa lịch sử trước ngày</translation>
+    </message>
+    <message id="9002">
+        <source>was deleted</source>
+        <extracomment>log: daily clean-up description, after the date</extracomment>
+        <translation>xong</translation>
+    </message>
+    <message id="30001">
+        <source>Caption</source>
+        <extracomment>overlay page: caption group</extracomment>
+        <translation>Chú thích</translation>
+    </message>
+    <message id="30002">
+        <source>Caption text</source>
+        <extracomment>overlay page: caption text label</extracomment>
+        <translation>Nội dung chú thích</translation>
+    </message>
+    <message id="30003">
+        <source>Normal</source>
+        <extracomment>overlay page: orientation normal</extracomment>
+        <translation>Bình thường</translation>
+    </message>
+    <message id="30004">
+        <source>Flip vertically</source>
+        <extracomment>overlay page: orientation flipped</extracomment>
+        <translation>Lật dọc</translation>
+    </message>
+    <message id="30005">
+        <source>Mirror horizontally</source>
+        <extracomment>overlay page: orientation mirrored</extracomment>
+        <translation>Lật ngang</translation>
+    </message>
+    <message id="30006">
+        <source>Show guide lines</source>
+        <extracomment>overlay page: guide line check box</extracomment>
+        <translation>Hiện đường kẻ hướng dẫn</translation>
+    </message>
+    <message id="30007">
+        <source>Line</source>
+        <extracomment>overlay page: guide line chooser label</extracomment>
+        <translation>Đường kẻ</translation>
+    </message>
+    <message id="30008">
+        <source>Color</source>
+        <extracomment>overlay page: guide line colour button</extracomment>
+        <translation>Màu</translation>
+    </message>
+    <message id="30009">
+        <source>Record when the program starts</source>
+        <extracomment>overlay page: auto record check box</extracomment>
+        <translation>Ghi hình khi chương trình khởi động</translation>
+    </message>
+    <message id="30010">
+        <source>Turning the picture uses more CPU.</source>
+        <extracomment>overlay page: orientation note</extracomment>
+        <translation>Xoay hình tốn nhiều CPU hơn.</translation>
+    </message>
+    <message id="30011">
+        <source>Use this feature with care while driving.</source>
+        <extracomment>motion page: driving note</extracomment>
+        <translation>Hãy dùng tính năng này thận trọng khi lái xe.</translation>
+    </message>
+    <message id="30012">
+        <source>Enable motion detection</source>
+        <extracomment>motion page: enable check box</extracomment>
+        <translation>Bật phát hiện chuyển động</translation>
+    </message>
+    <message id="30013">
+        <source>Video quality</source>
+        <extracomment>recording page: quality label</extracomment>
+        <translation>Chất lượng video</translation>
+    </message>
+    <message id="30014">
+        <source>Good</source>
+        <extracomment>recording page: quality bar good end</extracomment>
+        <translation>Tốt</translation>
+    </message>
+    <message id="30015">
+        <source>Poor</source>
+        <extracomment>recording page: quality bar poor end</extracomment>
+        <translation>Kém</translation>
+    </message>
+    <message id="30016">
+        <source>Video file length (minutes)</source>
+        <extracomment>recording page: file length label</extracomment>
+        <translation>Độ dài tệp video (phút)</translation>
+    </message>
+    <message id="30017">
+        <source>Enable FTP upload</source>
+        <extracomment>FTP page: start upload check box</extracomment>
+        <translation>Bật tải lên FTP</translation>
+    </message>
+    <message id="30018">
+        <source>Minimize to tray after start</source>
+        <extracomment>system page: tray check box</extracomment>
+        <translation>Thu nhỏ xuống khay hệ thống sau khi khởi động</translation>
+    </message>
+    <message id="30019">
+        <source>5-meter line</source>
+        <extracomment>overlay page: guide line item 0</extracomment>
+        <translation>Vạch 5 mét</translation>
+    </message>
+    <message id="30020">
+        <source>10-meter line</source>
+        <extracomment>overlay page: guide line item 1</extracomment>
+        <translation>Vạch 10 mét</translation>
+    </message>
+    <message id="30021">
+        <source>This page comes in a later version.</source>
+        <extracomment>settings window: page not yet available</extracomment>
+        <translation>Trang này sẽ có trong phiên bản sau.</translation>
+    </message>
+    <message id="30022">
+        <source>Text color...</source>
+        <extracomment>font dialog: text colour button</extracomment>
+        <translation>Màu chữ...</translation>
+    </message>
+    <message id="30100">
+        <source>Delete old recordings when free space on the recording drive is below</source>
+        <extracomment>system page: disk space limit label</extracomment>
+        <translation>Xóa bản ghi cũ khi dung lượng trống của ổ ghi hình thấp hơn</translation>
+    </message>
+    <message id="30101">
+        <source>The log folder must be a writable folder other than the root folder. The previous log folder is kept.</source>
+        <extracomment>system page: refused log folder message</extracomment>
+        <translation>Thư mục nhật ký phải là thư mục ghi được và không phải thư mục gốc. Vẫn giữ thư mục nhật ký cũ.</translation>
+    </message>
+    <message id="30102">
+        <source>The settings could not be saved.</source>
+        <extracomment>system page: settings file write failure message</extracomment>
+        <translation>Không thể lưu cài đặt.</translation>
+    </message>
+    <message id="30300">
+        <source>Brightness</source>
+        <extracomment>image parameters: brightness label</extracomment>
+        <translation>Độ sáng</translation>
+    </message>
+    <message id="30301">
+        <source>Contrast</source>
+        <extracomment>image parameters: contrast label</extracomment>
+        <translation>Độ tương phản</translation>
+    </message>
+    <message id="30302">
+        <source>Saturation</source>
+        <extracomment>image parameters: saturation label</extracomment>
+        <translation>Độ bão hòa</translation>
+    </message>
+    <message id="30303">
+        <source>Hue</source>
+        <extracomment>image parameters: hue label</extracomment>
+        <translation>Sắc độ</translation>
+    </message>
+    <message id="30304">
+        <source>Sharpness</source>
+        <extracomment>image parameters: sharpness label</extracomment>
+        <translation>Độ nét</translation>
+    </message>
+    <message id="30305">
+        <source>Gamma</source>
+        <extracomment>image parameters: gamma label</extracomment>
+        <translation>Gamma</translation>
+    </message>
+    <message id="30306">
+        <source>Image Adjustment</source>
+        <extracomment>image parameters: dialog heading</extracomment>
+        <translation>Điều chỉnh hình ảnh</translation>
+    </message>
+    <message id="30307">
+        <source>Close</source>
+        <extracomment>image parameters and device properties: close button</extracomment>
+        <translation>Đóng</translation>
+    </message>
+    <message id="30308">
+        <source>This device offers no adjustable properties right now.</source>
+        <extracomment>device properties: no controls (camera stopped or none reported)</extracomment>
+        <translation>Thiết bị này hiện không có thuộc tính nào điều chỉnh được.</translation>
+    </message>
+    <message id="30309">
+        <source>Defaults</source>
+        <extracomment>device properties: restore every control's default</extracomment>
+        <translation>Mặc định</translation>
+    </message>
+    <message id="30400">
+        <source>Trelvix live broadcast</source>
+        <extracomment>broadcast: stream title, followed by the date</extracomment>
+        <translation>Phát trực tiếp Trelvix</translation>
+    </message>
+    <message id="30401">
+        <source>Live picture of a surveillance camera</source>
+        <extracomment>broadcast: stream description</extracomment>
+        <translation>Hình ảnh trực tiếp của camera giám sát</translation>
+    </message>
+    <message id="30402">
+        <source>Broadcast could not start</source>
+        <extracomment>log and message: a broadcast failed to start, followed by the reason</extracomment>
+        <translation>Không thể bắt đầu phát</translation>
+    </message>
+    <message id="30403">
+        <source>The camera delivers no picture.</source>
+        <extracomment>broadcast: reason why it could not start</extracomment>
+        <translation>Camera không gửi hình ảnh.</translation>
+    </message>
+    <message id="30404">
+        <source>Open in the media player</source>
+        <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
+        <translation>Mở trong trình phát đa phương tiện</translation>
+    </message>
+    <message id="30200">
+        <source>The port must be a number from 1 to 65535: %1</source>
+        <extracomment>FTP page: message for a port that is not a number</extracomment>
+        <translation>Cổng phải là số từ 1 đến 65535: %1</translation>
+    </message>
+    <message id="30201">
+        <source>No picture to upload: the camera has not stored one yet.</source>
+        <extracomment>FTP page: test pass without a picture</extracomment>
+        <translation>Không có ảnh để tải lên: camera chưa lưu ảnh nào.</translation>
+    </message>
+    <message id="30600">
+        <source>Broadcast without sound</source>
+        <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>
+        <translation>Phát trực tiếp không có âm thanh</translation>
+    </message>
+    <message id="30601">
+        <source>Broadcast sound stopped</source>
+        <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
+        <translation>Âm thanh phát trực tiếp đã dừng</translation>
+    </message>
+    <message id="30500">
+        <source>Network camera</source>
+        <extracomment>log: source of a network camera's stream lost and back events</extracomment>
+        <translation>Camera mạng</translation>
+    </message>
+    <message id="30501">
+        <source>Stream lost, reconnecting</source>
+        <extracomment>log: a network camera's stream was lost or could not be reached</extracomment>
+        <translation>Mất luồng, đang kết nối lại</translation>
+    </message>
+    <message id="30502">
+        <source>Stream back</source>
+        <extracomment>log: a network camera's stream delivers pictures again</extracomment>
+        <translation>Luồng đã trở lại</translation>
+    </message>
+    <message id="30503">
+        <source>Reconnecting…</source>
+        <extracomment>camera picture: written over the greyed last picture while a network camera reconnects</extracomment>
+        <translation>Đang kết nối lại…</translation>
+    </message>
+    <message id="30504">
+        <source>Network cameras</source>
+        <extracomment>device page: heading of the network camera editor</extracomment>
+        <translation>Camera mạng</translation>
+    </message>
+    <message id="30505">
+        <source>Camera name</source>
+        <extracomment>device page: label of the network camera's name</extracomment>
+        <translation>Tên camera</translation>
+    </message>
+    <message id="30506">
+        <source>Address</source>
+        <extracomment>device page: label of the network camera's address</extracomment>
+        <translation>Địa chỉ</translation>
+    </message>
+    <message id="30507">
+        <source>RTSP over UDP</source>
+        <extracomment>device page: check box, RTSP transport UDP instead of TCP</extracomment>
+        <translation>RTSP qua UDP</translation>
+    </message>
+    <message id="30508">
+        <source>Add</source>
+        <extracomment>device page: adds a network camera</extracomment>
+        <translation>Thêm</translation>
+    </message>
+    <message id="30509">
+        <source>Change</source>
+        <extracomment>device page: stores the edited network camera</extracomment>
+        <translation>Thay đổi</translation>
+    </message>
+    <message id="30510">
+        <source>Remove</source>
+        <extracomment>device page: removes the selected network camera</extracomment>
+        <translation>Xóa</translation>
+    </message>
+    <message id="30511">
+        <source>Try</source>
+        <extracomment>device page: shows the address's live picture</extracomment>
+        <translation>Thử</translation>
+    </message>
+    <message id="30512">
+        <source>Enter a name for the camera.</source>
+        <extracomment>device page: a network camera without a name</extracomment>
+        <translation>Hãy nhập tên cho camera.</translation>
+    </message>
+    <message id="30513">
+        <source>The address must begin with rtsp://, rtsps://, http:// or https:// and name a host.</source>
+        <extracomment>device page: an address that cannot be used</extracomment>
+        <translation>Địa chỉ phải bắt đầu bằng rtsp://, rtsps://, http:// hoặc https:// và có tên máy chủ.</translation>
+    </message>
+    <message id="30514">
+        <source>Connecting…</source>
+        <extracomment>device page: the tried address has not answered yet</extracomment>
+        <translation>Đang kết nối…</translation>
+    </message>
+    <message id="30515">
+        <source>The camera delivers pictures.</source>
+        <extracomment>device page: the tried address delivers pictures</extracomment>
+        <translation>Camera đang gửi hình ảnh.</translation>
+    </message>
+    <message id="30516">
+        <source>No picture from this address.</source>
+        <extracomment>device page: the tried address failed</extracomment>
+        <translation>Không có hình ảnh từ địa chỉ này.</translation>
+    </message>
+    <message id="30517">
+        <source>The list of network cameras could not be saved.</source>
+        <extracomment>device page: netcams.txt could not be written</extracomment>
+        <translation>Không thể lưu danh sách camera mạng.</translation>
+    </message>
+    <message id="30518">
+        <source>Takes effect when the settings window closes.</source>
+        <extracomment>device page: note under the network camera editor</extracomment>
+        <translation>Có hiệu lực khi đóng cửa sổ cài đặt.</translation>
+    </message>
+</context>
+</TS>
