@@ -28,9 +28,11 @@ void DeviceList::LoadExcludedDevices() {
     }
     QByteArray bytes;
     if (!ReadFileLimited(path, kMaxDeviceFileBytes, &bytes)) return;
-    QString text = QString::fromUtf8(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    excludedDevices = text.split(QLatin1Char('\n'));
+    // Line ends of either kind; a carriage return is never part of an identifier, so one left
+    // at a line's end would not survive the next save and load.
+    excludedDevices = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    for (QString& id : excludedDevices)
+        while (id.endsWith(QLatin1Char('\r'))) id.chop(1);
     if (!excludedDevices.isEmpty() && excludedDevices.last().isEmpty())
         excludedDevices.removeLast();
 }

@@ -376,7 +376,9 @@ QList<FtpListEntry> TIndyFTPCore::ParseListing(const QByteArray& text, bool mach
             e.folder = kind == QLatin1Char('d');
             e.name = line.mid(pos);
         }
-        if (e.name.isEmpty() || e.name == QLatin1String(".") || e.name == QLatin1String(".."))
+        // A name with a line break could never be sent back in a command: not offered.
+        if (e.name.isEmpty() || e.name == QLatin1String(".") || e.name == QLatin1String("..") ||
+            e.name.contains(QLatin1Char('\r')))
             continue;
         out.append(e);
     }

@@ -143,3 +143,15 @@ TEST_F(BadInputTest, ALongDeviceListIsKeptWholeAndAnAbsurdOneIsLeftAlone) {
     }
     EXPECT_EQ(Read("device.bin").size(), absurd.size());  // not cut, not replaced
 }
+
+TEST_F(BadInputTest, DeviceListLineEndsOfEitherKindGiveTheSameIdentifiersAfterASave) {
+    Write("device.bin", "test:ball\r\n/dev/video1\r\r\nUSB\\VID_046D\r");
+    QStringList first;
+    {
+        Option opt(ini);
+        first = opt.excludedDevices;
+    }
+    EXPECT_EQ(first, (QStringList{"test:ball", "/dev/video1", "USB\\VID_046D"}));
+    Option again(ini);
+    EXPECT_EQ(again.excludedDevices, first);
+}

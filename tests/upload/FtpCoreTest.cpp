@@ -208,6 +208,9 @@ TEST(FtpListing, KeepsFoldersAndFilesInTheListingsOrder) {
             false),
         (QList<FtpListEntry>{
             {"z  b.jpg", false}, {"20240503Image", true}, {"cam 1", true}, {"a.jpg", false}}));
+    // A name carrying a line break could never be entered: not listed.
+    EXPECT_EQ(TIndyFTPCore::ParseListing("type=dir; a\rCWD x\r\ntype=dir; b\r\n", true),
+              (QList<FtpListEntry>{{"b", true}}));
 }
 
 TEST_F(FtpCoreTest, NamesAndFoldersCannotLeadOutOfTheUploadFolder) {
