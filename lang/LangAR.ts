@@ -1043,5 +1043,100 @@
         <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
         <translation>توقف صوت البث</translation>
     </message>
+    <message id="30500">
+        <source>Network camera</source>
+        <extracomment>log: source of a network camera's stream lost and back events</extracomment>
+        <translation>كاميرا شبكة</translation>
+    </message>
+    <message id="30501">
+        <source>Stream lost, reconnecting</source>
+        <extracomment>log: a network camera's stream was lost or could not be reached</extracomment>
+        <translation>انقطع البث، جارٍ إعادة الاتصال</translation>
+    </message>
+    <message id="30502">
+        <source>Stream back</source>
+        <extracomment>log: a network camera's stream delivers pictures again</extracomment>
+        <translation>عاد البث</translation>
+    </message>
+    <message id="30503">
+        <source>Reconnecting…</source>
+        <extracomment>camera picture: written over the greyed last picture while a network camera reconnects</extracomment>
+        <translation>جارٍ إعادة الاتصال…</translation>
+    </message>
+    <message id="30504">
+        <source>Network cameras</source>
+        <extracomment>device page: heading of the network camera editor</extracomment>
+        <translation>كاميرات الشبكة</translation>
+    </message>
+    <message id="30505">
+        <source>Camera name</source>
+        <extracomment>device page: label of the network camera's name</extracomment>
+        <translation>اسم الكاميرا</translation>
+    </message>
+    <message id="30506">
+        <source>Address</source>
+        <extracomment>device page: label of the network camera's address</extracomment>
+        <translation>العنوان</translation>
+    </message>
+    <message id="30507">
+        <source>RTSP over UDP</source>
+        <extracomment>device page: check box, RTSP transport UDP instead of TCP</extracomment>
+        <translation>RTSP عبر UDP</translation>
+    </message>
+    <message id="30508">
+        <source>Add</source>
+        <extracomment>device page: adds a network camera</extracomment>
+        <translation>إضافة</translation>
+    </message>
+    <message id="30509">
+        <source>Change</source>
+        <extracomment>device page: stores the edited network camera</extracomment>
+        <translation>تغيير</translation>
+    </message>
+    <message id="30510">
+        <source>Remove</source>
+        <extracomment>device page: removes the selected network camera</extracomment>
+        <translation>إزالة</translation>
+    </message>
+    <message id="30511">
+        <source>Try</source>
+        <extracomment>device page: shows the address's live picture</extracomment>
+        <translation>تجربة</translation>
+    </message>
+    <message id="30512">
+        <source>Enter a name for the camera.</source>
+        <extracomment>device page: a network camera without a name</extracomment>
+        <translation>أدخل اسمًا للكاميرا.</translation>
+    </message>
+    <message id="30513">
+        <source>The address must begin with rtsp://, rtsps://, http:// or https:// and name a host.</source>
+        <extracomment>device page: an address that cannot be used</extracomment>
+        <translation>يجب أن يبدأ العنوان بـ rtsp:// أو rtsps:// أو http:// أو https:// وأن يذكر مضيفًا.</translation>
+    </message>
+    <message id="30514">
+        <source>Connecting…</source>
+        <extracomment>device page: the tried address has not answered yet</extracomment>
+        <translation>جارٍ الاتصال…</translation>
+    </message>
+    <message id="30515">
+        <source>The camera delivers pictures.</source>
+        <extracomment>device page: the tried address delivers pictures</extracomment>
+        <translation>الكاميرا ترسل صورًا.</translation>
+    </message>
+    <message id="30516">
+        <source>No picture from this address.</source>
+        <extracomment>device page: the tried address failed</extracomment>
+        <translation>لا توجد صورة من هذا العنوان.</translation>
+    </message>
+    <message id="30517">
+        <source>The list of network cameras could not be saved.</source>
+        <extracomment>device page: netcams.txt could not be written</extracomment>
+        <translation>تعذّر حفظ قائمة كاميرات الشبكة.</translation>
+    </message>
+    <message id="30518">
+        <source>Takes effect when the settings window closes.</source>
+        <extracomment>device page: note under the network camera editor</extracomment>
+        <translation>يسري عند إغلاق نافذة الإعدادات.</translation>
+    </message>
 </context>
 </TS>

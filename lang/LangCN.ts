@@ -1023,6 +1023,101 @@
         <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
         <translation>在媒体播放器中打开</translation>
     </message>
+    <message id="30500">
+        <source>Network camera</source>
+        <extracomment>log: source of a network camera's stream lost and back events</extracomment>
+        <translation>网络摄像头</translation>
+    </message>
+    <message id="30501">
+        <source>Stream lost, reconnecting</source>
+        <extracomment>log: a network camera's stream was lost or could not be reached</extracomment>
+        <translation>视频流中断，正在重新连接</translation>
+    </message>
+    <message id="30502">
+        <source>Stream back</source>
+        <extracomment>log: a network camera's stream delivers pictures again</extracomment>
+        <translation>视频流已恢复</translation>
+    </message>
+    <message id="30503">
+        <source>Reconnecting…</source>
+        <extracomment>camera picture: written over the greyed last picture while a network camera reconnects</extracomment>
+        <translation>正在重新连接…</translation>
+    </message>
+    <message id="30504">
+        <source>Network cameras</source>
+        <extracomment>device page: heading of the network camera editor</extracomment>
+        <translation>网络摄像头</translation>
+    </message>
+    <message id="30505">
+        <source>Camera name</source>
+        <extracomment>device page: label of the network camera's name</extracomment>
+        <translation>摄像头名称</translation>
+    </message>
+    <message id="30506">
+        <source>Address</source>
+        <extracomment>device page: label of the network camera's address</extracomment>
+        <translation>地址</translation>
+    </message>
+    <message id="30507">
+        <source>RTSP over UDP</source>
+        <extracomment>device page: check box, RTSP transport UDP instead of TCP</extracomment>
+        <translation>RTSP 使用 UDP</translation>
+    </message>
+    <message id="30508">
+        <source>Add</source>
+        <extracomment>device page: adds a network camera</extracomment>
+        <translation>添加</translation>
+    </message>
+    <message id="30509">
+        <source>Change</source>
+        <extracomment>device page: stores the edited network camera</extracomment>
+        <translation>修改</translation>
+    </message>
+    <message id="30510">
+        <source>Remove</source>
+        <extracomment>device page: removes the selected network camera</extracomment>
+        <translation>删除</translation>
+    </message>
+    <message id="30511">
+        <source>Try</source>
+        <extracomment>device page: shows the address's live picture</extracomment>
+        <translation>试看</translation>
+    </message>
+    <message id="30512">
+        <source>Enter a name for the camera.</source>
+        <extracomment>device page: a network camera without a name</extracomment>
+        <translation>请输入摄像头名称。</translation>
+    </message>
+    <message id="30513">
+        <source>The address must begin with rtsp://, rtsps://, http:// or https:// and name a host.</source>
+        <extracomment>device page: an address that cannot be used</extracomment>
+        <translation>地址必须以 rtsp://、rtsps://、http:// 或 https:// 开头，并包含主机名。</translation>
+    </message>
+    <message id="30514">
+        <source>Connecting…</source>
+        <extracomment>device page: the tried address has not answered yet</extracomment>
+        <translation>正在连接…</translation>
+    </message>
+    <message id="30515">
+        <source>The camera delivers pictures.</source>
+        <extracomment>device page: the tried address delivers pictures</extracomment>
+        <translation>摄像头画面正常。</translation>
+    </message>
+    <message id="30516">
+        <source>No picture from this address.</source>
+        <extracomment>device page: the tried address failed</extracomment>
+        <translation>此地址没有画面。</translation>
+    </message>
+    <message id="30517">
+        <source>The list of network cameras could not be saved.</source>
+        <extracomment>device page: netcams.txt could not be written</extracomment>
+        <translation>无法保存网络摄像头列表。</translation>
+    </message>
+    <message id="30518">
+        <source>Takes effect when the settings window closes.</source>
+        <extracomment>device page: note under the network camera editor</extracomment>
+        <translation>关闭设置窗口后生效。</translation>
+    </message>
     <message id="30600">
         <source>Broadcast without sound</source>
         <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>

@@ -1023,6 +1023,101 @@
         <extracomment>broadcast page: tooltip of the two address buttons</extracomment>
         <translation>Open in the media player</translation>
     </message>
+    <message id="30500">
+        <source>Network camera</source>
+        <extracomment>log: source of a network camera's stream lost and back events</extracomment>
+        <translation>Network camera</translation>
+    </message>
+    <message id="30501">
+        <source>Stream lost, reconnecting</source>
+        <extracomment>log: a network camera's stream was lost or could not be reached</extracomment>
+        <translation>Stream lost, reconnecting</translation>
+    </message>
+    <message id="30502">
+        <source>Stream back</source>
+        <extracomment>log: a network camera's stream delivers pictures again</extracomment>
+        <translation>Stream back</translation>
+    </message>
+    <message id="30503">
+        <source>Reconnecting…</source>
+        <extracomment>camera picture: written over the greyed last picture while a network camera reconnects</extracomment>
+        <translation>Reconnecting…</translation>
+    </message>
+    <message id="30504">
+        <source>Network cameras</source>
+        <extracomment>device page: heading of the network camera editor</extracomment>
+        <translation>Network cameras</translation>
+    </message>
+    <message id="30505">
+        <source>Camera name</source>
+        <extracomment>device page: label of the network camera's name</extracomment>
+        <translation>Camera name</translation>
+    </message>
+    <message id="30506">
+        <source>Address</source>
+        <extracomment>device page: label of the network camera's address</extracomment>
+        <translation>Address</translation>
+    </message>
+    <message id="30507">
+        <source>RTSP over UDP</source>
+        <extracomment>device page: check box, RTSP transport UDP instead of TCP</extracomment>
+        <translation>RTSP over UDP</translation>
+    </message>
+    <message id="30508">
+        <source>Add</source>
+        <extracomment>device page: adds a network camera</extracomment>
+        <translation>Add</translation>
+    </message>
+    <message id="30509">
+        <source>Change</source>
+        <extracomment>device page: stores the edited network camera</extracomment>
+        <translation>Change</translation>
+    </message>
+    <message id="30510">
+        <source>Remove</source>
+        <extracomment>device page: removes the selected network camera</extracomment>
+        <translation>Remove</translation>
+    </message>
+    <message id="30511">
+        <source>Try</source>
+        <extracomment>device page: shows the address's live picture</extracomment>
+        <translation>Try</translation>
+    </message>
+    <message id="30512">
+        <source>Enter a name for the camera.</source>
+        <extracomment>device page: a network camera without a name</extracomment>
+        <translation>Enter a name for the camera.</translation>
+    </message>
+    <message id="30513">
+        <source>The address must begin with rtsp://, rtsps://, http:// or https:// and name a host.</source>
+        <extracomment>device page: an address that cannot be used</extracomment>
+        <translation>The address must begin with rtsp://, rtsps://, http:// or https:// and name a host.</translation>
+    </message>
+    <message id="30514">
+        <source>Connecting…</source>
+        <extracomment>device page: the tried address has not answered yet</extracomment>
+        <translation>Connecting…</translation>
+    </message>
+    <message id="30515">
+        <source>The camera delivers pictures.</source>
+        <extracomment>device page: the tried address delivers pictures</extracomment>
+        <translation>The camera delivers pictures.</translation>
+    </message>
+    <message id="30516">
+        <source>No picture from this address.</source>
+        <extracomment>device page: the tried address failed</extracomment>
+        <translation>No picture from this address.</translation>
+    </message>
+    <message id="30517">
+        <source>The list of network cameras could not be saved.</source>
+        <extracomment>device page: netcams.txt could not be written</extracomment>
+        <translation>The list of network cameras could not be saved.</translation>
+    </message>
+    <message id="30518">
+        <source>Takes effect when the settings window closes.</source>
+        <extracomment>device page: note under the network camera editor</extracomment>
+        <translation>Takes effect when the settings window closes.</translation>
+    </message>
     <message id="30600">
         <source>Broadcast without sound</source>
         <extracomment>log: a broadcast with sound on started with pictures only, followed by the reason</extracomment>

@@ -1043,5 +1043,100 @@
         <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
         <translation>Son de la diffusion interrompu</translation>
     </message>
+    <message id="30500">
+        <source>Network camera</source>
+        <extracomment>log: source of a network camera's stream lost and back events</extracomment>
+        <translation>Caméra réseau</translation>
+    </message>
+    <message id="30501">
+        <source>Stream lost, reconnecting</source>
+        <extracomment>log: a network camera's stream was lost or could not be reached</extracomment>
+        <translation>Flux perdu, reconnexion</translation>
+    </message>
+    <message id="30502">
+        <source>Stream back</source>
+        <extracomment>log: a network camera's stream delivers pictures again</extracomment>
+        <translation>Flux rétabli</translation>
+    </message>
+    <message id="30503">
+        <source>Reconnecting…</source>
+        <extracomment>camera picture: written over the greyed last picture while a network camera reconnects</extracomment>
+        <translation>Reconnexion…</translation>
+    </message>
+    <message id="30504">
+        <source>Network cameras</source>
+        <extracomment>device page: heading of the network camera editor</extracomment>
+        <translation>Caméras réseau</translation>
+    </message>
+    <message id="30505">
+        <source>Camera name</source>
+        <extracomment>device page: label of the network camera's name</extracomment>
+        <translation>Nom de la caméra</translation>
+    </message>
+    <message id="30506">
+        <source>Address</source>
+        <extracomment>device page: label of the network camera's address</extracomment>
+        <translation>Adresse</translation>
+    </message>
+    <message id="30507">
+        <source>RTSP over UDP</source>
+        <extracomment>device page: check box, RTSP transport UDP instead of TCP</extracomment>
+        <translation>RTSP via UDP</translation>
+    </message>
+    <message id="30508">
+        <source>Add</source>
+        <extracomment>device page: adds a network camera</extracomment>
+        <translation>Ajouter</translation>
+    </message>
+    <message id="30509">
+        <source>Change</source>
+        <extracomment>device page: stores the edited network camera</extracomment>
+        <translation>Modifier</translation>
+    </message>
+    <message id="30510">
+        <source>Remove</source>
+        <extracomment>device page: removes the selected network camera</extracomment>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="30511">
+        <source>Try</source>
+        <extracomment>device page: shows the address's live picture</extracomment>
+        <translation>Essayer</translation>
+    </message>
+    <message id="30512">
+        <source>Enter a name for the camera.</source>
+        <extracomment>device page: a network camera without a name</extracomment>
+        <translation>Saisissez un nom pour la caméra.</translation>
+    </message>
+    <message id="30513">
+        <source>The address must begin with rtsp://, rtsps://, http:// or https:// and name a host.</source>
+        <extracomment>device page: an address that cannot be used</extracomment>
+        <translation>L'adresse doit commencer par rtsp://, rtsps://, http:// ou https:// et nommer un hôte.</translation>
+    </message>
+    <message id="30514">
+        <source>Connecting…</source>
+        <extracomment>device page: the tried address has not answered yet</extracomment>
+        <translation>Connexion…</translation>
+    </message>
+    <message id="30515">
+        <source>The camera delivers pictures.</source>
+        <extracomment>device page: the tried address delivers pictures</extracomment>
+        <translation>La caméra envoie des images.</translation>
+    </message>
+    <message id="30516">
+        <source>No picture from this address.</source>
+        <extracomment>device page: the tried address failed</extracomment>
+        <translation>Aucune image à cette adresse.</translation>
+    </message>
+    <message id="30517">
+        <source>The list of network cameras could not be saved.</source>
+        <extracomment>device page: netcams.txt could not be written</extracomment>
+        <translation>La liste des caméras réseau n'a pas pu être enregistrée.</translation>
+    </message>
+    <message id="30518">
+        <source>Takes effect when the settings window closes.</source>
+        <extracomment>device page: note under the network camera editor</extracomment>
+        <translation>Prend effet à la fermeture de la fenêtre des réglages.</translation>
+    </message>
 </context>
 </TS>

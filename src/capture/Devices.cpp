@@ -8,6 +8,8 @@
 #include <atomic>
 #include <mutex>
 
+#include "config/NetCams.h"
+
 namespace trelvix {
 
 namespace {
@@ -134,8 +136,10 @@ QString SyntheticFriendlyName(const SyntheticSource& s) {
 }
 
 bool IsNetworkStreamId(const QString& id) {
+    // "http://" addresses are network cameras now; other "http:" texts stay stopped.
     return id.left(4).compare(QLatin1String("mms:"), Qt::CaseInsensitive) == 0 ||
-           id.left(5).compare(QLatin1String("http:"), Qt::CaseInsensitive) == 0;
+           (id.left(5).compare(QLatin1String("http:"), Qt::CaseInsensitive) == 0 &&
+            !IsNetworkCameraAddress(id));
 }
 
 }  // namespace trelvix

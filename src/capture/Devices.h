@@ -34,7 +34,8 @@ bool IsSyntheticId(const QString& id);
 bool ParseSyntheticId(const QString& id, SyntheticSource* out);
 QString SyntheticFriendlyName(const SyntheticSource& s);
 
-// A network-stream identifier ("mms:", "http:", any letter case): never started.
+// A network-stream identifier that is not a network camera ("mms:", an "http:" without "//",
+// any letter case): never started.
 bool IsNetworkStreamId(const QString& id);
 
 // The friendly name that is never used as a camera.

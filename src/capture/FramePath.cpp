@@ -200,8 +200,21 @@ void CSampleGrabberCB::OnSample(GstSample* sample) {
     ++framesDelivered;
     // Finished: nothing writes into it any more, so the encoder may read it on its own thread.
     if (BroadcastEngine* b = broadcastSink.load()) b->PushFrame(FramePtr(frame));
+    if (reportNextFrame.load(std::memory_order_relaxed) && reportNextFrame.exchange(false))
+        PostToPanel(CAM_MSG_GRAPH_EVENT, 0);
     std::lock_guard lock(panelMutex_);
+    lastShown_ = frame;
     if (videoPanel_) videoPanel_->PresentFrame(std::move(frame));
+}
+
+FramePtr CSampleGrabberCB::LastShownFrame() const {
+    std::lock_guard lock(panelMutex_);
+    return lastShown_;
+}
+
+void CSampleGrabberCB::ForgetLastShownFrame() {
+    std::lock_guard lock(panelMutex_);
+    lastShown_.reset();
 }
 
 void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +17,7 @@
 #include "capture/Devices.h"
 #include "capture/ImageParameters.h"
 #include "capture/Jpeg.h"
+#include "capture/NetSource.h"
 #include "capture/Sound.h"
 #include "capture/Ymp4.h"
 #include "common/Process.h"
@@ -127,6 +129,9 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     recorder = std::make_unique<xvid>(cameraId);
     broadcast_ = std::make_unique<BroadcastEngine>();
     lookups_ = std::make_unique<QObject>();
+    reconnectTimer_ = std::make_unique<QTimer>();
+    reconnectTimer_->setSingleShot(true);
+    QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { Reconnect(); });
     yMP4CNew(cameraId, kYmp4Agreed);
     // Called on the recording thread for every new segment file.
     yMP4CSetNewMP4FileCallBackFunc(cameraId, [this](const int32_t*, const QString& path) {
@@ -164,6 +169,12 @@ bool UsbCamera::StartPreview(QObject* mainWindow, QObject* panel, VideoSurface* 
         return true;
     }
     if (BuildPreviewGraph(callback.videoPanel()) < 0) {
+        // An unreachable network camera keeps trying; the failure is not the operator's.
+        if (IsNetworkCamera()) {
+            callback.RefreshOverlays();
+            StreamLost(QStringLiteral("the source could not be built"));
+            return true;
+        }
         TearDownGraph();
         return false;
     }
@@ -174,6 +185,10 @@ bool UsbCamera::StartPreview(QObject* mainWindow, QObject* panel, VideoSurface* 
 bool UsbCamera::FindCaptureDevice() {
     const QString id = settings->deviceId;
     if (id.isEmpty()) return false;
+    if (IsNetworkCamera()) {
+        settings->deviceFriendlyName = NetworkCameraName();
+        return true;
+    }
     SyntheticSource s;
     if (ParseSyntheticId(id, &s)) {
         settings->deviceFriendlyName = SyntheticFriendlyName(s);
@@ -197,14 +212,16 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     constexpr int kFail = -1;
     graph = gst_pipeline_new(QStringLiteral("camera%1").arg(cameraId()).toUtf8().constData());
     if (!graph) {
-        ShowErrorMessage(QStringLiteral("Could not create filter graph"));
+        ReportBuildFailure(QStringLiteral("Could not create filter graph"));
         return kFail;
     }
     if (!FindCaptureDevice()) return kFail;
 
     GError* error = nullptr;
-    captureFilter =
-        gst_parse_bin_from_description(sourceDescription_.toUtf8().constData(), TRUE, &error);
+    captureFilter = IsNetworkCamera() ? MakeNetworkSource()
+                                      : gst_parse_bin_from_description(
+                                            sourceDescription_.toUtf8().constData(), TRUE, &error);
+    if (IsNetworkCamera() && !captureFilter) return kFail;
     if (error) {
         std::fprintf(stderr, "trelvix: source \"%s\": %s\n",
                      sourceDescription_.toUtf8().constData(), error->message);
@@ -213,7 +230,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     if (!captureFilter || !gst_bin_add(GST_BIN(graph), captureFilter)) {
         if (captureFilter && !GST_OBJECT_PARENT(captureFilter)) gst_object_unref(captureFilter);
         captureFilter = nullptr;
-        ShowErrorMessage(QStringLiteral("Could not put capture device in graph"));
+        ReportBuildFailure(QStringLiteral("Could not put capture device in graph"));
         return kFail;
     }
     GstElement* convert = gst_element_factory_make("videoconvert", nullptr);
@@ -223,7 +240,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
         for (GstElement* e : {grabber, convert, format})
             if (e) gst_object_unref(e);
         grabber = nullptr;
-        ShowErrorMessage(
+        ReportBuildFailure(
             QStringLiteral("Could not create SampleGrabber (is qedit.dll registered?)"));
         return kFail;
     }
@@ -232,7 +249,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     gst_caps_unref(caps);
     gst_bin_add_many(GST_BIN(graph), convert, format, grabber, nullptr);
     if (!gst_element_link_many(captureFilter, convert, format, grabber, nullptr)) {
-        ShowErrorMessage(QStringLiteral("SetGraph failed"));
+        ReportBuildFailure(QStringLiteral("SetGraph failed"));
         return kFail;
     }
     g_object_set(grabber, "sync", FALSE, "max-buffers", 2, "drop", TRUE, "emit-signals", FALSE,
@@ -247,9 +264,10 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     gst_bus_set_sync_handler(bus, BusSyncHandler, this, nullptr);
     gst_object_unref(bus);
 
+    if (netSource_) ExpectFirstPicture();
     if (gst_element_set_state(graph, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         gst_element_set_state(graph, GST_STATE_NULL);
-        ShowErrorMessage(QStringLiteral("Could not run graph"));
+        ReportBuildFailure(QStringLiteral("Could not run graph"));
         return kFail;
     }
     callback.SetPanel(callback.panelWindow(), video);
@@ -257,14 +275,33 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     ReadImageParameters();
     ApplyImageParameters();
     FitVideoWindow();
-    callback.state = CameraState::Previewing;
+    if (netSource_) WatchStream();
+    // A stream coming back keeps the recording it had.
+    if (callback.state == CameraState::Idle) callback.state = CameraState::Previewing;
     return 0;
 }
 
 void UsbCamera::TearDownGraph() {
     // The recording thread reads the grabber's frames: it ends first, and the file is closed.
     if (recorder) recorder->CloseRecording();
-    const bool hadGraph = graph != nullptr;
+    // A stopped camera makes no more attempts and shows no greyed picture.
+    const bool hadPicture = graph != nullptr || reconnecting_;
+    if (reconnectTimer_) reconnectTimer_->stop();
+    reconnecting_ = lossLogged_ = resumeRecording_ = false;
+    nextDelayMs_ = 0;
+    DropPipeline();
+    EndBroadcast();
+    callback.state = CameraState::Idle;
+    callback.DestroyOverlays();
+    callback.ForgetRawFrame();
+    callback.ForgetLastShownFrame();
+    if (VideoSurface* video = callback.videoPanel(); hadPicture && video) video->ClearFrame();
+}
+
+void UsbCamera::DropPipeline() {
+    callback.reportNextFrame = false;
+    if (stallTimer_) stallTimer_->stop();
+    if (netSource_) netSource_->Stop();
     if (graph) {
         if (grabber) {
             GstAppSinkCallbacks none{};
@@ -281,11 +318,7 @@ void UsbCamera::TearDownGraph() {
         captureFilter = nullptr;
         grabber = nullptr;
     }
-    EndBroadcast();
-    callback.state = CameraState::Idle;
-    callback.DestroyOverlays();
-    callback.ForgetRawFrame();
-    if (VideoSurface* video = callback.videoPanel(); hadGraph && video) video->ClearFrame();
+    netSource_.reset();
 }
 
 // The two kinds of recording: the state each sets and the texts of their records.
@@ -315,6 +348,7 @@ void UsbCamera::BeginRecording(const RecordingKind& k) {
 
 void UsbCamera::EndRecording(const RecordingKind& k) {
     if (callback.state != k.state) return;
+    resumeRecording_ = false;
     if (recorder->recording()) recorder->CloseRecording();
     // A motion recording beside a broadcast hands the state back to it.
     callback.state = broadcasting_ ? CameraState::Broadcasting : CameraState::Idle;
@@ -358,25 +392,39 @@ void UsbCamera::RestartCamera() {
     if (graph) TearDownGraph();
     callback.DestroyOverlays();
     callback.CreateOverlays();
-    if (BuildPreviewGraph(callback.videoPanel()) >= 0)
+    if (BuildPreviewGraph(callback.videoPanel()) >= 0) {
         callback.RefreshOverlays();
-    else
+    } else if (IsNetworkCamera()) {
+        callback.RefreshOverlays();
+        StreamLost(QStringLiteral("the source could not be built"));
+    } else {
         TearDownGraph();
+    }
     callback.stopped = false;
 }
 
 int UsbCamera::HandleGraphEvents() {
     if (!graph) return -1;
     GstBus* bus = gst_element_get_bus(graph);
-    bool lost = false;
+    bool lost = false, ended = false;
+    QString why;
     while (GstMessage* msg = gst_bus_pop(bus)) {
         // An error from the pipeline (an unplugged device among them) ends this camera only.
-        if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ERROR || GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS)
+        if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ERROR && !lost) {
+            GError* err = nullptr;
+            gst_message_parse_error(msg, &err, nullptr);
+            why = err ? QString::fromUtf8(err->message) : QString();
+            if (err) g_error_free(err);
             lost = true;
+        }
+        ended = ended || GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS;
         gst_message_unref(msg);
     }
     gst_object_unref(bus);
-    if (lost) TearDownGraph();
+    if (IsNetworkCamera())
+        HandleNetworkEvents(lost, ended, why);
+    else if (lost || ended)
+        TearDownGraph();
     return 0;
 }
 

@@ -21,6 +21,7 @@
 #include "config/Cdataclass.h"
 #include "upload/UploadQueue.h"
 
+class QTimer;
 typedef struct _GstElement GstElement;
 typedef struct _GstSample GstSample;
 typedef struct _GstBus GstBus;
@@ -28,6 +29,7 @@ typedef struct _GstBus GstBus;
 namespace trelvix {
 
 class AudioCapture;
+class NetSource;
 class RecordClass_FTP;
 class UsbCamera;
 struct RecordingKind;
@@ -83,6 +85,9 @@ public:
     bool rawFrameWanted() const { return rawFrameWanted_; }
     // The graph is gone: its last frame must never be recorded as a new one.
     void ForgetRawFrame();
+    // The last frame shown on the panel; none once the camera stopped.
+    FramePtr LastShownFrame() const;
+    void ForgetLastShownFrame();
 
     // Exchanges rows (1) or columns (2) of a top-down frame in place.
     static void Orient(uint8_t* buffer, int width, int height, int stride, int orientation);
@@ -112,6 +117,9 @@ public:
     SnapshotTaker snapshots;
     std::atomic<bool> regionTestMode{false};
     std::atomic<uint64_t> framesDelivered{0};
+    // Set while a network stream is (re)connecting: the next frame tells the panel, so the
+    // camera learns on the UI thread that the stream runs.
+    std::atomic<bool> reportNextFrame{false};
     // Where the processed frames also go while the camera broadcasts; none otherwise.
     std::atomic<BroadcastEngine*> broadcastSink{nullptr};
 
@@ -127,6 +135,7 @@ private:
     mutable std::mutex panelMutex_;
     QObject* panelWindow_ = nullptr;
     VideoSurface* videoPanel_ = nullptr;
+    FramePtr lastShown_;
     mutable std::mutex previewMutex_;
     VideoSurface* previewWindow_ = nullptr;
     QObject* previewNotifyWindow_ = nullptr;
@@ -202,6 +211,21 @@ public:
     // Makes the source report a lost device, as an unplugged camera would.
     void SimulateDeviceLost();
 
+    // Network cameras ("rtsp://", "rtsps://", "http://", "https://" identifiers).
+    bool IsNetworkCamera() const;
+    // The stream was lost (or never came): the last picture shows greyed while attempts
+    // follow with growing pauses.
+    bool IsReconnecting() const { return reconnecting_; }
+    // Whether an HTTP address turned out to give single pictures, now polled.
+    bool PollsPictures() const;
+    // Pauses between attempts: 1, 2, 4 … 30 s; tests shorten them (0 restores).
+    static int NextReconnectDelay(int previousMs);
+    static void SetReconnectDelaysForTesting(int firstMs, int maxMs);
+    // A stream that stays silent this long without an error counts as lost (10 s; 0 restores).
+    static void SetStallLimitForTesting(int ms);
+    // The pause before the pending attempt; 0 while the stream runs.
+    int reconnectDelayMs() const { return nextDelayMs_; }
+
     // FTP upload (UI thread). Start: with ftpEnabled, (re)starts both threads with the record's
     // current server settings. Stop: ends both threads and deletes the client.
     void StartUpload();
@@ -236,6 +260,22 @@ private:
     // it was wanted.
     bool StartBroadcastSound(QString* whyNot);
     QSize WaitForFrameSize(int timeoutMs) const;
+    // Network cameras: the source bin, the loss and return of the stream and the attempts.
+    GstElement* MakeNetworkSource();
+    // The message of a pipeline that could not be built, where the camera's kind wants it.
+    void ReportBuildFailure(const QString& text) const;
+    // The name the user gave the camera; its address without the password otherwise.
+    QString NetworkCameraName() const;
+    void StreamLost(const QString& why);
+    void StreamBack();
+    void Reconnect();
+    void HandleNetworkEvents(bool error, bool ended, const QString& why);
+    void ExpectFirstPicture();
+    void WatchStream();
+    void CheckStall();
+    void ShowReconnectingPicture();
+    // Removes the pipeline only: recording wishes, overlays, broadcast and state stay.
+    void DropPipeline();
     // Ends the recording that runs beside a broadcast, with its stop line.
     void EndRecordingBesideBroadcast();
     // Stops the encoder and the server, removes the file unless kept, logs the stop. False
@@ -248,6 +288,17 @@ private:
     std::unique_ptr<BroadcastEngine> broadcast_;
     std::unique_ptr<AudioCapture> broadcastSound_;
     bool broadcasting_ = false;
+    std::unique_ptr<NetSource> netSource_;
+    std::unique_ptr<QTimer> reconnectTimer_;
+    std::unique_ptr<QTimer> stallTimer_;
+    uint64_t lastSeenFrames_ = 0;
+    int quietChecks_ = 0;
+    bool reconnecting_ = false;
+    bool lossLogged_ = false;
+    bool pollPictures_ = false;     // the address answered with one picture
+    bool resumeRecording_ = false;  // a recording was cut by the loss
+    int nextDelayMs_ = 0;
+    uint64_t framesAtBuild_ = 0;
     // Owns the address look-ups, so none answers a camera that is gone.
     std::unique_ptr<QObject> lookups_;
 };

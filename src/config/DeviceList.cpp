@@ -40,8 +40,13 @@ void DeviceList::LoadExcludedDevices() {
 bool DeviceList::SaveExcludedDevices() {
     if (keepDeviceFile_) return false;
     QByteArray bytes;
-    for (const QString& id : excludedDevices) bytes += id.toUtf8() + '\n';
-    return WriteFileAtomically(deviceFolder_ + QStringLiteral("device.bin"), bytes, false);
+    bool secret = false;
+    for (const QString& id : excludedDevices) {
+        bytes += id.toUtf8() + '\n';
+        secret = secret || MaskCredentials(id) != id;
+    }
+    // An excluded network camera's address may carry its password.
+    return WriteFileAtomically(deviceFolder_ + QStringLiteral("device.bin"), bytes, secret);
 }
 
 void DeviceList::BuildDeviceList(int cells) {
@@ -54,12 +59,37 @@ void DeviceList::BuildDeviceList(int cells) {
         std::lock_guard lock(enumeratorMutex);
         if (deviceEnumerator) deviceEnumerator(&allDeviceIds, &allDeviceNames);
     }
+    // The two lists go position by position.
+    while (allDeviceNames.size() < allDeviceIds.size()) allDeviceNames.append(QString());
+    for (const NetCamEntry& cam : netCams.cams) {
+        allDeviceIds.append(cam.address);
+        allDeviceNames.append(cam.name);
+    }
     for (qsizetype i = 0; i < allDeviceIds.size() && deviceCount < cells; ++i) {
         if (IsExcluded(allDeviceIds[i])) continue;
         ++deviceCount;
         deviceIds.append(allDeviceIds[i]);
         deviceNames.append(i < allDeviceNames.size() ? allDeviceNames[i] : QString());
     }
+}
+
+bool DeviceList::ReplaceNetCams(const std::vector<NetCamEntry>& cams) {
+    const std::vector<NetCamEntry> old = netCams.cams;
+    netCams.cams = cams;
+    if (!netCams.Save()) {
+        netCams.cams = old;
+        return false;
+    }
+    for (qsizetype i = allDeviceIds.size() - 1; i >= 0; --i) {
+        if (!IsNetworkCameraAddress(allDeviceIds[i])) continue;
+        allDeviceIds.removeAt(i);
+        if (i < allDeviceNames.size()) allDeviceNames.removeAt(i);
+    }
+    for (const NetCamEntry& cam : cams) {
+        allDeviceIds.append(cam.address);
+        allDeviceNames.append(cam.name);
+    }
+    return true;
 }
 
 bool DeviceList::IsExcluded(const QString& id) const {

@@ -1,10 +1,12 @@
-// The capture devices the grid is built from: every device found, minus the ones the user
-// excluded in "device.bin".
+// The capture devices the grid is built from: every device found, then the user's network
+// cameras, minus the ones the user excluded in "device.bin".
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+
+#include "config/NetCams.h"
 
 namespace trelvix {
 
@@ -13,12 +15,17 @@ public:
     // Lists the capture devices: identifiers and friendly names, in the same order.
     using DeviceEnumerator = std::function<void(QStringList* ids, QStringList* names)>;
 
-    explicit DeviceList(const QString& userFolder) : deviceFolder_(userFolder) {}
+    explicit DeviceList(const QString& userFolder)
+        : netCams(userFolder), deviceFolder_(userFolder) {}
 
     void LoadExcludedDevices();
     bool SaveExcludedDevices();
-    // Lists the devices and keeps at most `cells` that are not excluded, in order.
+    // Lists the devices, then the network cameras, and keeps at most `cells` that are not
+    // excluded, in order.
     void BuildDeviceList(int cells);
+    // Stores a new list of network cameras and lists them in place of the old ones (the
+    // kept devices change only when the list is built again). False when it was not stored.
+    bool ReplaceNetCams(const std::vector<NetCamEntry>& cams);
     // Whether `id` is on the excluded list; letter case does not count.
     bool IsExcluded(const QString& id) const;
     // The device page's marks: `excluded[i]` for device i of `allDeviceIds`. Stored identifiers
@@ -28,6 +35,7 @@ public:
 
     static void SetDeviceEnumerator(DeviceEnumerator enumerator);
 
+    NetCamList netCams;
     QStringList excludedDevices;
     QStringList allDeviceIds;
     QStringList allDeviceNames;

@@ -21,6 +21,7 @@ Option::Option(const QString& path)
     LoadSettings();
     LoadLanguageModule(languageIndex);
     LoadExcludedDevices();
+    netCams.Load();
     BuildDeviceList();
     if (!gOption) gOption = this;
 }

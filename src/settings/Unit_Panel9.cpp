@@ -1,6 +1,7 @@
 #include "settings/Unit_Panel9.h"
 
 #include <QGridLayout>
+#include <QHash>
 
 #include "config/Option.h"
 #include "lang/TextIds.h"
@@ -28,16 +29,9 @@ TFrame_Panel9::TFrame_Panel9(QWidget* owner, int index)
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setDefault(true);
 
-    if (gOption) {
-        for (qsizetype i = 0; i < gOption->allDeviceIds.size(); ++i) {
-            const QString& id = gOption->allDeviceIds[i];
-            const QString name = gOption->allDeviceNames.value(i);
-            auto* item = new QListWidgetItem(name.isEmpty() ? id : name, CheckListBox1);
-            item->setData(Qt::UserRole, id);
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(gOption->IsExcluded(id) ? Qt::Checked : Qt::Unchecked);
-        }
-    }
+    NetCams = new TNetCamEditor(b);
+    FillDeviceList();
+    connect(NetCams, &TNetCamEditor::camerasChanged, this, &TFrame_Panel9::FillDeviceList);
     connect(CheckListBox1, &QListWidget::itemClicked, this, &TFrame_Panel9::CheckListBox1Click);
     connect(CheckListBox1, &QListWidget::currentRowChanged, this,
             &TFrame_Panel9::CheckListBox1Click);
@@ -50,9 +44,29 @@ TFrame_Panel9::TFrame_Panel9(QWidget* owner, int index)
     layout->addWidget(CheckListBox1, 2, 0, 1, 2);
     layout->addWidget(Label1, 3, 0);
     layout->addWidget(Label2, 3, 1);
-    layout->addWidget(BitBtn2, 4, 1, Qt::AlignRight);
+    layout->addWidget(NetCams, 4, 0, 1, 2);
+    layout->addWidget(BitBtn2, 5, 1, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(2, 1);
+}
+
+void TFrame_Panel9::FillDeviceList() {
+    QHash<QString, bool> marks;
+    for (int i = 0; i < CheckListBox1->count(); ++i)
+        marks[CheckListBox1->item(i)->data(Qt::UserRole).toString()] =
+            CheckListBox1->item(i)->checkState() == Qt::Checked;
+    CheckListBox1->clear();
+    if (!gOption) return;
+    for (qsizetype i = 0; i < gOption->allDeviceIds.size(); ++i) {
+        const QString& id = gOption->allDeviceIds[i];
+        const QString name = gOption->allDeviceNames.value(i);
+        auto* item =
+            new QListWidgetItem(name.isEmpty() ? MaskCredentials(id) : name, CheckListBox1);
+        item->setData(Qt::UserRole, id);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(marks.value(id, gOption->IsExcluded(id)) ? Qt::Checked : Qt::Unchecked);
+    }
+    CheckListBox1Click();
 }
 
 void TFrame_Panel9::CheckListBox1Click() {
@@ -60,7 +74,7 @@ void TFrame_Panel9::CheckListBox1Click() {
     Label2->setToolTip(QString());
     const QListWidgetItem* item = CheckListBox1->currentItem();
     if (!item) return;
-    Label2->setText(item->data(Qt::UserRole).toString());
+    Label2->setText(MaskCredentials(item->data(Qt::UserRole).toString()));
     Label2->setToolTip(Label2->text());
 }
 
@@ -69,7 +83,8 @@ void TFrame_Panel9::BitBtn2Click() {
         QList<bool> marks;
         for (int i = 0; i < CheckListBox1->count(); ++i)
             marks << (CheckListBox1->item(i)->checkState() == Qt::Checked);
-        gOption->deviceListChanged = gOption->ApplyExclusionMarks(marks);
+        // A camera added, changed or removed makes the grid be built anew as well.
+        gOption->deviceListChanged = gOption->ApplyExclusionMarks(marks) || NetCams->changed();
         // On disk at once; the rebuild that follows reads it back.
         if (gOption->deviceListChanged) gOption->SaveExcludedDevices();
     }

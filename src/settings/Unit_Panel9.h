@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "settings/NetCamEditor.h"
 #include "settings/Unit_PanelBase.h"
 
 namespace trelvix {
@@ -15,7 +16,7 @@ class TFrame_Panel9 : public TFrame_PanelBase {
 public:
     TFrame_Panel9(QWidget* owner, int cameraIndex);
 
-    // Shows the identifier of the selected device, not its friendly name.
+    // Shows the identifier of the selected device, not its friendly name (nor a password).
     void CheckListBox1Click();
     void BitBtn2Click();
 
@@ -25,6 +26,11 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     QPushButton* BitBtn2;
+    TNetCamEditor* NetCams;
+
+private:
+    // One item per device of the global list, the network cameras last; marks kept by id.
+    void FillDeviceList();
 
 signals:
     // OK was handled, changed or not: the settings window closes.

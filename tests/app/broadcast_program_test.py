@@ -78,61 +78,67 @@ with tempfile.TemporaryDirectory() as home:
 
     program = subprocess.Popen([exe, "--headless", "--demo", "--broadcast"], env=env,
                                stdout=subprocess.PIPE)
-    out = b""
-    end = time.time() + 30
-    # Cameras that cannot broadcast say so on the error output; the others print one line each,
-    # among the lines of the log the program prints as well.
-    while time.time() < end and out.count(b" broadcasts: ") < 4:
-        ready, _, _ = select.select([program.stdout], [], [], 1.0)
-        if ready:
-            chunk = os.read(program.stdout.fileno(), 4096)
-            if not chunk:
-                break
-            out += chunk
-    ports = {int(c): int(p) for c, p in
-             re.findall(r"camera (\d) broadcasts: mms://\S+:(\d+)", out.decode())}
-    # Another program on the machine may hold one of the demo ports: that camera alone fails.
-    check(len(ports) >= 3, f"the demo cameras broadcast ({ports})")
-    check(len(set(ports.values())) == len(ports), "each on its own port")
-    port = next(iter(ports.values()), 8080)
-    # Keep reading, so the program never waits on a full pipe while it is probed.
-    threading.Thread(target=lambda: program.stdout.read(), daemon=True).start()
-    time.sleep(2)  # a key frame or two into the stream
+    try:
+        out = b""
+        end = time.time() + 30
+        # Cameras that cannot broadcast say so on the error output; the others print one line each,
+        # among the lines of the log the program prints as well.
+        while time.time() < end and out.count(b" broadcasts: ") < 4:
+            ready, _, _ = select.select([program.stdout], [], [], 1.0)
+            if ready:
+                chunk = os.read(program.stdout.fileno(), 4096)
+                if not chunk:
+                    break
+                out += chunk
+        ports = {int(c): int(p) for c, p in
+                 re.findall(r"camera (\d) broadcasts: mms://\S+:(\d+)", out.decode())}
+        # Another program on the machine may hold one of the demo ports: that camera alone fails.
+        check(len(ports) >= 3, f"the demo cameras broadcast ({ports})")
+        check(len(set(ports.values())) == len(ports), "each on its own port")
+        port = next(iter(ports.values()), 8080)
+        # Keep reading, so the program never waits on a full pipe while it is probed.
+        threading.Thread(target=lambda: program.stdout.read(), daemon=True).start()
+        time.sleep(2)  # a key frame or two into the stream
 
-    for scheme in ("http", "mmsh"):
-        info = probe(f"{scheme}://127.0.0.1:{port}/")
-        video = [s for s in info.get("streams", []) if s.get("codec_type") == "video"]
-        check(info.get("format", {}).get("format_name") == "asf", f"{scheme}: ASF")
-        check(bool(video) and video[0].get("codec_name") == "wmv2", f"{scheme}: WMV2 video")
-        check(bool(video) and (video[0].get("width"), video[0].get("height")) == (640, 480),
-              f"{scheme}: 640 x 480")
-        check(bool(video) and video[0].get("avg_frame_rate") in ("30/1", "0/0")
-              and video[0].get("r_frame_rate") == "30/1", f"{scheme}: 30 frames per second")
+        for scheme in ("http", "mmsh"):
+            info = probe(f"{scheme}://127.0.0.1:{port}/")
+            video = [s for s in info.get("streams", []) if s.get("codec_type") == "video"]
+            check(info.get("format", {}).get("format_name") == "asf", f"{scheme}: ASF")
+            check(bool(video) and video[0].get("codec_name") == "wmv2", f"{scheme}: WMV2 video")
+            check(bool(video) and (video[0].get("width"), video[0].get("height")) == (640, 480),
+                  f"{scheme}: 640 x 480")
+            check(bool(video) and video[0].get("avg_frame_rate") in ("30/1", "0/0")
+                  and video[0].get("r_frame_rate") == "30/1", f"{scheme}: 30 frames per second")
 
-    port0 = ports.get(0)
-    check(port0 is not None, "camera 0, with sound, broadcasts")
-    for scheme in ("http", "mmsh") if port0 else ():
-        url = f"{scheme}://127.0.0.1:{port0}/"
-        streams = probe(url).get("streams", [])
-        audio = [s for s in streams if s.get("codec_type") == "audio"]
-        check([s.get("codec_name") for s in streams] == ["wmav2", "wmv2"],
-              f"{scheme}: WMA sound as stream 1 and WMV2 pictures as stream 2")
-        check(bool(audio) and (audio[0].get("sample_rate"), audio[0].get("channels"))
-              == ("44100", 2), f"{scheme}: 44100 Hz stereo")
-        code, errors = decode(url)
-        check(code == 0 and not re.search(r"(?i)timestamp|dts|pts", errors),
-              f"{scheme}: three seconds of both decode cleanly ({errors.strip()[:300]})")
-    others = [p for c, p in ports.items() if c != 0]
-    if others:
-        streams = probe(f"http://127.0.0.1:{others[0]}/").get("streams", [])
-        check([s.get("codec_name") for s in streams] == ["wmv2"],
-              "a camera with sound off broadcasts pictures only")
+        port0 = ports.get(0)
+        check(port0 is not None, "camera 0, with sound, broadcasts")
+        for scheme in ("http", "mmsh") if port0 else ():
+            url = f"{scheme}://127.0.0.1:{port0}/"
+            streams = probe(url).get("streams", [])
+            audio = [s for s in streams if s.get("codec_type") == "audio"]
+            check([s.get("codec_name") for s in streams] == ["wmav2", "wmv2"],
+                  f"{scheme}: WMA sound as stream 1 and WMV2 pictures as stream 2")
+            check(bool(audio) and (audio[0].get("sample_rate"), audio[0].get("channels"))
+                  == ("44100", 2), f"{scheme}: 44100 Hz stereo")
+            code, errors = decode(url)
+            check(code == 0 and not re.search(r"(?i)timestamp|dts|pts", errors),
+                  f"{scheme}: three seconds of both decode cleanly ({errors.strip()[:300]})")
+        others = [p for c, p in ports.items() if c != 0]
+        if others:
+            streams = probe(f"http://127.0.0.1:{others[0]}/").get("streams", [])
+            check([s.get("codec_name") for s in streams] == ["wmv2"],
+                  "a camera with sound off broadcasts pictures only")
 
-    page = urllib.request.urlopen(f"http://127.0.0.1:{port}/live", timeout=10).read()
-    check(b"/mjpeg" in page, "the browser page shows the moving pictures")
+        page = urllib.request.urlopen(f"http://127.0.0.1:{port}/live", timeout=10).read()
+        check(b"/mjpeg" in page, "the browser page shows the moving pictures")
 
-    program.send_signal(signal.SIGTERM)
-    check(program.wait(timeout=30) == 0, "SIGTERM ends the broadcasting program cleanly")
+        program.send_signal(signal.SIGTERM)
+        check(program.wait(timeout=30) == 0, "SIGTERM ends the broadcasting program cleanly")
+    finally:
+        # A failed check never leaves the program running (and holding its ports).
+        if program.poll() is None:
+            program.kill()
+            program.wait()
 
 print(f"{len(passes)} passed, {len(failures)} failed")
 sys.exit(1 if failures else 0)

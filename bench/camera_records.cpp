@@ -1,0 +1,43 @@
+// Writes the settings records of cameras 0 … N-1 into the user folder of $HOME for a side-by-side
+// run: motion detection on, the date and time stamped, continuous recording at a given rate
+// into a given folder.
+// Usage: camera_records N VIDEO_FOLDER [rate=30]
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "config/Cdataclass.h"
+#include "config/Folders.h"
+
+using namespace trelvix;
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: camera_records N VIDEO_FOLDER [rate=30]\n");
+        return 2;
+    }
+    const int n = std::atoi(argv[1]);
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    const int rate = argc > 3 ? std::atoi(argv[3]) : 30;
+    EnsureUserFolder();
+    for (int i = 0; i < n; ++i) {
+        CDataClass rec;
+        rec.cameraId = i;
+        rec.videoFolder = rec.imageFolder = folder;
+        rec.caption = QString::asprintf("%d#", i);
+        rec.autoRecord = 1;
+        rec.recordFrameRate = rate;
+        rec.showTime = 1;
+        rec.motionEnabled = 1;
+        // A picture per motion would measure the disk, not the detection.
+        rec.motionNoPicture = 1;
+        rec.motionSound = 0;
+        rec.shutterSound = 0;
+        if (!rec.Save()) {
+            std::fprintf(stderr, "camera_records: cannot write the record of camera %d\n", i);
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,241 @@
+#include "capture/NetSource.h"
+
+#include <curl/curl.h>
+#include <gst/app/gstappsrc.h>
+#include <gst/gst.h>
+
+#include <QUrl>
+#include <algorithm>
+#include <mutex>
+
+#include "config/NetCams.h"
+
+namespace trelvix {
+
+namespace {
+
+constexpr int kRtspTcp = 4, kRtspUdp = 1;  // GstRTSPLowerTrans flags
+constexpr long kConnectTimeoutSeconds = 5;
+constexpr long kPictureTimeoutSeconds = 10;
+constexpr size_t kMaxPictureBytes = 32 * 1024 * 1024;
+
+struct Credentials {
+    QByteArray location, user, password;
+};
+
+// The password goes to the element as a property, never as part of an address that might
+// be printed.
+Credentials Split(const QString& address) {
+    const QUrl url(address);
+    return {url.toString(QUrl::RemoveUserInfo).toUtf8(), url.userName(QUrl::FullyDecoded).toUtf8(),
+            url.password(QUrl::FullyDecoded).toUtf8()};
+}
+
+void LinkVideoPad(GstElement*, GstPad* pad, gpointer tail) {
+    GstCaps* caps = gst_pad_get_current_caps(pad);
+    if (!caps) caps = gst_pad_query_caps(pad, nullptr);
+    const bool video =
+        caps && gst_caps_get_size(caps) > 0 &&
+        g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, 0)), "video/");
+    if (caps) gst_caps_unref(caps);
+    GstPad* sink = gst_element_get_static_pad(GST_ELEMENT(tail), "sink");
+    if (video && !gst_pad_is_linked(sink)) gst_pad_link(pad, sink);
+    gst_object_unref(sink);
+}
+
+// A camera's sound arrives on its own pad: only the picture goes on to the decoder.
+void LinkRtpVideoPad(GstElement*, GstPad* pad, gpointer decode) {
+    GstCaps* caps = gst_pad_query_caps(pad, nullptr);
+    const GstStructure* st =
+        caps && gst_caps_get_size(caps) ? gst_caps_get_structure(caps, 0) : nullptr;
+    const char* media = st ? gst_structure_get_string(st, "media") : nullptr;
+    GstPad* sink = gst_element_get_static_pad(GST_ELEMENT(decode), "sink");
+    if (media && g_str_equal(media, "video") && !gst_pad_is_linked(sink)) gst_pad_link(pad, sink);
+    gst_object_unref(sink);
+    if (caps) gst_caps_unref(caps);
+}
+
+// A multipart stream carries one kind of picture: said at once, decodebin shows the stream
+// on the first picture instead of waiting for its queues to fill.
+void OneStream(GstBin*, GstElement* element, gpointer) {
+    GstElementFactory* f = gst_element_get_factory(element);
+    if (f && g_str_equal(GST_OBJECT_NAME(f), "multipartdemux"))
+        g_object_set(element, "single-stream", TRUE, nullptr);
+}
+
+GstElement* Make(const char* factory, QString* why) {
+    GstElement* e = gst_element_factory_make(factory, nullptr);
+    if (!e && why) *why = QStringLiteral("GStreamer element \"%1\" is missing").arg(factory);
+    return e;
+}
+
+size_t Collect(char* data, size_t size, size_t count, void* out) {
+    auto* body = static_cast<QByteArray*>(out);
+    if (size_t(body->size()) + size * count > kMaxPictureBytes) return 0;
+    body->append(data, qsizetype(size * count));
+    return size * count;
+}
+
+int Abort(void* worker, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<StoppableWorker*>(worker)->StopRequested() ? 1 : 0;
+}
+
+}  // namespace
+
+NetSourceKind NetSource::KindOf(const QString& address) {
+    return IsRtspAddress(address) ? NetSourceKind::kRtsp : NetSourceKind::kHttpStream;
+}
+
+std::unique_ptr<NetSource> NetSource::Make(const QString& address, NetSourceKind kind, bool udp,
+                                           int picturesPerSecond, QString* why) {
+    std::unique_ptr<NetSource> s(new NetSource);
+    s->kind_ = kind;
+    s->address_ = address;
+    s->periodMs_ = 1000 / std::clamp(picturesPerSecond, 1, 30);
+    const Credentials c = Split(address);
+    GstElement* src = nullptr;
+    switch (kind) {
+        case NetSourceKind::kRtsp:
+            if ((src = trelvix::Make("rtspsrc", why)))
+                g_object_set(src, "location", c.location.constData(), "protocols",
+                             udp ? kRtspUdp : kRtspTcp, "latency", 200u, nullptr);
+            break;
+        case NetSourceKind::kHttpStream:
+            // No retries of its own: the camera's back-off decides when to try again.
+            if ((src = trelvix::Make("souphttpsrc", why)))
+                g_object_set(src, "location", c.location.constData(), "is-live", TRUE,
+                             "do-timestamp", TRUE, "timeout", 10u, "retries", 0, nullptr);
+            break;
+        case NetSourceKind::kHttpPictures:
+            if ((src = trelvix::Make("appsrc", why))) {
+                GstCaps* caps = gst_caps_from_string("image/jpeg");
+                g_object_set(src, "is-live", TRUE, "do-timestamp", TRUE, "format", GST_FORMAT_TIME,
+                             "caps", caps, "max-bytes", guint64(8 << 20), nullptr);
+                gst_caps_unref(caps);
+                s->appsrc_ = GST_ELEMENT(gst_object_ref(src));
+            }
+            break;
+    }
+    if (src && kind != NetSourceKind::kHttpPictures && !c.user.isEmpty())
+        g_object_set(src, "user-id", c.user.constData(), "user-pw", c.password.constData(),
+                     nullptr);
+    GstElement* decode = trelvix::Make("decodebin", why);
+    GstElement* tail = trelvix::Make("identity", why);
+    if (!src || !decode || !tail) {
+        for (GstElement* e : {src, decode, tail})
+            if (e) gst_object_unref(gst_object_ref_sink(e));
+        return nullptr;
+    }
+    s->bin_ = gst_bin_new(nullptr);
+    gst_bin_add_many(GST_BIN(s->bin_), src, decode, tail, nullptr);
+    // Decoders appear once the answer's type is known; hardware ones when GStreamer has them.
+    g_signal_connect(decode, "pad-added", G_CALLBACK(LinkVideoPad), tail);
+    g_signal_connect(decode, "element-added", G_CALLBACK(OneStream), nullptr);
+    if (kind == NetSourceKind::kRtsp)
+        g_signal_connect(src, "pad-added", G_CALLBACK(LinkRtpVideoPad), decode);
+    else
+        gst_element_link(src, decode);
+    GstPad* out = gst_element_get_static_pad(tail, "src");
+    gst_element_add_pad(s->bin_, gst_ghost_pad_new("src", out));
+    gst_object_unref(out);
+    return s;
+}
+
+NetSource::~NetSource() {
+    Stop();
+    if (appsrc_) gst_object_unref(appsrc_);
+}
+
+void NetSource::Start() {
+    if (appsrc_) poller_.Start([this] { Poll(); });
+}
+
+void NetSource::Stop() {
+    poller_.Stop();
+}
+
+bool NetSource::AnsweredOnePicture() const {
+    if (kind_ != NetSourceKind::kHttpStream || !bin_) return false;
+    bool demuxed = false;
+    GstIterator* it = gst_bin_iterate_recurse(GST_BIN(bin_));
+    GValue item = G_VALUE_INIT;
+    while (gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
+        GstElementFactory* f = gst_element_get_factory(GST_ELEMENT(g_value_get_object(&item)));
+        demuxed = demuxed || (f && g_str_equal(GST_OBJECT_NAME(f), "multipartdemux"));
+        g_value_reset(&item);
+    }
+    g_value_unset(&item);
+    gst_iterator_free(it);
+    return !demuxed;
+}
+
+bool NetSource::FetchPicture(QByteArray* body, QString* why) {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    CURL* curl = curl_easy_init();
+    if (!curl) {
+        *why = QStringLiteral("no HTTP client");
+        return false;
+    }
+    const Credentials c = Split(address_);
+    char error[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(curl, CURLOPT_URL, c.location.constData());
+    if (!c.user.isEmpty()) {
+        curl_easy_setopt(curl, CURLOPT_USERNAME, c.user.constData());
+        curl_easy_setopt(curl, CURLOPT_PASSWORD, c.password.constData());
+        curl_easy_setopt(curl, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC | CURLAUTH_DIGEST));
+    }
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, kPictureTimeoutSeconds);
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Collect);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, body);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, Abort);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &poller_);
+    const CURLcode rc = curl_easy_perform(curl);
+    long status = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_cleanup(curl);
+    if (rc != CURLE_OK)
+        *why = QString::fromUtf8(error[0] ? error : curl_easy_strerror(rc));
+    else if (status != 200)
+        *why = QStringLiteral("HTTP status %1").arg(status);
+    else if (body->isEmpty())
+        *why = QStringLiteral("empty picture");
+    return why->isEmpty();
+}
+
+void NetSource::Poll() {
+    auto next = std::chrono::steady_clock::now();
+    while (!poller_.StopRequested()) {
+        QByteArray body;
+        QString why;
+        if (!FetchPicture(&body, &why)) {
+            if (poller_.StopRequested()) return;
+            // Reported like any lost stream: the camera decides when to try again.
+            GError* err = g_error_new(GST_RESOURCE_ERROR, GST_RESOURCE_ERROR_READ, "%s",
+                                      why.toUtf8().constData());
+            gst_element_post_message(appsrc_,
+                                     gst_message_new_error(GST_OBJECT(appsrc_), err, nullptr));
+            g_error_free(err);
+            return;
+        }
+        ++fetched_;
+        GstBuffer* buffer = gst_buffer_new_memdup(body.constData(), size_t(body.size()));
+        if (gst_app_src_push_buffer(GST_APP_SRC(appsrc_), buffer) != GST_FLOW_OK) {
+            // Never a silent end: the camera hears of it and tries again.
+            if (!poller_.StopRequested())
+                GST_ELEMENT_ERROR(appsrc_, STREAM, FAILED, ("the picture was refused"), (nullptr));
+            return;
+        }
+        next += std::chrono::milliseconds(periodMs_);
+        // A slow camera is not asked twice at once nor made up for later.
+        next = std::max(next, std::chrono::steady_clock::now());
+        if (poller_.SleepUntil(next)) return;
+    }
+}
+
+}  // namespace trelvix

@@ -1,0 +1,57 @@
+// The source of a network camera: GStreamer elements made one by one (never parsed from a
+// text, so nothing in an address can add elements), in a bin whose one "src" pad gives raw
+// video. RTSP through rtspsrc, an HTTP stream through souphttpsrc, and a single-picture HTTP
+// address polled at a fixed rate into an appsrc.
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <memory>
+
+#include "common/StoppableWorker.h"
+
+typedef struct _GstElement GstElement;
+
+namespace trelvix {
+
+enum class NetSourceKind { kRtsp, kHttpStream, kHttpPictures };
+
+class NetSource {
+public:
+    // The kind an address starts as: HTTP addresses are taken for streams until one answers
+    // with a single picture.
+    static NetSourceKind KindOf(const QString& address);
+    // Null when an element is missing; `why` says which.
+    static std::unique_ptr<NetSource> Make(const QString& address, NetSourceKind kind, bool udp,
+                                           int picturesPerSecond, QString* why);
+    ~NetSource();
+    NetSource(const NetSource&) = delete;
+    NetSource& operator=(const NetSource&) = delete;
+
+    // The bin, floating until a pipeline takes it.
+    GstElement* bin() const { return bin_; }
+    NetSourceKind kind() const { return kind_; }
+    // Starts polling once the pipeline runs; stops it before the pipeline goes.
+    void Start();
+    void Stop();
+    // After the end of an HTTP stream: the answer was one picture, not a stream of them.
+    bool AnsweredOnePicture() const;
+    // Pictures the poller fetched.
+    uint64_t picturesFetched() const { return fetched_; }
+
+private:
+    NetSource() = default;
+    void Poll();
+    // Fetches one picture; false with the reason when the camera did not give one.
+    bool FetchPicture(QByteArray* body, QString* why);
+
+    NetSourceKind kind_ = NetSourceKind::kHttpStream;
+    GstElement* bin_ = nullptr;
+    GstElement* appsrc_ = nullptr;  // own reference, while polling is the source
+    QString address_;
+    int periodMs_ = 500;
+    StoppableWorker poller_;
+    std::atomic<uint64_t> fetched_{0};
+};
+
+}  // namespace trelvix

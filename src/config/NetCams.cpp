@@ -1,0 +1,113 @@
+#include "config/NetCams.h"
+
+#include <QFile>
+#include <QUrl>
+
+#include "common/Files.h"
+
+namespace trelvix {
+
+namespace {
+constexpr qint64 kMaxFileBytes = 1024 * 1024;
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                             QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                             QFileDevice::WriteOther | QFileDevice::ExeOther;
+const char* const kHeader1 = "# Network cameras:";
+const char* const kHeader2 = "# A third field";
+
+bool HasScheme(const QString& address, const char* scheme) {
+    return address.startsWith(QLatin1String(scheme), Qt::CaseInsensitive);
+}
+
+bool OnOneLine(const QString& s) {
+    return !s.contains(QLatin1Char('\n')) && !s.contains(QLatin1Char('\r')) &&
+           !s.contains(QLatin1Char('\t'));
+}
+}  // namespace
+
+bool IsRtspAddress(const QString& a) {
+    return HasScheme(a, "rtsp://") || HasScheme(a, "rtsps://");
+}
+
+bool IsNetworkCameraAddress(const QString& a) {
+    return IsRtspAddress(a) || HasScheme(a, "http://") || HasScheme(a, "https://");
+}
+
+QString MaskCredentials(const QString& address) {
+    // Done on the text, not through a URL parser, so even an address a parser refuses is
+    // masked: the password is what lies between the first ":" and the last "@" of the part
+    // before the path.
+    const int schemeEnd = address.indexOf(QLatin1String("://"));
+    if (schemeEnd < 0) return address;
+    const int start = schemeEnd + 3;
+    int end = address.indexOf(QLatin1Char('/'), start);
+    if (end < 0) end = address.size();
+    const int at = address.lastIndexOf(QLatin1Char('@'), end - 1);
+    if (at < start) return address;
+    const int colon = address.indexOf(QLatin1Char(':'), start);
+    if (colon < 0 || colon > at) return address;
+    return address.left(colon + 1) + QStringLiteral("***") + address.mid(at);
+}
+
+NetCamProblem CheckNetCam(const NetCamEntry& cam) {
+    if (cam.name.trimmed().isEmpty() || !OnOneLine(cam.name)) return NetCamProblem::kNoName;
+    if (!IsNetworkCameraAddress(cam.address) || !OnOneLine(cam.address) ||
+        cam.address.contains(QLatin1Char(' ')) || !QUrl(cam.address).isValid() ||
+        QUrl(cam.address).host().isEmpty())
+        return NetCamProblem::kBadAddress;
+    return NetCamProblem::kNone;
+}
+
+std::vector<NetCamEntry> ParseNetCams(const QByteArray& bytes, QStringList* otherLines) {
+    std::vector<NetCamEntry> out;
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1String(kHeader1)) ||
+            line.startsWith(QLatin1String(kHeader2)))
+            continue;
+        const QStringList f = line.split(QLatin1Char('\t'));
+        NetCamEntry cam;
+        if (f.size() >= 2 && !line.trimmed().startsWith(QLatin1Char('#'))) {
+            cam = {f[0].trimmed(), f[1].trimmed(),
+                   f.size() > 2 &&
+                       f[2].trimmed().compare(QLatin1String("udp"), Qt::CaseInsensitive) == 0};
+        }
+        if (CheckNetCam(cam) == NetCamProblem::kNone)
+            out.push_back(cam);
+        else if (otherLines)
+            *otherLines << line;  // a comment, or a line to mend by hand: never dropped
+    }
+    return out;
+}
+
+QByteArray SerializeNetCams(const std::vector<NetCamEntry>& cams, const QStringList& otherLines) {
+    QByteArray out = QByteArray(kHeader1) + " name, a tab, the address (rtsp://, rtsps://, " +
+                     "http://, https://);\n" + kHeader2 + " \"udp\" takes RTSP over UDP.\n";
+    for (const QString& line : otherLines) out += line.toUtf8() + '\n';
+    for (const NetCamEntry& c : cams) {
+        out += c.name.toUtf8() + '\t' + c.address.toUtf8();
+        if (c.udp) out += "\tudp";
+        out += '\n';
+    }
+    return out;
+}
+
+void NetCamList::Load() {
+    cams.clear();
+    otherLines.clear();
+    QFile file(path_);
+    if (!file.exists()) return;
+    // Tightened before reading, so the passwords are exposed no longer than they were.
+    if (file.permissions() & kOthers) file.setPermissions(kOwnerOnly);
+    QByteArray bytes;
+    if (ReadFileLimited(path_, kMaxFileBytes, &bytes)) cams = ParseNetCams(bytes, &otherLines);
+}
+
+bool NetCamList::Save() const {
+    return WriteFileAtomically(path_, SerializeNetCams(cams, otherLines), true);
+}
+
+}  // namespace trelvix

@@ -1,0 +1,227 @@
+// Network cameras against a real camera on loopback (a small HTTP server): streams, polled
+// pictures, passwords, the loss and return of a stream and the recording across it.
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "capture/Jpeg.h"
+#include "capture/Usbcamera.h"
+#include "config/Folders.h"
+#include "config/Option.h"
+#include "history/EventLog.h"
+#include "history/LogReceiver.h"
+#include "history/MediaRemux.h"
+#include "host/CameraCell.h"
+#include "lang/TextIds.h"
+#include "support/CameraServer.h"
+#include "support/Wait.h"
+
+using namespace trelvix;
+using trelvix::test::CameraServer;
+using trelvix::test::ClosedPort;
+using trelvix::test::WaitFor;
+
+namespace {
+
+// A loaded machine (sanitizers, parallel builds) may take many seconds for a pipeline to start;
+// each wait ends as soon as its condition holds.
+constexpr int kLoadedMachineMs = 90000;
+
+template <typename F>
+bool Eventually(F done) {
+    return WaitFor(done, kLoadedMachineMs);
+}
+
+bool IsGrey(const FramePtr& f) {
+    if (!f) return false;
+    for (int y = 0; y < f->height; y += 7)
+        for (int x = 0; x < f->width; x += 5) {
+            const uint8_t* p = f->Row(y) + 3 * x;
+            if (p[0] != p[1] || p[1] != p[2]) return false;
+        }
+    return true;
+}
+
+class NetCameraTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+        UsbCamera::SetReconnectDelaysForTesting(50, 400);
+        server = std::make_unique<CameraServer>(frames.path());
+    }
+    void TearDown() override {
+        cameras.clear();
+        option.reset();
+        gOption = nullptr;
+        UsbCamera::SetReconnectDelaysForTesting(0, 0);
+        UsbCamera::SetStallLimitForTesting(0);
+    }
+    UsbCamera* Start(const QString& id, int cell, int rate = 10) {
+        CDataClass rec;
+        rec.cameraId = cell;
+        rec.videoFolder = rec.imageFolder = dir.path();
+        rec.autoRecord = 0;
+        rec.recordFrameRate = rate;
+        rec.Save();
+        panels.push_back(std::make_unique<HeadlessPanel>(cell));
+        HeadlessPanel* panel = panels.back().get();
+        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panel, panel, id, cell));
+        panel->AttachCamera(cameras.back().get());
+        return cameras.back().get();
+    }
+    QStringList Log() {
+        QCoreApplication::sendPostedEvents();
+        return ReadLogLines(LogFileName(option->LogPath, QDate::currentDate()));
+    }
+    int LinesSaying(int textId) {
+        int n = 0;
+        for (const QString& line : Log()) n += SplitLogLine(line)[5] == LanguageText(textId);
+        return n;
+    }
+    QStringList Recordings() {
+        QStringList out;
+        QDirIterator it(dir.path(), {"*.mp4"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) out << it.next();
+        out.sort();
+        return out;
+    }
+
+    QTemporaryDir dir, frames;
+    std::unique_ptr<Option> option;
+    LogReceiverObject receiver;
+    std::unique_ptr<CameraServer> server;
+    std::vector<std::unique_ptr<HeadlessPanel>> panels;
+    std::vector<std::unique_ptr<UsbCamera>> cameras;
+};
+
+}  // namespace
+
+TEST_F(NetCameraTest, AnMjpegStreamDeliversFramesThroughTheFramePath) {
+    ASSERT_TRUE(server->Start());
+    option->netCams.cams = {{"Yard", server->Url("/stream"), false}};
+    UsbCamera* cam = Start(server->Url("/stream"), 0);
+    cam->settings->showTime = 1;
+    ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 5; }));
+    const FramePtr f = panels[0]->LatestFrame();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->width, 320);
+    EXPECT_EQ(f->height, 240);
+    EXPECT_FALSE(IsGrey(f));
+    EXPECT_EQ(cam->settings->deviceFriendlyName.get(), "Yard");
+    EXPECT_FALSE(cam->IsReconnecting());
+    EXPECT_FALSE(cam->PollsPictures());
+    EXPECT_EQ(cam->reconnectDelayMs(), 0);
+    // Snapshots work as on any camera.
+    cam->RequestSnapshot(kSnapshotManual);
+    ASSERT_TRUE(Eventually([&] { return !cam->callback.snapshots.snapshotPath.get().isEmpty(); }));
+    EXPECT_TRUE(QFile::exists(cam->callback.snapshots.snapshotPath));
+}
+
+TEST_F(NetCameraTest, PasswordsReachTheCameraButNoLogNameOrMessage) {
+    ASSERT_TRUE(server->Start());
+    // A ":" in the password must survive the trip as well.
+    const QString secret = server->Url("/secret", "user:pa%3Ass@");
+    UsbCamera* cam = Start(secret, 0);
+    ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 3; }));
+    EXPECT_EQ(cam->settings->deviceFriendlyName.get(), server->Url("/secret", "user:***@"));
+    UsbCamera* wrong = Start(server->Url("/secret", "user:nope@"), 1);
+    ASSERT_TRUE(Eventually([&] { return wrong->IsReconnecting(); }));
+    cameras.clear();
+    for (const QString& line : Log())
+        EXPECT_FALSE(line.contains("pa%3Ass") || line.contains("nope"));
+}
+
+TEST_F(NetCameraTest, ASinglePictureAddressIsPolledAtTheCameraRate) {
+    ASSERT_TRUE(server->Start());
+    UsbCamera* cam = Start(server->Url("/snap.jpg"), 0, 20);
+    ASSERT_TRUE(Eventually([&] { return cam->PollsPictures() && panels[0]->framesShown() >= 8; }))
+        << cam->PollsPictures() << " " << panels[0]->framesShown() << " " << cam->IsReconnecting()
+        << " " << cam->HasGraph();
+    EXPECT_FALSE(cam->IsReconnecting());
+    EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 0) << "switching is no loss";
+    EXPECT_EQ(panels[0]->LatestFrame()->width, 320);
+    // A camera that stops answering is lost like a stream.
+    server->Kill();
+    ASSERT_TRUE(Eventually([&] { return cam->IsReconnecting(); }));
+    EXPECT_TRUE(cam->PollsPictures());
+}
+
+TEST_F(NetCameraTest, ALostStreamReconnectsWhileOthersRunAndRecordsIntoANewSegment) {
+    ASSERT_TRUE(server->Start());
+    const int port = server->port();
+    UsbCamera* net = Start(server->Url("/stream"), 0, 10);
+    UsbCamera* local = Start("test:ball:160x120@15", 1);
+    ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 3; }));
+    net->StartRecording();
+    ASSERT_TRUE(Eventually([&] { return net->recorder->thread()->framesWritten() >= 5; }));
+
+    server->Kill();
+    ASSERT_TRUE(Eventually([&] { return net->IsReconnecting(); }));
+    EXPECT_TRUE(IsGrey(panels[0]->LatestFrame()));
+    EXPECT_EQ(panels[0]->LatestFrame()->width, 320) << "the last picture, greyed";
+    EXPECT_TRUE(net->IsRecording()) << "the wish to record outlives the stream";
+    // Attempts fail with growing pauses; the other camera never waits for them.
+    const uint64_t before = panels[1]->framesShown();
+    ASSERT_TRUE(Eventually(
+        [&] { return net->reconnectDelayMs() >= 400 && panels[1]->framesShown() > before + 5; }));
+    EXPECT_TRUE(net->IsReconnecting());
+    EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
+    EXPECT_EQ(Recordings().size(), 1);
+
+    ASSERT_TRUE(server->Start(port));
+    ASSERT_TRUE(Eventually([&] { return !net->IsReconnecting(); }));
+    EXPECT_EQ(LinesSaying(text::kStreamBack), 1);
+    EXPECT_EQ(net->reconnectDelayMs(), 0);
+    ASSERT_TRUE(Eventually([&] {
+        return Recordings().size() == 2 && net->recorder->thread() &&
+               net->recorder->thread()->framesWritten() >= 10;
+    }));
+    EXPECT_FALSE(IsGrey(panels[0]->LatestFrame()));
+    net->StopRecording();
+    local->StopCamera();
+    for (const QString& file : Recordings())
+        EXPECT_GT(ProbeDurationMs(file), 0) << file.toStdString();
+    EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
+}
+
+TEST_F(NetCameraTest, AnUnreachableCameraStartsReconnectingAndAStopEndsTheAttempts) {
+    UsbCamera* http = Start(QStringLiteral("http://127.0.0.1:%1/stream").arg(ClosedPort()), 0);
+    UsbCamera* rtsp = Start(QStringLiteral("rtsp://127.0.0.1:%1/live").arg(ClosedPort()), 1);
+    ASSERT_TRUE(Eventually([&] { return http->IsReconnecting() && rtsp->IsReconnecting(); }));
+    EXPECT_TRUE(IsGrey(panels[0]->LatestFrame())) << "a dark picture says what goes on";
+    EXPECT_FALSE(http->IsStopped());
+    EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 2);
+
+    http->StopCamera();
+    EXPECT_FALSE(http->IsReconnecting());
+    EXPECT_EQ(http->reconnectDelayMs(), 0);
+    EXPECT_FALSE(panels[0]->LatestFrame());
+    const uint64_t shown = panels[0]->framesShown();
+    WaitFor([] { return false; }, 300);
+    EXPECT_FALSE(http->HasGraph()) << "no attempts after a stop";
+    EXPECT_EQ(panels[0]->framesShown(), shown);
+}
+
+TEST_F(NetCameraTest, AStreamThatFallsSilentOnAnOpenConnectionCountsAsLost) {
+    ASSERT_TRUE(server->Start());
+    UsbCamera::SetStallLimitForTesting(600);
+    UsbCamera* cam = Start(server->Url("/stall"), 0);
+    // Sooner than the HTTP source's own read time-out would tell.
+    ASSERT_TRUE(WaitFor([&] { return cam->IsReconnecting(); }, 5000));
+    EXPECT_EQ(panels[0]->LatestFrame()->width, 320) << "the two pictures it sent, greyed";
+    EXPECT_TRUE(IsGrey(panels[0]->LatestFrame()));
+    EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
+}
+
+TEST(NetCameraDelays, DoubleFromOneSecondUpToThirty) {
+    UsbCamera::SetReconnectDelaysForTesting(0, 0);
+    std::vector<int> seen;
+    for (int d = 0, i = 0; i < 8; ++i) seen.push_back(d = UsbCamera::NextReconnectDelay(d));
+    EXPECT_EQ(seen, (std::vector<int>{1000, 2000, 4000, 8000, 16000, 30000, 30000, 30000}));
+}

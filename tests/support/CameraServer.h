@@ -1,0 +1,63 @@
+// A network camera on loopback for tests: a small Python HTTP server (mjpeg_server.py) serving
+// a few JPEG pictures of a moving square as a stream, as single pictures and behind a password.
+#pragma once
+
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <algorithm>
+
+#include "capture/Frame.h"
+#include "capture/Jpeg.h"
+
+namespace trelvix::test {
+
+// Pictures of a square moving across, so motion and changes show.
+class CameraServer {
+public:
+    explicit CameraServer(const QString& folder) : folder_(folder) {
+        for (int i = 0; i < 6; ++i) {
+            VideoFrame f;
+            f.Resize(320, 240);
+            std::fill(f.data.begin(), f.data.end(), uint8_t(90));
+            for (int y = 80; y < 160; ++y)
+                for (int x = 40 * i; x < 40 * i + 80; ++x) f.Row(y)[3 * x + 1] = 250;
+            QFile file(QStringLiteral("%1/%2.jpg").arg(folder).arg(i));
+            file.open(QIODevice::WriteOnly);
+            file.write(EncodeJpeg(f.data.data(), f.width, f.height, f.stride, kPixelRGB24));
+        }
+    }
+    ~CameraServer() { Kill(); }
+    bool Start(int port = 0) {
+        process_.setProgram(QStringLiteral("/usr/bin/python3"));
+        process_.setArguments({QStringLiteral(TRELVIX_CAMERA_SERVER), folder_, QStringLiteral("15"),
+                               QString::number(port)});
+        process_.start();
+        if (!process_.waitForStarted() || !process_.waitForReadyRead(10000)) return false;
+        port_ = QString::fromUtf8(process_.readLine()).trimmed().section(' ', 1).toInt();
+        return port_ > 0;
+    }
+    void Kill() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    QString Url(const char* path, const char* userInfo = "") const {
+        return QStringLiteral("http://") + userInfo + QStringLiteral("127.0.0.1:") +
+               QString::number(port_) + path;
+    }
+    int port() const { return port_; }
+
+private:
+    QString folder_;
+    QProcess process_;
+    int port_ = 0;
+};
+
+// A loopback port nobody listens on.
+inline int ClosedPort() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost);
+    return s.serverPort();
+}
+
+}  // namespace trelvix::test
