@@ -115,9 +115,10 @@ TEST_F(OverlayPageTest, LoadRepairsTheFormatAndSaveStoresWhatThePageShows) {
     StartProgram({"test:black:320x240@10"});
     cam = cameras[0].get();
     CDataClass& s = *cam->settings;
-    s.timeFormat = 7;
-    s.orientation = 2;
-    s.showTime = 1;
+    // The camera's thread reads these while it runs.
+    StoreLive(s.timeFormat, 7);
+    StoreLive(s.orientation, 2);
+    StoreLive(s.showTime, uint8_t(1));
     page = Open()->overlayPage;
     EXPECT_EQ(page->ComboBox_TimerFormat->currentIndex(), 0);
     EXPECT_TRUE(page->RadioButton_rote2->isChecked());
