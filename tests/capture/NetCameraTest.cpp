@@ -1,8 +1,10 @@
-// Network cameras against a real camera on loopback (a small HTTP server): streams, polled
-// pictures, passwords, the loss and return of a stream and the recording across it.
+// Network cameras against real cameras on loopback (a small HTTP server, GStreamer's RTSP
+// server): streams, polled pictures, passwords, motion, the loss and return of a stream and the
+// recording across it.
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -46,6 +48,29 @@ bool IsGrey(const FramePtr& f) {
     return true;
 }
 
+// GStreamer's RTSP server on loopback (rtsp_server.py) with an H.264 moving ball at "/live".
+class RtspServer {
+public:
+    ~RtspServer() { Kill(); }
+    bool Start(int port) {
+        process_.start(QStringLiteral("/usr/bin/python3"),
+                       {QStringLiteral(TRELVIX_RTSP_SERVER), QString::number(port)});
+        if (!process_.waitForStarted() || !process_.waitForReadyRead(20000)) return false;
+        port_ = QString::fromUtf8(process_.readLine()).trimmed().section(' ', 1).toInt();
+        return port_ > 0;
+    }
+    void Kill() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    QString Url() const { return QStringLiteral("rtsp://127.0.0.1:%1/live").arg(port_); }
+    int port() const { return port_; }
+
+private:
+    QProcess process_;
+    int port_ = 0;
+};
+
 class NetCameraTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -84,6 +109,28 @@ protected:
         for (const QString& line : Log()) n += SplitLogLine(line)[5] == LanguageText(textId);
         return n;
     }
+    // The whole picture, and any change of 1 % of it: a small ball or square is motion.
+    void DetectMotion(UsbCamera* cam) {
+        CDataClass& s = *cam->settings;
+        StoreLive(s.motionLeft, 0);
+        StoreLive(s.motionTop, 0);
+        StoreLive(s.motionRight, 320);
+        StoreLive(s.motionBottom, 240);
+        StoreLive(s.motionAreaPercent, 0);
+        StoreLive(cam->settings->motionIntervalSeconds, 1);
+        StoreLive(cam->settings->motionSound, uint8_t(0));
+        StoreLive(cam->settings->motionEnabled, uint8_t(1));
+    }
+    // Motion lines of camera `cell` whose picture is on the disk.
+    int MotionPictures(int cell) {
+        int n = 0;
+        for (const QString& line : Log()) {
+            const auto f = SplitLogLine(line);
+            n += f[0] == QString::number(kEventMotion) && f[6] == QString::number(cell) &&
+                 QFile::exists(f[7]);
+        }
+        return n;
+    }
     QStringList Recordings() {
         QStringList out;
         QDirIterator it(dir.path(), {"*.mp4"}, QDir::Files, QDirIterator::Subdirectories);
@@ -107,6 +154,7 @@ TEST_F(NetCameraTest, AnMjpegStreamDeliversFramesThroughTheFramePath) {
     option->netCams.cams = {{"Yard", server->Url("/stream"), false}};
     UsbCamera* cam = Start(server->Url("/stream"), 0);
     cam->settings->showTime = 1;
+    DetectMotion(cam);
     ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 5; }));
     const FramePtr f = panels[0]->LatestFrame();
     ASSERT_TRUE(f);
@@ -121,6 +169,7 @@ TEST_F(NetCameraTest, AnMjpegStreamDeliversFramesThroughTheFramePath) {
     cam->RequestSnapshot(kSnapshotManual);
     ASSERT_TRUE(Eventually([&] { return !cam->callback.snapshots.snapshotPath.get().isEmpty(); }));
     EXPECT_TRUE(QFile::exists(cam->callback.snapshots.snapshotPath));
+    EXPECT_TRUE(Eventually([&] { return MotionPictures(0) >= 1; })) << "the square moves";
 }
 
 TEST_F(NetCameraTest, PasswordsReachTheCameraButNoLogNameOrMessage) {
@@ -188,6 +237,50 @@ TEST_F(NetCameraTest, ALostStreamReconnectsWhileOthersRunAndRecordsIntoANewSegme
     for (const QString& file : Recordings())
         EXPECT_GT(ProbeDurationMs(file), 0) << file.toStdString();
     EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
+}
+
+TEST_F(NetCameraTest, AnRtspCameraRecordsAndDetectsMotionAndComesBackTenSecondsAfterItsServer) {
+    RtspServer rtsp;
+    ASSERT_TRUE(rtsp.Start(0));
+    UsbCamera* net = Start(rtsp.Url(), 0, 15);
+    UsbCamera* local = Start("test:ball:160x120@15", 1);
+    DetectMotion(net);
+    ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 5; }));
+    EXPECT_EQ(panels[0]->LatestFrame()->width, 320);
+    EXPECT_FALSE(IsGrey(panels[0]->LatestFrame()));
+    net->StartRecording();
+    ASSERT_TRUE(Eventually([&] { return net->recorder->thread()->framesWritten() >= 5; }));
+    ASSERT_TRUE(Eventually([&] { return MotionPictures(0) >= 1; })) << "the ball moves";
+
+    rtsp.Kill();
+    ASSERT_TRUE(Eventually([&] { return net->IsReconnecting(); }));
+    // Ten seconds without the server; the camera beside it never waits on the lost one.
+    QElapsedTimer outage, sinceLastFrame;
+    outage.start();
+    sinceLastFrame.start();
+    qint64 longestGapMs = 0;
+    for (uint64_t seen = panels[1]->framesShown(); outage.elapsed() < 10000;) {
+        WaitFor([] { return false; }, 50);
+        if (panels[1]->framesShown() != seen) {
+            seen = panels[1]->framesShown();
+            sinceLastFrame.restart();
+        }
+        longestGapMs = std::max(longestGapMs, sinceLastFrame.elapsed());
+    }
+    EXPECT_LT(longestGapMs, 2000) << "one frame every 67 ms is due";
+    EXPECT_TRUE(net->IsReconnecting());
+
+    ASSERT_TRUE(rtsp.Start(rtsp.port()));
+    ASSERT_TRUE(Eventually([&] { return !net->IsReconnecting(); }));
+    ASSERT_TRUE(Eventually([&] {
+        return Recordings().size() == 2 && net->recorder->thread()->framesWritten() >= 10;
+    }));
+    EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
+    EXPECT_EQ(LinesSaying(text::kStreamBack), 1);
+    net->StopRecording();
+    local->StopCamera();
+    for (const QString& file : Recordings())
+        EXPECT_GT(ProbeDurationMs(file), 0) << file.toStdString();
 }
 
 TEST_F(NetCameraTest, AnUnreachableCameraStartsReconnectingAndAStopEndsTheAttempts) {
