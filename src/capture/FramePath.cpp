@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <cstring>
 
+#include "capture/Jpeg.h"
 #include "capture/Orientation.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
@@ -156,20 +157,42 @@ std::shared_ptr<VideoFrame> CSampleGrabberCB::AcquireFrame(int width, int height
     return f;
 }
 
+void CSampleGrabberCB::NoteFrameSize(int width, int height) {
+    if (width == lastCapsWidth_ && height == lastCapsHeight_) return;
+    lastCapsWidth_ = width;
+    lastCapsHeight_ = height;
+    SetUpFormat(width, height, kPixelRGB24);
+}
+
+std::shared_ptr<VideoFrame> CSampleGrabberCB::DecodeSample(GstBuffer* buffer) {
+    GstMapInfo map;
+    if (!gst_buffer_map(buffer, &map, GST_MAP_READ)) return nullptr;
+    if (!jpeg_) jpeg_ = std::make_unique<JpegDecoder>();
+    std::shared_ptr<VideoFrame> frame;
+    int w = 0, h = 0;
+    // A damaged picture is skipped: the frame before it stays on the screen.
+    if (jpeg_->ReadSize(map.data, map.size, &w, &h)) {
+        NoteFrameSize(w, h);
+        frame = AcquireFrame(w, h);
+        if (!jpeg_->DecodeBGR(map.data, map.size, frame->data.data(), w, h, frame->stride))
+            frame.reset();
+    }
+    gst_buffer_unmap(buffer, &map);
+    return frame;
+}
+
 std::shared_ptr<VideoFrame> CSampleGrabberCB::CopySample(GstSample* sample) {
     GstCaps* caps = gst_sample_get_caps(sample);
     GstBuffer* buffer = gst_sample_get_buffer(sample);
-    if (!caps || !buffer) return nullptr;
+    if (!caps || !buffer || gst_caps_get_size(caps) == 0) return nullptr;
+    if (gst_structure_has_name(gst_caps_get_structure(caps, 0), "image/jpeg"))
+        return DecodeSample(buffer);
     GstVideoInfo info;
     if (!gst_video_info_from_caps(&info, caps) ||
         GST_VIDEO_INFO_FORMAT(&info) != GST_VIDEO_FORMAT_BGR)
         return nullptr;
     const int w = GST_VIDEO_INFO_WIDTH(&info), h = GST_VIDEO_INFO_HEIGHT(&info);
-    if (w != lastCapsWidth_ || h != lastCapsHeight_) {
-        lastCapsWidth_ = w;
-        lastCapsHeight_ = h;
-        SetUpFormat(w, h, kPixelRGB24);
-    }
+    NoteFrameSize(w, h);
     GstVideoFrame vf;
     if (!gst_video_frame_map(&vf, &info, buffer, GST_MAP_READ)) return nullptr;
     const auto* src = static_cast<const uint8_t*>(GST_VIDEO_FRAME_PLANE_DATA(&vf, 0));

@@ -24,11 +24,13 @@
 class QTimer;
 typedef struct _GstElement GstElement;
 typedef struct _GstSample GstSample;
+typedef struct _GstBuffer GstBuffer;
 typedef struct _GstBus GstBus;
 
 namespace trelvix {
 
 class AudioCapture;
+class JpegDecoder;
 class NetSource;
 class RecordClass_FTP;
 class UsbCamera;
@@ -126,11 +128,15 @@ public:
 private:
     std::shared_ptr<VideoFrame> AcquireFrame(int width, int height);
     std::shared_ptr<VideoFrame> CopySample(GstSample* sample);
+    // A JPEG picture decoded straight into a frame of the pool; null when it is damaged.
+    std::shared_ptr<VideoFrame> DecodeSample(GstBuffer* buffer);
+    void NoteFrameSize(int width, int height);
     void ShowPreview(const uint8_t* buffer, int stride);
     void FlashPreview();
     void PostToPanel(int code, intptr_t wParam);
 
     std::vector<std::shared_ptr<VideoFrame>> pool_;
+    std::unique_ptr<JpegDecoder> jpeg_;    // made with the first JPEG picture
     std::shared_ptr<VideoFrame> current_;  // the frame the live path is working on
     mutable std::mutex panelMutex_;
     QObject* panelWindow_ = nullptr;
