@@ -50,8 +50,9 @@ bool JpegDecoder::ReadSize(const uint8_t* data, size_t size, int* width, int* he
 bool JpegDecoder::DecodeBGR(const uint8_t* data, size_t size, uint8_t* frame, int width, int height,
                             int stride) {
     if (!handle_ || !data || !frame || size == 0 || size > ULONG_MAX) return false;
+    // Chroma repeated, not interpolated: a sixth less work for no difference a camera shows.
     if (tjDecompress2(handle_, data, static_cast<unsigned long>(size), frame, width, stride, height,
-                      TJPF_BGR, TJFLAG_FASTDCT) == 0)
+                      TJPF_BGR, TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE) == 0)
         return true;
     return tjGetErrorCode(handle_) == TJERR_WARNING;
 }
