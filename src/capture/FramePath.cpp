@@ -29,6 +29,8 @@ void CSampleGrabberCB::CreateOverlays() {
     captionOverlay = std::make_unique<COverlayController>(settings);
     timeOverlay = std::make_unique<COverlayController>(settings);
     recordTimeOverlay = std::make_unique<COverlayController>(settings);
+    // The recording thread stamps the same picture again while no newer one came.
+    recordTimeOverlay->KeepUnder(true);
 }
 
 void CSampleGrabberCB::DestroyOverlays() {
@@ -121,7 +123,16 @@ void CSampleGrabberCB::ProcessRecordFrame(uint8_t* buffer, size_t length) {
     Orient(buffer, w, h, stride, Live(settings->orientation));
     DrawGuideLines(buffer, w, h, stride, settings);
     if (captionOverlay) captionOverlay->DrawCaption(buffer);
-    if (recordTimeOverlay) recordTimeOverlay->DrawTime(buffer, Now());
+    if (recordTimeOverlay) {
+        recordTimeOverlay->ForgetUnder();
+        recordTimeOverlay->DrawTime(buffer, Now());
+    }
+}
+
+void CSampleGrabberCB::RestampRecordTime(uint8_t* buffer) {
+    if (!recordTimeOverlay || !buffer) return;
+    recordTimeOverlay->RestoreUnder(buffer);
+    recordTimeOverlay->DrawTime(buffer, Now());
 }
 
 void CSampleGrabberCB::ShowPreview(const uint8_t* buffer, int stride) {
@@ -214,7 +225,7 @@ void CSampleGrabberCB::OnSample(GstSample* sample) {
     if (rawFrameWanted_) {
         std::lock_guard lock(rawMutex_);
         raw_ = *frame;
-        rawValid_ = true;
+        rawValid_ = rawFresh_ = true;
     }
     current_ = frame;
     const GstBuffer* buffer = gst_sample_get_buffer(sample);
@@ -317,14 +328,18 @@ void CSampleGrabberCB::SendEventText(int kind, int sourceText, const QString& de
                                     caption, description, cameraId, QString(), Now()));
 }
 
-bool CSampleGrabberCB::CopyLatestRawFrame(VideoFrame* out) {
+bool CSampleGrabberCB::HasLatestRawFrame() {
     std::lock_guard lock(rawMutex_);
-    if (!rawValid_) return false;
-    out->width = raw_.width;
-    out->height = raw_.height;
-    out->stride = raw_.stride;
-    out->data.assign(raw_.data.begin(), raw_.data.end());
-    return true;
+    return rawValid_;
+}
+
+CSampleGrabberCB::RawFrame CSampleGrabberCB::TakeLatestRawFrame(VideoFrame* frame) {
+    std::lock_guard lock(rawMutex_);
+    if (!rawValid_) return RawFrame::kNone;
+    if (!rawFresh_) return RawFrame::kSame;
+    std::swap(raw_, *frame);
+    rawFresh_ = false;
+    return RawFrame::kNew;
 }
 
 void CSampleGrabberCB::SetRawFrameWanted(bool wanted) {
@@ -334,7 +349,7 @@ void CSampleGrabberCB::SetRawFrameWanted(bool wanted) {
 
 void CSampleGrabberCB::ForgetRawFrame() {
     std::lock_guard lock(rawMutex_);
-    rawValid_ = false;
+    rawValid_ = rawFresh_ = false;
     raw_.data.clear();
     raw_.data.shrink_to_fit();
 }
