@@ -186,6 +186,7 @@ void COverlayController::SetGeometry(int width, int height, int bitCount, bool b
     bitCount_ = bitCount;
     frameStride_ = (bitCount / 8 * width + 3) & ~3;
     bottomUp_ = bottomUp;
+    underRows_ = 0;  // kept from frames of another shape
 }
 
 void COverlayController::SetCaptionColour(uint8_t r, uint8_t g, uint8_t b) {
@@ -291,6 +292,8 @@ void COverlayController::Stamp(uint8_t* frame, int x, int y) {
     const int columns = std::min(frameWidth_ - x, m->width);
     const int rows = std::min(frameHeight_ - y, m->height);
     const int bpp = bitCount_ / 8;
+    if (keepUnder_)
+        KeepRows(frame, y + skipY, rows - skipY, (x + skipX) * bpp, (columns - skipX) * bpp);
     for (int i = skipY; i < rows; ++i) {
         const int frameRow = bottomUp_ ? frameHeight_ - 1 - (y + i) : y + i;
         uint8_t* rowStart = frame + size_t(frameStride_) * size_t(frameRow);
@@ -300,6 +303,42 @@ void COverlayController::Stamp(uint8_t* frame, int x, int y) {
                 pixelWriter_->WritePixel(rowStart + size_t(x + j) * size_t(bpp));
         }
     }
+}
+
+void COverlayController::KeepRows(const uint8_t* frame, int first, int count, int offset,
+                                  int bytes) {
+    under_.resize(size_t(count) * size_t(bytes));
+    for (int i = 0; i < count; ++i) {
+        const int row = bottomUp_ ? frameHeight_ - 1 - (first + i) : first + i;
+        std::memcpy(under_.data() + size_t(i) * size_t(bytes),
+                    frame + size_t(frameStride_) * size_t(row) + size_t(offset), size_t(bytes));
+    }
+    underRow_ = first;
+    underRows_ = count;
+    underOffset_ = offset;
+    underBytes_ = bytes;
+}
+
+void COverlayController::KeepUnder(bool on) {
+    std::lock_guard lock(mutex_);
+    keepUnder_ = on;
+    underRows_ = 0;
+}
+
+void COverlayController::RestoreUnder(uint8_t* frame) {
+    std::lock_guard lock(mutex_);
+    if (!frame) return;
+    for (int i = 0; i < underRows_; ++i) {
+        const int row = bottomUp_ ? frameHeight_ - 1 - (underRow_ + i) : underRow_ + i;
+        std::memcpy(frame + size_t(frameStride_) * size_t(row) + size_t(underOffset_),
+                    under_.data() + size_t(i) * size_t(underBytes_), size_t(underBytes_));
+    }
+    underRows_ = 0;
+}
+
+void COverlayController::ForgetUnder() {
+    std::lock_guard lock(mutex_);
+    underRows_ = 0;
 }
 
 bool COverlayController::active() const {

@@ -90,11 +90,20 @@ public:
     std::shared_ptr<const TextMask> mask() const;
     // Tests stamp a mask whose bits they know.
     void SetMask(std::shared_ptr<const TextMask> mask);
+    // While on, each stamp keeps what it covered, so the same picture can be stamped again as
+    // if it were fresh (the recording path, when no newer frame came).
+    void KeepUnder(bool on);
+    // Puts back what the last stamp covered, once; nothing when it kept nothing.
+    void RestoreUnder(uint8_t* frame);
+    // The picture changed: what was kept belongs to no frame any more.
+    void ForgetUnder();
 
 private:
     void CreateWriter(bool caption);
     bool RenderInto(const QString& text, const LogFontW& lf);
     void Stamp(uint8_t* frame, int x, int y);
+    // Under the lock: keeps `count` rows from `first`, `bytes` bytes from `offset` in each.
+    void KeepRows(const uint8_t* frame, int first, int count, int offset, int bytes);
 
     CDataClass* settings_;
     mutable std::mutex mutex_;  // guards what the UI thread swaps while a frame thread stamps
@@ -108,6 +117,9 @@ private:
     int frameStride_ = 0;
     int bitCount_ = 0;
     bool bottomUp_ = true;
+    bool keepUnder_ = false;
+    std::vector<uint8_t> under_;  // the covered rows' bytes, row after row
+    int underRow_ = 0, underRows_ = 0, underOffset_ = 0, underBytes_ = 0;
     CAutoFont font_;
 };
 

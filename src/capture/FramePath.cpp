@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <cstring>
 
+#include "capture/Jpeg.h"
 #include "capture/Orientation.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
@@ -28,6 +29,8 @@ void CSampleGrabberCB::CreateOverlays() {
     captionOverlay = std::make_unique<COverlayController>(settings);
     timeOverlay = std::make_unique<COverlayController>(settings);
     recordTimeOverlay = std::make_unique<COverlayController>(settings);
+    // The recording thread stamps the same picture again while no newer one came.
+    recordTimeOverlay->KeepUnder(true);
 }
 
 void CSampleGrabberCB::DestroyOverlays() {
@@ -120,7 +123,16 @@ void CSampleGrabberCB::ProcessRecordFrame(uint8_t* buffer, size_t length) {
     Orient(buffer, w, h, stride, Live(settings->orientation));
     DrawGuideLines(buffer, w, h, stride, settings);
     if (captionOverlay) captionOverlay->DrawCaption(buffer);
-    if (recordTimeOverlay) recordTimeOverlay->DrawTime(buffer, Now());
+    if (recordTimeOverlay) {
+        recordTimeOverlay->ForgetUnder();
+        recordTimeOverlay->DrawTime(buffer, Now());
+    }
+}
+
+void CSampleGrabberCB::RestampRecordTime(uint8_t* buffer) {
+    if (!recordTimeOverlay || !buffer) return;
+    recordTimeOverlay->RestoreUnder(buffer);
+    recordTimeOverlay->DrawTime(buffer, Now());
 }
 
 void CSampleGrabberCB::ShowPreview(const uint8_t* buffer, int stride) {
@@ -156,20 +168,42 @@ std::shared_ptr<VideoFrame> CSampleGrabberCB::AcquireFrame(int width, int height
     return f;
 }
 
+void CSampleGrabberCB::NoteFrameSize(int width, int height) {
+    if (width == lastCapsWidth_ && height == lastCapsHeight_) return;
+    lastCapsWidth_ = width;
+    lastCapsHeight_ = height;
+    SetUpFormat(width, height, kPixelRGB24);
+}
+
+std::shared_ptr<VideoFrame> CSampleGrabberCB::DecodeSample(GstBuffer* buffer) {
+    GstMapInfo map;
+    if (!gst_buffer_map(buffer, &map, GST_MAP_READ)) return nullptr;
+    if (!jpeg_) jpeg_ = std::make_unique<JpegDecoder>();
+    std::shared_ptr<VideoFrame> frame;
+    int w = 0, h = 0;
+    // A damaged picture is skipped: the frame before it stays on the screen.
+    if (jpeg_->ReadSize(map.data, map.size, &w, &h)) {
+        NoteFrameSize(w, h);
+        frame = AcquireFrame(w, h);
+        if (!jpeg_->DecodeBGR(map.data, map.size, frame->data.data(), w, h, frame->stride))
+            frame.reset();
+    }
+    gst_buffer_unmap(buffer, &map);
+    return frame;
+}
+
 std::shared_ptr<VideoFrame> CSampleGrabberCB::CopySample(GstSample* sample) {
     GstCaps* caps = gst_sample_get_caps(sample);
     GstBuffer* buffer = gst_sample_get_buffer(sample);
-    if (!caps || !buffer) return nullptr;
+    if (!caps || !buffer || gst_caps_get_size(caps) == 0) return nullptr;
+    if (gst_structure_has_name(gst_caps_get_structure(caps, 0), "image/jpeg"))
+        return DecodeSample(buffer);
     GstVideoInfo info;
     if (!gst_video_info_from_caps(&info, caps) ||
         GST_VIDEO_INFO_FORMAT(&info) != GST_VIDEO_FORMAT_BGR)
         return nullptr;
     const int w = GST_VIDEO_INFO_WIDTH(&info), h = GST_VIDEO_INFO_HEIGHT(&info);
-    if (w != lastCapsWidth_ || h != lastCapsHeight_) {
-        lastCapsWidth_ = w;
-        lastCapsHeight_ = h;
-        SetUpFormat(w, h, kPixelRGB24);
-    }
+    NoteFrameSize(w, h);
     GstVideoFrame vf;
     if (!gst_video_frame_map(&vf, &info, buffer, GST_MAP_READ)) return nullptr;
     const auto* src = static_cast<const uint8_t*>(GST_VIDEO_FRAME_PLANE_DATA(&vf, 0));
@@ -191,7 +225,7 @@ void CSampleGrabberCB::OnSample(GstSample* sample) {
     if (rawFrameWanted_) {
         std::lock_guard lock(rawMutex_);
         raw_ = *frame;
-        rawValid_ = true;
+        rawValid_ = rawFresh_ = true;
     }
     current_ = frame;
     const GstBuffer* buffer = gst_sample_get_buffer(sample);
@@ -294,14 +328,18 @@ void CSampleGrabberCB::SendEventText(int kind, int sourceText, const QString& de
                                     caption, description, cameraId, QString(), Now()));
 }
 
-bool CSampleGrabberCB::CopyLatestRawFrame(VideoFrame* out) {
+bool CSampleGrabberCB::HasLatestRawFrame() {
     std::lock_guard lock(rawMutex_);
-    if (!rawValid_) return false;
-    out->width = raw_.width;
-    out->height = raw_.height;
-    out->stride = raw_.stride;
-    out->data.assign(raw_.data.begin(), raw_.data.end());
-    return true;
+    return rawValid_;
+}
+
+CSampleGrabberCB::RawFrame CSampleGrabberCB::TakeLatestRawFrame(VideoFrame* frame) {
+    std::lock_guard lock(rawMutex_);
+    if (!rawValid_) return RawFrame::kNone;
+    if (!rawFresh_) return RawFrame::kSame;
+    std::swap(raw_, *frame);
+    rawFresh_ = false;
+    return RawFrame::kNew;
 }
 
 void CSampleGrabberCB::SetRawFrameWanted(bool wanted) {
@@ -311,7 +349,7 @@ void CSampleGrabberCB::SetRawFrameWanted(bool wanted) {
 
 void CSampleGrabberCB::ForgetRawFrame() {
     std::lock_guard lock(rawMutex_);
-    rawValid_ = false;
+    rawValid_ = rawFresh_ = false;
     raw_.data.clear();
     raw_.data.shrink_to_fit();
 }

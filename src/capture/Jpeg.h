@@ -13,6 +13,30 @@ inline constexpr int kJpegQuality = 75;
 // Encodes a top-down frame of pixel-format code 6 (BGR) or 7 (BGRX); empty on failure.
 QByteArray EncodeJpeg(const uint8_t* frame, int width, int height, int stride, int pixelFormatCode,
                       int quality = kJpegQuality);
+
+// Larger pictures are refused: a camera's header alone must not make us allocate gigabytes.
+inline constexpr int kMaxJpegSide = 8192;
+
+// Decodes JPEG pictures straight into packed BGR frames (no planar step, no second conversion);
+// keeps its decompressor from one picture to the next. One thread at a time.
+class JpegDecoder {
+public:
+    JpegDecoder();
+    ~JpegDecoder();
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    // The picture's size; false when the data is no JPEG picture or a side exceeds kMaxJpegSide.
+    bool ReadSize(const uint8_t* data, size_t size, int* width, int* height);
+    // Decodes into a top-down BGR frame of that size. A picture cut short still decodes (its
+    // missing part grey); false when it is damaged beyond that.
+    bool DecodeBGR(const uint8_t* data, size_t size, uint8_t* frame, int width, int height,
+                   int stride);
+
+private:
+    void* handle_ = nullptr;
+};
+
 // Writes the picture through a temporary file; false when it could not be written whole.
 bool WriteJpegFile(const QString& path, const uint8_t* frame, int width, int height, int stride,
                    int pixelFormatCode);

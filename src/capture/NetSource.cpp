@@ -31,16 +31,42 @@ Credentials Split(const QString& address) {
             url.password(QUrl::FullyDecoded).toUtf8()};
 }
 
-void LinkVideoPad(GstElement*, GstPad* pad, gpointer tail) {
+bool IsJpeg(const GstCaps* caps) {
+    return caps && gst_caps_get_size(caps) > 0 &&
+           gst_structure_has_name(gst_caps_get_structure(caps, 0), "image/jpeg");
+}
+
+// JPEG pictures go out as they came: the frame path decodes them straight into its frames.
+gboolean KeepJpeg(GstElement*, GstPad*, GstCaps* caps, gpointer) {
+    return !IsJpeg(caps);
+}
+
+void LinkVideoPad(GstElement*, GstPad* pad, gpointer bin) {
     GstCaps* caps = gst_pad_get_current_caps(pad);
     if (!caps) caps = gst_pad_query_caps(pad, nullptr);
+    const bool jpeg = IsJpeg(caps);
     const bool video =
-        caps && gst_caps_get_size(caps) > 0 &&
-        g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, 0)), "video/");
+        jpeg ||
+        (caps && gst_caps_get_size(caps) > 0 &&
+         g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, 0)), "video/"));
     if (caps) gst_caps_unref(caps);
-    GstPad* sink = gst_element_get_static_pad(GST_ELEMENT(tail), "sink");
-    if (video && !gst_pad_is_linked(sink)) gst_pad_link(pad, sink);
-    gst_object_unref(sink);
+    GstElement* tail = gst_bin_get_by_name(GST_BIN(bin), "tail");
+    GstPad* tailSink = gst_element_get_static_pad(tail, "sink");
+    if (video && !gst_pad_is_linked(tailSink)) {
+        if (jpeg) {
+            gst_pad_link(pad, tailSink);
+        } else if (GstElement* convert = gst_element_factory_make("videoconvert", nullptr)) {
+            // Only other video is converted here; JPEG pictures pass no converter.
+            gst_bin_add(GST_BIN(bin), convert);
+            gst_element_link(convert, tail);
+            gst_element_sync_state_with_parent(convert);
+            GstPad* convertSink = gst_element_get_static_pad(convert, "sink");
+            gst_pad_link(pad, convertSink);
+            gst_object_unref(convertSink);
+        }
+    }
+    gst_object_unref(tailSink);
+    gst_object_unref(tail);
 }
 
 // A camera's sound arrives on its own pad: only the picture goes on to the decoder.
@@ -126,10 +152,12 @@ std::unique_ptr<NetSource> NetSource::Make(const QString& address, NetSourceKind
             if (e) gst_object_unref(gst_object_ref_sink(e));
         return nullptr;
     }
+    gst_object_set_name(GST_OBJECT(tail), "tail");
     s->bin_ = gst_bin_new(nullptr);
     gst_bin_add_many(GST_BIN(s->bin_), src, decode, tail, nullptr);
     // Decoders appear once the answer's type is known; hardware ones when GStreamer has them.
-    g_signal_connect(decode, "pad-added", G_CALLBACK(LinkVideoPad), tail);
+    g_signal_connect(decode, "autoplug-continue", G_CALLBACK(KeepJpeg), nullptr);
+    g_signal_connect(decode, "pad-added", G_CALLBACK(LinkVideoPad), s->bin_);
     g_signal_connect(decode, "element-added", G_CALLBACK(OneStream), nullptr);
     if (kind == NetSourceKind::kRtsp)
         g_signal_connect(src, "pad-added", G_CALLBACK(LinkRtpVideoPad), decode);

@@ -1,7 +1,8 @@
 // The source of a network camera: GStreamer elements made one by one (never parsed from a
-// text, so nothing in an address can add elements), in a bin whose one "src" pad gives raw
-// video. RTSP through rtspsrc, an HTTP stream through souphttpsrc, and a single-picture HTTP
-// address polled at a fixed rate into an appsrc.
+// text, so nothing in an address can add elements), in a bin whose one "src" pad gives JPEG
+// pictures as they came (image/jpeg) or any other video converted to packed BGR. RTSP through
+// rtspsrc, an HTTP stream through souphttpsrc, and a single-picture HTTP address polled at a fixed
+// rate into an appsrc.
 #pragma once
 
 #include <QString>
@@ -13,6 +14,9 @@
 typedef struct _GstElement GstElement;
 
 namespace trelvix {
+
+// What the bin's pad gives, for the element that follows it.
+inline constexpr char kNetSourceCaps[] = "video/x-raw,format=BGR; image/jpeg";
 
 enum class NetSourceKind { kRtsp, kHttpStream, kHttpPictures };
 

@@ -40,23 +40,22 @@ bool StreamPreview::Build(bool pictures) {
     source_ = NetSource::Make(address_, kind, udp_, kPicturesPerSecond, nullptr);
     if (!source_) return false;
     pipeline_ = gst_pipeline_new(nullptr);
-    GstElement* convert = gst_element_factory_make("videoconvert", nullptr);
     GstElement* format = gst_element_factory_make("capsfilter", nullptr);
     GstElement* sink = gst_element_factory_make("appsink", nullptr);
-    if (!convert || !format || !sink) {
-        for (GstElement* e : {convert, format, sink})
+    if (!format || !sink) {
+        for (GstElement* e : {format, sink})
             if (e) gst_object_unref(gst_object_ref_sink(e));
         return false;
     }
-    GstCaps* caps = gst_caps_from_string("video/x-raw,format=BGR");
+    GstCaps* caps = gst_caps_from_string(kNetSourceCaps);
     g_object_set(format, "caps", caps, nullptr);
     gst_caps_unref(caps);
     g_object_set(sink, "sync", FALSE, "max-buffers", 2, "drop", TRUE, nullptr);
     GstAppSinkCallbacks callbacks{};
     callbacks.new_sample = OnSample;
     gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, grabber_.get(), nullptr);
-    gst_bin_add_many(GST_BIN(pipeline_), source_->bin(), convert, format, sink, nullptr);
-    if (!gst_element_link_many(source_->bin(), convert, format, sink, nullptr) ||
+    gst_bin_add_many(GST_BIN(pipeline_), source_->bin(), format, sink, nullptr);
+    if (!gst_element_link_many(source_->bin(), format, sink, nullptr) ||
         gst_element_set_state(pipeline_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
         return false;
     source_->Start();

@@ -57,10 +57,17 @@ bool xvidCaptureControlthread::WriteDueFrames() {
     using Clock = std::chrono::steady_clock;
     // Frames are due on a fixed schedule: the exact rate holds over hours, and a late pass
     // writes the newest frame again for every period it missed.
-    if (!camera->HasGraph() || !camera->CopyLatestRawFrame(&frameBuffer)) return false;
+    if (!camera->HasGraph()) return false;
+    // The newest frame is handed over, not copied: the overlays go straight onto it. The same
+    // frame again only has its time stamped anew.
+    const auto got = camera->callback.TakeLatestRawFrame(&frameBuffer);
+    if (got == CSampleGrabberCB::RawFrame::kNone || frameBuffer.data.empty()) return false;
     const auto period = std::chrono::nanoseconds(1'000'000'000LL / frameRate_);
     if (due_ == 0) start_ = Clock::now();
-    camera->callback.ProcessRecordFrame(frameBuffer.data.data(), frameBuffer.data.size());
+    if (got == CSampleGrabberCB::RawFrame::kNew)
+        camera->callback.ProcessRecordFrame(frameBuffer.data.data(), frameBuffer.data.size());
+    else
+        camera->callback.RestampRecordTime(frameBuffer.data.data());
     const int64_t elapsed = (Clock::now() - start_) / period;
     // Never more than a second of repeats, should the machine have stalled.
     const int64_t repeats = std::clamp<int64_t>(elapsed + 1 - due_, 0, frameRate_);

@@ -233,10 +233,12 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
         ReportBuildFailure(QStringLiteral("Could not put capture device in graph"));
         return kFail;
     }
-    GstElement* convert = gst_element_factory_make("videoconvert", nullptr);
+    // A network source converts inside itself, or hands over JPEG pictures to decode.
+    const bool net = netSource_ != nullptr;
+    GstElement* convert = net ? nullptr : gst_element_factory_make("videoconvert", nullptr);
     GstElement* format = gst_element_factory_make("capsfilter", nullptr);
     grabber = gst_element_factory_make("appsink", "Grabber");
-    if (!grabber || !convert || !format) {
+    if (!grabber || (!net && !convert) || !format) {
         for (GstElement* e : {grabber, convert, format})
             if (e) gst_object_unref(e);
         grabber = nullptr;
@@ -244,11 +246,15 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
             QStringLiteral("Could not create SampleGrabber (is qedit.dll registered?)"));
         return kFail;
     }
-    GstCaps* caps = gst_caps_from_string("video/x-raw,format=BGR");
+    GstCaps* caps = gst_caps_from_string(net ? kNetSourceCaps : "video/x-raw,format=BGR");
     g_object_set(format, "caps", caps, nullptr);
     gst_caps_unref(caps);
-    gst_bin_add_many(GST_BIN(graph), convert, format, grabber, nullptr);
-    if (!gst_element_link_many(captureFilter, convert, format, grabber, nullptr)) {
+    if (convert) gst_bin_add(GST_BIN(graph), convert);
+    gst_bin_add_many(GST_BIN(graph), format, grabber, nullptr);
+    const bool linked =
+        convert ? gst_element_link_many(captureFilter, convert, format, grabber, nullptr)
+                : gst_element_link_many(captureFilter, format, grabber, nullptr);
+    if (!linked) {
         ReportBuildFailure(QStringLiteral("SetGraph failed"));
         return kFail;
     }

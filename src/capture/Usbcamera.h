@@ -24,11 +24,13 @@
 class QTimer;
 typedef struct _GstElement GstElement;
 typedef struct _GstSample GstSample;
+typedef struct _GstBuffer GstBuffer;
 typedef struct _GstBus GstBus;
 
 namespace trelvix {
 
 class AudioCapture;
+class JpegDecoder;
 class NetSource;
 class RecordClass_FTP;
 class UsbCamera;
@@ -78,9 +80,15 @@ public:
     // The same with a description that is not one fixed text.
     void SendEventText(int kind, int sourceText, const QString& description);
 
-    // The newest frame as the device delivered it, for the recording thread (only kept while
-    // wanted). False when there is none since the graph was built.
-    bool CopyLatestRawFrame(VideoFrame* out);
+    // Whether the newest frame as the device delivered it is kept for the recording thread
+    // (only while wanted); false when there is none since the graph was built.
+    bool HasLatestRawFrame();
+    // For the recording thread: hands over the newest raw frame by exchanging it with `frame`,
+    // without a copy. kSame: none newer since the last hand-over, `frame` still holds that one.
+    enum class RawFrame { kNone, kNew, kSame };
+    RawFrame TakeLatestRawFrame(VideoFrame* frame);
+    // The recording path on a frame handed over again: only the time is stamped anew.
+    void RestampRecordTime(uint8_t* buffer);
     void SetRawFrameWanted(bool wanted);
     bool rawFrameWanted() const { return rawFrameWanted_; }
     // The graph is gone: its last frame must never be recorded as a new one.
@@ -126,11 +134,15 @@ public:
 private:
     std::shared_ptr<VideoFrame> AcquireFrame(int width, int height);
     std::shared_ptr<VideoFrame> CopySample(GstSample* sample);
+    // A JPEG picture decoded straight into a frame of the pool; null when it is damaged.
+    std::shared_ptr<VideoFrame> DecodeSample(GstBuffer* buffer);
+    void NoteFrameSize(int width, int height);
     void ShowPreview(const uint8_t* buffer, int stride);
     void FlashPreview();
     void PostToPanel(int code, intptr_t wParam);
 
     std::vector<std::shared_ptr<VideoFrame>> pool_;
+    std::unique_ptr<JpegDecoder> jpeg_;    // made with the first JPEG picture
     std::shared_ptr<VideoFrame> current_;  // the frame the live path is working on
     mutable std::mutex panelMutex_;
     QObject* panelWindow_ = nullptr;
@@ -142,6 +154,7 @@ private:
     std::mutex rawMutex_;
     VideoFrame raw_;
     bool rawValid_ = false;
+    bool rawFresh_ = false;  // not handed over yet
     std::atomic<bool> rawFrameWanted_{false};
     int lastCapsWidth_ = 0, lastCapsHeight_ = 0;
 };
@@ -235,7 +248,7 @@ public:
     QObject* panelWindow() const { return callback.panelWindow(); }
     VideoSurface* videoPanel() const { return callback.videoPanel(); }
     // The newest delivered frame, for the recording thread; false when none came yet.
-    bool CopyLatestRawFrame(VideoFrame* out) { return callback.CopyLatestRawFrame(out); }
+    bool HasLatestRawFrame() { return callback.HasLatestRawFrame(); }
 
     std::unique_ptr<CDataClass> settings;
     std::unique_ptr<xvid> recorder;

@@ -76,17 +76,16 @@ protected:
 TEST_F(CameraFaultsTest, ARecordingNeverStartsWithTheFrameOfAnEarlierRun) {
     UsbCamera* cam = Start("test:ball:160x120@30", 0);
     cam->StartRecording();
-    VideoFrame raw;
-    ASSERT_TRUE(WaitFor([&] { return cam->CopyLatestRawFrame(&raw); }));
+    ASSERT_TRUE(WaitFor([&] { return cam->HasLatestRawFrame(); }));
     // Once nobody records, frames are no longer copied for the recording thread.
     cam->StopRecording();
     EXPECT_FALSE(cam->callback.rawFrameWanted());
-    EXPECT_FALSE(cam->CopyLatestRawFrame(&raw));
+    EXPECT_FALSE(cam->HasLatestRawFrame());
 
     cam->StartRecording();
-    ASSERT_TRUE(WaitFor([&] { return cam->CopyLatestRawFrame(&raw); }));
+    ASSERT_TRUE(WaitFor([&] { return cam->HasLatestRawFrame(); }));
     cam->StopCamera();
-    EXPECT_FALSE(cam->CopyLatestRawFrame(&raw));
+    EXPECT_FALSE(cam->HasLatestRawFrame());
 }
 
 TEST_F(CameraFaultsTest, ARequestArrivingDuringAMotionSnapshotKeepsItsKind) {

@@ -164,9 +164,9 @@ TEST_F(CameraTest, PreviewTargetRawFrameAndFullScreen) {
     ASSERT_TRUE(WaitFor([&] { return panels[0]->framesShown() > shown + 3; }));
     EXPECT_EQ(preview.count, seen);
 
-    // The recording thread's copy is the frame as delivered: black, without the caption.
+    // What the recording thread is handed is the frame as delivered: black, without the caption.
     VideoFrame raw;
-    ASSERT_TRUE(cam->callback.CopyLatestRawFrame(&raw));
+    ASSERT_EQ(cam->callback.TakeLatestRawFrame(&raw), CSampleGrabberCB::RawFrame::kNew);
     EXPECT_EQ(raw.width, 160);
     EXPECT_EQ(raw.data, std::vector<uint8_t>(raw.data.size(), 0));
     EXPECT_NE(panels[0]->LatestFrame()->data, raw.data);

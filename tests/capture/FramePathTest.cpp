@@ -1,6 +1,10 @@
+#include <gst/gst.h>
+#include <algorithm>
 #include <gtest/gtest.h>
 
+#include "capture/Devices.h"
 #include "capture/Usbcamera.h"
+#include "common/Clock.h"
 
 using namespace trelvix;
 
@@ -137,4 +141,65 @@ TEST(RecordPath, UsesItsOwnTimeRendererAndNothingOfTheLivePathsExtras) {
     EXPECT_FALSE(c.cb.timeOverlay->mask());
     EXPECT_TRUE(preview.frames.empty());
     EXPECT_NE(f.data, std::vector<uint8_t>(f.data.size(), 0));  // stamped
+}
+
+namespace {
+GstSample* BgrSample(const VideoFrame& f) {
+    GstBuffer* buffer = gst_buffer_new_memdup(f.data.data(), f.data.size());
+    GstCaps* caps = gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "BGR", "width",
+                                        G_TYPE_INT, f.width, "height", G_TYPE_INT, f.height,
+                                        "framerate", GST_TYPE_FRACTION, 30, 1, nullptr);
+    GstSample* sample = gst_sample_new(buffer, caps, nullptr, nullptr);
+    gst_buffer_unref(buffer);
+    gst_caps_unref(caps);
+    return sample;
+}
+}  // namespace
+
+TEST(RecordPath, IsHandedTheNewestFrameAsDeliveredOnceAndThenToldItHasItStill) {
+    EnsureGStreamer();
+    Callback c(24, 8);
+    c.settings.rulerShow = 1;  // the live path draws on its own frame, never on the one handed over
+    c.settings.ruler5Row = 6;
+    c.settings.showTime = 1;
+    c.cb.RefreshOverlays();
+    VideoFrame mine;
+    EXPECT_EQ(c.cb.TakeLatestRawFrame(&mine), CSampleGrabberCB::RawFrame::kNone)
+        << "nobody asked for raw frames";
+    c.cb.SetRawFrameWanted(true);
+    const VideoFrame a = Numbered(24, 8);
+    VideoFrame b = a;
+    std::reverse(b.data.begin(), b.data.end());
+    for (const VideoFrame* delivered : {&a, static_cast<const VideoFrame*>(&b)}) {
+        GstSample* sample = BgrSample(*delivered);
+        c.cb.OnSample(sample);
+        gst_sample_unref(sample);
+        ASSERT_EQ(c.cb.TakeLatestRawFrame(&mine), CSampleGrabberCB::RawFrame::kNew);
+        EXPECT_EQ(mine.data, delivered->data);
+        // Stamped by the recording path, it is not handed back as new.
+        c.cb.ProcessRecordFrame(mine.data.data(), mine.data.size());
+        EXPECT_EQ(c.cb.TakeLatestRawFrame(&mine), CSampleGrabberCB::RawFrame::kSame);
+        EXPECT_NE(mine.data, delivered->data);
+    }
+    c.cb.ForgetRawFrame();
+    EXPECT_EQ(c.cb.TakeLatestRawFrame(&mine), CSampleGrabberCB::RawFrame::kNone);
+}
+
+TEST(RecordPath, TheSameFrameAgainShowsTheNewTimeAsAFreshOneWould) {
+    Callback c(160, 40);
+    c.settings.showTime = 1;
+    c.settings.timeX = 4;
+    c.settings.timeY = 4;
+    c.cb.RefreshOverlays();
+    QDateTime now(QDate(2026, 12, 9), QTime(10, 0, 1));
+    SetClockForTesting([&] { return now; });
+    const VideoFrame pristine = Numbered(160, 40);
+    VideoFrame again = pristine;
+    c.cb.ProcessRecordFrame(again.data.data(), again.data.size());
+    now = now.addSecs(1);
+    c.cb.RestampRecordTime(again.data.data());
+    VideoFrame fresh = pristine;
+    c.cb.ProcessRecordFrame(fresh.data.data(), fresh.data.size());
+    SetClockForTesting({});
+    EXPECT_EQ(again.data, fresh.data);
 }

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <gst/gst.h>
 #include <gtest/gtest.h>
 
 #include "capture/Jpeg.h"
@@ -70,6 +71,20 @@ private:
     QProcess process_;
     int port_ = 0;
 };
+
+bool GraphHas(GstElement* graph, const char* factory) {
+    bool found = false;
+    GstIterator* it = gst_bin_iterate_recurse(GST_BIN(graph));
+    GValue item = G_VALUE_INIT;
+    while (gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
+        GstElementFactory* f = gst_element_get_factory(GST_ELEMENT(g_value_get_object(&item)));
+        found = found || (f && g_str_equal(GST_OBJECT_NAME(f), factory));
+        g_value_reset(&item);
+    }
+    g_value_unset(&item);
+    gst_iterator_free(it);
+    return found;
+}
 
 class NetCameraTest : public ::testing::Test {
 protected:
@@ -161,6 +176,17 @@ TEST_F(NetCameraTest, AnMjpegStreamDeliversFramesThroughTheFramePath) {
     EXPECT_EQ(f->width, 320);
     EXPECT_EQ(f->height, 240);
     EXPECT_FALSE(IsGrey(f));
+    // The pictures are decoded straight into the frames, with their colours where they belong.
+    EXPECT_FALSE(GraphHas(cam->graph, "jpegdec"));
+    EXPECT_FALSE(GraphHas(cam->graph, "videoconvert"));
+    const uint8_t* ground = f->Row(220) + 3 * 10;
+    for (int c = 0; c < 3; ++c) EXPECT_NEAR(ground[c], 90, 12) << "channel " << c;
+    int yellow = 0;
+    for (int x = 0; x < f->width; ++x) {
+        const uint8_t* p = f->Row(120) + 3 * x;
+        yellow += p[1] > 220 && p[2] > 170 && p[0] < 120;
+    }
+    EXPECT_GE(yellow, 60) << "the square's row";
     EXPECT_EQ(cam->settings->deviceFriendlyName.get(), "Yard");
     EXPECT_FALSE(cam->IsReconnecting());
     EXPECT_FALSE(cam->PollsPictures());
@@ -170,6 +196,26 @@ TEST_F(NetCameraTest, AnMjpegStreamDeliversFramesThroughTheFramePath) {
     ASSERT_TRUE(Eventually([&] { return !cam->callback.snapshots.snapshotPath.get().isEmpty(); }));
     EXPECT_TRUE(QFile::exists(cam->callback.snapshots.snapshotPath));
     EXPECT_TRUE(Eventually([&] { return MotionPictures(0) >= 1; })) << "the square moves";
+}
+
+TEST_F(NetCameraTest, AStreamOfOtherVideoIsDecodedAndConverted) {
+    QProcess ffmpeg;
+    ffmpeg.start(
+        QStringLiteral("ffmpeg"),
+        {"-loglevel", "error", "-y", "-f", "lavfi", "-i", "color=c=red:size=160x120:rate=10", "-t",
+         "2", "-c:v", "mpeg2video", "-q:v", "2", frames.path() + "/movie.ts"});
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0) GTEST_SKIP() << "no ffmpeg";
+    ASSERT_TRUE(server->Start());
+    UsbCamera* cam = Start(server->Url("/movie.ts"), 0);
+    ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 3; }));
+    EXPECT_TRUE(GraphHas(cam->graph, "videoconvert"));
+    const FramePtr f = panels[0]->LatestFrame();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->width, 160);
+    const uint8_t* p = f->Row(60) + 3 * 80;
+    EXPECT_GT(p[2], 200);
+    EXPECT_LT(p[0], 60);
+    EXPECT_LT(p[1], 60);
 }
 
 TEST_F(NetCameraTest, PasswordsReachTheCameraButNoLogNameOrMessage) {

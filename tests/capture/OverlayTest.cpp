@@ -349,3 +349,46 @@ TEST(Overlay, StampedTextsRunInTheirOwnDirectionWhateverTheInterfaceLanguage) {
         for (int x = 0; x < digit->width; ++x) differing += caption->Ink(x, y) != digit->Ink(x, y);
     EXPECT_EQ(differing, 0);
 }
+
+TEST(Overlay, KeptUnderAStampTheSamePictureIsStampedAgainAsIfFresh) {
+    CDataClass s;
+    s.timeColour = {0, 255, 0};
+    for (const bool bottomUp : {false, true}) {
+        COverlayController o(&s);
+        o.SetTimeFormat(kPixelRGB24);
+        o.SetGeometry(8, 6, 24, bottomUp);
+        o.KeepUnder(true);
+        VideoFrame pristine;
+        pristine.Resize(8, 6);
+        for (size_t i = 0; i < pristine.data.size(); ++i) pristine.data[i] = uint8_t(i * 13 + 5);
+        // Partly off the top and left edges, then inside with another text.
+        s.timeX = -1;
+        s.timeY = -1;
+        o.SetMask(Mask({"#####", "#.#.#", "#####"}));
+        VideoFrame f = pristine;
+        o.StampTime(f.data.data());
+        EXPECT_NE(f.data, pristine.data);
+        o.RestoreUnder(f.data.data());
+        EXPECT_EQ(f.data, pristine.data) << "bottom-up " << bottomUp;
+        // Once only: a second restore changes nothing.
+        o.StampTime(f.data.data());
+        o.RestoreUnder(f.data.data());
+        const VideoFrame restored = f;
+        o.RestoreUnder(f.data.data());
+        EXPECT_EQ(f.data, restored.data);
+
+        s.timeX = 2;
+        s.timeY = 3;
+        o.SetMask(Mask({".#.", "###"}));
+        o.StampTime(f.data.data());
+        VideoFrame fresh = pristine;
+        o.StampTime(fresh.data.data());
+        EXPECT_EQ(f.data, fresh.data);
+        // Forgotten (a new picture came): nothing of the old one is put back.
+        o.ForgetUnder();
+        VideoFrame other;
+        other.Resize(8, 6);
+        o.RestoreUnder(other.data.data());
+        EXPECT_EQ(other.data, std::vector<uint8_t>(other.data.size(), 0));
+    }
+}

@@ -5,7 +5,8 @@ usage: mjpeg_server.py FRAMEDIR FPS PORT
 Serves the JPEG files of FRAMEDIR in turn: "/stream" as a multipart MJPEG stream at FPS,
 "/snap.jpg" as one picture per request, "/secret" like "/stream" but only with the user
 "user" and the password "pa:ss", "/stall" two pictures of a stream and then silence on an
-open connection. PORT 0 takes a free port. Prints "PORT <n>" once it listens.
+open connection, "/movie.ts" the file movie.ts of FRAMEDIR (other video than JPEG pictures).
+PORT 0 takes a free port. Prints "PORT <n>" once it listens.
 """
 import base64, glob, os, socket, sys, threading, time
 
@@ -54,6 +55,10 @@ def serve(conn, counter=[0]):
             data = frames[counter[0] % len(frames)]
             conn.sendall(b"HTTP/1.0 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: "
                          + str(len(data)).encode() + b"\r\n\r\n" + data)
+        elif path == b"/movie.ts" and os.path.exists(os.path.join(sys.argv[1], "movie.ts")):
+            data = open(os.path.join(sys.argv[1], "movie.ts"), "rb").read()
+            conn.sendall(b"HTTP/1.0 200 OK\r\nContent-Type: video/mp2t\r\n\r\n" + data)
+            time.sleep(3600)  # a live camera's stream does not end
         else:
             conn.sendall(b"HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n")
     except OSError:

@@ -12,7 +12,7 @@
 
 namespace trelvix::test {
 
-// Pictures of a square moving across, so motion and changes show.
+// Pictures of a yellow square moving across a grey ground, so motion and changes show.
 class CameraServer {
 public:
     explicit CameraServer(const QString& folder) : folder_(folder) {
@@ -21,7 +21,10 @@ public:
             f.Resize(320, 240);
             std::fill(f.data.begin(), f.data.end(), uint8_t(90));
             for (int y = 80; y < 160; ++y)
-                for (int x = 40 * i; x < 40 * i + 80; ++x) f.Row(y)[3 * x + 1] = 250;
+                for (int x = 40 * i; x < 40 * i + 80; ++x) {
+                    f.Row(y)[3 * x + 1] = 250;
+                    f.Row(y)[3 * x + 2] = 200;  // yellow: red and blue must not trade places
+                }
             QFile file(QStringLiteral("%1/%2.jpg").arg(folder).arg(i));
             file.open(QIODevice::WriteOnly);
             file.write(EncodeJpeg(f.data.data(), f.width, f.height, f.stride, kPixelRGB24));
