@@ -118,13 +118,14 @@ void CameraHost::DestroyCameras() {
     for (const auto& cam : cameras_)
         if (cam) cam->StopUpload();
     StopAllCameras();
+    // A message still queued for a cell must not reach a camera that is gone.
+    for (CameraCell* cell : cells_) cell->AttachCamera(nullptr);
+    cells_.clear();
     for (auto& cam : cameras_) {
         if (cam) cam->DetachPanel();
         cam.reset();  // saves its record
     }
     cameras_.clear();
-    for (CameraCell* cell : cells_) cell->AttachCamera(nullptr);
-    cells_.clear();
     logReceiver.Flush();
     if (writerReady_) yXvidUnInt();
     writerReady_ = false;

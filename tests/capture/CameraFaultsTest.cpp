@@ -17,6 +17,7 @@
 #include "history/MediaRemux.h"
 #include "host/CameraCell.h"
 #include "host/CameraHost.h"
+#include "support/HeadlessCameras.h"
 #include "support/Wait.h"
 #include "upload/Unit_recordclass_ftp.h"
 
@@ -25,7 +26,7 @@ using trelvix::test::WaitFor;
 
 namespace {
 
-class CameraFaultsTest : public ::testing::Test {
+class CameraFaultsTest : public ::testing::Test, protected trelvix::test::HeadlessCameras {
 protected:
     void SetUp() override {
         EnsureUserFolder();
@@ -33,7 +34,7 @@ protected:
         gOption = option.get();
     }
     void TearDown() override {
-        cameras.clear();
+        Clear();
         option.reset();
         gOption = nullptr;
         SetProgramRunner(nullptr);
@@ -44,11 +45,7 @@ protected:
         rec.videoFolder = rec.imageFolder = dir.path();
         rec.autoRecord = 0;
         rec.Save();
-        panels.push_back(std::make_unique<HeadlessPanel>(cell));
-        HeadlessPanel* panel = panels.back().get();
-        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panel, panel, id, cell));
-        panel->AttachCamera(cameras.back().get());
-        return cameras.back().get();
+        return HeadlessCameras::Start(id, cell);
     }
     // A stopped camera whose frame path is driven by hand.
     CSampleGrabberCB& StillCamera(int cell) {
@@ -66,8 +63,6 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<Option> option;
     LogReceiverObject receiver;
-    std::vector<std::unique_ptr<HeadlessPanel>> panels;
-    std::vector<std::unique_ptr<UsbCamera>> cameras;
     VideoFrame frame;
 };
 

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/HeadlessCameras.h"
 #include "support/Wait.h"
 
 #include "host/CameraCell.h"
@@ -19,7 +20,7 @@ using trelvix::test::WaitFor;
 
 namespace {
 
-class CameraTest : public ::testing::Test {
+class CameraTest : public ::testing::Test, protected trelvix::test::HeadlessCameras {
 protected:
     void SetUp() override {
         EnsureUserFolder();
@@ -28,18 +29,11 @@ protected:
         SetErrorMessageHandler([this](const QString& text) { messages << text; });
     }
     void TearDown() override {
-        cameras.clear();
+        Clear();
         option.reset();
         gOption = nullptr;
         SetErrorMessageHandler(nullptr);
         SetDeviceListerForTesting(nullptr);
-    }
-    UsbCamera* Start(const QString& id, int cell) {
-        panels.push_back(std::make_unique<HeadlessPanel>(cell));
-        HeadlessPanel* panel = panels.back().get();
-        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panel, panel, id, cell));
-        panel->AttachCamera(cameras.back().get());
-        return cameras.back().get();
     }
     QStringList LogLines() {
         QCoreApplication::sendPostedEvents();
@@ -49,8 +43,6 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<Option> option;
     LogReceiverObject receiver;
-    std::vector<std::unique_ptr<HeadlessPanel>> panels;
-    std::vector<std::unique_ptr<UsbCamera>> cameras;
     QStringList messages;
 };
 

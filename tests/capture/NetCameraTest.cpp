@@ -21,6 +21,7 @@
 #include "host/CameraCell.h"
 #include "lang/TextIds.h"
 #include "support/CameraServer.h"
+#include "support/HeadlessCameras.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -86,7 +87,7 @@ bool GraphHas(GstElement* graph, const char* factory) {
     return found;
 }
 
-class NetCameraTest : public ::testing::Test {
+class NetCameraTest : public ::testing::Test, protected trelvix::test::HeadlessCameras {
 protected:
     void SetUp() override {
         EnsureUserFolder();
@@ -96,7 +97,7 @@ protected:
         server = std::make_unique<CameraServer>(frames.path());
     }
     void TearDown() override {
-        cameras.clear();
+        Clear();
         option.reset();
         gOption = nullptr;
         UsbCamera::SetReconnectDelaysForTesting(0, 0);
@@ -109,11 +110,7 @@ protected:
         rec.autoRecord = 0;
         rec.recordFrameRate = rate;
         rec.Save();
-        panels.push_back(std::make_unique<HeadlessPanel>(cell));
-        HeadlessPanel* panel = panels.back().get();
-        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panel, panel, id, cell));
-        panel->AttachCamera(cameras.back().get());
-        return cameras.back().get();
+        return HeadlessCameras::Start(id, cell);
     }
     QStringList Log() {
         QCoreApplication::sendPostedEvents();
@@ -158,8 +155,6 @@ protected:
     std::unique_ptr<Option> option;
     LogReceiverObject receiver;
     std::unique_ptr<CameraServer> server;
-    std::vector<std::unique_ptr<HeadlessPanel>> panels;
-    std::vector<std::unique_ptr<UsbCamera>> cameras;
 };
 
 }  // namespace
@@ -227,7 +222,7 @@ TEST_F(NetCameraTest, PasswordsReachTheCameraButNoLogNameOrMessage) {
     EXPECT_EQ(cam->settings->deviceFriendlyName.get(), server->Url("/secret", "user:***@"));
     UsbCamera* wrong = Start(server->Url("/secret", "user:nope@"), 1);
     ASSERT_TRUE(Eventually([&] { return wrong->IsReconnecting(); }));
-    cameras.clear();
+    Clear();
     for (const QString& line : Log())
         EXPECT_FALSE(line.contains("pa%3Ass") || line.contains("nope"));
 }

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/HeadlessCameras.h"
 #include "support/Wait.h"
 
 extern "C" {
@@ -44,7 +45,7 @@ Probe ProbeFile(const QString& path) {
     return p;
 }
 
-class RecordingTest : public ::testing::Test {
+class RecordingTest : public ::testing::Test, protected trelvix::test::HeadlessCameras {
 protected:
     void SetUp() override {
         EnsureUserFolder();
@@ -53,7 +54,7 @@ protected:
         QDir().mkpath(videos());
     }
     void TearDown() override {
-        cameras.clear();
+        Clear();
         option.reset();
         gOption = nullptr;
         SetClockForTesting(nullptr);
@@ -66,11 +67,7 @@ protected:
         rec.videoFolder = videos();
         rec.recordFrameRate = rate;
         rec.Save();
-        panels.push_back(std::make_unique<HeadlessPanel>(cell));
-        HeadlessPanel* panel = panels.back().get();
-        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panel, panel, id, cell));
-        panel->AttachCamera(cameras.back().get());
-        return cameras.back().get();
+        return HeadlessCameras::Start(id, cell);
     }
     QStringList Log(const QDate& day = QDate::currentDate()) {
         QCoreApplication::sendPostedEvents();
@@ -89,8 +86,6 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<Option> option;
     LogReceiverObject receiver;
-    std::vector<std::unique_ptr<HeadlessPanel>> panels;
-    std::vector<std::unique_ptr<UsbCamera>> cameras;
 };
 
 }  // namespace
@@ -227,7 +222,6 @@ TEST_F(RecordingTest, AbsurdFrameRatesRecordAtTheNearestAllowedOne) {
         EXPECT_EQ(cam->recorder->thread()->periodMs, rate > 0 ? 1000 / 30 : 1000 / 5) << rate;
         ASSERT_TRUE(WaitFor([&] { return cam->recorder->thread()->framesWritten() > 2; }));
         cam->StopCamera();  // returns: the thread ends at once
-        cameras.clear();
-        panels.clear();
+        Clear();
     }
 }

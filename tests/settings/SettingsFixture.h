@@ -18,11 +18,12 @@
 #include "settings/Unit_Panel1.h"
 #include "settings/Unit_Panel2.h"
 #include "settings/Unit_Panel5.h"
+#include "support/HeadlessCameras.h"
 #include "support/Wait.h"
 
 namespace trelvix::test {
 
-class SettingsFixture : public ::testing::Test {
+class SettingsFixture : public ::testing::Test, protected trelvix::test::HeadlessCameras {
 protected:
     // The devices the program lists, each run by a camera unless `started` says otherwise.
     void StartProgram(const QStringList& ids, int startedCount = -1) {
@@ -45,8 +46,7 @@ protected:
     }
     void TearDown() override {
         window.reset();
-        cameras.clear();
-        panels.clear();
+        Clear();
         option.reset();
         gOption = nullptr;
         Option::SetDeviceEnumerator(nullptr);
@@ -69,11 +69,7 @@ protected:
             prepare(record);
             record.Save();
         }
-        panels.push_back(std::make_unique<HeadlessPanel>(cell));
-        cameras.push_back(std::make_unique<UsbCamera>(nullptr, panels.back().get(),
-                                                      panels.back().get(), id, cell));
-        panels.back()->AttachCamera(cameras.back().get());
-        return cameras.back().get();
+        return HeadlessCameras::Start(id, cell);
     }
     UsbCamera* Find(const QString& id) const {
         for (const auto& c : cameras)
@@ -102,8 +98,6 @@ protected:
 
     QTemporaryDir dir;
     std::unique_ptr<Option> option;
-    std::vector<std::unique_ptr<HeadlessPanel>> panels;
-    std::vector<std::unique_ptr<UsbCamera>> cameras;
     std::unique_ptr<TForm_settings> window;
     int questions = 0;
     bool answerYes = true;
