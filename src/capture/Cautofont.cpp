@@ -255,8 +255,8 @@ void COverlayController::DrawCaption(uint8_t* frame) {
     if (active()) StampCaption(frame);
 }
 
-void COverlayController::DrawTime(uint8_t* frame, const QDateTime& now) {
-    if (!Live(settings_->showTime)) return;
+bool COverlayController::PrepareTime(const QDateTime& now) {
+    if (!Live(settings_->showTime)) return false;
     const QString text = TimeText(Live(settings_->timeFormat), now);
     bool ok;
     {
@@ -265,11 +265,34 @@ void COverlayController::DrawTime(uint8_t* frame, const QDateTime& now) {
         ok = !fontDirty_ && mask_ && mask_->text == text && !text.isEmpty();
     }
     if (!ok) ok = RenderInto(text, settings_->timeFont);
-    {
-        std::lock_guard lock(mutex_);
-        active_ = ok;
-    }
-    if (ok) StampTime(frame);
+    std::lock_guard lock(mutex_);
+    active_ = ok;
+    return ok;
+}
+
+void COverlayController::DrawTime(uint8_t* frame, const QDateTime& now) {
+    if (PrepareTime(now)) StampTime(frame);
+}
+
+void COverlayController::DrawCaption(PlanarFrame& frame) {
+    if (active()) Stamp(frame, Live(settings_->captionX), Live(settings_->captionY));
+}
+
+void COverlayController::DrawTime(PlanarFrame& frame, const QDateTime& now) {
+    if (PrepareTime(now)) Stamp(frame, Live(settings_->timeX), Live(settings_->timeY));
+}
+
+void COverlayController::Stamp(PlanarFrame& frame, int x, int y) {
+    std::lock_guard lock(mutex_);
+    if (!mask_ || !pixelWriter_) return;
+    const PlaneColour colour =
+        ToPlaneColour(pixelWriter_->red, pixelWriter_->green, pixelWriter_->blue);
+    StampOnPlanes(frame, *mask_, x, y, colour, keepUnder_ ? &planesUnder_ : nullptr);
+}
+
+void COverlayController::RestoreUnder(PlanarFrame& frame) {
+    std::lock_guard lock(mutex_);
+    planesUnder_.Restore(frame);
 }
 
 void COverlayController::StampCaption(uint8_t* frame) {
@@ -323,6 +346,7 @@ void COverlayController::KeepUnder(bool on) {
     std::lock_guard lock(mutex_);
     keepUnder_ = on;
     underRows_ = 0;
+    planesUnder_.Forget();
 }
 
 void COverlayController::RestoreUnder(uint8_t* frame) {
@@ -339,6 +363,7 @@ void COverlayController::RestoreUnder(uint8_t* frame) {
 void COverlayController::ForgetUnder() {
     std::lock_guard lock(mutex_);
     underRows_ = 0;
+    planesUnder_.Forget();
 }
 
 bool COverlayController::active() const {

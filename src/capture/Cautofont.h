@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "capture/PixelWriters.h"
+#include "capture/PlaneStamp.h"
 #include "config/Cdataclass.h"
 
 namespace trelvix {
@@ -95,13 +96,20 @@ public:
     void KeepUnder(bool on);
     // Puts back what the last stamp covered, once; nothing when it kept nothing.
     void RestoreUnder(uint8_t* frame);
+    // The same three on a frame's planes.
+    void DrawCaption(PlanarFrame& frame);
+    void DrawTime(PlanarFrame& frame, const QDateTime& now);
+    void RestoreUnder(PlanarFrame& frame);
     // The picture changed: what was kept belongs to no frame any more.
     void ForgetUnder();
 
 private:
     void CreateWriter(bool caption);
     bool RenderInto(const QString& text, const LogFontW& lf);
+    // Renders the time text of `now` when it changed; whether there is a text to stamp.
+    bool PrepareTime(const QDateTime& now);
     void Stamp(uint8_t* frame, int x, int y);
+    void Stamp(PlanarFrame& frame, int x, int y);
     // Under the lock: keeps `count` rows from `first`, `bytes` bytes from `offset` in each.
     void KeepRows(const uint8_t* frame, int first, int count, int offset, int bytes);
 
@@ -120,6 +128,7 @@ private:
     bool keepUnder_ = false;
     std::vector<uint8_t> under_;  // the covered rows' bytes, row after row
     int underRow_ = 0, underRows_ = 0, underOffset_ = 0, underBytes_ = 0;
+    PlaneUnder planesUnder_;
     CAutoFont font_;
 };
 

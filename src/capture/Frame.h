@@ -41,6 +41,44 @@ struct VideoFrame {
 
 using FramePtr = std::shared_ptr<const VideoFrame>;
 
+// A picture as a JPEG holds it: Y, Cb and Cr planes of 8 bits at full range (0..255), rows
+// top-down and tightly packed, chroma at chromaWidth × chromaHeight (4:2:0 or 4:2:2).
+struct PlanarFrame {
+    int width = 0;
+    int height = 0;
+    int chromaWidth = 0;
+    int chromaHeight = 0;
+    std::vector<uint8_t> data;
+
+    void Resize(int w, int h, int cw, int ch) {
+        width = w;
+        height = h;
+        chromaWidth = cw;
+        chromaHeight = ch;
+        data.resize(size_t(w) * size_t(h) + 2 * size_t(cw) * size_t(ch));
+    }
+    int Stride(int plane) const { return plane == 0 ? width : chromaWidth; }
+    size_t Offset(int plane) const {
+        const size_t luma = size_t(width) * size_t(height);
+        return plane == 0 ? 0 : luma + size_t(plane - 1) * size_t(chromaWidth) * chromaHeight;
+    }
+    uint8_t* Plane(int plane) { return data.data() + Offset(plane); }
+    const uint8_t* Plane(int plane) const { return data.data() + Offset(plane); }
+};
+
+// What the recording thread takes from the live path: the newest frame before any overlay,
+// as BGR, or as the planes a JPEG camera's picture was decoded to, which reach the encoder
+// without a colour conversion.
+struct RecordFrame {
+    VideoFrame bgr;
+    PlanarFrame planes;
+    bool planar = false;
+
+    int width() const { return planar ? planes.width : bgr.width; }
+    int height() const { return planar ? planes.height : bgr.height; }
+    bool empty() const { return planar ? planes.data.empty() : bgr.data.empty(); }
+};
+
 // Where a camera's processed frames are shown: the panel's video area, a settings page's
 // preview, or the headless stand-in. PresentFrame is called on the streaming thread.
 class VideoSurface {

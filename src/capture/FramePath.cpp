@@ -129,10 +129,33 @@ void CSampleGrabberCB::ProcessRecordFrame(uint8_t* buffer, size_t length) {
     }
 }
 
+void CSampleGrabberCB::ProcessRecordFrame(RecordFrame& f) {
+    if (!settings) return;
+    if (f.planar && (Live(settings->orientation) != 0 || Live(settings->rulerShow))) {
+        if (!recordJpeg_) recordJpeg_ = std::make_unique<JpegDecoder>();
+        f.bgr.Resize(f.planes.width, f.planes.height);
+        if (!recordJpeg_->PlanesToBGR(f.planes, f.bgr.data.data(), f.bgr.stride)) return;
+        f.planar = false;
+    }
+    if (!f.planar) return ProcessRecordFrame(f.bgr.data.data(), f.bgr.data.size());
+    if (captionOverlay) captionOverlay->DrawCaption(f.planes);
+    if (recordTimeOverlay) {
+        recordTimeOverlay->ForgetUnder();
+        recordTimeOverlay->DrawTime(f.planes, Now());
+    }
+}
+
 void CSampleGrabberCB::RestampRecordTime(uint8_t* buffer) {
     if (!recordTimeOverlay || !buffer) return;
     recordTimeOverlay->RestoreUnder(buffer);
     recordTimeOverlay->DrawTime(buffer, Now());
+}
+
+void CSampleGrabberCB::RestampRecordTime(RecordFrame& f) {
+    if (!f.planar) return RestampRecordTime(f.bgr.data.data());
+    if (!recordTimeOverlay) return;
+    recordTimeOverlay->RestoreUnder(f.planes);
+    recordTimeOverlay->DrawTime(f.planes, Now());
 }
 
 void CSampleGrabberCB::ShowPreview(const uint8_t* buffer, int stride) {
@@ -181,8 +204,17 @@ std::shared_ptr<VideoFrame> CSampleGrabberCB::DecodeSample(GstBuffer* buffer) {
     if (!jpeg_) jpeg_ = std::make_unique<JpegDecoder>();
     std::shared_ptr<VideoFrame> frame;
     int w = 0, h = 0;
-    // A damaged picture is skipped: the frame before it stays on the screen.
-    if (jpeg_->ReadSize(map.data, map.size, &w, &h)) {
+    // While someone records, the planes are kept: the encoder takes them as they are.
+    planesDecoded_ = rawFrameWanted_ && jpeg_->DecodePlanes(map.data, map.size, &decodedPlanes_);
+    if (planesDecoded_) {
+        NoteFrameSize(decodedPlanes_.width, decodedPlanes_.height);
+        frame = AcquireFrame(decodedPlanes_.width, decodedPlanes_.height);
+        if (!jpeg_->PlanesToBGR(decodedPlanes_, frame->data.data(), frame->stride)) {
+            frame.reset();
+            planesDecoded_ = false;
+        }
+    } else if (jpeg_->ReadSize(map.data, map.size, &w, &h)) {
+        // A damaged picture is skipped: the frame before it stays on the screen.
         NoteFrameSize(w, h);
         frame = AcquireFrame(w, h);
         if (!jpeg_->DecodeBGR(map.data, map.size, frame->data.data(), w, h, frame->stride))
@@ -193,6 +225,7 @@ std::shared_ptr<VideoFrame> CSampleGrabberCB::DecodeSample(GstBuffer* buffer) {
 }
 
 std::shared_ptr<VideoFrame> CSampleGrabberCB::CopySample(GstSample* sample) {
+    planesDecoded_ = false;
     GstCaps* caps = gst_sample_get_caps(sample);
     GstBuffer* buffer = gst_sample_get_buffer(sample);
     if (!caps || !buffer || gst_caps_get_size(caps) == 0) return nullptr;
@@ -222,11 +255,7 @@ std::shared_ptr<VideoFrame> CSampleGrabberCB::CopySample(GstSample* sample) {
 void CSampleGrabberCB::OnSample(GstSample* sample) {
     std::shared_ptr<VideoFrame> frame = CopySample(sample);
     if (!frame) return;
-    if (rawFrameWanted_) {
-        std::lock_guard lock(rawMutex_);
-        raw_ = *frame;
-        rawValid_ = rawFresh_ = true;
-    }
+    if (rawFrameWanted_) KeepRawFrame(*frame);
     current_ = frame;
     const GstBuffer* buffer = gst_sample_get_buffer(sample);
     BufferCB(double(GST_BUFFER_PTS(buffer)) / GST_SECOND, frame->data.data(), frame->data.size());
@@ -328,12 +357,25 @@ void CSampleGrabberCB::SendEventText(int kind, int sourceText, const QString& de
                                     caption, description, cameraId, QString(), Now()));
 }
 
+void CSampleGrabberCB::KeepRawFrame(const VideoFrame& frame) {
+    std::lock_guard lock(rawMutex_);
+    if (planesDecoded_) {
+        // The planes the recording thread gave back are decoded into next time.
+        std::swap(raw_.planes, decodedPlanes_);
+        raw_.planar = true;
+    } else {
+        raw_.bgr = frame;
+        raw_.planar = false;
+    }
+    rawValid_ = rawFresh_ = true;
+}
+
 bool CSampleGrabberCB::HasLatestRawFrame() {
     std::lock_guard lock(rawMutex_);
     return rawValid_;
 }
 
-CSampleGrabberCB::RawFrame CSampleGrabberCB::TakeLatestRawFrame(VideoFrame* frame) {
+CSampleGrabberCB::RawFrame CSampleGrabberCB::TakeLatestRawFrame(RecordFrame* frame) {
     std::lock_guard lock(rawMutex_);
     if (!rawValid_) return RawFrame::kNone;
     if (!rawFresh_) return RawFrame::kSame;
@@ -350,8 +392,7 @@ void CSampleGrabberCB::SetRawFrameWanted(bool wanted) {
 void CSampleGrabberCB::ForgetRawFrame() {
     std::lock_guard lock(rawMutex_);
     rawValid_ = rawFresh_ = false;
-    raw_.data.clear();
-    raw_.data.shrink_to_fit();
+    raw_ = RecordFrame();
 }
 
 void CSampleGrabberCB::PostToPanel(int code, intptr_t wParam) {

@@ -9,6 +9,13 @@
 
 namespace trelvix {
 
+namespace {
+// A warning (a picture cut short) still leaves a picture.
+bool Accept(void* handle, int result) {
+    return result == 0 || tjGetErrorCode(handle) == TJERR_WARNING;
+}
+}  // namespace
+
 QByteArray EncodeJpeg(const uint8_t* frame, int width, int height, int stride, int code,
                       int quality) {
     int format;
@@ -51,10 +58,34 @@ bool JpegDecoder::DecodeBGR(const uint8_t* data, size_t size, uint8_t* frame, in
                             int stride) {
     if (!handle_ || !data || !frame || size == 0 || size > ULONG_MAX) return false;
     // Chroma repeated, not interpolated: a sixth less work for no difference a camera shows.
-    if (tjDecompress2(handle_, data, static_cast<unsigned long>(size), frame, width, stride, height,
-                      TJPF_BGR, TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE) == 0)
-        return true;
-    return tjGetErrorCode(handle_) == TJERR_WARNING;
+    return Accept(handle_,
+                  tjDecompress2(handle_, data, static_cast<unsigned long>(size), frame, width,
+                                stride, height, TJPF_BGR, TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE));
+}
+
+bool JpegDecoder::DecodePlanes(const uint8_t* data, size_t size, PlanarFrame* planes) {
+    int w = 0, h = 0, subsampling = 0, colourspace = 0;
+    if (!handle_ || !data || !planes || size == 0 || size > ULONG_MAX) return false;
+    const auto length = static_cast<unsigned long>(size);
+    if (tjDecompressHeader3(handle_, data, length, &w, &h, &subsampling, &colourspace) != 0 ||
+        w <= 0 || h <= 0 || w > kMaxJpegSide || h > kMaxJpegSide)
+        return false;
+    if ((subsampling != TJSAMP_420 && subsampling != TJSAMP_422) || colourspace != TJCS_YCbCr)
+        return false;
+    planes->Resize(w, h, tjPlaneWidth(1, w, subsampling), tjPlaneHeight(1, h, subsampling));
+    unsigned char* dst[3] = {planes->Plane(0), planes->Plane(1), planes->Plane(2)};
+    int strides[3] = {planes->Stride(0), planes->Stride(1), planes->Stride(2)};
+    return Accept(handle_, tjDecompressToYUVPlanes(handle_, data, length, dst, w, strides, h,
+                                                   TJFLAG_FASTDCT));
+}
+
+bool JpegDecoder::PlanesToBGR(const PlanarFrame& planes, uint8_t* frame, int stride) {
+    if (!handle_ || !frame || planes.data.empty()) return false;
+    const int subsampling = planes.chromaHeight == planes.height ? TJSAMP_422 : TJSAMP_420;
+    const unsigned char* src[3] = {planes.Plane(0), planes.Plane(1), planes.Plane(2)};
+    const int strides[3] = {planes.Stride(0), planes.Stride(1), planes.Stride(2)};
+    return tjDecodeYUVPlanes(handle_, src, strides, subsampling, frame, planes.width, stride,
+                             planes.height, TJPF_BGR, TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE) == 0;
 }
 
 bool WriteJpegFile(const QString& path, const uint8_t* frame, int width, int height, int stride,

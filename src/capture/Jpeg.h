@@ -7,6 +7,8 @@
 
 namespace trelvix {
 
+struct PlanarFrame;
+
 // The library's default quality.
 inline constexpr int kJpegQuality = 75;
 
@@ -32,6 +34,11 @@ public:
     // missing part grey); false when it is damaged beyond that.
     bool DecodeBGR(const uint8_t* data, size_t size, uint8_t* frame, int width, int height,
                    int stride);
+    // Decodes a 4:2:0 or 4:2:2 picture into its planes as they are, without a colour
+    // conversion; false for any other kind (grey, 4:4:4 …) or damage beyond a cut end.
+    bool DecodePlanes(const uint8_t* data, size_t size, PlanarFrame* planes);
+    // The top-down BGR frame of such planes.
+    bool PlanesToBGR(const PlanarFrame& planes, uint8_t* frame, int stride);
 
 private:
     void* handle_ = nullptr;

@@ -49,8 +49,7 @@ void xvidCaptureControlthread::Execute() {
             haveFrame ? start_ + period * due_ : Clock::now() + std::chrono::milliseconds(10);
         if (worker_.SleepUntil(next)) break;
     }
-    frameBuffer.data.clear();
-    frameBuffer.data.shrink_to_fit();
+    frameBuffer = RecordFrame();
 }
 
 bool xvidCaptureControlthread::WriteDueFrames() {
@@ -61,13 +60,13 @@ bool xvidCaptureControlthread::WriteDueFrames() {
     // The newest frame is handed over, not copied: the overlays go straight onto it. The same
     // frame again only has its time stamped anew.
     const auto got = camera->callback.TakeLatestRawFrame(&frameBuffer);
-    if (got == CSampleGrabberCB::RawFrame::kNone || frameBuffer.data.empty()) return false;
+    if (got == CSampleGrabberCB::RawFrame::kNone || frameBuffer.empty()) return false;
     const auto period = std::chrono::nanoseconds(1'000'000'000LL / frameRate_);
     if (due_ == 0) start_ = Clock::now();
     if (got == CSampleGrabberCB::RawFrame::kNew)
-        camera->callback.ProcessRecordFrame(frameBuffer.data.data(), frameBuffer.data.size());
+        camera->callback.ProcessRecordFrame(frameBuffer);
     else
-        camera->callback.RestampRecordTime(frameBuffer.data.data());
+        camera->callback.RestampRecordTime(frameBuffer);
     const int64_t elapsed = (Clock::now() - start_) / period;
     // Never more than a second of repeats, should the machine have stalled.
     const int64_t repeats = std::clamp<int64_t>(elapsed + 1 - due_, 0, frameRate_);
@@ -130,18 +129,21 @@ void xvid::ResumeRecordingThread() {
     if (thread_) thread_->Resume();
 }
 
-bool xvid::WriteFrame(const VideoFrame& frame) {
+bool xvid::WriteFrame(const RecordFrame& frame) {
     if (!recording_) return false;
     {
         std::lock_guard lock(openMutex_);
-        if (frame.width != openWidth_ || frame.height != openHeight_) {
-            yMP4COpen(handle_, rate_, frame.width, frame.height, quant_, compress_, folder_,
+        if (frame.width() != openWidth_ || frame.height() != openHeight_) {
+            yMP4COpen(handle_, rate_, frame.width(), frame.height(), quant_, compress_, folder_,
                       minutes_);
-            openWidth_ = frame.width;
-            openHeight_ = frame.height;
+            openWidth_ = frame.width();
+            openHeight_ = frame.height();
         }
     }
-    yVideoWrite(handle_, frame.data.data(), frame.data.size());
+    if (frame.planar)
+        yVideoWritePlanes(handle_, frame.planes);
+    else
+        yVideoWrite(handle_, frame.bgr.data.data(), frame.bgr.data.size());
     return true;
 }
 

@@ -39,7 +39,7 @@ private:
     StoppableWorker worker_;
     std::atomic<uint64_t> framesWritten_{0};
     std::atomic<uint64_t> framesRefused_{0};
-    VideoFrame frameBuffer;
+    RecordFrame frameBuffer;
     // The fixed schedule: when the first frame was written, and how many are due so far.
     std::chrono::steady_clock::time_point start_{};
     int64_t due_ = 0;
@@ -57,7 +57,7 @@ public:
     void StopRecordingThread();
     // Writes when recording; opens the file on the first frame (the frame size is known only
     // once frames arrive) and again when the size changes. False when not recording.
-    bool WriteFrame(const VideoFrame& frame);
+    bool WriteFrame(const RecordFrame& frame);
     void SetRoot(const QString& folder, int minutes);
     QString CurrentFile() const;
 

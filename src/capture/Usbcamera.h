@@ -58,6 +58,9 @@ public:
     int BufferCB(double sampleTime, uint8_t* buffer, size_t length);
     void ProcessLiveFrame(uint8_t* buffer, size_t length);
     void ProcessRecordFrame(uint8_t* buffer, size_t length);
+    // The same on whatever the recording thread took; planes that need an orientation or guide
+    // lines become BGR first.
+    void ProcessRecordFrame(RecordFrame& frame);
     // The connected format: overlays get the code's writer and the frame geometry.
     void SetUpFormat(int width, int height, int code);
 
@@ -86,9 +89,10 @@ public:
     // For the recording thread: hands over the newest raw frame by exchanging it with `frame`,
     // without a copy. kSame: none newer since the last hand-over, `frame` still holds that one.
     enum class RawFrame { kNone, kNew, kSame };
-    RawFrame TakeLatestRawFrame(VideoFrame* frame);
+    RawFrame TakeLatestRawFrame(RecordFrame* frame);
     // The recording path on a frame handed over again: only the time is stamped anew.
     void RestampRecordTime(uint8_t* buffer);
+    void RestampRecordTime(RecordFrame& frame);
     void SetRawFrameWanted(bool wanted);
     bool rawFrameWanted() const { return rawFrameWanted_; }
     // The graph is gone: its last frame must never be recorded as a new one.
@@ -137,6 +141,8 @@ private:
     // A JPEG picture decoded straight into a frame of the pool; null when it is damaged.
     std::shared_ptr<VideoFrame> DecodeSample(GstBuffer* buffer);
     void NoteFrameSize(int width, int height);
+    // Keeps the frame (or the planes it was decoded from) for the recording thread.
+    void KeepRawFrame(const VideoFrame& frame);
     void ShowPreview(const uint8_t* buffer, int stride);
     void FlashPreview();
     void PostToPanel(int code, intptr_t wParam);
@@ -152,7 +158,12 @@ private:
     VideoSurface* previewWindow_ = nullptr;
     QObject* previewNotifyWindow_ = nullptr;
     std::mutex rawMutex_;
-    VideoFrame raw_;
+    RecordFrame raw_;
+    // A JPEG camera's picture as decoded, while someone records: the recording thread gets the
+    // planes by exchange, and the live frame is made from them.
+    PlanarFrame decodedPlanes_;
+    bool planesDecoded_ = false;
+    std::unique_ptr<JpegDecoder> recordJpeg_;  // the recording thread's own
     bool rawValid_ = false;
     bool rawFresh_ = false;  // not handed over yet
     std::atomic<bool> rawFrameWanted_{false};

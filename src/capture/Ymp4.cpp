@@ -17,6 +17,7 @@ extern "C" {
 }
 
 #include "capture/Frame.h"
+#include "capture/PlaneRange.h"
 #include "common/Clock.h"
 #include "common/Files.h"
 
@@ -91,6 +92,19 @@ public:
         const uint8_t* src[4] = {frame, nullptr, nullptr, nullptr};
         const int srcStride[4] = {frameStride_, 0, 0, 0};
         sws_scale(sws_, src, srcStride, 0, enc_->height, pic->data, pic->linesize);
+        return Encode(pic);
+    }
+
+    // A JPEG camera's planes go in without a colour conversion: only their range changes.
+    bool Write(const PlanarFrame& frame) {
+        if (failed_) return false;
+        AVFrame* pic = WritablePicture();
+        if (!pic) return Fail();
+        ToLimitedRange420(frame, pic->data, pic->linesize);
+        return Encode(pic);
+    }
+
+    bool Encode(AVFrame* pic) {
         pic->pts = nextPts_++;
         pic->quality = enc_->global_quality;
         pic->pict_type = AV_PICTURE_TYPE_NONE;
@@ -394,7 +408,12 @@ bool yMP4COpen(int handle, int frameRate, int width, int height, int quantizer, 
     return true;
 }
 
-bool yVideoWrite(int handle, const uint8_t* frame, size_t length) {
+namespace {
+
+// Hands one frame of width × height to the handle's current file, starting a file first when
+// none is open or the segment is over.
+template <typename WriteFrame>
+bool WriteToHandle(int handle, int width, int height, WriteFrame write) {
     auto w = Find(handle);
     if (!w) return false;
     QString newFile;
@@ -403,9 +422,7 @@ bool yVideoWrite(int handle, const uint8_t* frame, size_t length) {
     {
         std::lock_guard lock(w->mutex);
         const Params& p = w->params;
-        if (!w->opened || w->released || !frame ||
-            length != size_t(FrameStride(p.width)) * size_t(p.height))
-            return false;
+        if (!w->opened || w->released || width != p.width || height != p.height) return false;
         const QDateTime now = ClockNow();
         if (w->segment && (w->segment->folder != w->folder || SegmentOver(*w, now))) w->Finish();
         if (!w->segment) {
@@ -420,7 +437,7 @@ bool yVideoWrite(int handle, const uint8_t* frame, size_t length) {
             newFile = path;
             callback = w->callback;
         }
-        written = w->segment->Write(frame);
+        written = write(*w->segment);
         if (!written) {
             w->Finish();
             w->failedAt = now;
@@ -432,6 +449,28 @@ bool yVideoWrite(int handle, const uint8_t* frame, size_t length) {
         callback(&number, newFile);
     }
     return written;
+}
+
+}  // namespace
+
+bool yVideoWrite(int handle, const uint8_t* frame, size_t length) {
+    auto w = Find(handle);
+    if (!w || !frame) return false;
+    int width, height;
+    {
+        std::lock_guard lock(w->mutex);
+        width = w->params.width;
+        height = w->params.height;
+    }
+    if (length != size_t(FrameStride(width)) * size_t(height)) return false;
+    return WriteToHandle(handle, width, height,
+                         [frame](Segment& segment) { return segment.Write(frame); });
+}
+
+bool yVideoWritePlanes(int handle, const PlanarFrame& frame) {
+    if (frame.data.empty()) return false;
+    return WriteToHandle(handle, frame.width, frame.height,
+                         [&frame](Segment& segment) { return segment.Write(frame); });
 }
 
 bool yMP4CSetRootPath(int handle, const QString& folder, int segmentMinutes) {

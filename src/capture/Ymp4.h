@@ -11,6 +11,8 @@
 
 namespace trelvix {
 
+struct PlanarFrame;
+
 // The integer that yXvidInit and yMP4CNew must be given; any other value is refused.
 inline constexpr int kYmp4Agreed = 0x594D5034;
 
@@ -44,6 +46,9 @@ bool yMP4COpen(int handle, int frameRate, int width, int height, int quantizer, 
 // the file could not be written (the file is then finished and stays playable; a new one is
 // tried a few seconds later).
 bool yVideoWrite(int handle, const uint8_t* frame, size_t length);
+// The same for a picture as a JPEG camera's planes hold it (4:2:0 or 4:2:2, full range):
+// no colour conversion on the way.
+bool yVideoWritePlanes(int handle, const PlanarFrame& frame);
 
 // Later files go into `folder`; when it differs from the current file's folder, the next frame
 // starts a new file there. Also replaces the segment length.

@@ -146,8 +146,8 @@ TEST_F(CleanupTest, TheFileBeingRecordedIsNeverDeleted) {
     // Recording into today's folder, frames written by hand.
     cam->recorder->OpenRecording(cam);
     cam->recorder->ResumeRecordingThread();
-    VideoFrame frame;
-    frame.Resize(64, 48);
+    RecordFrame frame;
+    frame.bgr.Resize(64, 48);
     cam->recorder->WriteFrame(frame);
     const QString recording = cam->recorder->CurrentFile();
     ASSERT_FALSE(recording.isEmpty());

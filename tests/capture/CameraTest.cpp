@@ -157,11 +157,11 @@ TEST_F(CameraTest, PreviewTargetRawFrameAndFullScreen) {
     EXPECT_EQ(preview.count, seen);
 
     // What the recording thread is handed is the frame as delivered: black, without the caption.
-    VideoFrame raw;
+    RecordFrame raw;
     ASSERT_EQ(cam->callback.TakeLatestRawFrame(&raw), CSampleGrabberCB::RawFrame::kNew);
-    EXPECT_EQ(raw.width, 160);
-    EXPECT_EQ(raw.data, std::vector<uint8_t>(raw.data.size(), 0));
-    EXPECT_NE(panels[0]->LatestFrame()->data, raw.data);
+    EXPECT_EQ(raw.bgr.width, 160);
+    EXPECT_EQ(raw.bgr.data, std::vector<uint8_t>(raw.bgr.data.size(), 0));
+    EXPECT_NE(panels[0]->LatestFrame()->data, raw.bgr.data);
 
     cam->ToggleFullScreen();
     EXPECT_TRUE(cam->fullScreen);

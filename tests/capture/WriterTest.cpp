@@ -16,8 +16,11 @@ extern "C" {
 
 #include "capture/Frame.h"
 #include "capture/Ymp4.h"
+#include "support/MediaProbe.h"
 
 using namespace trelvix;
+using trelvix::test::Probe;
+using trelvix::test::ProbeFile;
 
 namespace {
 
@@ -47,69 +50,6 @@ VideoFrame Noise(int w, int h, uint32_t seed) {
     f.Resize(w, h);
     for (uint8_t& b : f.data) b = uint8_t((seed = seed * 1664525u + 1013904223u) >> 24);
     return f;
-}
-
-struct Probe {
-    bool opened = false;
-    AVCodecID codec = AV_CODEC_ID_NONE;
-    uint32_t tag = 0;
-    int width = 0, height = 0;
-    AVRational rate{0, 1};
-    double seconds = 0;  // as a player shows it
-    int frames = 0;      // decoded
-    // Chroma of the first picture near its left edge.
-    int topU = 0, topV = 0, bottomU = 0, bottomV = 0;
-};
-
-// Demuxes and decodes the whole file, as a player would.
-Probe ProbeFile(const QString& path) {
-    Probe p;
-    AVFormatContext* fmt = nullptr;
-    if (avformat_open_input(&fmt, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
-        return p;
-    std::unique_ptr<AVFormatContext*, void (*)(AVFormatContext**)> closeFmt(&fmt,
-                                                                            avformat_close_input);
-    if (avformat_find_stream_info(fmt, nullptr) < 0) return p;
-    const int index = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (index < 0) return p;
-    const AVStream* st = fmt->streams[index];
-    p.opened = true;
-    p.codec = st->codecpar->codec_id;
-    p.tag = st->codecpar->codec_tag;
-    p.width = st->codecpar->width;
-    p.height = st->codecpar->height;
-    p.rate = st->avg_frame_rate;
-
-    AVCodecContext* dec = avcodec_alloc_context3(avcodec_find_decoder(p.codec));
-    std::unique_ptr<AVCodecContext*, void (*)(AVCodecContext**)> freeDec(&dec,
-                                                                         avcodec_free_context);
-    avcodec_parameters_to_context(dec, st->codecpar);
-    if (avcodec_open2(dec, nullptr, nullptr) < 0) return p;
-    AVPacket* pkt = av_packet_alloc();
-    AVFrame* pic = av_frame_alloc();
-    auto receive = [&] {
-        while (avcodec_receive_frame(dec, pic) == 0) {
-            if (p.frames++ == 0) {
-                const int x = 4, top = pic->height / 8, bottom = pic->height * 7 / 8;
-                p.topU = pic->data[1][top / 2 * pic->linesize[1] + x];
-                p.topV = pic->data[2][top / 2 * pic->linesize[2] + x];
-                p.bottomU = pic->data[1][bottom / 2 * pic->linesize[1] + x];
-                p.bottomV = pic->data[2][bottom / 2 * pic->linesize[2] + x];
-            }
-        }
-    };
-    while (av_read_frame(fmt, pkt) >= 0) {
-        if (pkt->stream_index == index) {
-            if (avcodec_send_packet(dec, pkt) == 0) receive();
-        }
-        av_packet_unref(pkt);
-    }
-    avcodec_send_packet(dec, nullptr);
-    receive();
-    p.seconds = double(fmt->duration) / AV_TIME_BASE;
-    av_frame_free(&pic);
-    av_packet_free(&pkt);
-    return p;
 }
 
 QStringList Mp4Files(const QString& folder) {
