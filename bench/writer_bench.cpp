@@ -1,7 +1,9 @@
 // CPU time of recording one frame (BGR to YUV conversion, MPEG-4 encoding, fragmented MP4 into a
 // file) at the default quantiser 4, for a textured scene with a moving ball and sensor noise.
 // core_pct is that time at the size's frame rate, in per cent of one core; targets: 10 % for
-// 1280 × 720 at 10 fps, 15 % for 640 × 480 at 30 fps. Run pinned: taskset -c 1 writer_bench
+// 1280 × 720 at 10 fps, 15 % for 640 × 480 at 30 fps. RecordPlanes is the same from a JPEG
+// camera's decoded planes, and DecodeJpeg what the live path pays per picture of such a camera.
+// Run pinned: taskset -c 1 writer_bench
 #include <benchmark/benchmark.h>
 
 #include <QFileInfo>
@@ -10,6 +12,7 @@
 #include <ctime>
 
 #include "capture/Frame.h"
+#include "capture/Jpeg.h"
 #include "capture/Ymp4.h"
 
 using namespace trelvix;
@@ -92,6 +95,95 @@ void Record(benchmark::State& state) {
     state.counters["core_pct"] = cpuMs * fps / 10.0;
     state.counters["kB_frame"] = double(QFileInfo(path).size()) / 1024.0 / double(k);
 }
+// The scene as a camera sends it: JPEG pictures of quality 75, 4:2:0.
+const std::vector<QByteArray>& JpegScene(int w, int h) {
+    static std::vector<QByteArray> pictures;
+    static int width = 0;
+    if (width != w) {
+        pictures.clear();
+        for (const VideoFrame& f : Scene(w, h, 64))
+            pictures.push_back(EncodeJpeg(f.data.data(), w, h, f.stride, kPixelRGB24));
+        width = w;
+    }
+    return pictures;
+}
+
+// route 0: the decoded pictures as BGR frames, as before; 1: as their planes.
+void RecordPlanes(benchmark::State& state) {
+    const int w = int(state.range(0)), h = int(state.range(1)), fps = int(state.range(2));
+    const bool planar = state.range(3) == 1;
+    std::vector<PlanarFrame> planes;
+    std::vector<VideoFrame> frames;
+    JpegDecoder decoder;
+    for (const QByteArray& jpeg : JpegScene(w, h)) {
+        planes.emplace_back();
+        decoder.DecodePlanes(reinterpret_cast<const uint8_t*>(jpeg.constData()),
+                             size_t(jpeg.size()), &planes.back());
+        frames.emplace_back();
+        frames.back().Resize(w, h);
+        decoder.PlanesToBGR(planes.back(), frames.back().data.data(), frames.back().stride);
+    }
+    auto write = [&](size_t i) {
+        const VideoFrame& f = frames[i % frames.size()];
+        return planar ? yVideoWritePlanes(0, planes[i % planes.size()])
+                      : yVideoWrite(0, f.data.data(), f.data.size());
+    };
+    QTemporaryDir dir;
+    yXvidInit(kYmp4Agreed, 1, 0);
+    yMP4CNew(0, kYmp4Agreed);
+    yMP4COpen(0, fps, w, h, 4, 15, dir.path(), 60);
+    write(0);  // creates the file
+    size_t k = 1;
+    bool ok = true;
+    const double cpu0 = ThreadCpuSeconds();
+    for (auto _ : state) ok = write(k++) && ok;
+    const double cpuMs = (ThreadCpuSeconds() - cpu0) * 1000.0 / double(state.iterations());
+    yMP4CClose(0);
+    yMP4CDelete(0);
+    if (!ok) state.SkipWithError("a frame was not written");
+    state.counters["cpu_ms_frame"] = cpuMs;
+    state.counters["core_pct"] = cpuMs * fps / 10.0;
+}
+BENCHMARK(RecordPlanes)
+    ->ArgNames({"w", "h", "fps", "planar"})
+    ->Args({640, 480, 30, 0})
+    ->Args({640, 480, 30, 1})
+    ->Iterations(300)
+    ->Unit(benchmark::kMillisecond);
+
+// route 0: straight to BGR (nobody records); 1: to planes only; 2: to planes, then the live BGR
+// frame from them (while recording).
+void DecodeJpeg(benchmark::State& state) {
+    const int w = int(state.range(0)), h = int(state.range(1)), route = int(state.range(2));
+    const std::vector<QByteArray>& pictures = JpegScene(w, h);
+    JpegDecoder decoder;
+    VideoFrame frame;
+    frame.Resize(w, h);
+    PlanarFrame planes;
+    size_t k = 0;
+    const double cpu0 = ThreadCpuSeconds();
+    for (auto _ : state) {
+        const QByteArray& jpeg = pictures[k++ % pictures.size()];
+        const auto* data = reinterpret_cast<const uint8_t*>(jpeg.constData());
+        if (route == 0) {
+            decoder.DecodeBGR(data, size_t(jpeg.size()), frame.data.data(), w, h, frame.stride);
+        } else {
+            decoder.DecodePlanes(data, size_t(jpeg.size()), &planes);
+            if (route == 2) decoder.PlanesToBGR(planes, frame.data.data(), frame.stride);
+        }
+    }
+    const double cpuMs = (ThreadCpuSeconds() - cpu0) * 1000.0 / double(state.iterations());
+    state.counters["cpu_ms_frame"] = cpuMs;
+    state.counters["core_pct_30fps"] = cpuMs * 3.0;
+}
+BENCHMARK(DecodeJpeg)
+    ->ArgNames({"w", "h", "route"})
+    ->Args({640, 480, 0})
+    ->Args({640, 480, 1})
+    ->Args({640, 480, 2})
+    ->Iterations(300)
+    ->Unit(benchmark::kMillisecond);
+
 BENCHMARK(Record)
     ->ArgNames({"w", "h", "fps", "compression"})
     ->Args({1280, 720, 10, 15})
