@@ -6,6 +6,8 @@
 // Run pinned: taskset -c 1 writer_bench
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cmath>
@@ -95,15 +97,25 @@ void Record(benchmark::State& state) {
     state.counters["core_pct"] = cpuMs * fps / 10.0;
     state.counters["kB_frame"] = double(QFileInfo(path).size()) / 1024.0 / double(k);
 }
-// The scene as a camera sends it: JPEG pictures of quality 75, 4:2:0.
+// The scene as a camera sends it: JPEG pictures of quality 75, 4:2:0. WRITER_BENCH_JPEGS names
+// a folder of w × h pictures to use instead (bench/side_by_side --keep leaves its feed's in
+// frames/), so the figures compare with that benchmark's.
 const std::vector<QByteArray>& JpegScene(int w, int h) {
     static std::vector<QByteArray> pictures;
     static int width = 0;
     if (width != w) {
         pictures.clear();
+        width = w;
+        const QDir folder(qEnvironmentVariable("WRITER_BENCH_JPEGS"));
+        if (!folder.path().isEmpty() && folder.path() != ".") {
+            for (const QString& name : folder.entryList({"*.jpg"}, QDir::Files, QDir::Name)) {
+                QFile file(folder.filePath(name));
+                if (file.open(QIODevice::ReadOnly)) pictures.push_back(file.readAll());
+            }
+            if (!pictures.empty()) return pictures;
+        }
         for (const VideoFrame& f : Scene(w, h, 64))
             pictures.push_back(EncodeJpeg(f.data.data(), w, h, f.stride, kPixelRGB24));
-        width = w;
     }
     return pictures;
 }
