@@ -71,6 +71,23 @@ std::vector<VideoFrame> Scene(int w, int h, int count) {
     return frames;
 }
 
+// Writes frame 1, 2, … of the open handle 0 once per iteration, then closes it and reports the
+// thread's CPU time per frame; how many frames the file got.
+template <typename Write>
+size_t TimeWrites(benchmark::State& state, int fps, Write write) {
+    size_t k = 1;
+    bool ok = true;
+    const double cpu0 = ThreadCpuSeconds();
+    for (auto _ : state) ok = write(k++) && ok;
+    const double cpuMs = (ThreadCpuSeconds() - cpu0) * 1000.0 / double(state.iterations());
+    yMP4CClose(0);
+    yMP4CDelete(0);
+    if (!ok) state.SkipWithError("a frame was not written");
+    state.counters["cpu_ms_frame"] = cpuMs;
+    state.counters["core_pct"] = cpuMs * fps / 10.0;
+    return k;
+}
+
 void Record(benchmark::State& state) {
     const int w = int(state.range(0)), h = int(state.range(1)), fps = int(state.range(2));
     const int compression = int(state.range(3));
@@ -82,20 +99,11 @@ void Record(benchmark::State& state) {
     yMP4COpen(0, fps, w, h, 4, compression, dir.path(), 60);
     yVideoWrite(0, frames[0].data.data(), frames[0].data.size());  // creates the file
     const QString path = yMP4CCurrentFile(0);
-    size_t k = 1;
-    bool ok = true;
-    const double cpu0 = ThreadCpuSeconds();
-    for (auto _ : state) {
-        const VideoFrame& f = frames[k++ % frames.size()];
-        ok = yVideoWrite(0, f.data.data(), f.data.size()) && ok;
-    }
-    const double cpuMs = (ThreadCpuSeconds() - cpu0) * 1000.0 / double(state.iterations());
-    yMP4CClose(0);
-    yMP4CDelete(0);
-    if (!ok) state.SkipWithError("a frame was not written");
-    state.counters["cpu_ms_frame"] = cpuMs;
-    state.counters["core_pct"] = cpuMs * fps / 10.0;
-    state.counters["kB_frame"] = double(QFileInfo(path).size()) / 1024.0 / double(k);
+    const size_t written = TimeWrites(state, fps, [&](size_t k) {
+        const VideoFrame& f = frames[k % frames.size()];
+        return yVideoWrite(0, f.data.data(), f.data.size());
+    });
+    state.counters["kB_frame"] = double(QFileInfo(path).size()) / 1024.0 / double(written);
 }
 // The scene as a camera sends it: JPEG pictures of quality 75, 4:2:0. WRITER_BENCH_JPEGS names
 // a folder of w × h pictures to use instead (bench/side_by_side --keep leaves its feed's in
@@ -145,16 +153,7 @@ void RecordPlanes(benchmark::State& state) {
     yMP4CNew(0, kYmp4Agreed);
     yMP4COpen(0, fps, w, h, 4, 15, dir.path(), 60);
     write(0);  // creates the file
-    size_t k = 1;
-    bool ok = true;
-    const double cpu0 = ThreadCpuSeconds();
-    for (auto _ : state) ok = write(k++) && ok;
-    const double cpuMs = (ThreadCpuSeconds() - cpu0) * 1000.0 / double(state.iterations());
-    yMP4CClose(0);
-    yMP4CDelete(0);
-    if (!ok) state.SkipWithError("a frame was not written");
-    state.counters["cpu_ms_frame"] = cpuMs;
-    state.counters["core_pct"] = cpuMs * fps / 10.0;
+    TimeWrites(state, fps, write);
 }
 BENCHMARK(RecordPlanes)
     ->ArgNames({"w", "h", "fps", "planar"})

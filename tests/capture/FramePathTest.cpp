@@ -5,8 +5,10 @@
 #include "capture/Devices.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
+#include "support/FrameCallback.h"
 
 using namespace trelvix;
+using trelvix::test::Callback;
 
 namespace {
 
@@ -27,17 +29,6 @@ struct Capture : VideoSurface {
     std::vector<FramePtr> frames;
     int clears = 0;
     bool full = false;
-};
-
-// A frame callback without a camera, as the pipeline would set it up.
-struct Callback {
-    explicit Callback(int w, int h) {
-        cb.settings = &settings;
-        cb.CreateOverlays();
-        cb.SetUpFormat(w, h, kPixelRGB24);
-    }
-    CDataClass settings;
-    CSampleGrabberCB cb;
 };
 
 }  // namespace

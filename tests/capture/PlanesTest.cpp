@@ -12,9 +12,11 @@
 #include "capture/Usbcamera.h"
 #include "capture/Ymp4.h"
 #include "common/Clock.h"
+#include "support/FrameCallback.h"
 #include "support/MediaProbe.h"
 
 using namespace trelvix;
+using trelvix::test::Callback;
 using trelvix::test::Probe;
 using trelvix::test::ProbeFile;
 
@@ -58,17 +60,6 @@ PlanarFrame Decoded(const QByteArray& jpeg) {
                                      size_t(jpeg.size()), &planes));
     return planes;
 }
-
-// A frame callback without a camera, as the pipeline would set it up.
-struct Callback {
-    explicit Callback(int w, int h) {
-        cb.settings = &settings;
-        cb.CreateOverlays();
-        cb.SetUpFormat(w, h, kPixelRGB24);
-    }
-    CDataClass settings;
-    CSampleGrabberCB cb;
-};
 
 }  // namespace
 
