@@ -1,12 +1,16 @@
 // A JPEG camera's recording path: decoded planes go to the encoder without becoming BGR, and
 // must record what the BGR route would have recorded.
+#include <gst/gst.h>
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <atomic>
 #include <cmath>
+#include <thread>
 
+#include "capture/Devices.h"
 #include "capture/Jpeg.h"
 #include "capture/PlaneRange.h"
 #include "capture/Usbcamera.h"
@@ -60,6 +64,25 @@ PlanarFrame Decoded(const QByteArray& jpeg) {
                                      size_t(jpeg.size()), &planes));
     return planes;
 }
+
+GstSample* JpegSample(const QByteArray& jpeg) {
+    GstBuffer* buffer = gst_buffer_new_memdup(jpeg.constData(), size_t(jpeg.size()));
+    GstCaps* caps = gst_caps_new_empty_simple("image/jpeg");
+    GstSample* sample = gst_sample_new(buffer, caps, nullptr, nullptr);
+    gst_buffer_unref(buffer);
+    gst_caps_unref(caps);
+    return sample;
+}
+
+// Keeps the newest frame the live path shows.
+struct Screen : VideoSurface {
+    void PresentFrame(FramePtr f) override { latest = std::move(f); }
+    void ClearFrame() override {}
+    void SetFullScreen(bool) override {}
+    bool IsFullScreen() const override { return false; }
+    void FitVideo() override {}
+    FramePtr latest;
+};
 
 }  // namespace
 
@@ -177,4 +200,49 @@ TEST(PlaneRecording, PlanesThatMustBeTurnedOrLinedBecomeBgrFirst) {
     ASSERT_EQ(f.bgr.width, 32);
     EXPECT_LT(f.bgr.Row(1)[0], 40) << "the white top went down";
     EXPECT_GT(f.bgr.Row(14)[0], 215);
+}
+
+TEST(PlaneRecording, WhileRecordingAJpegCameraHandsOverPlanesAndStillShowsBgr) {
+    EnsureGStreamer();
+    Callback c(96, 64);
+    Screen screen;
+    c.cb.SetPanel(nullptr, &screen);
+    const QByteArray jpeg = Jpeg(Picture(96, 64), TJSAMP_422);
+    auto deliver = [&] {
+        GstSample* sample = JpegSample(jpeg);
+        c.cb.OnSample(sample);
+        gst_sample_unref(sample);
+    };
+    RecordFrame mine;
+    deliver();
+    EXPECT_EQ(c.cb.TakeLatestRawFrame(&mine), CSampleGrabberCB::RawFrame::kNone)
+        << "nobody records: nothing is kept";
+    c.cb.SetRawFrameWanted(true);
+    deliver();
+    ASSERT_EQ(c.cb.TakeLatestRawFrame(&mine), CSampleGrabberCB::RawFrame::kNew);
+    EXPECT_TRUE(mine.planar);
+    EXPECT_EQ(mine.planes.width, 96);
+    EXPECT_EQ(mine.planes.chromaHeight, 64);
+    ASSERT_TRUE(screen.latest);
+    const uint8_t* top = screen.latest->Row(4) + 3 * 2;
+    EXPECT_GT(top[0], 180) << "blue above, in BGR order";
+    EXPECT_LT(top[2], 60);
+
+    // The live path and the recording thread exchange the planes while both run.
+    std::atomic<bool> done{false};
+    std::thread live([&] {
+        for (int i = 0; i < 200; ++i) deliver();
+        done = true;
+    });
+    int handed = 0;
+    while (!done) {
+        if (c.cb.TakeLatestRawFrame(&mine) != CSampleGrabberCB::RawFrame::kNew) continue;
+        ++handed;
+        EXPECT_TRUE(mine.planar);
+        EXPECT_EQ(mine.planes.data.size(), size_t(96 * 64 + 2 * 48 * 64));
+        c.cb.ProcessRecordFrame(mine);
+    }
+    live.join();
+    EXPECT_GT(handed, 0);
+    c.cb.SetPanel(nullptr, nullptr);
 }
