@@ -71,6 +71,51 @@ void CompareDefaultRegion(benchmark::State& s) {
 BENCHMARK(CompareWholeFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CompareDefaultRegion)->Unit(benchmark::kMicrosecond);
 
+// One whole check at 640 × 480 in each mode, every frame, with a block crossing a region of
+// most of the picture.
+void CheckEveryFrame(benchmark::State& state, int mode) {
+    CDataClass s;
+    s.motionMode = mode;
+    s.motionIntervalSeconds = 0;
+    s.motionLeft = 20;
+    s.motionTop = 20;
+    s.motionRight = 620;
+    s.motionBottom = 460;
+    std::vector<VideoFrame> frames;
+    for (int i = 0; i < 16; ++i) {
+        VideoFrame f = Pattern(640, 480, 0);
+        for (int y = 200; y < 300; ++y)
+            std::fill_n(f.Row(y) + 3 * (100 + 30 * i), 3 * 40, uint8_t(20));
+        frames.push_back(std::move(f));
+    }
+    MotionDetector detector;
+    QDateTime now = QDateTime::currentDateTime();
+    size_t i = 0;
+    for (auto _ : state) {
+        const VideoFrame& f = frames[i++ % frames.size()];
+        now = now.addMSecs(100);
+        benchmark::DoNotOptimize(
+            detector.Check(f.data.data(), f.data.size(), f.width, f.height, s, true, false, now));
+    }
+}
+void CheckArea640x480(benchmark::State& s) {
+    CheckEveryFrame(s, kMotionArea);
+}
+void CheckObject640x480(benchmark::State& s) {
+    CheckEveryFrame(s, kMotionObject);
+}
+void ReduceGrey640x480(benchmark::State& state) {
+    const VideoFrame f = Pattern(640, 480, 0);
+    GreyPicture grey;
+    for (auto _ : state) {
+        ReduceToGrey(f.data.data(), f.stride, f.width, f.height, &grey);
+        benchmark::DoNotOptimize(grey.pixels.data());
+    }
+}
+BENCHMARK(ReduceGrey640x480)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CheckArea640x480)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CheckObject640x480)->Unit(benchmark::kMicrosecond);
+
 void Snapshot1080p(benchmark::State& state) {
     Camera c(1920, 1080);
     VideoFrame f = Pattern(1920, 1080, 3);

@@ -1138,5 +1138,30 @@
         <extracomment>FTP page: test pass without a picture</extracomment>
         <translation>没有可上传的图片：摄像头尚未保存图片。</translation>
     </message>
+    <message id="30900">
+        <source>Detect:</source>
+        <extracomment>motion page: label before the detection mode list</extracomment>
+        <translation>检测：</translation>
+    </message>
+    <message id="30901">
+        <source>large changes (area)</source>
+        <extracomment>motion page: detection mode, more than a share of the region changed</extracomment>
+        <translation>大范围变化（区域）</translation>
+    </message>
+    <message id="30902">
+        <source>anything person-sized or larger (object)</source>
+        <extracomment>motion page: detection mode, a moving object of at least the smallest size</extracomment>
+        <translation>人体大小或更大的物体（目标）</translation>
+    </message>
+    <message id="30903">
+        <source>Smallest object (‰ of the picture):</source>
+        <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
+        <translation>最小物体（画面的‰）：</translation>
+    </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: check box, a moving object counts only when a person is seen on it</extracomment>
+        <translation>仅在是人时</translation>
+    </message>
 </context>
 </TS>

@@ -1138,5 +1138,30 @@
         <extracomment>device page: note under the network camera editor</extracomment>
         <translation>Ha effetto alla chiusura della finestra delle impostazioni.</translation>
     </message>
+    <message id="30900">
+        <source>Detect:</source>
+        <extracomment>motion page: label before the detection mode list</extracomment>
+        <translation>Rileva:</translation>
+    </message>
+    <message id="30901">
+        <source>large changes (area)</source>
+        <extracomment>motion page: detection mode, more than a share of the region changed</extracomment>
+        <translation>grandi cambiamenti (area)</translation>
+    </message>
+    <message id="30902">
+        <source>anything person-sized or larger (object)</source>
+        <extracomment>motion page: detection mode, a moving object of at least the smallest size</extracomment>
+        <translation>qualsiasi cosa grande come una persona o più (oggetto)</translation>
+    </message>
+    <message id="30903">
+        <source>Smallest object (‰ of the picture):</source>
+        <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
+        <translation>Oggetto più piccolo (‰ dell'immagine):</translation>
+    </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: check box, a moving object counts only when a person is seen on it</extracomment>
+        <translation>Solo se è una persona</translation>
+    </message>
 </context>
 </TS>

@@ -1138,5 +1138,30 @@
         <extracomment>device page: note under the network camera editor</extracomment>
         <translation>설정 창을 닫으면 적용됩니다.</translation>
     </message>
+    <message id="30900">
+        <source>Detect:</source>
+        <extracomment>motion page: label before the detection mode list</extracomment>
+        <translation>감지:</translation>
+    </message>
+    <message id="30901">
+        <source>large changes (area)</source>
+        <extracomment>motion page: detection mode, more than a share of the region changed</extracomment>
+        <translation>큰 변화 (영역)</translation>
+    </message>
+    <message id="30902">
+        <source>anything person-sized or larger (object)</source>
+        <extracomment>motion page: detection mode, a moving object of at least the smallest size</extracomment>
+        <translation>사람 크기 이상의 물체 (객체)</translation>
+    </message>
+    <message id="30903">
+        <source>Smallest object (‰ of the picture):</source>
+        <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
+        <translation>최소 물체 크기 (화면의 ‰):</translation>
+    </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: check box, a moving object counts only when a person is seen on it</extracomment>
+        <translation>사람일 때만</translation>
+    </message>
 </context>
 </TS>

@@ -1138,5 +1138,30 @@
         <extracomment>device page: note under the network camera editor</extracomment>
         <translation>มีผลเมื่อปิดหน้าต่างการตั้งค่า</translation>
     </message>
+    <message id="30900">
+        <source>Detect:</source>
+        <extracomment>motion page: label before the detection mode list</extracomment>
+        <translation>ตรวจจับ:</translation>
+    </message>
+    <message id="30901">
+        <source>large changes (area)</source>
+        <extracomment>motion page: detection mode, more than a share of the region changed</extracomment>
+        <translation>การเปลี่ยนแปลงขนาดใหญ่ (พื้นที่)</translation>
+    </message>
+    <message id="30902">
+        <source>anything person-sized or larger (object)</source>
+        <extracomment>motion page: detection mode, a moving object of at least the smallest size</extracomment>
+        <translation>วัตถุขนาดเท่าคนหรือใหญ่กว่า (วัตถุ)</translation>
+    </message>
+    <message id="30903">
+        <source>Smallest object (‰ of the picture):</source>
+        <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
+        <translation>วัตถุที่เล็กที่สุด (‰ ของภาพ):</translation>
+    </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: check box, a moving object counts only when a person is seen on it</extracomment>
+        <translation>เฉพาะเมื่อเป็นคน</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "capture/Jpeg.h"
+#include "capture/MotionMarks.h"
 #include "capture/Orientation.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
@@ -293,7 +294,7 @@ void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
                 FlashPreview();
                 break;
             }
-            TakeSnapshot(frame, length, kSnapshotMotion);
+            TakeSnapshot(frame, length, kSnapshotMotion, motion.objectBox);
             if (Live(settings->motionRecord) && !motionRecording)
                 PostToPanel(CAM_MSG_MOTION_RECORD, 1);
             break;
@@ -312,6 +313,12 @@ void CSampleGrabberCB::FlashPreview() {
                           reinterpret_cast<intptr_t>(previewWindow_));
 }
 
+namespace {
+constexpr Bgr kObjectColour{0, 0, 255};              // red
+constexpr Bgr kBlobColour{0, 255, 255};              // yellow
+constexpr Bgr kSmallestObjectColour{255, 255, 255};  // white
+}  // namespace
+
 void CSampleGrabberCB::MarkRegion(uint8_t* frame, size_t length) {
     const int w = frameWidth, h = frameHeight;
     if (!settings || !frame || w <= 0 || h <= 0) return;
@@ -325,14 +332,29 @@ void CSampleGrabberCB::MarkRegion(uint8_t* frame, size_t length) {
         uint8_t* p = frame + size_t(stride) * size_t(y) + size_t(r.left) * 3 + byte;
         for (int x = r.left; x < r.right; ++x, p += 3) *p = 155;
     }
+    if (Live(settings->motionMode) != kMotionObject) return;
+    // What the object mode sees, and the size it needs, drawn over the tint.
+    for (const MotionRegion& blob : motion.objects)
+        DrawOutline(frame, stride, w, h, blob, kBlobColour, 1);
+    DrawOutline(frame, stride, w, h, SmallestObjectSquare(r, Live(settings->motionMinSize), w, h),
+                kSmallestObjectColour, 1);
 }
 
-void CSampleGrabberCB::TakeSnapshot(uint8_t* frame, size_t length, int kind) {
+void CSampleGrabberCB::TakeSnapshot(uint8_t* frame, size_t length, int kind,
+                                    const MotionRegion& object) {
     if (snapshots.snapshotBusy.exchange(true)) return;
+    // The moving object is framed on its picture only; the live frame goes on as it came.
+    const int stride = frameHeight > 0 ? int(length / size_t(frameHeight)) : 0;
+    const int thickness = std::max(1, frameWidth / 320);
+    if (!object.Empty())
+        DrawOutline(frame, stride, frameWidth, frameHeight, object, kObjectColour, thickness,
+                    &objectUnder_);
     const QString stored =
         settings ? SnapshotTaker::WritePicture(frame, length, frameWidth, frameHeight,
                                                pixelFormatCode, *settings, kind, Now())
                  : QString();
+    if (!object.Empty())
+        RestoreOutline(frame, stride, frameWidth, frameHeight, object, thickness, objectUnder_);
     // Only a manual picture is shown; a failed one shows nothing rather than an older one.
     if (kind == kSnapshotManual) snapshots.snapshotPath = stored;
     if (!stored.isEmpty()) snapshots.newestPath = stored;
@@ -340,7 +362,20 @@ void CSampleGrabberCB::TakeSnapshot(uint8_t* frame, size_t length, int kind) {
     snapshots.snapshotBusy = false;
     if (!settings) return;
     const SnapshotRecord r = SnapshotTaker::FollowUp(kind, stored, *settings, uploadList);
-    SendEventRecord(r.kind, r.sourceText, r.descriptionText, stored);
+    if (object.Empty() || !r.descriptionText) {
+        SendEventRecord(r.kind, r.sourceText, r.descriptionText, stored);
+        return;
+    }
+    // The object's box goes with the record, for whoever reviews the day.
+    const QString box = QStringLiteral(" [%1,%2 %3x%4]")
+                            .arg(object.left)
+                            .arg(object.top)
+                            .arg(object.right - object.left)
+                            .arg(object.bottom - object.top);
+    const QString caption = settings->caption.get();
+    PostEventRecord(MakeEventRecord(r.kind, LanguageText(r.sourceText), caption,
+                                    LanguageText(r.descriptionText) + box, cameraId, stored,
+                                    Now()));
 }
 
 void CSampleGrabberCB::SendEventRecord(int kind, int sourceText, int descriptionText,

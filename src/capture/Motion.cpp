@@ -13,15 +13,6 @@
 
 namespace trelvix {
 
-MotionRegion ClipRegion(int left, int top, int right, int bottom, int width, int height) {
-    MotionRegion r;
-    r.left = std::clamp(left, 0, width);
-    r.top = std::clamp(top, 0, height);
-    r.right = std::clamp(right, 0, width);
-    r.bottom = std::clamp(bottom, 0, height);
-    return r;
-}
-
 namespace {
 
 int CompareRowScalar(uint8_t* prev, const uint8_t* cur, int pixels, int s) {
@@ -123,13 +114,22 @@ MotionVerdict MotionDetector::Check(const uint8_t* frame, size_t length, int w, 
     if (!motionReady || !active) return MotionVerdict::kNone;
     if (WholeSeconds(lastMotionCheck, now) < Live(s.motionIntervalSeconds))
         return MotionVerdict::kNone;
+    const int64_t elapsedMs = std::abs(lastMotionCheck.msecsTo(now));
     lastMotionCheck = now;
     motionReady = false;
+    // A new mode starts from nothing: what the other one kept is no base for a comparison.
+    if (const int mode = Live(s.motionMode); mode != mode_) {
+        mode_ = mode;
+        previousFrame.clear();
+        previousGrey_ = {};
+        background_.Reset();
+    }
+    objects.clear();
+    objectBox = {};
+    const bool moved = mode_ == kMotionObject ? FindObject(frame, length, w, h, s, elapsedMs)
+                                              : FindChange(frame, length, w, h, s);
     MotionVerdict verdict = MotionVerdict::kNone;
-    if (previousFrame.empty()) {
-        // The first check only keeps the frame.
-        CompareWithPreviousFrame(frame, length, w, h, s);
-    } else if (CompareWithPreviousFrame(frame, length, w, h, s)) {
+    if (moved) {
         lastMotionTime = now;
         verdict = MotionVerdict::kMotion;
     } else if (motionRecording && Live(s.motionRecord) &&
@@ -138,6 +138,37 @@ MotionVerdict MotionDetector::Check(const uint8_t* frame, size_t length, int w, 
     }
     motionReady = true;
     return verdict;
+}
+
+bool MotionDetector::FindChange(const uint8_t* frame, size_t length, int w, int h,
+                                const CDataClass& s) {
+    // The first check only keeps the frame: the comparison then finds nothing to compare with.
+    const bool changed = CompareWithPreviousFrame(frame, length, w, h, s);
+    if (!frame || w <= 0 || h <= 0) return false;
+    ReduceToGrey(frame, int(length / size_t(h)), w, h, &grey_);
+    // A light switched on changes the region too, but it moves most of the picture at once.
+    const bool light = SameWayShare(previousGrey_, grey_,
+                                    GreyThreshold(Live(s.motionSensitivity))) > kLightChangeShare;
+    std::swap(grey_, previousGrey_);
+    return changed && !light;
+}
+
+bool MotionDetector::FindObject(const uint8_t* frame, size_t length, int w, int h,
+                                const CDataClass& s, int64_t elapsedMs) {
+    if (!frame || w <= 0 || h <= 0 || length / size_t(h) < size_t(w) * 3) return false;
+    ReduceToGrey(frame, int(length / size_t(h)), w, h, &grey_);
+    const MotionRegion region = ClipRegion(Live(s.motionLeft), Live(s.motionTop),
+                                           Live(s.motionRight), Live(s.motionBottom), w, h);
+    const BackgroundModel::Found found = background_.Check(
+        grey_, grey_.ToBlocks(region), GreyThreshold(Live(s.motionSensitivity)), elapsedMs);
+    for (const MotionBlob& blob : found.blobs) {
+        const MotionRegion box = grey_.ToFrame(blob.box);
+        objects.push_back(ClipRegion(box.left, box.top, box.right, box.bottom, w, h));
+    }
+    if (found.blobs.empty() || found.blobs[0].blocks < MinBlobBlocks(grey_, Live(s.motionMinSize)))
+        return false;
+    objectBox = objects.front();
+    return true;
 }
 
 bool MotionDetector::CompareWithPreviousFrame(const uint8_t* frame, size_t length, int w, int h,

@@ -6,18 +6,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "capture/GreyPicture.h"
+#include "capture/ObjectMotion.h"
+
 namespace trelvix {
-
-// A rectangle of picture pixels; right and bottom exclusive.
-struct MotionRegion {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool Empty() const { return right <= left || bottom <= top; }
-    int Area() const { return Empty() ? 0 : (right - left) * (bottom - top); }
-    bool operator==(const MotionRegion&) const = default;
-};
-
-// The region clipped to a width × height picture.
-MotionRegion ClipRegion(int left, int top, int right, int bottom, int width, int height);
 
 // Counts the region's pixels of which any channel differs by more than `sensitivity` between
 // `previous` and `current` (top-down 24-bit frames of the same stride), and copies the region
@@ -30,18 +22,18 @@ class CDataClass;
 // What one motion check found.
 enum class MotionVerdict {
     kNone,    // no check was due, the first one, or nothing moved
-    kMotion,  // more of the region changed than the settings allow
+    kMotion,  // more of the region changed than the settings allow, or an object moved
     kStill,   // nothing moved for the stop time while recording on motion
 };
 
-// The state of one camera's motion detection: the region of the last checked frame and the
-// times of the last check and the last motion.
+// The state of one camera's motion detection: what the last check saw and the times of the
+// last check and the last motion.
 class MotionDetector {
 public:
     MotionDetector();
 
-    // At most once per interval while `active`: compares the frame's region with the last
-    // checked one (top-down 24-bit frame of `length` bytes).
+    // At most once per interval while `active`: looks for motion in the frame's region
+    // (top-down 24-bit frame of `length` bytes) as the settings' mode says.
     MotionVerdict Check(const uint8_t* frame, size_t length, int width, int height,
                         const CDataClass& settings, bool active, bool motionRecording,
                         const QDateTime& now);
@@ -54,6 +46,19 @@ public:
     MotionRegion previousRegion;
     QDateTime lastMotionCheck;
     QDateTime lastMotionTime;
+    // The moving objects of the last check in frame pixels, largest first, and the one of the
+    // last motion (object mode; empty boxes otherwise). Frame thread only.
+    std::vector<MotionRegion> objects;
+    MotionRegion objectBox;
+
+private:
+    bool FindChange(const uint8_t* frame, size_t length, int w, int h, const CDataClass& s);
+    bool FindObject(const uint8_t* frame, size_t length, int w, int h, const CDataClass& s,
+                    int64_t elapsedMs);
+
+    int mode_ = -1;  // of the last check
+    GreyPicture grey_, previousGrey_;
+    BackgroundModel background_;
 };
 
 }  // namespace trelvix

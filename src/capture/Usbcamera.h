@@ -78,7 +78,8 @@ public:
     void MarkRegion(uint8_t* frame, size_t length);
     // Snapshots: requested from any thread, taken from the next frame (step 5).
     void RequestSnapshot(int kind) { snapshots.Request(kind); }
-    void TakeSnapshot(uint8_t* frame, size_t length, int kind);
+    // A motion picture of an object mode check gets the object framed.
+    void TakeSnapshot(uint8_t* frame, size_t length, int kind, const MotionRegion& object = {});
     void SendEventRecord(int kind, int sourceText, int descriptionText, const QString& filePath);
     // The same with a description that is not one fixed text.
     void SendEventText(int kind, int sourceText, const QString& description);
@@ -147,6 +148,7 @@ private:
     void FlashPreview();
     void PostToPanel(int code, intptr_t wParam);
 
+    std::vector<uint8_t> objectUnder_;  // the pixels under a motion picture's object frame
     std::vector<std::shared_ptr<VideoFrame>> pool_;
     std::unique_ptr<JpegDecoder> jpeg_;    // made with the first JPEG picture
     std::shared_ptr<VideoFrame> current_;  // the frame the live path is working on

@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "common/Files.h"
+#include "common/TextConv.h"
 #include "config/Folders.h"
+#include "config/IniFile.h"
 
 namespace trelvix {
 
@@ -228,12 +230,91 @@ QString CameraSettingsPath(int cameraId) {
 bool CDataClass::Load(int id) {
     cameraId = id;
     settingsPath = CameraSettingsPath(id);
+    const bool iniRead = LoadIniItems();
     const QString path = settingsPath;
-    if (!QFile::exists(path)) return true;
+    if (!QFile::exists(path)) return iniRead;
     QByteArray bytes;
     if (!ReadFileLimited(path, kMaxFileBytes, &bytes)) return false;
     LoadFromBytes(bytes);
+    return iniRead;
+}
+
+namespace {
+
+// Settings the camera file has no room for, kept in the program's INI under their section, as
+// the key followed by the camera number.
+struct CameraIniItem {
+    const char* section;
+    const char* key;
+    std::variant<int32_t C::*, uint8_t C::*> member;
+    std::span<const char* const> words;  // a number stored as one of these words (its index)
+    int min = 0, max = 0;                // the range of a number stored as digits
+};
+
+constexpr const char* kMotionModeWords[] = {"area", "object"};
+
+const CameraIniItem kIniItems[] = {
+    {"Motion", "Mode", &C::motionMode, kMotionModeWords, 0, 0},
+    {"Motion", "MinSize", &C::motionMinSize, {}, 1, 1000},
+    {"Motion", "People", &C::motionPeople, {}, 0, 0},
+};
+
+QString IniKey(const CameraIniItem& item, int cameraId) {
+    return QLatin1String(item.key) + QString::number(cameraId);
+}
+
+// A value that does not read keeps the member's default.
+void ReadIniItem(const CameraIniItem& item, const QString& text, CDataClass& rec) {
+    if (const auto flag = std::get_if<uint8_t C::*>(&item.member)) {
+        if (const auto b = TextToBool(text)) rec.*(*flag) = *b;
+        return;
+    }
+    int32_t& number = rec.*std::get<int32_t C::*>(item.member);
+    if (item.words.empty()) {
+        if (const auto n = TextToInt(text)) number = std::clamp(*n, item.min, item.max);
+        return;
+    }
+    for (size_t i = 0; i < item.words.size(); ++i)
+        if (text.compare(QLatin1String(item.words[i]), Qt::CaseInsensitive) == 0) number = int(i);
+}
+
+QString IniItemText(const CameraIniItem& item, const CDataClass& rec) {
+    if (const auto flag = std::get_if<uint8_t C::*>(&item.member))
+        return BoolToText(rec.*(*flag) != 0);
+    const int32_t number = rec.*std::get<int32_t C::*>(item.member);
+    if (item.words.empty()) return QString::number(number);
+    return QLatin1String(
+        item.words[size_t(std::clamp<int32_t>(number, 0, int(item.words.size()) - 1))]);
+}
+
+QString CameraIniPath() {
+    return UserFolder() + QStringLiteral("kvCamera.ini");
+}
+
+}  // namespace
+
+bool CDataClass::LoadIniItems() {
+    IniFile ini;
+    if (!ini.Load(CameraIniPath())) return false;
+    for (const CameraIniItem& item : kIniItems)
+        if (const auto text = ini.Value(QLatin1String(item.section), IniKey(item, cameraId)))
+            ReadIniItem(item, *text, *this);
     return true;
+}
+
+bool CDataClass::SaveIniItems() const {
+    // Lines of other cameras and of the program stay; an unreadable file is not replaced.
+    IniFile ini;
+    if (!ini.Load(CameraIniPath())) return false;
+    bool changed = false;
+    for (const CameraIniItem& item : kIniItems) {
+        const QString key = IniKey(item, cameraId), text = IniItemText(item, *this);
+        const QString section = QLatin1String(item.section);
+        if (ini.Value(section, key) == text) continue;
+        ini.SetValue(section, key, text);
+        changed = true;
+    }
+    return !changed || ini.Save(CameraIniPath());
 }
 
 std::span<const CameraFileItem> CameraFileItems() {
@@ -256,7 +337,8 @@ QByteArray CDataClass::SaveToBytes() const {
 
 bool CDataClass::Save() {
     settingsPath = CameraSettingsPath(cameraId);
-    return WriteFileAtomically(settingsPath, SaveToBytes(), true);
+    const bool iniSaved = SaveIniItems();
+    return WriteFileAtomically(settingsPath, SaveToBytes(), true) && iniSaved;
 }
 
 int CDataClass::SourceKind() const {

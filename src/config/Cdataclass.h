@@ -43,6 +43,12 @@ struct Colour3 {
 
 using SyncText = SyncValue<QString>;
 
+// What the motion check looks for.
+enum MotionMode : int32_t {
+    kMotionArea = 0,    // more than a share of the region changed
+    kMotionObject = 1,  // a moving object of at least a set size anywhere in the region
+};
+
 class CDataClass {
 public:
     // Longest text the file keeps, in UTF-16 code units.
@@ -153,8 +159,15 @@ public:
     int32_t motionProgramShow = 0;
     uint8_t motionRecord = 0;
     int32_t motionRecordStopSeconds = 20;
+    // Kept in the INI, not in the camera file, whose layout is fixed.
+    int32_t motionMode = 0;     // MotionMode
+    int32_t motionMinSize = 5;  // the smallest moving object, per mille of the picture
+    uint8_t motionPeople = 0;   // an object counts only when it is a person
 
 private:
+    bool LoadIniItems();
+    bool SaveIniItems() const;
+
     QString DayFolder(const QString& root, const QDate& date, const char* word) const;
 };
 

@@ -95,6 +95,7 @@ TFrame_Panel2::TFrame_Panel2(QWidget* owner, int index)
     auto* left = new QVBoxLayout;
     left->addWidget(Panel2);
     left->addWidget(BuildDetection());
+    left->addWidget(BuildObjectControls());
     left->addStretch();
 
     CheckBox_NoCapImage_move = new QCheckBox(LanguageText(text::kNoPictureOnMotion), Body());
@@ -145,6 +146,55 @@ QWidget* TFrame_Panel2::BuildDetection() {
     layout->addLayout(Row({Label8, SpeedButton9, SpeedButton10, SpeedButton11}));
     layout->addLayout(Row({Label6, CSpinEdit1}));
     return box;
+}
+
+QWidget* TFrame_Panel2::BuildObjectControls() {
+    auto* box = new QWidget(Body());
+    Label_motionMode = new QLabel(LanguageText(text::kDetect), box);
+    ComboBox_motionMode = new QComboBox(box);
+    ComboBox_motionMode->setObjectName(QStringLiteral("ComboBox_motionMode"));
+    ComboBox_motionMode->addItems({LanguageText(text::kLargeChangesArea),
+                                   LanguageText(text::kAnythingPersonSizedOrLargerObject)});
+    connect(ComboBox_motionMode, &QComboBox::currentIndexChanged, this,
+            &TFrame_Panel2::ComboBox_motionModeChange);
+    Label_minSize = new QLabel(LanguageText(text::kSmallestObjectOfThePicture), box);
+    CSpinEdit_minSize = new QSpinBox(box);
+    CSpinEdit_minSize->setObjectName(QStringLiteral("CSpinEdit_minSize"));
+    CSpinEdit_minSize->setRange(1, 100);
+    connect(CSpinEdit_minSize, &QSpinBox::valueChanged, this,
+            &TFrame_Panel2::CSpinEdit_minSizeChange);
+    CheckBox_people = new QCheckBox(LanguageText(text::kOnlyWhenItIsAPerson), box);
+    CheckBox_people->setObjectName(QStringLiteral("CheckBox_people"));
+    connect(CheckBox_people, &QCheckBox::clicked, this, &TFrame_Panel2::CheckBox_peopleClick);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(Row({Label_motionMode, ComboBox_motionMode}, 1));
+    layout->addLayout(Row({Label_minSize, CSpinEdit_minSize}));
+    layout->addWidget(CheckBox_people);
+    return box;
+}
+
+void TFrame_Panel2::ComboBox_motionModeChange() {
+    if (camera && ComboBox_motionMode->currentIndex() >= 0)
+        StoreWhole(camera->settings->motionMode, int32_t(ComboBox_motionMode->currentIndex()));
+    EnableObjectControls();
+}
+
+void TFrame_Panel2::CSpinEdit_minSizeChange() {
+    if (camera) StoreWhole(camera->settings->motionMinSize, int32_t(CSpinEdit_minSize->value()));
+}
+
+void TFrame_Panel2::CheckBox_peopleClick() {
+    if (camera) StoreWhole(camera->settings->motionPeople, uint8_t(CheckBox_people->isChecked()));
+}
+
+void TFrame_Panel2::EnableObjectControls() {
+    const bool object =
+        ComboBox_motionMode->isEnabled() && ComboBox_motionMode->currentIndex() == kMotionObject;
+    for (QWidget* w :
+         {static_cast<QWidget*>(Label_minSize), static_cast<QWidget*>(CSpinEdit_minSize),
+          static_cast<QWidget*>(CheckBox_people)})
+        w->setEnabled(object);
 }
 
 QWidget* TFrame_Panel2::BuildSoundGroup() {
@@ -273,8 +323,9 @@ void TFrame_Panel2::EnableProgramControls(bool enabled) {
 
 void TFrame_Panel2::EnableRecordControls(bool enabled) {
     for (QWidget* w : std::initializer_list<QWidget*>{Label_CapVideo_move, CSpinEdit_CapVideo_move,
-                                                      Label1_CapVideo_move})
+                                                      Label1_CapVideo_move, ComboBox_motionMode})
         w->setEnabled(enabled);
+    EnableObjectControls();
 }
 
 void TFrame_Panel2::CheckBox_capImagePlaySound_moveClick() {
@@ -351,6 +402,10 @@ void TFrame_Panel2::LoadFromCamera() {
     TrackBar_dlta->setValue(LoadWhole(s.motionSensitivity));
     TrackBar_dltaChange();
     CSpinEdit1->setValue(LoadWhole(s.motionIntervalSeconds));
+    CSpinEdit_minSize->setValue(LoadWhole(s.motionMinSize));
+    CheckBox_people->setChecked(LoadWhole(s.motionPeople));
+    ComboBox_motionMode->setCurrentIndex(LoadWhole(s.motionMode) == kMotionObject ? 1 : 0);
+    EnableObjectControls();
     // Before the first frame the picture's size is unknown: the region then stays as stored.
     const int w = camera->callback.frameWidth, h = camera->callback.frameHeight;
     if (w > 0 && h > 0) StoreRegion(s, RepairRegion(StoredRegion(s), w, h));
@@ -422,8 +477,10 @@ void TFrame_Panel2::EnableControls(bool enabled) {
                                                       CheckBox_CapVideo_move,
                                                       Label_CapVideo_move,
                                                       CSpinEdit_CapVideo_move,
-                                                      Label1_CapVideo_move})
+                                                      Label1_CapVideo_move,
+                                                      ComboBox_motionMode})
         w->setEnabled(enabled);
+    EnableObjectControls();
 }
 
 }  // namespace trelvix

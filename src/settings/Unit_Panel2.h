@@ -54,6 +54,10 @@ public:
     void BitBtn1_capImageShellExecute_moveClick();
     void SetMarkColour(int colour);
     void TrackBar_dltaChange();
+    // Mode, smallest object and the person check act at once, so the preview shows them.
+    void ComboBox_motionModeChange();
+    void CSpinEdit_minSizeChange();
+    void CheckBox_peopleClick();
 
     TPreviewPanel* Panel2;
     TShape* Shape1;
@@ -65,6 +69,11 @@ public:
     QPushButton* SpeedButton11;
     QLabel* Label6;
     QSpinBox* CSpinEdit1;
+    QLabel* Label_motionMode;
+    QComboBox* ComboBox_motionMode;
+    QLabel* Label_minSize;
+    QSpinBox* CSpinEdit_minSize;
+    QCheckBox* CheckBox_people;
     QCheckBox* CheckBox_startMove;
     QCheckBox* CheckBox_capImagePlaySound_move;
     QGroupBox* GroupBox_capImagePlaySound_move;
@@ -101,6 +110,8 @@ protected:
 
 private:
     QWidget* BuildDetection();
+    QWidget* BuildObjectControls();
+    void EnableObjectControls();
     QWidget* BuildSoundGroup();
     QWidget* BuildProgramGroup();
     QLayout* BuildRecordSentence();

@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
@@ -86,6 +87,13 @@ protected:
         VideoFrame f;
         f.Resize(W, H);
         std::fill(f.data.begin(), f.data.end(), value);
+        return f;
+    }
+    // Frame(0) with the default region (clipped to the picture) changed: a third of the
+    // picture, so that it is motion and not a light switched on.
+    VideoFrame RegionChanged() {
+        VideoFrame f = Frame(0);
+        for (int y = 20; y < H; ++y) std::fill_n(f.Row(y) + 3 * 20, 3 * (W - 20), uint8_t(200));
         return f;
     }
     // Runs the motion check on `f`, one second later than the last.
@@ -190,7 +198,7 @@ TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
     settings.motionRecord = 1;
     settings.motionRecordStopSeconds = 5;
     settings.motionIntervalSeconds = 0;
-    VideoFrame a = Frame(0), b = Frame(200);
+    VideoFrame a = Frame(0), b = RegionChanged();
     cb->CheckMotion(a.data.data(), a.data.size());  // first check: stores only
     cb->CheckMotion(b.data.data(), b.data.size());  // interval 0: every frame is checked
     QCoreApplication::sendPostedEvents(&panel);
@@ -231,7 +239,7 @@ TEST_F(MotionTest, RegionTestOnlyFlashesThePage) {
     NullSurface preview;
     cb->regionTestMode = true;
     cb->SetPreview(&preview, &page);
-    VideoFrame a = Frame(0), b = Frame(200);
+    VideoFrame a = Frame(0), b = RegionChanged();
     cb->CheckMotion(a.data.data(), a.data.size());
     cb->CheckMotion(b.data.data(), b.data.size());
     QCoreApplication::sendPostedEvents();
@@ -436,4 +444,35 @@ TEST(RegionCompare, CountsMatchAPlainPixelByPixelCount) {
                 }
         }
     }
+}
+
+TEST_F(MotionTest, AnObjectIsFramedOnItsPictureAndItsBoxGoesWithTheRecord) {
+    settings.motionEnabled = 1;
+    settings.motionSound = 0;
+    settings.motionMode = kMotionObject;
+    settings.motionIntervalSeconds = 0;
+    settings.motionLeft = 0;
+    settings.motionTop = 0;
+    settings.motionRight = W;
+    settings.motionBottom = H;
+    VideoFrame still = Frame(90);
+    for (int i = 0; i < 3; ++i) Check(still);
+    VideoFrame moving = still;
+    for (int y = 16; y < 26; ++y) std::fill_n(moving.Row(y) + 3 * 24, 3 * 8, uint8_t(20));
+    const VideoFrame before = moving;
+    Check(moving);
+    // The live frame goes on as it came; the picture has the object framed in red.
+    EXPECT_EQ(moving.data, before.data);
+    const QStringList lines = Log();
+    ASSERT_EQ(lines.size(), 1);
+    const auto fields = SplitLogLine(lines[0]);
+    EXPECT_EQ(fields[5], option->LanguageText(12) + " [24,16 8x10]");
+    const QImage picture(fields[7]);
+    ASSERT_FALSE(picture.isNull());
+    int redness = 0;
+    for (int y = 16; y < 26; ++y) {
+        const QColor c = picture.pixelColor(24, y);
+        redness += c.red() - c.green();
+    }
+    EXPECT_GT(redness / 10, 40);
 }
