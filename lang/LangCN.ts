@@ -1128,6 +1128,56 @@
         <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
         <translation>直播声音已中断</translation>
     </message>
+    <message id="30800">
+        <source>Recording paused: the disk is full</source>
+        <extracomment>log: a camera's recording stopped for want of disk space; the file column names the folder</extracomment>
+        <translation>录像已暂停：磁盘已满</translation>
+    </message>
+    <message id="30801">
+        <source>Recording resumed</source>
+        <extracomment>log: recording goes on once the disk has room again; the file column names the folder</extracomment>
+        <translation>录像已恢复</translation>
+    </message>
+    <message id="30802">
+        <source>Take a picture with the selected camera</source>
+        <extracomment>main window: tooltip of the snapshot button</extracomment>
+        <translation>用所选摄像头拍照</translation>
+    </message>
+    <message id="30803">
+        <source>Start or stop the selected camera's broadcast</source>
+        <extracomment>main window: tooltip of the broadcast button</extracomment>
+        <translation>开始或停止所选摄像头的直播</translation>
+    </message>
+    <message id="30804">
+        <source>Open the log of events and recordings</source>
+        <extracomment>main window: tooltip of the log viewer button</extracomment>
+        <translation>打开事件和录像日志</translation>
+    </message>
+    <message id="30805">
+        <source>Adjust the selected camera's picture</source>
+        <extracomment>main window: tooltip of the image parameters button</extracomment>
+        <translation>调整所选摄像头的画面</translation>
+    </message>
+    <message id="30806">
+        <source>Open the settings</source>
+        <extracomment>main window: tooltip of the settings button</extracomment>
+        <translation>打开设置</translation>
+    </message>
+    <message id="30807">
+        <source>Stop or start the selected camera</source>
+        <extracomment>main window: tooltip of the camera stop/start button</extracomment>
+        <translation>停止或启动所选摄像头</translation>
+    </message>
+    <message id="30808">
+        <source>Exit the program</source>
+        <extracomment>main window: tooltip of the exit button</extracomment>
+        <translation>退出程序</translation>
+    </message>
+    <message id="30809">
+        <source>Camera: %1</source>
+        <extracomment>image parameters: which camera the dialog adjusts; %1 is the camera's caption</extracomment>
+        <translation>摄像头：%1</translation>
+    </message>
     <message id="30200">
         <source>The port must be a number from 1 to 65535: %1</source>
         <extracomment>FTP page: message for a port that is not a number</extracomment>

@@ -1043,6 +1043,56 @@
         <extracomment>log: the sound device of a running broadcast failed, followed by the reason</extracomment>
         <translation>เสียงของการถ่ายทอดสดหยุดลง</translation>
     </message>
+    <message id="30800">
+        <source>Recording paused: the disk is full</source>
+        <extracomment>log: a camera's recording stopped for want of disk space; the file column names the folder</extracomment>
+        <translation>หยุดการบันทึกชั่วคราว: ดิสก์เต็ม</translation>
+    </message>
+    <message id="30801">
+        <source>Recording resumed</source>
+        <extracomment>log: recording goes on once the disk has room again; the file column names the folder</extracomment>
+        <translation>กลับมาบันทึกต่อแล้ว</translation>
+    </message>
+    <message id="30802">
+        <source>Take a picture with the selected camera</source>
+        <extracomment>main window: tooltip of the snapshot button</extracomment>
+        <translation>ถ่ายภาพด้วยกล้องที่เลือก</translation>
+    </message>
+    <message id="30803">
+        <source>Start or stop the selected camera's broadcast</source>
+        <extracomment>main window: tooltip of the broadcast button</extracomment>
+        <translation>เริ่มหรือหยุดการถ่ายทอดของกล้องที่เลือก</translation>
+    </message>
+    <message id="30804">
+        <source>Open the log of events and recordings</source>
+        <extracomment>main window: tooltip of the log viewer button</extracomment>
+        <translation>เปิดบันทึกเหตุการณ์และการบันทึกวิดีโอ</translation>
+    </message>
+    <message id="30805">
+        <source>Adjust the selected camera's picture</source>
+        <extracomment>main window: tooltip of the image parameters button</extracomment>
+        <translation>ปรับภาพของกล้องที่เลือก</translation>
+    </message>
+    <message id="30806">
+        <source>Open the settings</source>
+        <extracomment>main window: tooltip of the settings button</extracomment>
+        <translation>เปิดการตั้งค่า</translation>
+    </message>
+    <message id="30807">
+        <source>Stop or start the selected camera</source>
+        <extracomment>main window: tooltip of the camera stop/start button</extracomment>
+        <translation>หยุดหรือเริ่มกล้องที่เลือก</translation>
+    </message>
+    <message id="30808">
+        <source>Exit the program</source>
+        <extracomment>main window: tooltip of the exit button</extracomment>
+        <translation>ออกจากโปรแกรม</translation>
+    </message>
+    <message id="30809">
+        <source>Camera: %1</source>
+        <extracomment>image parameters: which camera the dialog adjusts; %1 is the camera's caption</extracomment>
+        <translation>กล้อง: %1</translation>
+    </message>
     <message id="30500">
         <source>Network camera</source>
         <extracomment>log: source of a network camera's stream lost and back events</extracomment>

@@ -29,7 +29,7 @@ void PrintLines(const QStringList& lines) {
 }
 }  // namespace
 
-void HeadlessShell::Start() {
+void HeadlessShell::Start(bool broadcast) {
     std::vector<CameraCell*> cells;
     for (int i = 0; gOption && i < gOption->cellCount(); ++i) {
         panels.push_back(std::make_unique<HeadlessPanel>(i));
@@ -40,8 +40,9 @@ void HeadlessShell::Start() {
     std::signal(SIGPIPE, SIG_IGN);
     PrintLines(FolderSummary());
     SetLogEcho(true);
-    host.Start(cells);
+    host.Start(cells, broadcast);
     PrintLines(CameraSummary());
+    if (broadcast) PrintLines(BroadcastSummary());
 }
 
 QStringList HeadlessShell::FolderSummary() const {
@@ -89,10 +90,11 @@ QStringList HeadlessShell::CameraSummary() const {
     return lines;
 }
 
-void HeadlessShell::StartBroadcasts() {
+QStringList HeadlessShell::BroadcastSummary() const {
     QStringList lines;
-    for (int cell : host.StartAllBroadcasts()) {
+    for (int cell = 0; cell < int(host.cameras().size()); ++cell) {
         const UsbCamera* cam = host.camera(cell);
+        if (!cam || !cam->IsBroadcasting()) continue;
         const QString http = QStringLiteral("http://%1:%2/")
                                  .arg(FirstLocalIPv4())
                                  .arg(cam->broadcastEngine().Port());
@@ -100,7 +102,7 @@ void HeadlessShell::StartBroadcasts() {
                      .arg(cell)
                      .arg(cam->privateUrl, http);
     }
-    PrintLines(lines);
+    return lines;
 }
 
 void HeadlessShell::Exit(bool powerOffExit) {

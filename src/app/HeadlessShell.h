@@ -18,16 +18,17 @@ public:
     explicit HeadlessShell(QObject* parent = nullptr);
     ~HeadlessShell() override;
 
-    // Logs the start, starts one camera per kept device and the timers. The user folder, the
-    // cameras and from then on every log line go to standard output.
-    void Start();
+    // Logs the start, starts one camera per kept device and the timers; with `broadcast` every
+    // running camera broadcasts. The user folder, the cameras, the broadcast addresses and from
+    // then on every log line go to standard output.
+    void Start(bool broadcast = false);
     // Where the program keeps and finds its files, one line each: the user folder, the log
     // folder when elsewhere, the language module and the sounds.
     QStringList FolderSummary() const;
     // The cameras it runs, with device and state, and the devices the grid leaves out.
     QStringList CameraSummary() const;
-    // Every running camera broadcasts; its addresses (or why it cannot) go to the terminal.
-    void StartBroadcasts();
+    // The addresses of the cameras that broadcast.
+    QStringList BroadcastSummary() const;
     // Logs the exit, saves every file and quits the event loop.
     void Exit(bool powerOffExit);
 

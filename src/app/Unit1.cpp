@@ -98,6 +98,7 @@ TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
     for (const ButtonSpec& spec : buttons) {
         auto* b = new TPictureButton(QLatin1String(spec.name), Panel_controlBar);
         *spec.button = b;
+        controlButtons_.push_back(b);
         b->move(8, spec.top);
         const QString base = QStringLiteral("btBitmap_%1").arg(spec.number);
         b->ShowPicture(base + QLatin1Char('1'));
@@ -138,7 +139,21 @@ TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
     connect(&host, &CameraHost::diskSpaceChecked, Label_warning, &QWidget::setVisible);
 
     setWindowTitle(LanguageText(text::kTrelvix));
+    ShowButtonTips();
     FormCreate();
+}
+
+void TForm1::ShowButtonTips() {
+    // In the order of the control bar, top to bottom; none of the buttons has a shortcut.
+    static constexpr int kTips[] = {text::kTakeAPictureWithTheSelected,
+                                    text::kStartOrStopTheSelectedCamera,  // its broadcast
+                                    text::kOpenTheLogOfEventsAnd,
+                                    text::kAdjustTheSelectedCameraSPicture,
+                                    text::kOpenTheSettings,
+                                    text::kStopOrStartTheSelectedCamera,
+                                    text::kExitTheProgram};
+    for (size_t i = 0; i < controlButtons_.size() && i < std::size(kTips); ++i)
+        controlButtons_[i]->setToolTip(LanguageText(kTips[i]));
 }
 
 TForm1::~TForm1() {
@@ -359,6 +374,7 @@ void TForm1::ImageBT4MouseDown() {
         if (terminatePending_) return;  // the program ends; nothing to rebuild
         ImageBT4->ShowPicture(QStringLiteral("btBitmap_41"));
         setWindowTitle(LanguageText(text::kTrelvix));
+        ShowButtonTips();  // in the language chosen
         if (gOption->GridChanged() || gOption->deviceListChanged) {
             TearDownGrid();
             BuildGrid();
@@ -387,18 +403,25 @@ void TForm1::ImageBT6MouseDown() {
 }
 
 void TForm1::ImageBT7MouseDown() {
-    if (SelectedCamera() && imageParamsOpen && imageParamsDialog) {
-        imageParamsDialog->raise();
-        imageParamsDialog->activateWindow();
+    auto* open = qobject_cast<TForm_capparam*>(imageParamsDialog.data());
+    if (SelectedCamera() && imageParamsOpen && open && open->camera == SelectedCamera()) {
+        open->raise();
+        open->activateWindow();
     } else if (SelectedCamera()) {
         WithAccess([this] {
             UsbCamera* cam = SelectedCamera();
             if (!cam) return;
+            // One dialog, for the camera selected now.
+            if (imageParamsDialog) imageParamsDialog->close();
             auto* dialog = new TForm_capparam(this, cam);
             imageParamsDialog = dialog;
             imageParamsOpen = true;
-            connect(dialog, &QObject::destroyed, this, [this] { imageParamsOpen = false; });
+            connect(dialog, &QObject::destroyed, this, [this, dialog] {
+                if (!imageParamsDialog || imageParamsDialog == dialog) imageParamsOpen = false;
+            });
             dialog->show();
+            dialog->raise();
+            dialog->activateWindow();
         });
     }
     ImageBT7->ShowPicture(QStringLiteral("btBitmap_73"));

@@ -122,12 +122,15 @@ protected:
 private:
     void CreateCells();
     void FreeCells();
+    // The control bar's tooltips, in the current language.
+    void ShowButtonTips();
     std::vector<CameraCell*> Cells() const;
 
     // The access check, counting open prompts so a signal can unwind them.
     bool AskAccess();
     void CloseModalWindows();
 
+    std::vector<TPictureButton*> controlButtons_;  // top to bottom
     int accessDepth_ = 0;
     bool terminatePending_ = false;
     bool closed_ = false;

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QPainter>
+#include <algorithm>
 
 namespace trelvix {
 
@@ -56,6 +57,23 @@ FramePtr TVideoPanel::LatestFrame() const {
     return latest_;
 }
 
+QRect TVideoPanel::PictureRect(const QSize& size) const {
+    if (size.isEmpty()) return rect();
+    QRect r(QPoint(), size.scaled(this->size(), Qt::KeepAspectRatio));
+    r.moveCenter(rect().center());
+    return r;
+}
+
+QPoint TVideoPanel::ToStretched(const QPointF& at) const {
+    const FramePtr frame = LatestFrame();
+    const QRect r = PictureRect(frame ? QSize(frame->width, frame->height) : QSize());
+    if (r.isEmpty()) return at.toPoint();
+    const double x = (at.x() - r.x()) * width() / r.width();
+    const double y = (at.y() - r.y()) * height() / r.height();
+    return {std::clamp(int(x), 0, std::max(0, width() - 1)),
+            std::clamp(int(y), 0, std::max(0, height() - 1))};
+}
+
 void TVideoPanel::paintEvent(QPaintEvent*) {
     repaintPending_ = false;
     const FramePtr frame = LatestFrame();
@@ -67,14 +85,16 @@ void TVideoPanel::paintEvent(QPaintEvent*) {
     // The frame's own memory, drawn scaled: the only conversion the UI thread makes.
     const QImage image(frame->data.data(), frame->width, frame->height, frame->stride,
                        QImage::Format_BGR888);
-    if (image.width() <= width() && image.height() <= height()) {
-        p.drawImage(rect(), image);
+    const QRect target = PictureRect(image.size());
+    if (target != rect()) p.fillRect(rect(), Qt::black);
+    if (image.width() <= target.width() && image.height() <= target.height()) {
+        p.drawImage(target, image);
         return;
     }
     // Shrunk, a picture keeps its one-pixel lines (the time text) only when filtered; Qt
     // filters 32-bit pictures at a fraction of the cost of 24-bit ones.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), image.convertToFormat(QImage::Format_RGB32));
+    p.drawImage(target, image.convertToFormat(QImage::Format_RGB32));
 }
 
 void TVideoPanel::SetFullScreen(bool on) {
@@ -161,7 +181,8 @@ void TFrameCameraPanel::VideoPanelResize() {
 }
 
 bool TFrameCameraPanel::event(QEvent* e) {
-    if (HandleCameraMessage(camera, e, [this](const QString& path) { new TForm2(owner, path); }))
+    if (HandleCameraMessage(camera, e,
+                            [this](const QString& path) { TForm2::ShowSnapshot(owner, path); }))
         return true;
     return QFrame::event(e);
 }

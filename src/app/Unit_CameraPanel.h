@@ -14,7 +14,7 @@ namespace trelvix {
 class TForm1;
 class UsbCamera;
 
-// The black area the camera's picture is shown in, scaled to its size.
+// The black area the camera's picture is shown in, scaled to fit with its proportions kept.
 class TVideoPanel : public QWidget, public VideoSurface {
     Q_OBJECT
 public:
@@ -26,6 +26,11 @@ public:
     bool IsFullScreen() const override { return fullScreen_; }
     void FitVideo() override { update(); }
     FramePtr LatestFrame() const;
+    // Where a picture of `size` is drawn: as large as fits, centred, black bars around it.
+    QRect PictureRect(const QSize& size) const;
+    // A point of the panel as it would lie on the picture stretched over the whole panel, so
+    // positions read the same whatever the bars.
+    QPoint ToStretched(const QPointF& at) const;
 
 signals:
     void clicked();

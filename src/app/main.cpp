@@ -150,8 +150,7 @@ int main(int argc, char** argv) {
         SignalWatcher watcher;
         QObject::connect(&watcher, &SignalWatcher::terminateRequested, &shell,
                          [&shell] { shell.Exit(false); });
-        shell.Start();
-        if (args.broadcast) shell.StartBroadcasts();
+        shell.Start(args.broadcast);
         return app.exec();
     }
 

@@ -109,11 +109,11 @@ void CSampleGrabberCB::ProcessLiveFrame(uint8_t* buffer, size_t length) {
     if (timeOverlay) timeOverlay->DrawTime(buffer, Now());
     // 5. A requested snapshot (a request arriving meanwhile waits for the next frame).
     if (const auto kind = snapshots.TakeRequest()) TakeSnapshot(buffer, length, *kind);
-    // 6. Motion; 7. the region of the settings page's test.
+    // 6. Motion.
     CheckMotion(buffer, length);
-    if (regionTestMode) MarkRegion(buffer, length);
-    // 8. The settings page's preview.
-    ShowPreview(buffer, stride);
+    // 7. The region of the settings page's test, on its preview only: the grid, the broadcast
+    // and the recording show the picture as it is. 8. The settings page's preview.
+    ShowPreview(buffer, stride, regionTestMode);
 }
 
 void CSampleGrabberCB::ProcessRecordFrame(uint8_t* buffer, size_t length) {
@@ -159,15 +159,16 @@ void CSampleGrabberCB::RestampRecordTime(RecordFrame& f) {
     recordTimeOverlay->DrawTime(f.planes, Now());
 }
 
-void CSampleGrabberCB::ShowPreview(const uint8_t* buffer, int stride) {
+void CSampleGrabberCB::ShowPreview(const uint8_t* buffer, int stride, bool markRegion) {
     std::lock_guard lock(previewMutex_);
     if (!previewWindow_) return;
     FramePtr frame = current_;
-    if (!frame || frame->data.data() != buffer) {
+    if (!frame || frame->data.data() != buffer || markRegion) {
         auto copy = std::make_shared<VideoFrame>();
         copy->Resize(frameWidth, frameHeight);
         for (int y = 0; y < copy->height; ++y)
             std::memcpy(copy->Row(y), buffer + size_t(stride) * y, size_t(copy->width) * 3);
+        if (markRegion) MarkRegion(copy->data.data(), copy->data.size());
         frame = std::move(copy);
     }
     previewWindow_->PresentFrame(std::move(frame));

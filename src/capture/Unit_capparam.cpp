@@ -92,8 +92,12 @@ TForm_capparam::TForm_capparam(QWidget* owner, UsbCamera* camera_)
     BuildLayout();
     FormCreate();
     adjustSize();
-    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
-        QRect r = rect();
+    // Over the middle of the main window, where the operator looks; the screen's otherwise.
+    QRect r = rect();
+    if (owner && owner->isVisible()) {
+        r.moveCenter(owner->frameGeometry().center());
+        move(r.topLeft());
+    } else if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
@@ -104,6 +108,11 @@ void TForm_capparam::BuildLayout() {
     QFont bold = LabelCaption->font();
     bold.setBold(true);
     LabelCaption->setFont(bold);
+    // The bars change one camera's picture, which may not be the one selected later.
+    const QString which = LanguageText(text::kCamera1).arg(camera->settings->caption.get());
+    LabelCamera = new QLabel(which, this);
+    LabelCamera->setObjectName(QStringLiteral("LabelCamera"));
+    setWindowTitle(LanguageText(text::kImageAdjustment) + QStringLiteral(" – ") + which);
     SpeedButton1 = new QToolButton(this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
@@ -114,7 +123,8 @@ void TForm_capparam::BuildLayout() {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 6, 6, 12);
     grid->setHorizontalSpacing(8);
-    grid->addWidget(LabelCaption, 0, 0, 1, 3);
+    grid->addWidget(LabelCaption, 0, 0, 1, 2);
+    grid->addWidget(LabelCamera, 0, 2);
     grid->addWidget(SpeedButton1, 0, 3, Qt::AlignRight);
     QScrollBar** bars[] = {&ScrollBar_brightness, &ScrollBar_constrct,  &ScrollBar_statu,
                            &ScrollBar_hue,        &ScrollBar_Sharpness, &ScrollBar_Gamma};

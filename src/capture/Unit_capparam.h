@@ -17,8 +17,9 @@ class UsbCamera;
 class TForm_capparam : public QFrame {
     Q_OBJECT
 public:
-    // Frameless, not modal, in the middle of the screen; freed when closed. The camera must
-    // outlive it (the main window closes it before cameras go).
+    // Frameless, not modal, over the middle of the owner (of the screen when the owner is not
+    // shown), named after its camera; freed when closed. The camera must outlive it (the main
+    // window closes it before cameras go).
     TForm_capparam(QWidget* owner, UsbCamera* camera);
 
     void FormCreate();
@@ -32,6 +33,7 @@ public:
     UsbCamera* camera;
     bool initialising = true;
     QLabel* LabelCaption;
+    QLabel* LabelCamera;  // which camera the bars adjust
     QScrollBar* ScrollBar_brightness;
     QScrollBar* ScrollBar_constrct;
     QScrollBar* ScrollBar_statu;

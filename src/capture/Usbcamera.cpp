@@ -137,6 +137,10 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     yMP4CSetNewMP4FileCallBackFunc(cameraId, [this](const int32_t*, const QString& path) {
         SendEventRecord(kEventRecording, text::kProgram, text::kRecordingStarted, path);
     });
+    yMP4CSetDiskFullCallBackFunc(cameraId, [this](const int32_t*, bool full, const QString& dir) {
+        SendEventRecord(kEventRecording, text::kProgram,
+                        full ? text::kRecordingPausedTheDiskIsFull : text::kRecordingResumed, dir);
+    });
     StartPreview(owner_, panel, video);
     StartUpload();
 }
@@ -147,6 +151,7 @@ UsbCamera::~UsbCamera() {
     settings->Save();
     recorder->CloseRecording();
     yMP4CSetNewMP4FileCallBackFunc(cameraId(), nullptr);
+    yMP4CSetDiskFullCallBackFunc(cameraId(), nullptr);
     yMP4CDelete(cameraId());
 }
 
@@ -327,15 +332,16 @@ void UsbCamera::DropPipeline() {
     netSource_.reset();
 }
 
-// The two kinds of recording: the state each sets and the texts of their records.
+// The two kinds of recording: the state each sets and the texts of their records. A
+// continuous start is logged by its first file, with the file (0: no record of its own).
 struct RecordingKind {
     CameraState state;
     int recordKind, source, started, stopped;
 };
 
 namespace {
-constexpr RecordingKind kContinuous{CameraState::Recording, kEventRecording, text::kProgram,
-                                    text::kRecordingStarted, text::kRecordingStopped};
+constexpr RecordingKind kContinuous{CameraState::Recording, kEventRecording, text::kProgram, 0,
+                                    text::kRecordingStopped};
 constexpr RecordingKind kOnMotion{CameraState::MotionRecording, kEventMotion,
                                   text::kMotionRecording, text::kMotionRecordingStarted,
                                   text::kMotionRecordingStopped};
@@ -343,13 +349,15 @@ constexpr RecordingKind kOnMotion{CameraState::MotionRecording, kEventMotion,
 
 void UsbCamera::BeginRecording(const RecordingKind& k) {
     if (callback.state == k.state) return;
-    // Opening closes what was recording: motion replaces a continuous recording, which does
-    // not come back when the motion recording ends.
-    recorder->OpenRecording(this);
-    recorder->StartRecordingThread(this);
-    recorder->ResumeRecordingThread();
+    // Motion takes over a recording that runs, in the same file: cutting it would leave a
+    // short file. It does not come back as continuous when the motion recording ends.
+    if (!recorder->recording()) {
+        recorder->OpenRecording(this);
+        recorder->StartRecordingThread(this);
+        recorder->ResumeRecordingThread();
+    }
     callback.state = k.state;
-    SendEventRecord(k.recordKind, k.source, k.started);
+    if (k.started) SendEventRecord(k.recordKind, k.source, k.started);
 }
 
 void UsbCamera::EndRecording(const RecordingKind& k) {

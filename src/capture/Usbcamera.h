@@ -144,7 +144,8 @@ private:
     void NoteFrameSize(int width, int height);
     // Keeps the frame (or the planes it was decoded from) for the recording thread.
     void KeepRawFrame(const VideoFrame& frame);
-    void ShowPreview(const uint8_t* buffer, int stride);
+    // With markRegion, the preview gets its own copy with the test region tinted.
+    void ShowPreview(const uint8_t* buffer, int stride, bool markRegion);
     void FlashPreview();
     void PostToPanel(int code, intptr_t wParam);
 
@@ -207,6 +208,8 @@ public:
     void StopBroadcast(bool rebuildPreview);
     // Stays true while a motion recording runs beside the broadcast, so it can still be stopped.
     bool IsBroadcasting() const { return broadcasting_; }
+    // Whether a file name is that of a broadcast's local copy that was not to be kept.
+    static bool IsUnkeptBroadcastCopy(const QString& fileName);
     // Asks the address service without waiting; `done` runs on the UI thread once publicUrl is
     // set (empty when the address is not known), never after the camera is gone.
     void ComputePublicUrl(std::function<void()> done = {});

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QThread>
 
 #include "capture/AudioCapture.h"
@@ -24,14 +25,25 @@ QString HeaderText(QString text) {
     return text.left(59);
 }
 
-QString BroadcastFileName(const QDateTime& t) {
+// A copy that is not kept says so in its name, so one a crash left behind can be found.
+constexpr char kUnkeptSuffix[] = ".temporary.wmv";
+
+QString BroadcastFileName(const QDateTime& t, bool keep) {
     const QDate d = t.date();
     const QTime h = t.time();
-    return QString::asprintf("%04d%02d%02d %02d%02d%02d%03d.wmv", d.year(), d.month(), d.day(),
-                             h.hour(), h.minute(), h.second(), h.msec());
+    return QString::asprintf("%04d%02d%02d %02d%02d%02d%03d", d.year(), d.month(), d.day(),
+                             h.hour(), h.minute(), h.second(), h.msec()) +
+           QLatin1String(keep ? ".wmv" : kUnkeptSuffix);
 }
 
 }  // namespace
+
+bool UsbCamera::IsUnkeptBroadcastCopy(const QString& fileName) {
+    static const QRegularExpression name(QStringLiteral("^\\d{8} \\d{9}") +
+                                         QRegularExpression::escape(QLatin1String(kUnkeptSuffix)) +
+                                         QLatin1Char('$'));
+    return name.match(fileName).hasMatch();
+}
 
 bool UsbCamera::StartBroadcast(bool keepFile) {
     if (IsBroadcasting()) return true;
@@ -57,9 +69,10 @@ bool UsbCamera::StartBroadcast(bool keepFile) {
         recorder->OpenRecording(this);
         recorder->StartRecordingThread(this);
         recorder->ResumeRecordingThread();
-        SendEventRecord(kEventRecording, text::kProgram, text::kRecordingStarted);
     }
-    SendEventRecord(kEventRecording, text::kProgram, text::kBroadcastStarted, broadcastFile);
+    // A copy that goes when the broadcast ends is not one to find in the log.
+    SendEventRecord(kEventRecording, text::kProgram, text::kBroadcastStarted,
+                    keepFile ? broadcastFile : QString());
     return true;
 }
 
@@ -91,7 +104,7 @@ bool UsbCamera::BuildBroadcastGraph(bool keepFile, QString* why) {
     } catch (const std::exception&) {
         folder = WithSlash(settings->videoFolder);
     }
-    broadcastFile = folder + BroadcastFileName(now);
+    broadcastFile = folder + BroadcastFileName(now, keepFile);
     QFile::remove(broadcastFile);
     keepBroadcastFile = keepFile;
     p.filePath = broadcastFile;

@@ -20,6 +20,7 @@ extern "C" {
 #include "capture/PlaneRange.h"
 #include "common/Clock.h"
 #include "common/Files.h"
+#include "common/FreeSpace.h"
 
 namespace trelvix {
 
@@ -30,6 +31,15 @@ namespace {
 constexpr qint64 kRetryMs = 5000;
 // A clock set back by more than this starts a new file, named by the new time.
 constexpr qint64 kClockBackMs = 60000;
+// No new file is begun with less free space than this: it would be cut at once.
+constexpr qint64 kStartNeedsBytes = 1024 * 1024;
+// A file that could not be written on a drive with less than this left ran out of space.
+constexpr qint64 kFullBelowBytes = 16 * 1024 * 1024;
+
+bool DiskFull(const QString& folder, qint64 below) {
+    qint64 free = 0;
+    return FreeBytes(folder, &free) && free < below;
+}
 
 std::mutex clockMutex;
 std::function<QDateTime()> testClock;
@@ -109,8 +119,20 @@ public:
         pic->quality = enc_->global_quality;
         pic->pict_type = AV_PICTURE_TYPE_NONE;
         if (avcodec_send_frame(enc_, pic) < 0) return Fail();
-        return Drain();
+        if (!Drain()) return false;
+        // The first frame goes to the disk at once, so a file is reported only once it plays.
+        if (!firstFlushed_ && packets_ > 0) {
+            firstFlushed_ = true;
+            if (av_write_frame(fmt_, nullptr) < 0) return Fail();
+            avio_flush(fmt_->pb);
+            if (fmt_->pb->error < 0) return Fail();
+            lastGood_ = avio_tell(fmt_->pb);
+        }
+        return true;
     }
+
+    // Whether a frame of the file is on the disk.
+    bool FramesOnDisk() const { return !failed_ && lastGood_ > headerEnd_; }
 
     // Drains the encoder, writes the trailer and closes the file; false when anything failed.
     bool Finish() {
@@ -231,6 +253,7 @@ private:
             const int w = av_write_frame(fmt_, pkt_);
             av_packet_unref(pkt_);
             if (w < 0) return Fail();
+            ++packets_;
         }
         avio_flush(fmt_->pb);
         if (fmt_->pb->error < 0) return Fail();
@@ -251,22 +274,27 @@ private:
     std::vector<AVFrame*> pictures_;
     int frameStride_ = 0;
     int64_t nextPts_ = 0;
+    int64_t packets_ = 0;
     int64_t headerEnd_ = 0;  // where the file's first fragment begins
     int64_t lastGood_ = 0;   // the end of what was written whole
     bool headerWritten_ = false;
+    bool firstFlushed_ = false;
     bool failed_ = false;
 };
 
 struct Writer {
     std::mutex mutex;
     NewMP4FileCallback callback;
+    DiskFullCallback diskCallback;
     bool released = false;
     bool opened = false;
     Params params;
     QString folder;  // absolute, ends in "/"
     int minutes = 30;
     std::unique_ptr<Segment> segment;
-    QDateTime failedAt;  // the last file that could not be created or written
+    QDateTime failedAt;      // the last file that could not be created or written
+    bool announced = false;  // the segment was reported as a new file
+    bool diskFull = false;   // paused for want of space, and reported so
 
     void Finish() {
         if (!segment) return;
@@ -386,6 +414,13 @@ void yMP4CSetNewMP4FileCallBackFunc(int handle, NewMP4FileCallback cb) {
     }
 }
 
+void yMP4CSetDiskFullCallBackFunc(int handle, DiskFullCallback cb) {
+    if (auto w = Find(handle)) {
+        std::lock_guard lock(w->mutex);
+        w->diskCallback = std::move(cb);
+    }
+}
+
 bool yMP4COpen(int handle, int frameRate, int width, int height, int quantizer, int compression,
                const QString& folder, int segmentMinutes) {
     auto w = Find(handle);
@@ -410,14 +445,51 @@ bool yMP4COpen(int handle, int frameRate, int width, int height, int quantizer, 
 
 namespace {
 
+// What a write has to report once the handle's lock is released.
+struct WriteReport {
+    QString newFile;
+    NewMP4FileCallback fileCallback;
+    DiskFullCallback diskCallback;
+    int disk = 0;  // 1: the disk became full, -1: writing works again
+    QString folder;
+};
+
+// A file that could not be begun or written: on a full disk the pause is reported once.
+void NoteFailure(Writer& w, const QDateTime& now, qint64 fullBelow, WriteReport* report) {
+    w.failedAt = now;
+    if (w.diskFull || !DiskFull(w.folder, fullBelow)) return;
+    w.diskFull = true;
+    report->disk = 1;
+    report->diskCallback = w.diskCallback;
+    report->folder = w.folder;
+}
+
+// Begins a file when none is open; false when none could be begun.
+bool EnsureSegment(Writer& w, const QDateTime& now, WriteReport* report) {
+    if (w.segment) return true;
+    if (w.failedAt.isValid() && qAbs(w.failedAt.msecsTo(now)) < kRetryMs) return false;
+    if (DiskFull(w.folder, kStartNeedsBytes)) {
+        NoteFailure(w, now, kStartNeedsBytes, report);
+        return false;
+    }
+    RemoveEmptyRecordings(w.folder);
+    const QString path = ReserveFileName(w.folder, now);
+    if (!path.isEmpty()) w.segment = Segment::Create(w.params, w.folder, path, now);
+    if (!w.segment) {
+        NoteFailure(w, now, kFullBelowBytes, report);
+        return false;
+    }
+    w.announced = false;
+    return true;
+}
+
 // Hands one frame of width × height to the handle's current file, starting a file first when
 // none is open or the segment is over.
 template <typename WriteFrame>
 bool WriteToHandle(int handle, int width, int height, WriteFrame write) {
     auto w = Find(handle);
     if (!w) return false;
-    QString newFile;
-    NewMP4FileCallback callback;
+    WriteReport report;
     bool written = false;
     {
         std::lock_guard lock(w->mutex);
@@ -425,29 +497,30 @@ bool WriteToHandle(int handle, int width, int height, WriteFrame write) {
         if (!w->opened || w->released || width != p.width || height != p.height) return false;
         const QDateTime now = ClockNow();
         if (w->segment && (w->segment->folder != w->folder || SegmentOver(*w, now))) w->Finish();
-        if (!w->segment) {
-            if (w->failedAt.isValid() && qAbs(w->failedAt.msecsTo(now)) < kRetryMs) return false;
-            RemoveEmptyRecordings(w->folder);
-            const QString path = ReserveFileName(w->folder, now);
-            if (!path.isEmpty()) w->segment = Segment::Create(p, w->folder, path, now);
-            if (!w->segment) {
-                w->failedAt = now;
-                return false;
+        if (EnsureSegment(*w, now, &report)) {
+            written = write(*w->segment);
+            if (!written) {
+                w->Finish();
+                NoteFailure(*w, now, kFullBelowBytes, &report);
+            } else if (!w->announced && w->segment->FramesOnDisk()) {
+                w->announced = true;
+                report.newFile = w->segment->path;
+                report.fileCallback = w->callback;
+                if (w->diskFull) {
+                    w->diskFull = false;
+                    report.disk = -1;
+                    report.diskCallback = w->diskCallback;
+                    report.folder = w->folder;
+                }
             }
-            newFile = path;
-            callback = w->callback;
-        }
-        written = write(*w->segment);
-        if (!written) {
-            w->Finish();
-            w->failedAt = now;
         }
     }
-    // Outside the lock: the callback may ask the library about this handle.
-    if (callback) {
-        const int32_t number = handle;
-        callback(&number, newFile);
-    }
+    // Outside the lock: the callbacks may ask the library about this handle.
+    const int32_t number = handle;
+    if (report.disk != 0 && report.diskCallback)
+        report.diskCallback(&number, report.disk > 0, report.folder);
+    if (!report.newFile.isEmpty() && report.fileCallback)
+        report.fileCallback(&number, report.newFile);
     return written;
 }
 

@@ -26,12 +26,20 @@ bool yMP4CNew(int handle, int agreed);
 // Finishes the handle's file and releases the handle.
 void yMP4CDelete(int handle);
 
-// Called on the writing thread for every new file of the handle, after the file was created,
-// with the handle number and the file's full path. It runs outside the handle's lock, so it may
+// Called on the writing thread for every new file of the handle once its first frame is on the
+// disk (a file that could not be written is never reported), with the handle number and the
+// file's full path. It runs outside the handle's lock, so it may
 // call back into the library; replacing it does not wait for a call in progress (stop the
 // writing thread first).
 using NewMP4FileCallback = std::function<void(const int32_t* handle, const QString& path)>;
 void yMP4CSetNewMP4FileCallBackFunc(int handle, NewMP4FileCallback cb);
+
+// Called on the writing thread, outside the handle's lock, when the handle's recording pauses
+// because the disk of its folder is full (full = true), and when a file is written there again
+// (false); once per change, with the folder.
+using DiskFullCallback =
+    std::function<void(const int32_t* handle, bool full, const QString& folder)>;
+void yMP4CSetDiskFullCallBackFunc(int handle, DiskFullCallback cb);
 
 // Starts a recording: frames of width × height at frameRate (1..60) go into files in `folder`
 // (created when missing), a new file every segmentMinutes (at least 1). quantizer 0..31 is the

@@ -31,9 +31,9 @@ CameraHost::~CameraHost() {
     DestroyCameras();
 }
 
-void CameraHost::Start(const std::vector<CameraCell*>& cells) {
+void CameraHost::Start(const std::vector<CameraCell*>& cells, bool broadcast) {
     LogProgramStart();
-    CreateCameras(cells);
+    CreateCameras(cells, broadcast);
     housekeeping.StartTimers();
 }
 
@@ -47,7 +47,7 @@ void CameraHost::Finish(bool powerOffExit) {
     TearDownGrid();
 }
 
-void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells) {
+void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells, bool broadcast) {
     DestroyCameras();
     if (!gOption) return;
     const int count = std::min<int>(gOption->deviceCount, int(cells.size()));
@@ -60,8 +60,12 @@ void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells) {
             this, cell->MessageTarget(), cell->VideoArea(), gOption->deviceIds[i], i);
         UsbCamera* cam = cameras_[size_t(i)].get();
         cell->AttachCamera(cam);
-        if (cam->settings->autoRecord) cam->StartRecording();
     }
+    storage.RemoveUnkeptBroadcastCopies();
+    // A broadcast records beside itself: a recording begun before it would be cut at once.
+    if (broadcast) StartAllBroadcasts();
+    for (const auto& cam : cameras_)
+        if (cam && cam->settings->autoRecord && !cam->IsBroadcasting()) cam->StartRecording();
 }
 
 void CameraHost::StopAllCameras() {

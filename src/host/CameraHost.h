@@ -25,15 +25,16 @@ public:
     // Stops and frees every camera (each saving its record).
     ~CameraHost() override;
 
-    // The program's start: its log line, the cameras of the cells, the housekeeping timers.
-    void Start(const std::vector<CameraCell*>& cells);
+    // The program's start: its log line, the cameras of the cells (with `broadcast`, every
+    // running one broadcasting), the housekeeping timers.
+    void Start(const std::vector<CameraCell*>& cells, bool broadcast = false);
     // The program's end: the exit line after every queued record, every camera stopped and
     // freed, the global settings saved and gone. Once only.
     void Finish(bool powerOffExit);
 
     // One camera per kept device, cell i getting device i; recording and upload as each
-    // camera's record says.
-    void CreateCameras(const std::vector<CameraCell*>& cells);
+    // camera's record says. Each recording starts once, after the camera's broadcast.
+    void CreateCameras(const std::vector<CameraCell*>& cells, bool broadcast = false);
     void StopAllCameras();
     // Every camera stopped, then each started again, then recording and upload, so that
     // changed settings take effect.

@@ -113,6 +113,30 @@ bool Storage::DeleteLoggedFile(const QString& path) const {
     return QFile::remove(path);
 }
 
+int Storage::RemoveUnkeptBroadcastCopies() const {
+    QStringList owned, folders;
+    for (const auto& cam : cameras_) {
+        if (!cam) continue;
+        if (cam->IsBroadcasting()) owned << QFileInfo(cam->broadcastFile).absoluteFilePath();
+        folders << WithSlash(cam->settings->videoFolder);
+        for (const auto& day : DayFolders(CameraFolder(cam.get())))
+            folders << CameraFolder(cam.get()) + day.first + QLatin1Char('/');
+    }
+    folders.removeDuplicates();
+    int removed = 0;
+    for (const QString& folder : folders) {
+        const QFileInfoList files =
+            QDir(folder).entryInfoList({QStringLiteral("*.wmv")}, QDir::Files);
+        for (const QFileInfo& f : files) {
+            if (!UsbCamera::IsUnkeptBroadcastCopy(f.fileName()) ||
+                owned.contains(f.absoluteFilePath()))
+                continue;
+            removed += QFile::remove(f.absoluteFilePath()) ? 1 : 0;
+        }
+    }
+    return removed;
+}
+
 bool Storage::FileInUse(const QString& path) const {
     const QString canonical = QFileInfo(path).absoluteFilePath();
     for (const auto& cam : cameras_) {

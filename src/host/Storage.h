@@ -36,6 +36,9 @@ public:
     bool DeleteLoggedFile(const QString& path) const;
     // A file the writer is recording into: never deleted.
     bool FileInUse(const QString& path) const;
+    // Deletes the broadcast copies that were not to be kept and that no running broadcast
+    // writes (a crash left them); the number deleted.
+    int RemoveUnkeptBroadcastCopies() const;
 
     // The camera's numbered folder under its video root, ending in "/".
     static QString CameraFolder(const UsbCamera* camera);

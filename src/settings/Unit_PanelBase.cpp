@@ -33,18 +33,19 @@ TPreviewPanel::TPreviewPanel(const QString& name, QWidget* parent) : TVideoPanel
     setMouseTracking(true);
 }
 
+// The pages read positions as on a picture that fills the panel; the bars are left out.
 void TPreviewPanel::mousePressEvent(QMouseEvent* e) {
-    emit mouseDown(e->position().toPoint());
+    emit mouseDown(ToStretched(e->position()));
     QWidget::mousePressEvent(e);
 }
 
 void TPreviewPanel::mouseMoveEvent(QMouseEvent* e) {
-    emit mouseMove(e->position().toPoint());
+    emit mouseMove(ToStretched(e->position()));
     QWidget::mouseMoveEvent(e);
 }
 
 void TPreviewPanel::mouseReleaseEvent(QMouseEvent* e) {
-    emit mouseUp(e->position().toPoint());
+    emit mouseUp(ToStretched(e->position()));
     QWidget::mouseReleaseEvent(e);
 }
 

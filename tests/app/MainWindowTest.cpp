@@ -10,6 +10,7 @@
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
 #include "settings/Unit4.h"
+#include "settings/Unit_PanelBase.h"
 #include "common/Messages.h"
 #include "capture/Usbcamera.h"
 #include "history/Unit2.h"
@@ -276,6 +277,18 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
     QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 2, 0));
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(popUps(), before + 1);
+    // The next manual snapshot shows in the same pop-up, for its own four seconds.
+    const QString newest = dir.path() + "/newest.jpg";
+    QImage(200, 100, QImage::Format_RGB32).save(newest, "JPEG");
+    cam.callback.snapshots.snapshotPath = newest;
+    QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 2, 0));
+    QCoreApplication::sendPostedEvents(&panel);
+    EXPECT_EQ(popUps(), before + 1);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* pop = qobject_cast<TForm2*>(w)) {
+            EXPECT_EQ(pop->windowTitle(), newest);
+            EXPECT_TRUE(pop->pictureLoaded());
+        }
     // A request message asks the camera for a snapshot of its kind.
     QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_REQUEST, 0, 3));
     QCoreApplication::sendPostedEvents(&panel);
@@ -376,4 +389,63 @@ TEST_F(MainWindowTest, TheBroadcastButtonTogglesTheSelectedCamerasBroadcastAndIt
     delete window;
     window = nullptr;
     QFile::remove(CameraSettingsPath(0));
+}
+
+TEST_F(MainWindowTest, EveryControlBarButtonSaysWhatItDoesInTheUsersLanguage) {
+    const int language = gOption->languageIndex;
+    delete gOption;
+    QSettings s(ini, QSettings::IniFormat);
+    s.setValue("Settings/Lang", "7");  // German
+    s.sync();
+    new Option(ini);
+    window = new TForm1;
+    QStringList tips;
+    for (QLabel* b : {window->ImageBT1, window->ImageBT2, window->ImageBT3, window->ImageBT7,
+                      window->ImageBT4, window->ImageBT5, window->ImageBT6}) {
+        EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+        tips << b->toolTip();
+    }
+    EXPECT_EQ(tips.removeDuplicates(), 0) << tips.join(" / ").toStdString();
+    EXPECT_EQ(window->ImageBT6->toolTip(), "Programm beenden");
+    gOption->languageIndex = language;  // saved as it was for the next test
+}
+
+TEST(PictureCells, PicturesKeepTheirProportionsBehindBlackBars) {
+    // A wide white picture: 16:9.
+    auto frame = std::make_shared<VideoFrame>();
+    frame->Resize(320, 180);
+    std::fill(frame->data.begin(), frame->data.end(), uint8_t(0xFF));
+    const auto at = [](QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); };
+
+    // A grid cell lower than the picture: bars left and right.
+    QWidget grid;
+    grid.resize(400, 100);
+    TVideoPanel cell(&grid);
+    cell.setGeometry(0, 0, 400, 100);
+    grid.show();
+    cell.PresentFrame(frame);
+    EXPECT_EQ(at(&cell, 5, 50), QColor(Qt::black));
+    EXPECT_EQ(at(&cell, 200, 50), QColor(Qt::white));
+
+    // Full screen, squarer than the picture: bars above and below.
+    cell.SetFullScreen(true);
+    ASSERT_TRUE(test::WaitFor([&] { return cell.height() * 16 > cell.width() * 9; }, 3000))
+        << cell.width() << "x" << cell.height();
+    EXPECT_EQ(at(&cell, cell.width() / 2, 2), QColor(Qt::black));
+    EXPECT_EQ(at(&cell, cell.width() / 2, cell.height() / 2), QColor(Qt::white));
+    cell.SetFullScreen(false);
+
+    // A settings page's 4:3 preview: bars above and below, and a press on the picture's corner
+    // is the corner for the page.
+    TPreviewPanel preview("Panel2", nullptr);
+    preview.show();
+    preview.PresentFrame(frame);
+    EXPECT_EQ(at(&preview, 160, 5), QColor(Qt::black));
+    EXPECT_EQ(at(&preview, 160, 120), QColor(Qt::white));
+    QPoint pressed(-1, -1);
+    QObject::connect(&preview, &TPreviewPanel::mouseDown, [&](QPoint p) { pressed = p; });
+    QTest::mousePress(&preview, Qt::LeftButton, {}, QPoint(0, 30));
+    EXPECT_EQ(pressed, QPoint(0, 0));
+    QTest::mousePress(&preview, Qt::LeftButton, {}, QPoint(160, 120));
+    EXPECT_EQ(pressed, QPoint(160, 120));
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -200,7 +201,9 @@ TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) 
     EXPECT_FALSE(PortOpen(Port() ? Port() : cam->settings->broadcastPort));
     EXPECT_GT(Probe(during).seconds, 0.3);
     ASSERT_TRUE(WaitFor([&] { return cam->recorder->CurrentFile() != during; }));
-    EXPECT_EQ(Lines(21, true), 1);  // broadcast started, with its file
+    // Broadcast started, without the copy that was not kept: no row names a deleted file.
+    EXPECT_EQ(Lines(21, true), 0);
+    EXPECT_EQ(Lines(21, false), 1);
     EXPECT_EQ(Lines(22, false), 1);
     EXPECT_EQ(Lines(14, false), 2);  // both recordings before the new one ended with a line
 }
@@ -236,6 +239,7 @@ TEST_F(CameraBroadcastTest, StopCameraEndsItWithoutRebuildingThePreviewAndKeepsA
     const Media kept = Probe(file);
     EXPECT_EQ(kept.codec, AV_CODEC_ID_WMV2);
     EXPECT_GT(kept.seconds, 1.0);
+    EXPECT_EQ(Lines(21, true), 1);  // a kept copy is in the log
     EXPECT_EQ(Lines(22, false), 1);
 
     // A stopped camera starts again for a broadcast.
@@ -335,4 +339,60 @@ TEST_F(CameraBroadcastTest, WithoutASoundDeviceThePicturesGoOutAndTheLogSaysSoOn
     EXPECT_GT(cam->callback.framesDelivered, frames);
     EXPECT_EQ(LinesStartingWith(30601).size(), 1);
     EXPECT_EQ(LinesStartingWith(30600).size(), 1);
+}
+
+namespace {
+
+// The first picture of the browser stream at /mjpeg.
+QImage FirstMjpegPicture(int port) {
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+    if (!socket.waitForConnected(5000)) return {};
+    socket.write("GET /mjpeg HTTP/1.0\r\n\r\n");
+    QByteArray data;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < end) {
+        if (socket.waitForReadyRead(50)) data += socket.readAll();
+        const qsizetype soi = data.indexOf("\xFF\xD8");
+        const qsizetype eoi = soi < 0 ? -1 : data.indexOf("\xFF\xD9", soi);
+        if (eoi > 0) return QImage::fromData(data.mid(soi, eoi + 2 - soi), "JPEG");
+    }
+    return {};
+}
+
+// The share of a picture's pixels whose red is the test tint's 155.
+double TintedShare(const QImage& image) {
+    if (image.isNull()) return -1;
+    qsizetype tinted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) tinted += qAbs(qRed(image.pixel(x, y)) - 155) <= 6;
+    return double(tinted) / double(image.width() * image.height());
+}
+
+}  // namespace
+
+TEST_F(CameraBroadcastTest, TheRegionTestTintShowsOnThePagePreviewOnly) {
+    UsbCamera* cam = Start(false);
+    CDataClass& s = *cam->settings;
+    s.motionLeft = 0;
+    s.motionTop = 0;
+    s.motionRight = 320;
+    s.motionBottom = 240;
+    s.motionMarkColour = 1;  // red
+    HeadlessPanel preview(1);
+    cam->SetPreviewTarget(&preview, &preview);
+    cam->callback.regionTestMode = true;
+    ASSERT_TRUE(cam->StartBroadcast(false));
+
+    ASSERT_TRUE(WaitFor([&] { return preview.framesShown() > 2 && panel.framesShown() > 2; }));
+    const FramePtr page = preview.LatestFrame();
+    const FramePtr grid = panel.LatestFrame();
+    ASSERT_TRUE(page && grid);
+    const auto Image = [](const FramePtr& f) {
+        return QImage(f->data.data(), f->width, f->height, f->stride, QImage::Format_BGR888).copy();
+    };
+    EXPECT_EQ(TintedShare(Image(page)), 1.0);
+    EXPECT_LT(TintedShare(Image(grid)), 0.5);
+    EXPECT_LT(TintedShare(FirstMjpegPicture(Port())), 0.5) << "the viewers see the tint";
+    cam->ClearPreviewTarget();
 }

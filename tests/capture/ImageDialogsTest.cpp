@@ -328,3 +328,36 @@ TEST_F(ImageDialogTest, NoLanguageCutsATextOfTheImageDialogs) {
     }
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
+
+TEST_F(ImageDialogTest, TheImageDialogNamesItsCameraAndOpensOverTheMainWindow) {
+    StartProgram({}, 0);
+    option.reset();
+    gOption = nullptr;
+    const QString ini = UserFolder() + "kvCamera.ini";
+    QFile::remove(UserFolder() + "config.bin");
+    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
+        *ids = {kBlack};
+        *names = {"Black"};
+    });
+    new Option(ini);
+    auto main = std::make_unique<TForm1>();
+    UsbCamera* cam = main->SelectedCamera();
+    ASSERT_NE(cam, nullptr);
+    cam->settings->caption = QStringLiteral("Front door");
+    // The main window away from the middle of the screen.
+    main->setGeometry(QRect(QPoint(10, 10), main->minimumSize()));
+    main->show();
+    main->ImageBT7MouseDown();
+    auto* opened = qobject_cast<TForm_capparam*>(main->imageParamsDialog.data());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->windowTitle().contains("Front door"))
+        << opened->windowTitle().toStdString();
+    EXPECT_TRUE(opened->LabelCamera->text().contains("Front door"));
+    const QPoint off = opened->frameGeometry().center() - main->frameGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_EQ(opened->windowHandle()->transientParent(), main->windowHandle());
+    main.reset();
+    delete gOption;
+    gOption = nullptr;
+}

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@ extern "C" {
 #include "host/Housekeeping.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
+#include "common/FreeSpace.h"
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
@@ -58,6 +60,14 @@ protected:
         option.reset();
         gOption = nullptr;
         SetClockForTesting(nullptr);
+        SetFreeSpaceQuery(nullptr);
+    }
+    // The recordings of every camera, in every folder.
+    QStringList Recordings() const {
+        QStringList files;
+        QDirIterator it(videos(), {"*.mp4"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) files << it.next();
+        return files;
     }
     QString videos() const { return dir.path() + "/videos"; }
     UsbCamera* Start(const QString& id, int cell, int rate = 10) {
@@ -111,8 +121,9 @@ TEST_F(RecordingTest, RecordsAtTheRecordingRateForTheWallClockTime) {
     EXPECT_NEAR(p.fps, 10.0, 0.01);
     EXPECT_NEAR(p.duration, seconds, 1.0);
     const QStringList lines = Log();
-    EXPECT_EQ(CountLines(lines, 1, 13, false), 1);  // started
-    EXPECT_EQ(CountLines(lines, 1, 13, true), 1);   // the new file, with its path
+    // One start line: the first file's, with its path.
+    EXPECT_EQ(CountLines(lines, 1, 13, false), 0);
+    EXPECT_EQ(CountLines(lines, 1, 13, true), 1);
     EXPECT_EQ(CountLines(lines, 1, 14, false), 1);  // stopped
 }
 
@@ -123,13 +134,11 @@ TEST_F(RecordingTest, StateTable) {
     cam->StartRecording();  // again: nothing
     ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
     const QString continuous = cam->recorder->CurrentFile();
-    // Motion replaces the continuous recording with a new file.
+    // Motion takes over the continuous recording in the same file: no short file is cut off.
     cam->StartMotionRecording();
     EXPECT_TRUE(cam->IsMotionRecording());
-    EXPECT_TRUE(WaitFor([&] {
-        const QString f = cam->recorder->CurrentFile();
-        return !f.isEmpty() && f != continuous;
-    }));
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(cam->recorder->CurrentFile(), continuous);
     cam->StopRecording();  // requires Recording: nothing
     EXPECT_TRUE(cam->IsMotionRecording());
     cam->StopMotionRecording();
@@ -137,11 +146,11 @@ TEST_F(RecordingTest, StateTable) {
     EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
     cam->StopMotionRecording();
     const QStringList lines = Log();
-    EXPECT_EQ(CountLines(lines, 1, 13, false), 1);
+    EXPECT_EQ(CountLines(lines, 1, 13, false), 0);
     EXPECT_EQ(CountLines(lines, 1, 14, false), 0);
     EXPECT_EQ(CountLines(lines, 2, 8, false), 1);
     EXPECT_EQ(CountLines(lines, 2, 9, false), 1);
-    EXPECT_GE(CountLines(lines, 1, 13, true), 1);
+    EXPECT_EQ(CountLines(lines, 1, 13, true), 1);
     // Stopping the camera while recording closes the file first.
     cam->StartRecording();
     ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
@@ -150,6 +159,49 @@ TEST_F(RecordingTest, StateTable) {
     EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
     EXPECT_GT(ProbeFile(last).duration, 0.0);
     EXPECT_EQ(CountLines(Log(), 1, 14, false), 1);
+}
+
+TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnother) {
+    QDateTime now = QDateTime::currentDateTime();
+    std::mutex m;
+    SetClockForTesting([&] {
+        std::lock_guard lock(m);
+        return now;
+    });
+    auto advance = [&](int s) {
+        std::lock_guard lock(m);
+        now = now.addSecs(s);
+    };
+    std::atomic<qint64> free{0};
+    SetFreeSpaceQuery([&](const QString&, qint64* bytes) {
+        *bytes = free;
+        return true;
+    });
+    constexpr int kPaused = 30800, kResumed = 30801, kStarted = 13;
+    UsbCamera* cam = Start("test:ball:160x120@30", 0, 10);
+    cam->StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return CountLines(Log(now.date()), 1, kPaused, true) == 1; }));
+    // A minute of tries on the full disk: no file, no start line, no second pause line.
+    for (int i = 0; i < 12; ++i) {
+        advance(6);
+        WaitFor([] { return false; }, 100);
+    }
+    QStringList lines = Log(now.date());
+    EXPECT_EQ(CountLines(lines, 1, kPaused, true), 1);
+    EXPECT_EQ(CountLines(lines, 1, kStarted, true) + CountLines(lines, 1, kStarted, false), 0);
+    EXPECT_TRUE(Recordings().isEmpty()) << Recordings().join(", ").toStdString();
+    for (const QString& l : lines)
+        if (SplitLogLine(l)[5] == option->LanguageText(kPaused))
+            EXPECT_TRUE(SplitLogLine(l)[7].startsWith(videos())) << l.toStdString();
+
+    free = qint64(1) << 32;
+    advance(6);
+    ASSERT_TRUE(WaitFor([&] { return CountLines(Log(now.date()), 1, kStarted, true) == 1; }));
+    lines = Log(now.date());
+    EXPECT_EQ(CountLines(lines, 1, kResumed, true), 1);
+    EXPECT_EQ(CountLines(lines, 1, kPaused, true), 1);
+    cam->StopRecording();
+    EXPECT_EQ(Recordings().size(), 1);
 }
 
 TEST_F(RecordingTest, MotionStartsAndStopsARecording) {

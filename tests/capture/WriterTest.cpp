@@ -310,6 +310,33 @@ TEST(WriterCrash, AFailedWriteFinishesTheFileAndRetriesLater) {
     EXPECT_EQ(ProbeFile(folder + files[1]).frames, 1);
 }
 
+TEST(WriterCrash, AFileWhoseFirstFrameCouldNotBeWrittenIsNeverReported) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/cam/";
+    const int status = RunChild([&] {
+        QDateTime now = kStart;
+        SetWriterClockForTesting([&] { return now; });
+        int reported = 0;
+        if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
+            !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
+            return 1;
+        yMP4CSetNewMP4FileCallBackFunc(0, [&](const int32_t*, const QString&) { ++reported; });
+        // Room for a file's header, none for a picture: a disk that has just filled up.
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        for (int i = 0; i < 3; ++i, now = now.addSecs(6)) {
+            const VideoFrame f = Noise(320, 240, uint32_t(i));
+            if (yVideoWrite(0, f.data.data(), f.data.size())) return 2;
+        }
+        yMP4CClose(0);
+        return reported == 0 ? 0 : 10 + reported;
+    });
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "files reported that were never written";
+    EXPECT_TRUE(Mp4Files(folder).isEmpty());
+}
+
 }  // namespace
 
 namespace {

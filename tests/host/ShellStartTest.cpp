@@ -2,6 +2,7 @@
 // the main window exactly as in the headless program.
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
 #include <QDirIterator>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include "config/Option.h"
 #include "history/LogReceiver.h"
 #include "host/CameraHost.h"
+#include "settings/Unit4.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -109,16 +111,38 @@ TYPED_TEST(ShellStartTest, CamerasThatRecordAtStartRecordFromTheFirstSecond) {
     ASSERT_TRUE(WaitFor([&] { return this->FilledRecordings(0) && this->FilledRecordings(1); }));
     EXPECT_EQ(this->FilledRecordings(2), 0);
 
-    // Each recording camera logs the start of the recording and its first file.
+    // Each recording camera logs its start once, with its first file.
     const auto startLines = [this] {
         int n = 0;
         for (const QString& line : this->LogLines()) n += SplitLogLine(line)[5] == LanguageText(13);
         return n;
     };
-    EXPECT_TRUE(WaitFor([&] { return startLines() == 4; })) << startLines();
+    EXPECT_TRUE(WaitFor([&] { return startLines() == 2; })) << startLines();
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(startLines(), 2);
     this->program.Exit();
     EXPECT_EQ(gOption, nullptr);  // the settings were saved and are gone
     new Option(this->ini);        // for TearDown
+}
+
+TYPED_TEST(ShellStartTest, TheBroadcastCopiesACrashLeftAreDeletedUnlessKept) {
+    // What a killed broadcast leaves: its copy that was to go, next to one the user kept.
+    const QString day = this->videos() + "/01/20240510Video/";
+    QDir().mkpath(day);
+    const QString orphan = day + "20240510 120000123.temporary.wmv";
+    const QString kept = day + "20240510 120000123.wmv";
+    const QString other = day + "notes.temporary.wmv";
+    for (const QString& f : {orphan, kept, other}) {
+        QFile file(f);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("ASF");
+    }
+    this->program.Start();
+    EXPECT_FALSE(QFile::exists(orphan));
+    EXPECT_TRUE(QFile::exists(kept));
+    EXPECT_TRUE(QFile::exists(other));  // not a name the program gives
+    this->program.Exit();
+    new Option(this->ini);
 }
 
 TYPED_TEST(ShellStartTest, TheCamerasOfTheGridAreFoundByTheirDevice) {
@@ -129,4 +153,62 @@ TYPED_TEST(ShellStartTest, TheCamerasOfTheGridAreFoundByTheirDevice) {
     EXPECT_EQ(host.FindCameraByDeviceId("/dev/video9"), nullptr);
     this->program.Exit();
     new Option(this->ini);
+}
+
+namespace {
+using HeadlessStartTest = ShellStartTest<HeadlessProgram>;
+}  // namespace
+
+TEST_F(HeadlessStartTest, ABroadcastStartRecordsEachCameraOnceFromTheStart) {
+    for (int i = 0; i < 3; ++i) {
+        CDataClass rec;
+        rec.Load(i);
+        rec.broadcastPort = 0;  // the system's choice
+        rec.Save();
+    }
+    program.shell = std::make_unique<HeadlessShell>();
+    program.shell->Start(true);
+    CameraHost& host = program.Host();
+    ASSERT_NE(host.camera(0), nullptr);
+    ASSERT_TRUE(host.camera(0)->IsBroadcasting());
+    EXPECT_TRUE(host.camera(0)->recorder->recording());
+    ASSERT_TRUE(WaitFor([&] { return FilledRecordings(0) && FilledRecordings(1); }));
+    WaitFor([] { return false; }, 1500);
+    EXPECT_EQ(FilledRecordings(0), 1);
+    EXPECT_EQ(FilledRecordings(1), 1);
+    int starts = 0;
+    for (const QString& line : LogLines()) {
+        const auto f = SplitLogLine(line);
+        starts += f[5] == LanguageText(13) && f[6] == "0";
+    }
+    EXPECT_EQ(starts, 1);
+    program.Exit();
+    new Option(ini);
+}
+
+namespace {
+using WindowedStartTest = ShellStartTest<WindowedProgram>;
+}  // namespace
+
+TEST_F(WindowedStartTest, AGridRebuildStartsEachRecordingOnce) {
+    program.Start();
+    ASSERT_TRUE(WaitFor([&] { return FilledRecordings(0) == 1; }));
+    gOption->requestedRows = 1;
+    gOption->requestedCols = 2;
+    TForm_settings::SetModalRunnerForTesting(
+        [](TForm_settings&) { return int(QDialog::Accepted); });
+    program.window->ImageBT4MouseDown();
+    TForm_settings::SetModalRunnerForTesting(nullptr);
+    ASSERT_EQ(program.window->cellPanels.size(), 2u);
+    ASSERT_TRUE(WaitFor([&] { return FilledRecordings(0) == 2; }));
+    WaitFor([] { return false; }, 1500);
+    EXPECT_EQ(FilledRecordings(0), 2);  // the one before and the one after
+    int starts = 0;
+    for (const QString& line : LogLines()) {
+        const auto f = SplitLogLine(line);
+        starts += f[5] == LanguageText(13) && f[6] == "0";
+    }
+    EXPECT_EQ(starts, 2);
+    program.Exit();
+    new Option(ini);
 }
