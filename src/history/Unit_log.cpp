@@ -91,7 +91,12 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     CheckBox_showMoveOnly->setChecked(displayMode == 2);
     Refresh();
     ColumnClick(1);  // newest first, as if the time column was clicked
-    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    if (QScreen* s = screen()) {
+        // Never larger than the work area of a small screen.
+        const QRect area = s->availableGeometry();
+        resize(size().boundedTo(area.size()));
+        move(area.center() - rect().center());
+    }
 }
 
 void TFrmLog::CreateDayBar() {
@@ -349,13 +354,12 @@ void TFrmLog::PlaySelected() {
     if (!player_) {
         player_ = std::make_unique<CDSMediaPlay>(this, Panel_Video);
         connect(player_.get(), &CDSMediaPlay::opened, this, [this](bool ok) {
+            // The window keeps its title: the playing file's name shows in the state line.
             if (ok) {
                 TimerPlay.start();
-                setWindowTitle(player_->path);
             } else {
-                CDSMediaPlay::ShowMessage(
-                    this,
-                    QStringLiteral("播放失败，请检查文件是否已被删除或者正在录音的文件不能播放。"));
+                CDSMediaPlay::ShowMessage(this,
+                                          LanguageText(text::kPlaybackFailedCheckWhetherTheFile));
             }
         });
     }
@@ -426,7 +430,6 @@ void TFrmLog::ClearPlayDisplay(bool disableBar) {
     TrackBar_Player->setMaximum(0);
     Label_playtimer->clear();
     Label_playState->clear();
-    setWindowTitle(QString());
     if (disableBar) TrackBar_Player->setEnabled(false);
 }
 
