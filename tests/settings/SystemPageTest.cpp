@@ -322,6 +322,6 @@ TEST_F(SystemPageTest, EitherOkStoresTheChoicesOfBothProgramPages) {
         EXPECT_EQ(option->excludedDevices, QStringList{device}) << okPage;
         EXPECT_TRUE(option->deviceListChanged) << okPage;
         TearDown();
-        QFile::remove(UserFolder() + "device.bin");
+        QFile::remove(dir.path() + "/device.bin");
     }
 }
