@@ -27,6 +27,9 @@ namespace trelvix {
 
 namespace {
 
+// Room for a window frame and title bar, before the window manager has told their size.
+const QSize kFrameAllowance(16, 48);
+
 // Which field of a log line each column shows.
 constexpr int kColumnField[7] = {1, 3, 2, 4, 5, 6, 7};
 constexpr int kColumnText[7] = {text::kSource,      text::kTime,     text::kDate, text::kCamera,
@@ -92,9 +95,9 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     Refresh();
     ColumnClick(1);  // newest first, as if the time column was clicked
     if (QScreen* s = screen()) {
-        // Never larger than the work area of a small screen.
+        // Never larger than the work area of a small screen, with room for the frame.
         const QRect area = s->availableGeometry();
-        resize(size().boundedTo(area.size()));
+        resize(size().boundedTo(area.size() - kFrameAllowance));
         move(area.center() - rect().center());
     }
 }

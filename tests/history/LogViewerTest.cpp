@@ -296,13 +296,16 @@ TEST_F(LogViewerTest, PlayingKeepsTheTitleAndTheWindowInsideTheWorkArea) {
     viewer.show();
     const QRect area = viewer.screen()->availableGeometry();
     EXPECT_TRUE(area.contains(viewer.frameGeometry())) << "opened larger than the work area";
-    viewer.resize(300, 200);
-    viewer.move(area.right() - 320, area.bottom() - 220);
+    viewer.resize(viewer.minimumSizeHint());
+    const QSize frame = viewer.frameGeometry().size();
+    viewer.move(area.right() - frame.width() - 10, area.bottom() - frame.height() - 10);
+    const QSize before = viewer.size();
     viewer.ListView1->topLevelItem(0)->setSelected(true);
     viewer.PlaySelected();
     ASSERT_TRUE(WaitFor([&] { return viewer.TimerPlay.isActive(); }))
         << messages.join(", ").toStdString();
     EXPECT_EQ(viewer.windowTitle(), LanguageText(text::kEventLog));
+    ASSERT_TRUE(WaitFor([&] { return viewer.size() != before; })) << "grew for the video";
     EXPECT_TRUE(area.contains(viewer.frameGeometry()));
     viewer.close();
 }
