@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -41,16 +43,21 @@ bool SingleInstance::Acquire(const QString& userFolder) {
     // Close-on-exec: a program the user has started from here must not keep the lock.
     const int fd =
         ::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        lockError_ = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK) lockError_ = QString::fromLocal8Bit(std::strerror(errno));
         ::close(fd);
         return false;
     }
     lockFd_ = fd;
+    // Without the number the lock still holds; only a refused start's message lacks it.
     const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
-    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.constData(), size_t(pid.size()), 0) < 0) {
-        // The lock holds without the number; only the refusal's message loses it.
-    }
+    const bool written = ::ftruncate(fd, 0) == 0 &&
+                         ::pwrite(fd, pid.constData(), size_t(pid.size()), 0) == pid.size();
+    (void)written;
     Listen();
     return true;
 }

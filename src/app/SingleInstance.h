@@ -21,6 +21,9 @@ public:
     bool Acquire(const QString& userFolder);
     // The process id of the instance that holds the lock, 0 when unknown.
     qint64 RunningPid() const;
+    // Why the lock file could not be used at all (empty when another instance holds it).
+    QString LockError() const { return lockError_; }
+    QString LockPath() const { return lockPath_; }
     // Asks the running instance to bring its window to the front; true when it answered.
     bool AskRunningToShow(int timeoutMs = 3000);
 
@@ -34,6 +37,7 @@ private:
     QString name_;
     QString lockPath_;
     QString socketPath_;
+    QString lockError_;
     int lockFd_ = -1;
     std::unique_ptr<QLocalServer> server_;
 };

@@ -82,6 +82,12 @@ int StartUp(bool gui, bool demo, SingleInstance* instance) {
     }
     // Before anything is written: a second start on this folder changes nothing.
     if (!instance->Acquire(UserFolder())) {
+        if (!instance->LockError().isEmpty()) {
+            const QString text = QStringLiteral("trelvix: cannot lock %1: %2")
+                                     .arg(instance->LockPath(), instance->LockError());
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+            return 1;
+        }
         std::fprintf(stderr, "trelvix: already running (pid %lld)\n",
                      static_cast<long long>(instance->RunningPid()));
         // The running one shows its window, and this one ends.
