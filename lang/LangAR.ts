@@ -1093,6 +1093,71 @@
         <extracomment>image parameters: which camera the dialog adjusts; %1 is the camera's caption</extracomment>
         <translation>الكاميرا: %1</translation>
     </message>
+    <message id="30750">
+        <source>Free space:</source>
+        <extracomment>main window: disk label before the free space of a camera's recording drive, e.g. 77G</extracomment>
+        <translation>المساحة الحرة:</translation>
+    </message>
+    <message id="30751">
+        <source>Wrong password.</source>
+        <extracomment>password prompt: message after a wrong or empty entry</extracomment>
+        <translation>كلمة المرور غير صحيحة.</translation>
+    </message>
+    <message id="30752">
+        <source>Frame rate</source>
+        <extracomment>recording page: label of the recording frame rate</extracomment>
+        <translation>معدل الإطارات</translation>
+    </message>
+    <message id="30753">
+        <source>If recordings play back too slowly (like slow motion), raise the frame rate; if too fast, lower it.</source>
+        <extracomment>recording page: red hint under the frame rate</extracomment>
+        <translation>إذا كان تشغيل التسجيلات بطيئًا جدًا (كالحركة البطيئة) فارفع معدل الإطارات، وإذا كان سريعًا جدًا فاخفضه.</translation>
+    </message>
+    <message id="30754">
+        <source>Compression</source>
+        <extracomment>recording page: label of the compression, never shown</extracomment>
+        <translation>الضغط</translation>
+    </message>
+    <message id="30755">
+        <source>Device Properties</source>
+        <extracomment>device properties window: title</extracomment>
+        <translation>خصائص الجهاز</translation>
+    </message>
+    <message id="30756">
+        <source>Low disk space!</source>
+        <extracomment>main window: warning while the disk clean-up finds too little space</extracomment>
+        <translation>مساحة القرص منخفضة!</translation>
+    </message>
+    <message id="30757">
+        <source>Playback failed. Check whether the file was deleted; a file that is still being recorded cannot be played.</source>
+        <extracomment>log viewer: message when a file cannot be played</extracomment>
+        <translation>فشل التشغيل. تحقق مما إذا كان الملف قد حُذف؛ لا يمكن تشغيل ملف لا يزال قيد التسجيل.</translation>
+    </message>
+    <message id="30758">
+        <source>The file could not be copied.</source>
+        <extracomment>motion page: a chosen sound could not be copied into the sound folder</extracomment>
+        <translation>تعذر نسخ الملف.</translation>
+    </message>
+    <message id="30759">
+        <source>The surveillance program has closed; the computer shuts down in 60 seconds.</source>
+        <extracomment>scheduled power-off: the message the shutdown command shows to logged-in users</extracomment>
+        <translation>أُغلق برنامج المراقبة؛ سيتم إيقاف تشغيل الكمبيوتر خلال 60 ثانية.</translation>
+    </message>
+    <message id="30760">
+        <source>Welcome</source>
+        <extracomment>motion page: name shown in the sound list for the default motion sound</extracomment>
+        <translation>مرحبًا</translation>
+    </message>
+    <message id="30761">
+        <source>Camera shutter</source>
+        <extracomment>motion page: name shown in the sound list for the default snapshot sound</extracomment>
+        <translation>غالق الكاميرا</translation>
+    </message>
+    <message id="30762">
+        <source>Trelvix goes on recording in the background. Click its icon here to open the window again.</source>
+        <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
+        <translation>يواصل Trelvix التسجيل في الخلفية. انقر على أيقونته هنا لفتح النافذة مرة أخرى.</translation>
+    </message>
     <message id="30500">
         <source>Network camera</source>
         <extracomment>log: source of a network camera's stream lost and back events</extracomment>

@@ -1178,6 +1178,71 @@
         <extracomment>image parameters: which camera the dialog adjusts; %1 is the camera's caption</extracomment>
         <translation>摄像头：%1</translation>
     </message>
+    <message id="30750">
+        <source>Free space:</source>
+        <extracomment>main window: disk label before the free space of a camera's recording drive, e.g. 77G</extracomment>
+        <translation>剩余空间:</translation>
+    </message>
+    <message id="30751">
+        <source>Wrong password.</source>
+        <extracomment>password prompt: message after a wrong or empty entry</extracomment>
+        <translation>密码错误。</translation>
+    </message>
+    <message id="30752">
+        <source>Frame rate</source>
+        <extracomment>recording page: label of the recording frame rate</extracomment>
+        <translation>帧率</translation>
+    </message>
+    <message id="30753">
+        <source>If recordings play back too slowly (like slow motion), raise the frame rate; if too fast, lower it.</source>
+        <extracomment>recording page: red hint under the frame rate</extracomment>
+        <translation>如果你的录像回放很慢（像慢镜头，那么你要调大帧率，反之要调小）</translation>
+    </message>
+    <message id="30754">
+        <source>Compression</source>
+        <extracomment>recording page: label of the compression, never shown</extracomment>
+        <translation>压缩</translation>
+    </message>
+    <message id="30755">
+        <source>Device Properties</source>
+        <extracomment>device properties window: title</extracomment>
+        <translation>设备属性/Device Properties</translation>
+    </message>
+    <message id="30756">
+        <source>Low disk space!</source>
+        <extracomment>main window: warning while the disk clean-up finds too little space</extracomment>
+        <translation>磁盘空间低！</translation>
+    </message>
+    <message id="30757">
+        <source>Playback failed. Check whether the file was deleted; a file that is still being recorded cannot be played.</source>
+        <extracomment>log viewer: message when a file cannot be played</extracomment>
+        <translation>播放失败，请检查文件是否已被删除或者正在录音的文件不能播放。</translation>
+    </message>
+    <message id="30758">
+        <source>The file could not be copied.</source>
+        <extracomment>motion page: a chosen sound could not be copied into the sound folder</extracomment>
+        <translation>文件拷贝失败。</translation>
+    </message>
+    <message id="30759">
+        <source>The surveillance program has closed; the computer shuts down in 60 seconds.</source>
+        <extracomment>scheduled power-off: the message the shutdown command shows to logged-in users</extracomment>
+        <translation>监控程序退出，并在60秒后执行关机。</translation>
+    </message>
+    <message id="30760">
+        <source>Welcome</source>
+        <extracomment>motion page: name shown in the sound list for the default motion sound</extracomment>
+        <translation>欢迎光临</translation>
+    </message>
+    <message id="30761">
+        <source>Camera shutter</source>
+        <extracomment>motion page: name shown in the sound list for the default snapshot sound</extracomment>
+        <translation>拍照咔嚓</translation>
+    </message>
+    <message id="30762">
+        <source>Trelvix goes on recording in the background. Click its icon here to open the window again.</source>
+        <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
+        <translation>Trelvix 仍在后台录像。单击此处的图标可重新打开窗口。</translation>
+    </message>
     <message id="30200">
         <source>The port must be a number from 1 to 65535: %1</source>
         <extracomment>FTP page: message for a port that is not a number</extracomment>

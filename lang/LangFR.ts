@@ -1093,6 +1093,71 @@
         <extracomment>image parameters: which camera the dialog adjusts; %1 is the camera's caption</extracomment>
         <translation>Caméra : %1</translation>
     </message>
+    <message id="30750">
+        <source>Free space:</source>
+        <extracomment>main window: disk label before the free space of a camera's recording drive, e.g. 77G</extracomment>
+        <translation>Espace libre :</translation>
+    </message>
+    <message id="30751">
+        <source>Wrong password.</source>
+        <extracomment>password prompt: message after a wrong or empty entry</extracomment>
+        <translation>Mot de passe incorrect.</translation>
+    </message>
+    <message id="30752">
+        <source>Frame rate</source>
+        <extracomment>recording page: label of the recording frame rate</extracomment>
+        <translation>Images par seconde</translation>
+    </message>
+    <message id="30753">
+        <source>If recordings play back too slowly (like slow motion), raise the frame rate; if too fast, lower it.</source>
+        <extracomment>recording page: red hint under the frame rate</extracomment>
+        <translation>Si les enregistrements sont lus trop lentement (comme au ralenti), augmentez le nombre d'images par seconde ; s'ils sont trop rapides, diminuez-le.</translation>
+    </message>
+    <message id="30754">
+        <source>Compression</source>
+        <extracomment>recording page: label of the compression, never shown</extracomment>
+        <translation>Taux de compression</translation>
+    </message>
+    <message id="30755">
+        <source>Device Properties</source>
+        <extracomment>device properties window: title</extracomment>
+        <translation>Propriétés du périphérique</translation>
+    </message>
+    <message id="30756">
+        <source>Low disk space!</source>
+        <extracomment>main window: warning while the disk clean-up finds too little space</extracomment>
+        <translation>Espace disque faible !</translation>
+    </message>
+    <message id="30757">
+        <source>Playback failed. Check whether the file was deleted; a file that is still being recorded cannot be played.</source>
+        <extracomment>log viewer: message when a file cannot be played</extracomment>
+        <translation>La lecture a échoué. Vérifiez si le fichier a été supprimé ; un fichier en cours d'enregistrement ne peut pas être lu.</translation>
+    </message>
+    <message id="30758">
+        <source>The file could not be copied.</source>
+        <extracomment>motion page: a chosen sound could not be copied into the sound folder</extracomment>
+        <translation>Le fichier n'a pas pu être copié.</translation>
+    </message>
+    <message id="30759">
+        <source>The surveillance program has closed; the computer shuts down in 60 seconds.</source>
+        <extracomment>scheduled power-off: the message the shutdown command shows to logged-in users</extracomment>
+        <translation>Le programme de surveillance est fermé ; l'ordinateur s'éteindra dans 60 secondes.</translation>
+    </message>
+    <message id="30760">
+        <source>Welcome</source>
+        <extracomment>motion page: name shown in the sound list for the default motion sound</extracomment>
+        <translation>Bienvenue</translation>
+    </message>
+    <message id="30761">
+        <source>Camera shutter</source>
+        <extracomment>motion page: name shown in the sound list for the default snapshot sound</extracomment>
+        <translation>Déclencheur d'appareil photo</translation>
+    </message>
+    <message id="30762">
+        <source>Trelvix goes on recording in the background. Click its icon here to open the window again.</source>
+        <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
+        <translation>Trelvix continue d'enregistrer en arrière-plan. Cliquez sur son icône ici pour rouvrir la fenêtre.</translation>
+    </message>
     <message id="30500">
         <source>Network camera</source>
         <extracomment>log: source of a network camera's stream lost and back events</extracomment>

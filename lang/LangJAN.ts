@@ -1093,6 +1093,71 @@
         <extracomment>image parameters: which camera the dialog adjusts; %1 is the camera's caption</extracomment>
         <translation>カメラ：%1</translation>
     </message>
+    <message id="30750">
+        <source>Free space:</source>
+        <extracomment>main window: disk label before the free space of a camera's recording drive, e.g. 77G</extracomment>
+        <translation>空き容量:</translation>
+    </message>
+    <message id="30751">
+        <source>Wrong password.</source>
+        <extracomment>password prompt: message after a wrong or empty entry</extracomment>
+        <translation>パスワードが違います。</translation>
+    </message>
+    <message id="30752">
+        <source>Frame rate</source>
+        <extracomment>recording page: label of the recording frame rate</extracomment>
+        <translation>フレームレート</translation>
+    </message>
+    <message id="30753">
+        <source>If recordings play back too slowly (like slow motion), raise the frame rate; if too fast, lower it.</source>
+        <extracomment>recording page: red hint under the frame rate</extracomment>
+        <translation>録画の再生が遅すぎる（スローモーションのような）場合はフレームレートを上げ、速すぎる場合は下げてください。</translation>
+    </message>
+    <message id="30754">
+        <source>Compression</source>
+        <extracomment>recording page: label of the compression, never shown</extracomment>
+        <translation>圧縮</translation>
+    </message>
+    <message id="30755">
+        <source>Device Properties</source>
+        <extracomment>device properties window: title</extracomment>
+        <translation>デバイスのプロパティ</translation>
+    </message>
+    <message id="30756">
+        <source>Low disk space!</source>
+        <extracomment>main window: warning while the disk clean-up finds too little space</extracomment>
+        <translation>ディスクの空き容量が不足しています！</translation>
+    </message>
+    <message id="30757">
+        <source>Playback failed. Check whether the file was deleted; a file that is still being recorded cannot be played.</source>
+        <extracomment>log viewer: message when a file cannot be played</extracomment>
+        <translation>再生できませんでした。ファイルが削除されていないか確認してください。録画中のファイルは再生できません。</translation>
+    </message>
+    <message id="30758">
+        <source>The file could not be copied.</source>
+        <extracomment>motion page: a chosen sound could not be copied into the sound folder</extracomment>
+        <translation>ファイルをコピーできませんでした。</translation>
+    </message>
+    <message id="30759">
+        <source>The surveillance program has closed; the computer shuts down in 60 seconds.</source>
+        <extracomment>scheduled power-off: the message the shutdown command shows to logged-in users</extracomment>
+        <translation>監視プログラムが終了しました。60秒後にコンピューターをシャットダウンします。</translation>
+    </message>
+    <message id="30760">
+        <source>Welcome</source>
+        <extracomment>motion page: name shown in the sound list for the default motion sound</extracomment>
+        <translation>いらっしゃいませ</translation>
+    </message>
+    <message id="30761">
+        <source>Camera shutter</source>
+        <extracomment>motion page: name shown in the sound list for the default snapshot sound</extracomment>
+        <translation>カメラのシャッター</translation>
+    </message>
+    <message id="30762">
+        <source>Trelvix goes on recording in the background. Click its icon here to open the window again.</source>
+        <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
+        <translation>Trelvix はバックグラウンドで録画を続けます。ここのアイコンをクリックするとウィンドウが再び開きます。</translation>
+    </message>
     <message id="30500">
         <source>Network camera</source>
         <extracomment>log: source of a network camera's stream lost and back events</extracomment>

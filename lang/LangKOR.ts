@@ -1093,6 +1093,71 @@
         <extracomment>image parameters: which camera the dialog adjusts; %1 is the camera's caption</extracomment>
         <translation>카메라: %1</translation>
     </message>
+    <message id="30750">
+        <source>Free space:</source>
+        <extracomment>main window: disk label before the free space of a camera's recording drive, e.g. 77G</extracomment>
+        <translation>남은 공간:</translation>
+    </message>
+    <message id="30751">
+        <source>Wrong password.</source>
+        <extracomment>password prompt: message after a wrong or empty entry</extracomment>
+        <translation>암호가 틀렸습니다.</translation>
+    </message>
+    <message id="30752">
+        <source>Frame rate</source>
+        <extracomment>recording page: label of the recording frame rate</extracomment>
+        <translation>프레임 속도</translation>
+    </message>
+    <message id="30753">
+        <source>If recordings play back too slowly (like slow motion), raise the frame rate; if too fast, lower it.</source>
+        <extracomment>recording page: red hint under the frame rate</extracomment>
+        <translation>녹화가 너무 느리게 재생되면(슬로 모션처럼) 프레임 속도를 높이고, 너무 빠르면 낮추십시오.</translation>
+    </message>
+    <message id="30754">
+        <source>Compression</source>
+        <extracomment>recording page: label of the compression, never shown</extracomment>
+        <translation>압축</translation>
+    </message>
+    <message id="30755">
+        <source>Device Properties</source>
+        <extracomment>device properties window: title</extracomment>
+        <translation>장치 속성</translation>
+    </message>
+    <message id="30756">
+        <source>Low disk space!</source>
+        <extracomment>main window: warning while the disk clean-up finds too little space</extracomment>
+        <translation>디스크 공간 부족!</translation>
+    </message>
+    <message id="30757">
+        <source>Playback failed. Check whether the file was deleted; a file that is still being recorded cannot be played.</source>
+        <extracomment>log viewer: message when a file cannot be played</extracomment>
+        <translation>재생하지 못했습니다. 파일이 삭제되었는지 확인하십시오. 녹화 중인 파일은 재생할 수 없습니다.</translation>
+    </message>
+    <message id="30758">
+        <source>The file could not be copied.</source>
+        <extracomment>motion page: a chosen sound could not be copied into the sound folder</extracomment>
+        <translation>파일을 복사하지 못했습니다.</translation>
+    </message>
+    <message id="30759">
+        <source>The surveillance program has closed; the computer shuts down in 60 seconds.</source>
+        <extracomment>scheduled power-off: the message the shutdown command shows to logged-in users</extracomment>
+        <translation>감시 프로그램이 종료되었습니다. 60초 후 컴퓨터가 종료됩니다.</translation>
+    </message>
+    <message id="30760">
+        <source>Welcome</source>
+        <extracomment>motion page: name shown in the sound list for the default motion sound</extracomment>
+        <translation>어서 오세요</translation>
+    </message>
+    <message id="30761">
+        <source>Camera shutter</source>
+        <extracomment>motion page: name shown in the sound list for the default snapshot sound</extracomment>
+        <translation>카메라 셔터</translation>
+    </message>
+    <message id="30762">
+        <source>Trelvix goes on recording in the background. Click its icon here to open the window again.</source>
+        <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
+        <translation>Trelvix는 백그라운드에서 계속 녹화합니다. 창을 다시 열려면 여기의 아이콘을 클릭하십시오.</translation>
+    </message>
     <message id="30500">
         <source>Network camera</source>
         <extracomment>log: source of a network camera's stream lost and back events</extracomment>

@@ -1,7 +1,14 @@
 #include "app/SingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "common/Files.h"
 
@@ -14,28 +21,58 @@ const QByteArray kShowAnswer = "ok\n";
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)
     : QObject(parent), name_(name) {
-    folder_ = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder_.isEmpty() || !QDir(folder_).exists()) folder_ = QDir::tempPath();
-    folder_ = WithSlash(folder_);
+    runtimeFolder_ = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtimeFolder_.isEmpty() || !QDir(runtimeFolder_).exists())
+        runtimeFolder_ = QDir::tempPath();
+    runtimeFolder_ = WithSlash(runtimeFolder_);
 }
 
 SingleInstance::~SingleInstance() {
     if (server_) server_->close();
+    // The file stays: removing it would let a third start lock a new file beside a held one.
+    if (lockFd_ >= 0) ::close(lockFd_);
 }
 
-bool SingleInstance::Acquire() {
-    lock_ = std::make_unique<QLockFile>(folder_ + name_ + QStringLiteral(".lock"));
-    // Only a lock whose owner process is gone counts as stale.
-    lock_->setStaleLockTime(0);
-    if (!lock_->tryLock(0)) {
-        lock_.reset();
+bool SingleInstance::Acquire(const QString& userFolder) {
+    const QString folder = WithSlash(QDir(userFolder).absolutePath());
+    lockPath_ = folder + name_ + QStringLiteral(".lock");
+    // One socket per user folder, so two folders sharing a runtime folder never meet.
+    const QByteArray key = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1);
+    socketPath_ =
+        runtimeFolder_ + name_ + QLatin1Char('-') + QString::fromLatin1(key.toHex().left(12));
+    // Close-on-exec: a program the user has started from here must not keep the lock.
+    const int fd =
+        ::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        lockError_ = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    const QString socketPath = folder_ + name_;
-    QLocalServer::removeServer(socketPath);  // left over by an instance that was killed
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK) lockError_ = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(fd);
+        return false;
+    }
+    lockFd_ = fd;
+    // Without the number the lock still holds; only a refused start's message lacks it.
+    const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
+    const bool written = ::ftruncate(fd, 0) == 0 &&
+                         ::pwrite(fd, pid.constData(), size_t(pid.size()), 0) == pid.size();
+    (void)written;
+    Listen();
+    return true;
+}
+
+qint64 SingleInstance::RunningPid() const {
+    QFile file(lockPath_);
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    return file.readLine(32).trimmed().toLongLong();
+}
+
+void SingleInstance::Listen() {
+    QLocalServer::removeServer(socketPath_);  // left over by an instance that was killed
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    server_->listen(socketPath);
+    server_->listen(socketPath_);
     connect(server_.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* peer = server_->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
@@ -50,12 +87,12 @@ bool SingleInstance::Acquire() {
             });
         }
     });
-    return true;
 }
 
 bool SingleInstance::AskRunningToShow(int timeoutMs) {
+    if (socketPath_.isEmpty()) return false;
     QLocalSocket socket;
-    socket.connectToServer(folder_ + name_);
+    socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(timeoutMs)) return false;
     socket.write(kShowRequest);
     if (!socket.waitForBytesWritten(timeoutMs)) return false;

@@ -119,7 +119,7 @@ TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
     }
 
     Label_warning = MakeLabel(Panel_controlBar, "Label_warning", Qt::yellow, 398);
-    Label_warning->setText(QStringLiteral("磁盘空间低！"));
+    Label_warning->setText(LanguageText(text::kLowDiskSpace));
     Label_disksize1 = MakeLabel(Panel_controlBar, "Label_disksize1", Qt::white, 423);
     Label_disksize2 = MakeLabel(Panel_controlBar, "Label_disksize2", Qt::white, 449);
     Label_disksize3 = MakeLabel(Panel_controlBar, "Label_disksize3", Qt::white, 474);
@@ -159,7 +159,7 @@ void TForm1::ShowButtonTips() {
 TForm1::~TForm1() {
     // The panels go with the window: no camera may still show frames in them.
     host.DestroyCameras();
-    if (trayIcon) trayIcon->hide();
+    if (tray) tray->HideIcon();
 }
 
 void TForm1::FormCreate() {
@@ -167,19 +167,13 @@ void TForm1::FormCreate() {
     host.Start(Cells());
     SelectCell(0);
     inTray = false;
-    trayIcon = new QSystemTrayIcon(QIcon(ProgramIcon()), this);
-    trayIcon->setToolTip(LanguageText(text::kTrelvix));
-    connect(trayIcon, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
-                    RestoreFromTray();
-            });
-    trayIcon->show();
+    tray = new TrayKeeper(this);
+    connect(tray, &TrayKeeper::activated, this, &TForm1::RestoreFromTray);
     Timer1.start();
 }
 
 bool TForm1::trayAvailable() const {
-    return trayIcon && trayIcon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+    return tray && tray->TrayAvailable();
 }
 
 void TForm1::CreateCells() {
@@ -249,9 +243,9 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 }
 
 void TForm1::HideToTray() {
-    // Without a notification area a hidden window could never be found again.
-    if (trayAvailable())
-        hide();
+    // Without a notification area a hidden window could never be found again: it minimises.
+    if (tray)
+        tray->PutAway();
     else
         showMinimized();
     inTray = true;
@@ -281,6 +275,7 @@ void TForm1::RestoreFromTray() {
     raise();
     activateWindow();
     inTray = false;
+    if (tray) tray->Returned();
 }
 
 void TForm1::BringToFront() {
@@ -442,7 +437,7 @@ void TForm1::RefreshDiskLabels() {
         }
         qint64 bytes = 0;
         if (!FreeBytes(cam->settings->videoFolder, &bytes)) continue;  // keeps its text
-        labels[i]->setText(DiskLabelText(bytes));
+        labels[i]->setText(DiskLabelText(bytes, LanguageText(text::kFreeSpace)));
         labels[i]->show();
     }
 }
@@ -506,7 +501,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
         HideToTray();
         return;
     }
-    if (trayIcon) trayIcon->hide();
+    if (tray) tray->HideIcon();
     host.housekeeping.StopTimers();
     if (!skipAccessCheck && !AskAccess()) {
         host.housekeeping.StartTimers();

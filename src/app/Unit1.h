@@ -3,12 +3,12 @@
 
 #include <QLabel>
 #include <QPointer>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
+#include "app/TrayKeeper.h"
 #include "host/CameraHost.h"
 
 namespace trelvix {
@@ -107,7 +107,7 @@ public:
     bool logViewerOpen = false;
     QPointer<QWidget> imageParamsDialog;
     bool imageParamsOpen = false;
-    QSystemTrayIcon* trayIcon = nullptr;
+    TrayKeeper* tray = nullptr;
 
     // Runs `action` between stopping and restarting the housekeeping timers, after the access
     // check; the timers run again whatever the answer.

@@ -69,7 +69,11 @@ void InstallPasswordPrompt() {
         dialog.exec();
         if (!result && !promptsCancelled) {
             QMessageBox box(QMessageBox::Information, LanguageText(text::kTrelvix),
-                            QStringLiteral("密码错误。"), QMessageBox::Ok, parent);
+                            LanguageText(text::kWrongPassword), QMessageBox::Ok, parent);
+            // Wide enough for its title: a short message must not cut the program's name.
+            box.setStyleSheet(
+                QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }")
+                    .arg(box.fontMetrics().horizontalAdvance(box.windowTitle()) + 80));
             openPrompt = &box;
             box.exec();
         }

@@ -69,7 +69,7 @@ Args ParseArgs(int argc, char** argv) {
     return a;
 }
 
-// The start-up up to the main window: user folder, settings, single instance.
+// The start-up up to the main window: user folder, single instance, settings.
 // Returns -1 to go on, otherwise the exit code.
 int StartUp(bool gui, bool demo, SingleInstance* instance) {
     try {
@@ -79,6 +79,21 @@ int StartUp(bool gui, bool demo, SingleInstance* instance) {
         if (gui)
             QMessageBox::critical(nullptr, QStringLiteral("Error!"), QString::fromUtf8(e.what()));
         return 1;
+    }
+    // Before anything is written: a second start on this folder changes nothing.
+    if (!instance->Acquire(UserFolder())) {
+        if (!instance->LockError().isEmpty()) {
+            const QString text = QStringLiteral("trelvix: cannot lock %1: %2")
+                                     .arg(instance->LockPath(), instance->LockError());
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+            return 1;
+        }
+        std::fprintf(stderr, "trelvix: already running (pid %lld)\n",
+                     static_cast<long long>(instance->RunningPid()));
+        // The running one shows its window, and this one ends.
+        if (!gui) return 1;
+        instance->AskRunningToShow();
+        return 0;
     }
     const QString ini = UserFolder() + QStringLiteral("kvCamera.ini");
     if (demo) {
@@ -104,12 +119,6 @@ int StartUp(bool gui, bool demo, SingleInstance* instance) {
     EnsureGStreamer();
     Option::SetDeviceEnumerator(EnumerateVideoDevices);
     new Option(ini);
-    if (!instance->Acquire()) {
-        // Another instance runs: it shows its window, and this one ends.
-        delete gOption;
-        instance->AskRunningToShow();
-        return 0;
-    }
     // No application display name: Qt would append it to every window's caption.
     return -1;
 }

@@ -40,7 +40,7 @@ constexpr int kMaxVisibleHeight = 560;
 TDeviceProperties::TDeviceProperties(QWidget* parent, CameraControls* controls)
     : QDialog(parent), controls_(controls) {
     setObjectName(QStringLiteral("TDeviceProperties"));
-    setWindowTitle(QStringLiteral("设备属性/Device Properties"));
+    setWindowTitle(LanguageText(text::kDeviceProperties30755));
     auto* body = new QWidget;
     auto* grid = new QGridLayout(body);
     grid->setHorizontalSpacing(10);

@@ -38,11 +38,11 @@ void SetFreeSpaceQuery(std::function<bool(const QString&, qint64*)> query) {
     testQuery = std::move(query);
 }
 
-QString DiskLabelText(qint64 freeBytes) {
+QString DiskLabelText(qint64 freeBytes, const QString& caption) {
     const qint64 mb = freeBytes / 1024 / 1024;
-    if (mb < 1024) return QString::asprintf("剩余空间: %dM", int(mb));
-    if (mb < 1048576) return QString::asprintf("剩余空间: %dG", int(mb / 1024));
-    return QString::asprintf("剩余空间: %dT", int(mb / 1048576));
+    if (mb < 1024) return caption + QString::asprintf(" %dM", int(mb));
+    if (mb < 1048576) return caption + QString::asprintf(" %dG", int(mb / 1024));
+    return caption + QString::asprintf(" %dT", int(mb / 1048576));
 }
 
 }  // namespace trelvix

@@ -11,7 +11,7 @@ bool FreeBytes(const QString& path, qint64* bytes);
 // Empty restores the real query.
 void SetFreeSpaceQuery(std::function<bool(const QString& path, qint64* bytes)> query);
 
-// "剩余空间: %dM", "%dG" or "%dT" for the free bytes of a disk label.
-QString DiskLabelText(qint64 freeBytes);
+// The caption (the translated "Free space:") and the free bytes in M, G or T, for a disk label.
+QString DiskLabelText(qint64 freeBytes, const QString& caption);
 
 }  // namespace trelvix

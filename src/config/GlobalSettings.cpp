@@ -15,6 +15,8 @@
 #include "config/Folders.h"
 #include "config/IniFile.h"
 #include "config/Language.h"
+#include "config/Option.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -200,7 +202,7 @@ void GlobalSettings::RunShutdownCommand() const {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("shutdown"));
     if (program.isEmpty()) return;
     const QStringList args = {QStringLiteral("-P"), QStringLiteral("+1"),
-                              QStringLiteral("监控程序退出，并在60秒后执行关机。")};
+                              LanguageText(text::kTheSurveillanceProgramHasClosedThe)};
     StartProgram(program, args);
 }
 

@@ -364,9 +364,19 @@ void CDSMediaPlay::SetVideoScale(double s) {
         const int w = window->width() - videoPanel->width() + shown.width();
         const int h = window->height() - videoPanel->height() + shown.height();
         window->resize(std::min(w, full.width()), std::min(h, full.height()));
+        if (screen) KeepInside(window, screen->availableGeometry());
     }
     CentreVideo();
     SendStateText();
+}
+
+void CDSMediaPlay::KeepInside(QWidget* window, const QRect& area) {
+    // Grown where it stands, the window could reach past the work area's right or bottom edge.
+    const QRect frame = window->frameGeometry();
+    QPoint at = frame.topLeft();
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
+    if (at != frame.topLeft()) window->move(at);
 }
 
 void CDSMediaPlay::CentreVideo() {

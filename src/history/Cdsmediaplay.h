@@ -72,6 +72,8 @@ public:
     QMediaPlayer* player = nullptr;
 
 private:
+    // Moves `window` back inside `area` where it reaches past it.
+    static void KeepInside(QWidget* window, const QRect& area);
     void SendStateText();
     void Notify(int code, int value);
     QSize ShownSize() const;

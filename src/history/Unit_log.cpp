@@ -27,6 +27,9 @@ namespace trelvix {
 
 namespace {
 
+// Room for a window frame and title bar, before the window manager has told their size.
+const QSize kFrameAllowance(16, 48);
+
 // Which field of a log line each column shows.
 constexpr int kColumnField[7] = {1, 3, 2, 4, 5, 6, 7};
 constexpr int kColumnText[7] = {text::kSource,      text::kTime,     text::kDate, text::kCamera,
@@ -91,7 +94,12 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     CheckBox_showMoveOnly->setChecked(displayMode == 2);
     Refresh();
     ColumnClick(1);  // newest first, as if the time column was clicked
-    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    if (QScreen* s = screen()) {
+        // Never larger than the work area of a small screen, with room for the frame.
+        const QRect area = s->availableGeometry();
+        resize(size().boundedTo(area.size() - kFrameAllowance));
+        move(area.center() - rect().center());
+    }
 }
 
 void TFrmLog::CreateDayBar() {
@@ -349,13 +357,12 @@ void TFrmLog::PlaySelected() {
     if (!player_) {
         player_ = std::make_unique<CDSMediaPlay>(this, Panel_Video);
         connect(player_.get(), &CDSMediaPlay::opened, this, [this](bool ok) {
+            // The window keeps its title: the playing file's name shows in the state line.
             if (ok) {
                 TimerPlay.start();
-                setWindowTitle(player_->path);
             } else {
-                CDSMediaPlay::ShowMessage(
-                    this,
-                    QStringLiteral("播放失败，请检查文件是否已被删除或者正在录音的文件不能播放。"));
+                CDSMediaPlay::ShowMessage(this,
+                                          LanguageText(text::kPlaybackFailedCheckWhetherTheFile));
             }
         });
     }
@@ -426,7 +433,6 @@ void TFrmLog::ClearPlayDisplay(bool disableBar) {
     TrackBar_Player->setMaximum(0);
     Label_playtimer->clear();
     Label_playState->clear();
-    setWindowTitle(QString());
     if (disableBar) TrackBar_Player->setEnabled(false);
 }
 

@@ -4,6 +4,7 @@
 
 #include "capture/Usbcamera.h"
 #include "capture/Ymp4.h"
+#include "config/CameraRecords.h"
 #include "config/Option.h"
 #include "host/CameraCell.h"
 
@@ -51,6 +52,8 @@ void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells, bool broad
     DestroyCameras();
     if (!gOption) return;
     const int count = std::min<int>(gOption->deviceCount, int(cells.size()));
+    // Each camera loads the record of its own device, whatever slot it lands in.
+    AssignCameraRecords(gOption->deviceIds.mid(0, count));
     writerReady_ = yXvidInit(kYmp4Agreed, count, 0);
     cells_ = cells;
     cameras_.resize(cells.size());

@@ -102,11 +102,18 @@ TForm_settings::TForm_settings(QWidget* owner, int index, CameraFinder findCamer
              new TFrame_Panel8(pageStack_, index),
              new TFrame_Panel9(pageStack_, index)};
     for (TFrame_PanelBase* page : pages) pageStack_->addWidget(page);
-    // The two program pages close the window after their OK has run.
-    connect(static_cast<TFrame_Panel8*>(pages[5]), &TFrame_Panel8::closeRequested, this,
-            &QDialog::accept);
-    connect(static_cast<TFrame_Panel9*>(pages[6]), &TFrame_Panel9::closeRequested, this,
-            &QDialog::accept);
+    // Either program page's OK stores both pages, then closes the window: a choice made on
+    // one page is never lost by pressing the other's OK.
+    auto* systemPage = static_cast<TFrame_Panel8*>(pages[5]);
+    auto* devicesPage = static_cast<TFrame_Panel9*>(pages[6]);
+    connect(systemPage, &TFrame_Panel8::closeRequested, this, [this, devicesPage] {
+        devicesPage->ApplyMarks();
+        accept();
+    });
+    connect(devicesPage, &TFrame_Panel9::closeRequested, this, [this, systemPage] {
+        systemPage->ApplyChoices();
+        accept();
+    });
 
     connect(ComboBox1, &QComboBox::activated, this, [this](int i) {
         ComboBox2->setCurrentIndex(i);

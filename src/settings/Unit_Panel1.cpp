@@ -237,6 +237,9 @@ void TFrame_Panel1::SpeedButton14Click() {
 }
 
 bool TFrame_Panel1::ChooseFont(LogFontW* chosen, Colour3* colour) {
+    // The dialog starts from what is drawn now: a change of size alone keeps face and colour.
+    FontDialog1Font = CAutoFont::ToQFont(*chosen);
+    FontDialog1Colour = QColor(colour->c0, colour->c1, colour->c2);
     if (!dialogs.font(this, &FontDialog1Font, &FontDialog1Colour)) return false;
     *chosen = CAutoFont::FromQFont(FontDialog1Font);
     *colour = {uint8_t(FontDialog1Colour.red()), uint8_t(FontDialog1Colour.green()),
@@ -246,8 +249,8 @@ bool TFrame_Panel1::ChooseFont(LogFontW* chosen, Colour3* colour) {
 
 void TFrame_Panel1::SpeedButton12Click() {
     if (!camera) return;
-    LogFontW font;
-    Colour3 rgb;
+    LogFontW font = camera->settings->captionFont;
+    Colour3 rgb = LoadWhole(camera->settings->captionColour);
     if (!ChooseFont(&font, &rgb)) return;
     camera->settings->captionFont = font;
     COverlayController* overlay = camera->callback.captionOverlay.get();
@@ -260,8 +263,8 @@ void TFrame_Panel1::SpeedButton12Click() {
 
 void TFrame_Panel1::SpeedButton_TimerFontClick() {
     if (!camera) return;
-    LogFontW font;
-    Colour3 rgb;
+    LogFontW font = camera->settings->timeFont;
+    Colour3 rgb = LoadWhole(camera->settings->timeColour);
     if (!ChooseFont(&font, &rgb)) return;
     camera->settings->timeFont = font;
     COverlayController* overlays[] = {camera->callback.timeOverlay.get(),

@@ -88,6 +88,7 @@ private:
     QWidget* BuildOrientation();
     void EnableTimeControls(bool enabled);
     QToolButton* Arrow(const char* name, Qt::ArrowType type);
+    // In: the font and colour drawn now, where the dialog starts; out: the chosen ones.
     bool ChooseFont(LogFontW* chosen, Colour3* colour);
 };
 

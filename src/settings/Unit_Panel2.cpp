@@ -293,13 +293,30 @@ void TFrame_Panel2::FillSoundList() {
         QDir(soundFolder_)
             .entryInfoList({QStringLiteral("*.wav")}, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QFileInfo& f : files)
-        if (f.size() > 0) ComboBox_capImagePlaySound_move->addItem(f.fileName());
+        if (f.size() > 0) AddSound(f.fileName());
     ComboBox_capImagePlaySound_move->setCurrentIndex(-1);
+}
+
+void TFrame_Panel2::AddSound(const QString& file) {
+    // The sounds that come with the program keep their file names (stored records name them)
+    // but show a name in the interface's language.
+    static const struct {
+        const char16_t* file;
+        int textId;
+    } kShipped[] = {{u"欢迎光临.WAV", text::kWelcome}, {u"拍照咔嚓.WAV", text::kCameraShutter}};
+    QString shown = file;
+    for (const auto& s : kShipped)
+        if (file == QString::fromUtf16(s.file)) shown = LanguageText(s.textId);
+    ComboBox_capImagePlaySound_move->addItem(shown.isEmpty() ? file : shown, file);
+}
+
+QString TFrame_Panel2::SoundFile(int index) const {
+    return ComboBox_capImagePlaySound_move->itemData(index).toString();
 }
 
 int TFrame_Panel2::SoundIndex(const QString& name, Qt::CaseSensitivity cs) const {
     for (int i = 0; i < ComboBox_capImagePlaySound_move->count(); ++i)
-        if (ComboBox_capImagePlaySound_move->itemText(i).compare(name, cs) == 0) return i;
+        if (SoundFile(i).compare(name, cs) == 0) return i;
     return -1;
 }
 
@@ -348,7 +365,7 @@ void TFrame_Panel2::CheckBox_CapVideo_moveClick() {
 }
 
 void TFrame_Panel2::BitBtn_capImagePlaySound_Preview_moveClick() {
-    const QString name = ComboBox_capImagePlaySound_move->currentText();
+    const QString name = SoundFile(ComboBox_capImagePlaySound_move->currentIndex());
     if (name.isEmpty()) return;
     const QString file = name.contains(QLatin1Char('/')) ? name : soundFolder_ + name;
     if (QFileInfo(file).isFile()) PlaySoundFile(file);
@@ -363,12 +380,12 @@ void TFrame_Panel2::BitBtn__capImagePlaySound_Brow_moveClick() {
     const bool inSoundFolder =
         WithSlash(info.absolutePath()).compare(WithSlash(soundFolder_), Qt::CaseInsensitive) == 0;
     if (!inSoundFolder && !CopyIntoFolder(chosen, soundFolder_)) {
-        dialogs.message(this, QStringLiteral("文件拷贝失败。"));
+        dialogs.message(this, LanguageText(text::kTheFileCouldNotBeCopied));
         return;
     }
     int index = SoundIndex(name, Qt::CaseInsensitive);
     if (index < 0 && !inSoundFolder) {
-        ComboBox_capImagePlaySound_move->addItem(name);
+        AddSound(name);
         index = ComboBox_capImagePlaySound_move->count() - 1;
     }
     if (index >= 0) ComboBox_capImagePlaySound_move->setCurrentIndex(index);
@@ -439,7 +456,7 @@ void TFrame_Panel2::SaveToCamera() {
     StoreWhole(s.motionIntervalSeconds, int32_t(CSpinEdit1->value()));
     StoreWhole(s.motionSound, uint8_t(CheckBox_capImagePlaySound_move->isChecked()));
     if (ComboBox_capImagePlaySound_move->currentIndex() >= 0)
-        s.motionSoundFile = ComboBox_capImagePlaySound_move->currentText();
+        s.motionSoundFile = SoundFile(ComboBox_capImagePlaySound_move->currentIndex());
     StoreWhole(s.motionEnabled, uint8_t(CheckBox_startMove->isChecked()));
     StoreWhole(s.motionNoPicture, uint8_t(CheckBox_NoCapImage_move->isChecked()));
     StoreWhole(s.motionRunProgram, uint8_t(CheckBox_capImageShellExecute_move->isChecked()));

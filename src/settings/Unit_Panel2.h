@@ -116,6 +116,9 @@ private:
     QWidget* BuildProgramGroup();
     QLayout* BuildRecordSentence();
     void FillSoundList();
+    // Lists a sound file of the sound folder; the entry's data is its file name.
+    void AddSound(const QString& file);
+    QString SoundFile(int index) const;
     void EnableSoundControls(bool enabled);
     void EnableProgramControls(bool enabled);
     void EnableRecordControls(bool enabled);

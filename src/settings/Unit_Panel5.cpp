@@ -57,18 +57,17 @@ TFrame_Panel5::TFrame_Panel5(QWidget* owner, int index)
     Label_XVIDjgminutes = new QLabel(b);
     TrackBar_XVIDjgminutes = Bar("TrackBar_XVIDjgminutes", 5, 60, Label_XVIDjgminutes);
     TrackBar_XVIDjgminutes->setValue(15);
-    Label6 = RightAligned(QStringLiteral("帧率"), b);
+    Label6 = RightAligned(LanguageText(text::kFrameRate30752), b);
     CSpinEdit_frameRate = new QSpinBox(b);
     CSpinEdit_frameRate->setObjectName(QStringLiteral("CSpinEdit_frameRate"));
     CSpinEdit_frameRate->setRange(5, 30);
     CSpinEdit_frameRate->setValue(10);
-    Label7 = WrappingLabel(
-        QStringLiteral("如果你的录像回放很慢（像慢镜头，那么你要调大帧率，反之要调小）"), b);
+    Label7 = WrappingLabel(LanguageText(text::kIfRecordingsPlayBackTooSlowly), b);
     QPalette red = Label7->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     Label7->setPalette(red);
     // The compression is kept as stored: loaded and saved, never shown.
-    Label2 = new QLabel(QStringLiteral("压缩"), b);
+    Label2 = new QLabel(LanguageText(text::kCompression), b);
     Label_XVIDcompress = new QLabel(b);
     TrackBar_XVIDcompress = Bar("TrackBar_XVIDcompress", 0, 15, Label_XVIDcompress);
     for (QWidget* w :

@@ -282,13 +282,16 @@ void TFrame_Panel8::ComboBoxEx1Change(int item) {
 }
 
 void TFrame_Panel8::BitBtn2Click() {
-    if (StoreSettings()) {
-        if (!gOption->SaveSettings())
-            dialogs.message(this, LanguageText(text::kTheSettingsCouldNotBeSaved));
-        gOption->LoadLanguageModule(gOption->languageIndex);
-        gOption->lastCleanupDate = kRetentionAgain;
-    }
+    ApplyChoices();
     emit closeRequested();
+}
+
+void TFrame_Panel8::ApplyChoices() {
+    if (!StoreSettings()) return;
+    if (!gOption->SaveSettings())
+        dialogs.message(this, LanguageText(text::kTheSettingsCouldNotBeSaved));
+    gOption->LoadLanguageModule(gOption->languageIndex);
+    gOption->lastCleanupDate = kRetentionAgain;
 }
 
 bool TFrame_Panel8::StoreSettings() {

@@ -1,6 +1,6 @@
 // The system page: the program-wide settings (start with the session, tray, scheduled
 // power-off, access password, log folder, history, disk limit, grid size, language). It reads
-// them once when created and stores them only on its own OK, which also closes the window.
+// them once when created; either OK of the settings window stores them and closes the window.
 #pragma once
 
 #include <QCheckBox>
@@ -30,6 +30,8 @@ public:
     // choice is stored only by OK.
     void ComboBoxEx1Change(int item);
     void BitBtn2Click();
+    // What OK stores, without closing: the settings window's other OK calls it too.
+    void ApplyChoices();
 
     QCheckBox* checkBox_startPOWERON;
     QCheckBox* CheckBox_systray;

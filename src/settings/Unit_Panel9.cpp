@@ -79,6 +79,11 @@ void TFrame_Panel9::CheckListBox1Click() {
 }
 
 void TFrame_Panel9::BitBtn2Click() {
+    ApplyMarks();
+    emit closeRequested();
+}
+
+void TFrame_Panel9::ApplyMarks() {
     if (gOption) {
         QList<bool> marks;
         for (int i = 0; i < CheckListBox1->count(); ++i)
@@ -88,7 +93,6 @@ void TFrame_Panel9::BitBtn2Click() {
         // On disk at once; the rebuild that follows reads it back.
         if (gOption->deviceListChanged) gOption->SaveExcludedDevices();
     }
-    emit closeRequested();
 }
 
 }  // namespace trelvix

@@ -19,6 +19,8 @@ public:
     // Shows the identifier of the selected device, not its friendly name (nor a password).
     void CheckListBox1Click();
     void BitBtn2Click();
+    // What OK stores, without closing: the settings window's other OK calls it too.
+    void ApplyMarks();
 
     QLabel* Label3;
     QLabel* Label4;

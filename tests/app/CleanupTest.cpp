@@ -162,10 +162,11 @@ TEST_F(CleanupTest, TheFileBeingRecordedIsNeverDeleted) {
 
 TEST(DiskLabels, MegabytesGigabytesTerabytes) {
     const qint64 mb = 1024 * 1024;
-    EXPECT_EQ(DiskLabelText(1023 * mb), QStringLiteral("剩余空间: 1023M"));
-    EXPECT_EQ(DiskLabelText(1024 * mb), QStringLiteral("剩余空间: 1G"));
-    EXPECT_EQ(DiskLabelText(2000000 * mb), QStringLiteral("剩余空间: 1T"));
-    EXPECT_EQ(DiskLabelText(1048575 * mb), QStringLiteral("剩余空间: 1023G"));
+    const QString caption = QStringLiteral("剩余空间:");
+    EXPECT_EQ(DiskLabelText(1023 * mb, caption), QStringLiteral("剩余空间: 1023M"));
+    EXPECT_EQ(DiskLabelText(1024 * mb, caption), QStringLiteral("剩余空间: 1G"));
+    EXPECT_EQ(DiskLabelText(2000000 * mb, "Free space:"), QStringLiteral("Free space: 1T"));
+    EXPECT_EQ(DiskLabelText(1048575 * mb, caption), QStringLiteral("剩余空间: 1023G"));
     qint64 free = 0;
     EXPECT_TRUE(FreeBytes(QDir::tempPath() + "/not/made/yet", &free));
     EXPECT_GT(free, 0);

@@ -9,6 +9,7 @@
 #include "app/Unit1.h"
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
+#include "lang/TextIds.h"
 #include "settings/Unit4.h"
 #include "settings/Unit_PanelBase.h"
 #include "common/Messages.h"
@@ -147,6 +148,32 @@ TEST_F(MainWindowTest, ClosingByTheFrameHidesAndAWrongPasswordKeepsTheProgramRun
     EXPECT_EQ(gOption, nullptr);  // settings saved and destroyed
     EXPECT_TRUE(TodaysLog().last().contains("|" + exitText + "|-1||"));
     new Option(ini);  // for TearDown
+}
+
+// The window hides in the notification area only while there is one, says once that recording
+// goes on, and comes back minimised when the tray goes away under it.
+TEST_F(MainWindowTest, ClosingHidesOnlyIntoATrayThatIsThere) {
+    bool trayThere = false;
+    TrayKeeper::SetTrayProbeForTesting([&] { return trayThere; });
+    window = new TForm1;
+    window->show();
+    window->close();
+    EXPECT_TRUE(window->isVisible()) << "no tray: the window must stay reachable";
+    EXPECT_TRUE(window->isMinimized());
+    EXPECT_EQ(window->tray->notesShown, 0);
+    window->RestoreFromTray();
+
+    trayThere = true;
+    for (int i = 0; i < 2; ++i) {
+        window->close();
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(window->tray->notesShown, 1) << "the note comes with the first hide only";
+        if (i == 0) window->RestoreFromTray();
+    }
+    trayThere = false;
+    EXPECT_TRUE(test::WaitFor([&] { return window->isVisible(); }));
+    EXPECT_TRUE(window->isMinimized());
+    TrayKeeper::SetTrayProbeForTesting(nullptr);
 }
 
 TEST_F(MainWindowTest, SecondaryWindowsStopTheTimersOnlyDuringTheCheck) {
@@ -314,7 +341,7 @@ TEST_F(MainWindowTest, DiskLabelsForCellsWithACameraAndTheLowSpaceWarning) {
     EXPECT_EQ(window->host.camera(1), nullptr);
     window->RefreshDiskLabels();
     EXPECT_TRUE(window->Label_disksize1->isVisibleTo(window));
-    EXPECT_EQ(window->Label_disksize1->text(), QStringLiteral("剩余空间: 1G"));
+    EXPECT_EQ(window->Label_disksize1->text(), LanguageText(text::kFreeSpace) + " 1G");
     EXPECT_FALSE(window->Label_disksize2->isVisibleTo(window));
     EXPECT_FALSE(window->Label_disksize4->isVisibleTo(window));
     gOption->diskSpaceLimitMB = 2000;
@@ -326,7 +353,7 @@ TEST_F(MainWindowTest, DiskLabelsForCellsWithACameraAndTheLowSpaceWarning) {
     // A failed query keeps the label's text.
     SetFreeSpaceQuery([](const QString&, qint64*) { return false; });
     window->RefreshDiskLabels();
-    EXPECT_EQ(window->Label_disksize1->text(), QStringLiteral("剩余空间: 1G"));
+    EXPECT_EQ(window->Label_disksize1->text(), LanguageText(text::kFreeSpace) + " 1G");
     SetFreeSpaceQuery(nullptr);
 }
 

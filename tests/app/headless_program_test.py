@@ -51,8 +51,10 @@ with tempfile.TemporaryDirectory() as home:
     check(wait_for(lambda: any(n.endswith(".txt") for n in os.listdir(user))
                    if os.path.isdir(user) else False, 20), "user folder and log created")
 
-    second = subprocess.run([exe, "--headless"], env=env, timeout=30)
-    check(second.returncode == 0, "a second instance exits 0")
+    second = subprocess.run([exe, "--headless"], env=env, timeout=30, capture_output=True,
+                            text=True)
+    check(second.returncode == 1 and f"already running (pid {first.pid})" in second.stderr,
+          "a second instance says so and exits 1")
     check(first.poll() is None, "the first instance keeps running")
 
     first.send_signal(signal.SIGTERM)

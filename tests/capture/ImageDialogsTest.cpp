@@ -14,6 +14,7 @@
 #include "app/Unit1.h"
 #include "capture/DeviceProperties.h"
 #include "capture/Unit_capparam.h"
+#include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
 #include "support/TextFit.h"
 
@@ -115,7 +116,7 @@ TEST_F(ImageDialogTest, DevicePropertiesListTheSourceControlsAndLeaveTheRecordAl
     UsbCamera* cam = cameras[0].get();
     TDeviceProperties pages(nullptr, cam->Controls());
     ASSERT_EQ(pages.rows.size(), 5u);
-    EXPECT_EQ(pages.windowTitle(), QStringLiteral("设备属性/Device Properties"));
+    EXPECT_EQ(pages.windowTitle(), LanguageText(text::kDeviceProperties30755));
     EXPECT_EQ(pages.emptyLabel, nullptr);
     auto* contrast = qobject_cast<QSlider*>(pages.rows[1].editor);
     ASSERT_NE(contrast, nullptr);

@@ -11,6 +11,7 @@
 #include "config/Folders.h"
 #include "config/IniFile.h"
 #include "config/Option.h"
+#include "lang/TextIds.h"
 #include "support/Bytes.h"
 
 using namespace trelvix;
@@ -300,8 +301,9 @@ TEST_F(OptionTest, ShutdownCommandRunsOnlyWhenTheProgramExists) {
     opt.RunShutdownCommand();
     qputenv("PATH", oldPath);
     ASSERT_EQ(calls.size(), 1);
-    EXPECT_EQ(calls[0],
-              folder + QStringLiteral("shutdown -P +1 监控程序退出，并在60秒后执行关机。"));
+    const QString comment = LanguageText(text::kTheSurveillanceProgramHasClosedThe);
+    EXPECT_FALSE(comment.isEmpty());
+    EXPECT_EQ(calls[0], folder + "shutdown -P +1 " + comment);
 }
 
 TEST_F(OptionTest, AccessCheckAsksOnlyWhenProtectionIsOn) {

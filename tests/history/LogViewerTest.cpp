@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include "history/Cfilefilter.h"
 #include "history/Unit_log.h"
 #include "history/EventLog.h"
+#include "lang/TextIds.h"
 
 using namespace trelvix;
 using trelvix::test::WaitFor;
@@ -275,6 +277,37 @@ TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
     if (viewer) viewer->PlaySelected();  // a second selection while the first still loads
     EXPECT_TRUE(WaitFor([&] { return viewer.isNull(); }, 5000));
     QCoreApplication::processEvents();
+}
+
+// Playing keeps the window's title, and the window never reaches past the work area, even
+// when it grows for the video from a place near the screen's corner.
+TEST_F(LogViewerTest, PlayingKeepsTheTitleAndTheWindowInsideTheWorkArea) {
+    ASSERT_TRUE(yMP4CNew(93, kYmp4Agreed));
+    ASSERT_TRUE(yMP4COpen(93, 10, 640, 360, 4, 15, option->LogPath + "wide", 30));
+    VideoFrame f;
+    f.Resize(640, 360);
+    for (int i = 0; i < 20; ++i) ASSERT_TRUE(yVideoWrite(93, f.data.data(), f.data.size()));
+    const QString file = yMP4CCurrentFile(93);
+    yMP4CClose(93);
+    yMP4CDelete(93);
+    WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
+    TFrmLog viewer(nullptr, 3);
+    viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+    viewer.show();
+    const QRect area = viewer.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(viewer.frameGeometry())) << "opened larger than the work area";
+    viewer.resize(viewer.minimumSizeHint());
+    const QSize frame = viewer.frameGeometry().size();
+    viewer.move(area.right() - frame.width() - 10, area.bottom() - frame.height() - 10);
+    const QSize before = viewer.size();
+    viewer.ListView1->topLevelItem(0)->setSelected(true);
+    viewer.PlaySelected();
+    ASSERT_TRUE(WaitFor([&] { return viewer.TimerPlay.isActive(); }))
+        << messages.join(", ").toStdString();
+    EXPECT_EQ(viewer.windowTitle(), LanguageText(text::kEventLog));
+    ASSERT_TRUE(WaitFor([&] { return viewer.size() != before; })) << "grew for the video";
+    EXPECT_TRUE(area.contains(viewer.frameGeometry()));
+    viewer.close();
 }
 
 TEST_F(LogViewerTest, ARecordingStillBeingWrittenPlaysToItsCurrentEnd) {

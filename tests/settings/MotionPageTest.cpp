@@ -9,6 +9,7 @@
 #include "capture/Sound.h"
 #include "common/Messages.h"
 #include "common/Process.h"
+#include "lang/TextIds.h"
 #include "settings/PageRules.h"
 #include "settings/SettingsFixture.h"
 
@@ -245,7 +246,7 @@ TEST_F(MotionPageTest, ASoundThatCannotBeCopiedInLeavesTheListAsItWas) {
     page->BitBtn__capImagePlaySound_Brow_moveClick();
     QFile::setPermissions(media.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(messages, QStringList({QStringLiteral("文件拷贝失败。")}));
+    EXPECT_EQ(messages, QStringList({LanguageText(text::kTheFileCouldNotBeCopied)}));
     EXPECT_EQ(Items(page->ComboBox_capImagePlaySound_move), QStringList({"bell.wav"}));
 }
 

@@ -111,6 +111,40 @@ TEST_F(OverlayPageTest, FontDialogStoresTheFontAndTheColourOnlyWithARenderer) {
     EXPECT_EQ(s.captionX, 7);
 }
 
+// The font dialog starts from the font and colour drawn now, so changing only the size keeps
+// the face and the colour (a red caption stays red).
+TEST_F(OverlayPageTest, FontDialogStartsFromTheDrawnFontAndColour) {
+    OpenOn("test:black:320x240@10");
+    CDataClass& s = *cam->settings;
+    QFont drawn("DejaVu Sans");
+    drawn.setPixelSize(20);
+    s.captionFont = CAutoFont::FromQFont(drawn);
+    s.timeFont = CAutoFont::FromQFont(drawn);
+    s.captionColour = Colour3{255, 0, 0};
+    s.timeColour = Colour3{0, 0, 255};
+    QFont seen;
+    QColor seenColour;
+    page->dialogs.font = [&](QWidget*, QFont* font, QColor* colour) {
+        seen = *font;
+        seenColour = *colour;
+        font->setPixelSize(30);
+        return true;
+    };
+    page->SpeedButton12Click();
+    EXPECT_EQ(seen.family(), "DejaVu Sans");
+    EXPECT_EQ(seen.pixelSize(), 20);
+    EXPECT_EQ(seenColour, QColor(255, 0, 0));
+    EXPECT_EQ(s.captionColour, (Colour3{255, 0, 0}));
+    EXPECT_EQ(s.captionFont.get().lfHeight, -30);
+    EXPECT_EQ(CAutoFont::ToQFont(s.captionFont).family(), "DejaVu Sans");
+
+    page->SpeedButton_TimerFontClick();
+    EXPECT_EQ(seen.pixelSize(), 20);
+    EXPECT_EQ(seenColour, QColor(0, 0, 255));
+    EXPECT_EQ(s.timeColour, (Colour3{0, 0, 255}));
+    EXPECT_EQ(s.timeFont.get().lfHeight, -30);
+}
+
 TEST_F(OverlayPageTest, LoadRepairsTheFormatAndSaveStoresWhatThePageShows) {
     StartProgram({"test:black:320x240@10"});
     cam = cameras[0].get();

@@ -11,6 +11,7 @@
 #include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
 #include "settings/Unit_Panel8.h"
+#include "settings/Unit_Panel9.h"
 
 using namespace trelvix;
 using trelvix::test::SettingsFixture;
@@ -301,4 +302,26 @@ TEST_F(SystemPageTest, ASettingsFileThatCannotBeWrittenIsReported) {
     option.reset();
     gOption = nullptr;
     QDir(ini).removeRecursively();
+}
+
+// A choice on one program page survives the OK of the other: both OKs store both pages.
+TEST_F(SystemPageTest, EitherOkStoresTheChoicesOfBothProgramPages) {
+    const QString device = "test:black:160x120@10";
+    for (int okPage : {5, 6}) {
+        QFile::remove(dir.path() + "/kvCamera.ini");
+        StartProgram({device}, 0);
+        OpenPage();
+        auto* devices = static_cast<TFrame_Panel9*>(window->pages[6]);
+        PickLanguage(page->ComboBoxEx1->findData(7));  // German
+        page->CSpinEdit_history->setValue(20);
+        devices->CheckListBox1->item(0)->setCheckState(Qt::Checked);
+        (okPage == 5 ? page->BitBtn2 : devices->BitBtn2)->click();
+        EXPECT_EQ(window->result(), QDialog::Accepted) << okPage;
+        EXPECT_EQ(Ini("Lang"), "7") << okPage;
+        EXPECT_EQ(Ini("historyDays"), "20") << okPage;
+        EXPECT_EQ(option->excludedDevices, QStringList{device}) << okPage;
+        EXPECT_TRUE(option->deviceListChanged) << okPage;
+        TearDown();
+        QFile::remove(dir.path() + "/device.bin");
+    }
 }
