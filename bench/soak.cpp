@@ -156,8 +156,7 @@ int main(int argc, char** argv) {
     new Option(UserFolder() + "kvCamera.ini");
 
     auto* shell = new HeadlessShell;
-    shell->Start();
-    shell->StartBroadcasts();
+    shell->Start(true);
     UsbCamera* broadcaster = shell->host.camera(0);
     std::vector<pid_t> viewers;
     if (broadcaster && broadcaster->IsBroadcasting())

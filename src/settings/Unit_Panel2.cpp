@@ -155,9 +155,12 @@ QWidget* TFrame_Panel2::BuildObjectControls() {
     ComboBox_motionMode->setObjectName(QStringLiteral("ComboBox_motionMode"));
     ComboBox_motionMode->addItems({LanguageText(text::kLargeChangesArea),
                                    LanguageText(text::kAnythingPersonSizedOrLargerObject)});
+    // Long mode names in some languages must not widen the preview's column.
+    ComboBox_motionMode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox_motionMode->setMinimumContentsLength(12);
     connect(ComboBox_motionMode, &QComboBox::currentIndexChanged, this,
             &TFrame_Panel2::ComboBox_motionModeChange);
-    Label_minSize = new QLabel(LanguageText(text::kSmallestObjectOfThePicture), box);
+    Label_minSize = WrappingLabel(LanguageText(text::kSmallestObjectOfThePicture), box);
     CSpinEdit_minSize = new QSpinBox(box);
     CSpinEdit_minSize->setObjectName(QStringLiteral("CSpinEdit_minSize"));
     CSpinEdit_minSize->setRange(1, 100);

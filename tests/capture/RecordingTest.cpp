@@ -190,9 +190,11 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
     EXPECT_EQ(CountLines(lines, 1, kPaused, true), 1);
     EXPECT_EQ(CountLines(lines, 1, kStarted, true) + CountLines(lines, 1, kStarted, false), 0);
     EXPECT_TRUE(Recordings().isEmpty()) << Recordings().join(", ").toStdString();
-    for (const QString& l : lines)
-        if (SplitLogLine(l)[5] == option->LanguageText(kPaused))
+    for (const QString& l : lines) {
+        if (SplitLogLine(l)[5] == option->LanguageText(kPaused)) {
             EXPECT_TRUE(SplitLogLine(l)[7].startsWith(videos())) << l.toStdString();
+        }
+    }
 
     free = qint64(1) << 32;
     advance(6);
