@@ -8,6 +8,7 @@
 #include "capture/Usbcamera.h"
 #include "common/Files.h"
 #include "config/Folders.h"
+#include "config/NetCams.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
 
@@ -72,7 +73,8 @@ QStringList HeadlessShell::CameraSummary() const {
         if (cam->settings->ftpEnabled) state += QStringLiteral(", uploading");
         lines << QStringLiteral("camera %1: %2 at %3, %4")
                      .arg(i)
-                     .arg(gOption->deviceNames.value(i), gOption->deviceIds.value(i), state);
+                     .arg(gOption->deviceNames.value(i),
+                          MaskCredentials(gOption->deviceIds.value(i)), state);
         ++running;
     }
     if (running == 0)
@@ -93,9 +95,10 @@ void HeadlessShell::StartBroadcasts() {
     QStringList lines;
     for (int cell : host.StartAllBroadcasts()) {
         const UsbCamera* cam = host.camera(cell);
-        const QString http = QStringLiteral("http://%1:%2/")
-                                 .arg(FirstLocalIPv4())
-                                 .arg(cam->broadcastEngine().Port());
+        // The address players open, on the interface it is served on; never its password.
+        const QString http =
+            QString(cam->privateUrl).replace(QLatin1String("mms://"), QLatin1String("http://")) +
+            QLatin1Char('/');
         lines << QStringLiteral("camera %1 broadcasts: %2  %3  %3live")
                      .arg(cell)
                      .arg(cam->privateUrl, http);

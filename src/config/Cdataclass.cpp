@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/Files.h"
+#include "config/BroadcastAccess.h"
 #include "config/Folders.h"
 
 namespace trelvix {
@@ -228,6 +229,7 @@ QString CameraSettingsPath(int cameraId) {
 bool CDataClass::Load(int id) {
     cameraId = id;
     settingsPath = CameraSettingsPath(id);
+    LoadBroadcastAccess(*this);
     const QString path = settingsPath;
     if (!QFile::exists(path)) return true;
     QByteArray bytes;
@@ -256,7 +258,8 @@ QByteArray CDataClass::SaveToBytes() const {
 
 bool CDataClass::Save() {
     settingsPath = CameraSettingsPath(cameraId);
-    return WriteFileAtomically(settingsPath, SaveToBytes(), true);
+    const bool access = SaveBroadcastAccess(*this);
+    return WriteFileAtomically(settingsPath, SaveToBytes(), true) && access;
 }
 
 int CDataClass::SourceKind() const {

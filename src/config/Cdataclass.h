@@ -153,6 +153,9 @@ public:
     int32_t motionProgramShow = 0;
     uint8_t motionRecord = 0;
     int32_t motionRecordStopSeconds = 20;
+    // Not in the camera file: kept in the INI file (config/BroadcastAccess.h).
+    SyncText broadcastPassword;
+    uint8_t broadcastLocalOnly = 0;
 
 private:
     QString DayFolder(const QString& root, const QDate& date, const char* word) const;

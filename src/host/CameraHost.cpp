@@ -6,6 +6,7 @@
 #include "capture/Ymp4.h"
 #include "config/Option.h"
 #include "host/CameraCell.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -33,6 +34,8 @@ CameraHost::~CameraHost() {
 
 void CameraHost::Start(const std::vector<CameraCell*>& cells) {
     LogProgramStart();
+    if (gOption && gOption->netCams.tooLarge())
+        LogProgramNote(text::kTheNetworkCameraListIsLarger, gOption->netCams.path());
     CreateCameras(cells);
     housekeeping.StartTimers();
 }
