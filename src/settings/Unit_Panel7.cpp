@@ -117,10 +117,8 @@ QWidget* TFrame_Panel7::BuildProfile() {
     grid->addWidget(CSpinEdit_maxClient, 5, 1, Qt::AlignLeft);
     grid->addWidget(CheckBox_audio, 6, 1, Qt::AlignLeft);
     BuildAccess(box);
-    auto* password = new QHBoxLayout;
-    password->addWidget(CheckBox_password);
-    password->addWidget(Edit_password, 1);
-    grid->addLayout(password, 7, 1);
+    grid->addWidget(CheckBox_password, 7, 0, Qt::AlignRight);
+    grid->addWidget(Edit_password, 7, 1, Qt::AlignLeft);
     grid->addWidget(Label_reach, 8, 0);
     grid->addWidget(ComboBox_reach, 8, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
@@ -131,9 +129,12 @@ QWidget* TFrame_Panel7::BuildProfile() {
 void TFrame_Panel7::BuildAccess(QWidget* box) {
     CheckBox_password = new QCheckBox(LanguageText(text::kViewersNeedAPassword), box);
     CheckBox_password->setObjectName(QStringLiteral("CheckBox_password"));
+    // Text before the box, as a label before its field.
+    CheckBox_password->setLayoutDirection(CheckBox_audio->layoutDirection());
     Edit_password = new QLineEdit(box);
     Edit_password->setObjectName(QStringLiteral("Edit_password"));
     Edit_password->setEchoMode(QLineEdit::Password);
+    Edit_password->setMinimumWidth(Edit_password->fontMetrics().horizontalAdvance('0') * 20);
     Edit_password->setEnabled(false);
     connect(CheckBox_password, &QCheckBox::toggled, Edit_password,
             [this](bool on) { Edit_password->setEnabled(on && CheckBox_password->isEnabled()); });
