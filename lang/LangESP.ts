@@ -1051,7 +1051,7 @@
     <message id="30701">
         <source>Viewers need a password</source>
         <extracomment>broadcast page: check box, viewers must give the password beside it</extracomment>
-        <translation>Los espectadores necesitan una contraseña</translation>
+        <translation>Contraseña para ver</translation>
     </message>
     <message id="30702">
         <source>Reachable from</source>

@@ -1051,7 +1051,7 @@
     <message id="30701">
         <source>Viewers need a password</source>
         <extracomment>broadcast page: check box, viewers must give the password beside it</extracomment>
-        <translation>Les spectateurs doivent saisir un mot de passe</translation>
+        <translation>Mot de passe requis</translation>
     </message>
     <message id="30702">
         <source>Reachable from</source>

@@ -1051,7 +1051,7 @@
     <message id="30701">
         <source>Viewers need a password</source>
         <extracomment>broadcast page: check box, viewers must give the password beside it</extracomment>
-        <translation>Os espectadores precisam de uma senha</translation>
+        <translation>Senha obrigatória</translation>
     </message>
     <message id="30702">
         <source>Reachable from</source>
@@ -1061,7 +1061,7 @@
     <message id="30703">
         <source>This computer only</source>
         <extracomment>broadcast page: the broadcast is served on 127.0.0.1 alone</extracomment>
-        <translation>Somente este computador</translation>
+        <translation>Só este computador</translation>
     </message>
     <message id="30704">
         <source>Local network</source>

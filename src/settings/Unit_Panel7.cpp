@@ -117,19 +117,19 @@ QWidget* TFrame_Panel7::BuildProfile() {
     grid->addWidget(CSpinEdit_maxClient, 5, 1, Qt::AlignLeft);
     grid->addWidget(CheckBox_audio, 6, 1, Qt::AlignLeft);
     BuildAccess(box);
-    grid->addWidget(CheckBox_password, 7, 0, Qt::AlignRight);
-    grid->addWidget(Edit_password, 7, 1, Qt::AlignLeft);
-    grid->addWidget(Label_reach, 8, 0);
-    grid->addWidget(ComboBox_reach, 8, 1, Qt::AlignLeft);
+    grid->addWidget(CheckBox_password, 7, 1, Qt::AlignLeft);
+    grid->addWidget(Edit_password, 8, 1, Qt::AlignLeft);
+    grid->addWidget(Label_reach, 9, 0);
+    grid->addWidget(ComboBox_reach, 9, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(9, 1);
+    grid->setRowStretch(10, 1);
     return box;
 }
 
 void TFrame_Panel7::BuildAccess(QWidget* box) {
     CheckBox_password = new QCheckBox(LanguageText(text::kViewersNeedAPassword), box);
     CheckBox_password->setObjectName(QStringLiteral("CheckBox_password"));
-    // Text before the box, as a label before its field.
+    // Text before the box, as the sound's box has it.
     CheckBox_password->setLayoutDirection(CheckBox_audio->layoutDirection());
     Edit_password = new QLineEdit(box);
     Edit_password->setObjectName(QStringLiteral("Edit_password"));
