@@ -34,6 +34,16 @@ if(TRELVIX_DPKG_BUILDFLAGS)
   endif()
 endif()
 
+# Newer dpkg adds these two; hardening-check looks for them already.
+include(CheckCXXCompilerFlag)
+foreach(flag -fstack-clash-protection -fcf-protection)
+  string(MAKE_C_IDENTIFIER "TRELVIX_HAS${flag}" known)
+  check_cxx_compiler_flag(${flag} ${known})
+  if(${known} AND NOT flag IN_LIST TRELVIX_HARDEN_COMPILE)
+    list(APPEND TRELVIX_HARDEN_COMPILE ${flag})
+  endif()
+endforeach()
+
 if(TRELVIX_SANITIZE OR TRELVIX_TSAN OR CMAKE_BUILD_TYPE STREQUAL "Debug")
   list(FILTER TRELVIX_HARDEN_COMPILE EXCLUDE REGEX "^-D_FORTIFY_SOURCE")
 endif()
