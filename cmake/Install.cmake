@@ -50,6 +50,7 @@ install(CODE "
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME trelvix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_CONTACT "Trelvix maintainers <maintainers@trelvix.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "video surveillance for the cameras of this computer")
 # The long description; CPack indents it and writes its empty line as Debian's " .".

@@ -1158,6 +1158,31 @@
         <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
         <translation>يواصل Trelvix التسجيل في الخلفية. انقر على أيقونته هنا لفتح النافذة مرة أخرى.</translation>
     </message>
+    <message id="30700">
+        <source>The network camera list is larger than 1 MiB: it was not read and is kept as it is</source>
+        <extracomment>log: netcams.txt is too large to read; followed by its path</extracomment>
+        <translation>قائمة كاميرات الشبكة أكبر من 1 ميبيبايت: لم تُقرأ وتُركت كما هي</translation>
+    </message>
+    <message id="30701">
+        <source>Viewers need a password</source>
+        <extracomment>broadcast page: check box, viewers must give the password beside it</extracomment>
+        <translation>يحتاج المشاهدون إلى كلمة مرور</translation>
+    </message>
+    <message id="30702">
+        <source>Reachable from</source>
+        <extracomment>broadcast page: label of the choice who can reach the broadcast</extracomment>
+        <translation>يمكن الوصول من</translation>
+    </message>
+    <message id="30703">
+        <source>This computer only</source>
+        <extracomment>broadcast page: the broadcast is served on 127.0.0.1 alone</extracomment>
+        <translation>هذا الحاسوب فقط</translation>
+    </message>
+    <message id="30704">
+        <source>Local network</source>
+        <extracomment>broadcast page: the broadcast is served on every network address</extracomment>
+        <translation>الشبكة المحلية</translation>
+    </message>
     <message id="30500">
         <source>Network camera</source>
         <extracomment>log: source of a network camera's stream lost and back events</extracomment>

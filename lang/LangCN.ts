@@ -1243,6 +1243,31 @@
         <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
         <translation>Trelvix 仍在后台录像。单击此处的图标可重新打开窗口。</translation>
     </message>
+    <message id="30700">
+        <source>The network camera list is larger than 1 MiB: it was not read and is kept as it is</source>
+        <extracomment>log: netcams.txt is too large to read; followed by its path</extracomment>
+        <translation>网络摄像机列表超过 1 MiB：未读取，保持原样</translation>
+    </message>
+    <message id="30701">
+        <source>Viewers need a password</source>
+        <extracomment>broadcast page: check box, viewers must give the password beside it</extracomment>
+        <translation>观看者需要密码</translation>
+    </message>
+    <message id="30702">
+        <source>Reachable from</source>
+        <extracomment>broadcast page: label of the choice who can reach the broadcast</extracomment>
+        <translation>可访问范围</translation>
+    </message>
+    <message id="30703">
+        <source>This computer only</source>
+        <extracomment>broadcast page: the broadcast is served on 127.0.0.1 alone</extracomment>
+        <translation>仅限本机</translation>
+    </message>
+    <message id="30704">
+        <source>Local network</source>
+        <extracomment>broadcast page: the broadcast is served on every network address</extracomment>
+        <translation>局域网</translation>
+    </message>
     <message id="30200">
         <source>The port must be a number from 1 to 65535: %1</source>
         <extracomment>FTP page: message for a port that is not a number</extracomment>

@@ -1243,6 +1243,31 @@
         <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
         <translation>Trelvix goes on recording in the background. Click its icon here to open the window again.</translation>
     </message>
+    <message id="30700">
+        <source>The network camera list is larger than 1 MiB: it was not read and is kept as it is</source>
+        <extracomment>log: netcams.txt is too large to read; followed by its path</extracomment>
+        <translation>The network camera list is larger than 1 MiB: it was not read and is kept as it is</translation>
+    </message>
+    <message id="30701">
+        <source>Viewers need a password</source>
+        <extracomment>broadcast page: check box, viewers must give the password beside it</extracomment>
+        <translation>Viewers need a password</translation>
+    </message>
+    <message id="30702">
+        <source>Reachable from</source>
+        <extracomment>broadcast page: label of the choice who can reach the broadcast</extracomment>
+        <translation>Reachable from</translation>
+    </message>
+    <message id="30703">
+        <source>This computer only</source>
+        <extracomment>broadcast page: the broadcast is served on 127.0.0.1 alone</extracomment>
+        <translation>This computer only</translation>
+    </message>
+    <message id="30704">
+        <source>Local network</source>
+        <extracomment>broadcast page: the broadcast is served on every network address</extracomment>
+        <translation>Local network</translation>
+    </message>
     <message id="30200">
         <source>The port must be a number from 1 to 65535: %1</source>
         <extracomment>FTP page: message for a port that is not a number</extracomment>

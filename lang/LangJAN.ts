@@ -1158,6 +1158,31 @@
         <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
         <translation>Trelvix はバックグラウンドで録画を続けます。ここのアイコンをクリックするとウィンドウが再び開きます。</translation>
     </message>
+    <message id="30700">
+        <source>The network camera list is larger than 1 MiB: it was not read and is kept as it is</source>
+        <extracomment>log: netcams.txt is too large to read; followed by its path</extracomment>
+        <translation>ネットワークカメラの一覧が 1 MiB を超えています：読み込まず、そのまま残します</translation>
+    </message>
+    <message id="30701">
+        <source>Viewers need a password</source>
+        <extracomment>broadcast page: check box, viewers must give the password beside it</extracomment>
+        <translation>視聴者にパスワードを要求する</translation>
+    </message>
+    <message id="30702">
+        <source>Reachable from</source>
+        <extracomment>broadcast page: label of the choice who can reach the broadcast</extracomment>
+        <translation>接続元</translation>
+    </message>
+    <message id="30703">
+        <source>This computer only</source>
+        <extracomment>broadcast page: the broadcast is served on 127.0.0.1 alone</extracomment>
+        <translation>このコンピューターのみ</translation>
+    </message>
+    <message id="30704">
+        <source>Local network</source>
+        <extracomment>broadcast page: the broadcast is served on every network address</extracomment>
+        <translation>ローカルネットワーク</translation>
+    </message>
     <message id="30500">
         <source>Network camera</source>
         <extracomment>log: source of a network camera's stream lost and back events</extracomment>

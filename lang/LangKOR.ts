@@ -1158,6 +1158,31 @@
         <extracomment>tray: message shown the first time the main window is hidden to the notification area</extracomment>
         <translation>Trelvix는 백그라운드에서 계속 녹화합니다. 창을 다시 열려면 여기의 아이콘을 클릭하십시오.</translation>
     </message>
+    <message id="30700">
+        <source>The network camera list is larger than 1 MiB: it was not read and is kept as it is</source>
+        <extracomment>log: netcams.txt is too large to read; followed by its path</extracomment>
+        <translation>네트워크 카메라 목록이 1 MiB를 넘습니다: 읽지 않았으며 그대로 둡니다</translation>
+    </message>
+    <message id="30701">
+        <source>Viewers need a password</source>
+        <extracomment>broadcast page: check box, viewers must give the password beside it</extracomment>
+        <translation>시청자에게 암호 요구</translation>
+    </message>
+    <message id="30702">
+        <source>Reachable from</source>
+        <extracomment>broadcast page: label of the choice who can reach the broadcast</extracomment>
+        <translation>접속 허용 범위</translation>
+    </message>
+    <message id="30703">
+        <source>This computer only</source>
+        <extracomment>broadcast page: the broadcast is served on 127.0.0.1 alone</extracomment>
+        <translation>이 컴퓨터만</translation>
+    </message>
+    <message id="30704">
+        <source>Local network</source>
+        <extracomment>broadcast page: the broadcast is served on every network address</extracomment>
+        <translation>로컬 네트워크</translation>
+    </message>
     <message id="30500">
         <source>Network camera</source>
         <extracomment>log: source of a network camera's stream lost and back events</extracomment>

@@ -8,6 +8,7 @@
 #include "capture/Usbcamera.h"
 #include "common/Files.h"
 #include "config/Folders.h"
+#include "config/NetCams.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
 
@@ -73,7 +74,8 @@ QStringList HeadlessShell::CameraSummary() const {
         if (cam->settings->ftpEnabled) state += QStringLiteral(", uploading");
         lines << QStringLiteral("camera %1: %2 at %3, %4")
                      .arg(i)
-                     .arg(gOption->deviceNames.value(i), gOption->deviceIds.value(i), state);
+                     .arg(gOption->deviceNames.value(i),
+                          MaskCredentials(gOption->deviceIds.value(i)), state);
         ++running;
     }
     if (running == 0)
@@ -95,9 +97,10 @@ QStringList HeadlessShell::BroadcastSummary() const {
     for (int cell = 0; cell < int(host.cameras().size()); ++cell) {
         const UsbCamera* cam = host.camera(cell);
         if (!cam || !cam->IsBroadcasting()) continue;
-        const QString http = QStringLiteral("http://%1:%2/")
-                                 .arg(FirstLocalIPv4())
-                                 .arg(cam->broadcastEngine().Port());
+        // The address players open, on the interface it is served on; never its password.
+        const QString http =
+            QString(cam->privateUrl).replace(QLatin1String("mms://"), QLatin1String("http://")) +
+            QLatin1Char('/');
         lines << QStringLiteral("camera %1 broadcasts: %2  %3  %3live")
                      .arg(cell)
                      .arg(cam->privateUrl, http);

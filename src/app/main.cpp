@@ -24,7 +24,7 @@ using namespace trelvix;
 
 namespace {
 
-constexpr const char* kVersion = "1.6";
+constexpr const char* kVersion = TRELVIX_VERSION;
 
 void PrintHelp() {
     std::printf(

@@ -56,7 +56,8 @@ bool BroadcastEngine::Start(const BroadcastParams& p) {
         return Fail(BroadcastError::BadSettings,
                     QStringLiteral("The broadcast picture size or bit rate is unusable."));
     const int64_t totalBitRate = format_.bitRate + (p.audio ? kBroadcastAudioBitRate : 0);
-    switch (server_.Listen(p.port, p.maxClients, totalBitRate, p.title)) {
+    const BroadcastAccess access{p.password.toUtf8(), p.localOnly};
+    switch (server_.Listen(p.port, p.maxClients, totalBitRate, p.title, access)) {
         case BroadcastServer::ListenResult::PortInUse:
             return Fail(BroadcastError::PortInUse, server_.ErrorText());
         case BroadcastServer::ListenResult::Failed:

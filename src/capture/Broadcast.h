@@ -39,6 +39,8 @@ struct BroadcastParams {
     int keyFrameMs = 2000;
     // A sound stream (fed through PushAudio) as stream 1; the pictures are then stream 2.
     bool audio = false;
+    QString password;        // viewers must give it (HTTP Basic); empty: everyone may watch
+    bool localOnly = false;  // served on 127.0.0.1 alone
 };
 
 enum class BroadcastError { None, BadSettings, PortInUse, Network, Encoder };

@@ -32,6 +32,8 @@ std::optional<HttpRequest> ParseHttpRequest(const QByteArray& head) {
         const QByteArray value = lines[i].mid(colon + 1).trimmed();
         if (name == "user-agent") {
             r.userAgent = value;
+        } else if (name == "authorization") {
+            r.authorization = value;
         } else if (name == "pragma") {
             if (!r.pragma.isEmpty()) r.pragma += ',';
             r.pragma += value;
@@ -104,6 +106,9 @@ QByteArray ShortResponse(int status) {
         case 404:
             reason = "Not Found";
             break;
+        case 401:
+            reason = "Unauthorized";
+            break;
         case 405:
             reason = "Method Not Allowed";
             break;
@@ -116,9 +121,28 @@ QByteArray ShortResponse(int status) {
             break;
     }
     const QByteArray body = status == 204 ? QByteArray() : reason + "\r\n";
-    return "HTTP/1.0 " + QByteArray::number(status) + ' ' + reason +
-           "\r\nServer: Trelvix\r\nContent-Type: text/plain\r\nContent-Length: " +
-           QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    return "HTTP/1.0 " + QByteArray::number(status) + ' ' + reason + "\r\nServer: Trelvix\r\n" +
+           (status == 401 ? "WWW-Authenticate: Basic realm=\"Trelvix\", charset=\"UTF-8\"\r\n"
+                          : "") +
+           "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
+}
+
+bool CredentialsAccepted(const HttpRequest& request, const QByteArray& password) {
+    if (password.isEmpty()) return true;
+    const QByteArray& a = request.authorization;
+    if (a.size() < 6 || a.left(6).toLower() != "basic ") return false;
+    const auto decoded =
+        QByteArray::fromBase64Encoding(a.mid(6).trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded) return false;
+    const qsizetype colon = decoded.decoded.indexOf(':');
+    if (colon < 0) return false;
+    const QByteArray given = decoded.decoded.mid(colon + 1);
+    // Every byte compared, so the time taken does not tell how much of a guess was right.
+    unsigned char diff = given.size() == password.size() ? 0 : 1;
+    for (qsizetype i = 0; i < given.size(); ++i)
+        diff |= uint8_t(given[i]) ^ uint8_t(password[i % password.size()]);
+    return diff == 0;
 }
 
 QByteArray LivePage(const QString& title) {

@@ -12,6 +12,7 @@ struct HttpRequest {
     QByteArray path;  // without the query
     QByteArray userAgent;
     QByteArray pragma;  // every "Pragma" header's value, joined by ","
+    QByteArray authorization;
 };
 
 // Parses a request head (up to and including the empty line); nothing when it is not HTTP.
@@ -34,8 +35,11 @@ bool IsViewerRoute(BroadcastRoute route);
 
 // The status line and headers of a viewer route's answer; contentLength < 0 for none.
 QByteArray ResponseHead(BroadcastRoute route, int clientId, qsizetype contentLength);
-// A whole short answer: 204, 404, 405, 400 or 503.
+// A whole short answer: 204, 404, 405, 400 or 503; 401 asks for HTTP Basic credentials.
 QByteArray ShortResponse(int status);
+// Whether the request's HTTP Basic credentials carry `password` (any user name; players need
+// one in "http://user:pw@host:port/"). An empty password lets everyone in.
+bool CredentialsAccepted(const HttpRequest& request, const QByteArray& password);
 // The page that shows the pictures of "/mjpeg".
 QByteArray LivePage(const QString& title);
 // One part of the "/mjpeg" stream.

@@ -23,20 +23,25 @@ namespace trelvix {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kRequestTimeout = std::chrono::seconds(10);
+// A connection that has not sent its request line by then, or its whole request, is closed:
+// connections that never finish must not keep real viewers out for long.
+constexpr auto kFirstLineTimeout = std::chrono::seconds(2);
+constexpr auto kRequestTimeout = std::chrono::seconds(5);
 constexpr auto kLingerTimeout = std::chrono::seconds(2);
 // A viewer that takes nothing for this long while data waits for it is closed.
 constexpr auto kStallTimeout = std::chrono::seconds(20);
 constexpr qsizetype kMaxRequest = 8192;
 constexpr int kMaxPending = 32;  // connections that have not finished their request
+constexpr int kMaxPendingPerAddress = 4;
 // Keeps what the kernel holds per viewer small, so our queue sees a slow viewer early.
 constexpr int kSocketSendBuffer = 128 * 1024;
 constexpr qsizetype kMaxJpegsQueued = 2;
 
 enum class Kind { Request, Asf, Mmsh, Mjpeg, Reply, Closing };
 
-// A listening socket on every address of `family`, or -errno.
-int ListenOn(int family, int port, int* boundPort) {
+// A listening socket on every address of `family` (on its loopback address when
+// `loopbackOnly`), or -errno.
+int ListenOn(int family, int port, bool loopbackOnly, int* boundPort) {
     const int fd = socket(family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return -errno;
     const int one = 1, zero = 0;
@@ -47,13 +52,13 @@ int ListenOn(int family, int port, int* boundPort) {
         setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &zero, sizeof zero);  // IPv4 too
         auto* a = reinterpret_cast<sockaddr_in6*>(&addr);
         a->sin6_family = AF_INET6;
-        a->sin6_addr = in6addr_any;
+        a->sin6_addr = loopbackOnly ? in6addr_loopback : in6addr_any;
         a->sin6_port = htons(uint16_t(port));
         len = sizeof *a;
     } else {
         auto* a = reinterpret_cast<sockaddr_in*>(&addr);
         a->sin_family = AF_INET;
-        a->sin_addr.s_addr = htonl(INADDR_ANY);
+        a->sin_addr.s_addr = htonl(loopbackOnly ? INADDR_LOOPBACK : INADDR_ANY);
         a->sin_port = htons(uint16_t(port));
         len = sizeof *a;
     }
@@ -69,6 +74,16 @@ int ListenOn(int family, int port, int* boundPort) {
     return fd;
 }
 
+// The client's address without its port, as a key.
+QByteArray PeerAddress(const sockaddr_storage& a) {
+    if (a.ss_family == AF_INET6) {
+        const auto& in6 = reinterpret_cast<const sockaddr_in6&>(a).sin6_addr;
+        return QByteArray(reinterpret_cast<const char*>(&in6), sizeof in6);
+    }
+    const auto& in = reinterpret_cast<const sockaddr_in&>(a).sin_addr;
+    return QByteArray(reinterpret_cast<const char*>(&in), sizeof in);
+}
+
 }  // namespace
 
 struct BroadcastServer::Piece {
@@ -82,6 +97,7 @@ struct BroadcastServer::Client {
     int fd = -1;
     Kind kind = Kind::Request;
     bool viewer = false;  // counts against the viewer limit
+    QByteArray address;   // the client's
     QByteArray request;
     std::deque<Piece> queue;
     qsizetype queued = 0;  // bytes not sent yet
@@ -98,7 +114,8 @@ BroadcastServer::~BroadcastServer() {
 }
 
 BroadcastServer::ListenResult BroadcastServer::Listen(int port, int maxClients, int64_t bitRate,
-                                                      const QString& pageTitle) {
+                                                      const QString& pageTitle,
+                                                      const BroadcastAccess& access) {
     Stop();
     std::lock_guard lock(mutex_);
     error_.clear();
@@ -106,14 +123,17 @@ BroadcastServer::ListenResult BroadcastServer::Listen(int port, int maxClients, 
     stats_ = {};
     maxClients_ = std::max(1, maxClients);
     pageTitle_ = pageTitle;
+    password_ = access.password;
     // About two seconds of stream.
     queueLimit_ = std::max<qsizetype>(256 * 1024, qsizetype(bitRate / 4));
     if (port < 0 || port > 65535) {
         error_ = QStringLiteral("The port %1 is not a TCP port.").arg(port);
         return ListenResult::Failed;
     }
-    int fd = ListenOn(AF_INET6, port, &port_);
-    if (fd == -EAFNOSUPPORT || fd == -EADDRNOTAVAIL) fd = ListenOn(AF_INET, port, &port_);
+    int fd = access.localOnly ? ListenOn(AF_INET, port, true, &port_)
+                              : ListenOn(AF_INET6, port, false, &port_);
+    if (!access.localOnly && (fd == -EAFNOSUPPORT || fd == -EADDRNOTAVAIL))
+        fd = ListenOn(AF_INET, port, false, &port_);
     if (fd < 0) {
         const bool inUse = fd == -EADDRINUSE;
         error_ = inUse ? QStringLiteral("The port %1 is in use by another program.").arg(port)
@@ -179,12 +199,13 @@ void BroadcastServer::Loop() {
             uint64_t count = 0;
             [[maybe_unused]] const ssize_t n = read(wakeFd_, &count, sizeof count);
         }
-        if (fds[0].revents & POLLIN) AcceptAll();
+        // Requests that came are answered before new connections may push them out.
         for (size_t i = 0; i < polled.size(); ++i) {
             Client& c = *polled[i];
             if (c.fd >= 0 && (fds[i + 2].revents & (POLLIN | POLLHUP | POLLERR))) ReadFrom(c);
             if (c.fd >= 0 && !c.queue.empty()) WriteTo(c);
         }
+        if (fds[0].revents & POLLIN) AcceptAll();
         Expire();
         std::erase_if(clients_, [](const auto& c) { return c->fd < 0; });
     }
@@ -199,24 +220,46 @@ void BroadcastServer::Loop() {
 }
 
 void BroadcastServer::AcceptAll() {
-    for (;;) {
-        const int fd = accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    // A flood waits for the next turn, after the clients already in.
+    for (int accepted = 0; accepted < kMaxPending; ++accepted) {
+        sockaddr_storage peer{};
+        socklen_t peerSize = sizeof peer;
+        const int fd = accept4(listenFd_, reinterpret_cast<sockaddr*>(&peer), &peerSize,
+                               SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) return;
-        const auto pending = std::count_if(clients_.begin(), clients_.end(), [](const auto& c) {
-            return c->fd >= 0 && c->kind == Kind::Request;
-        });
-        if (pending >= kMaxPending) {
-            close(fd);
-            continue;
-        }
+        auto c = std::make_unique<Client>();
+        c->address = PeerAddress(peer);
+        MakeRoomFor(c->address);
         const int one = 1;
         setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &kSocketSendBuffer, sizeof kSocketSendBuffer);
         setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-        auto c = std::make_unique<Client>();
         c->fd = fd;
         c->since = Clock::now();
         clients_.push_back(std::move(c));
+        // A player sends its request with the connection; answered now, it cannot be pushed
+        // out by the connections accepted after it.
+        ReadFrom(*clients_.back());
     }
+}
+
+void BroadcastServer::MakeRoomFor(const QByteArray& address) {
+    // Connections that never finish their request give way to new ones, oldest first, and
+    // one address cannot hold more than a few of the places.
+    Client* oldest = nullptr;
+    Client* oldestOfAddress = nullptr;
+    int pending = 0, ofAddress = 0;
+    for (auto& c : clients_) {
+        if (c->fd < 0 || c->kind != Kind::Request) continue;
+        ++pending;
+        if (!oldest) oldest = c.get();
+        if (c->address != address) continue;
+        ++ofAddress;
+        if (!oldestOfAddress) oldestOfAddress = c.get();
+    }
+    if (ofAddress >= kMaxPendingPerAddress)
+        CloseClient(*oldestOfAddress);
+    else if (pending >= kMaxPending)
+        CloseClient(*oldest);
 }
 
 void BroadcastServer::ReadFrom(Client& c) {
@@ -253,6 +296,10 @@ void BroadcastServer::Answer(Client& c) {
     c.closeWhenSent = true;
     if (!request) {
         Enqueue(c, ShortResponse(400), QByteArray());
+        return;
+    }
+    if (!CredentialsAccepted(*request, password_)) {
+        Enqueue(c, ShortResponse(401), QByteArray());
         return;
     }
     const BroadcastRoute route = RouteRequest(*request);
@@ -389,7 +436,8 @@ void BroadcastServer::Expire() {
     for (auto& c : clients_) {
         if (c->fd < 0) continue;
         const auto idle = now - c->since;
-        if ((c->kind == Kind::Request && idle > kRequestTimeout) ||
+        const bool noFirstLine = !c->request.contains('\n') && idle > kFirstLineTimeout;
+        if ((c->kind == Kind::Request && (noFirstLine || idle > kRequestTimeout)) ||
             (c->kind == Kind::Closing && idle > kLingerTimeout)) {
             CloseClient(*c);
         } else if (!c->queue.empty() && idle > kStallTimeout) {

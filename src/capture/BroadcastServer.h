@@ -26,6 +26,13 @@ struct BroadcastStats {
     int64_t dropped = 0;  // viewers closed because they took nothing for long
 };
 
+// Who may watch: with a password, every request needs it (HTTP Basic); localOnly listens on
+// 127.0.0.1 alone instead of every address.
+struct BroadcastAccess {
+    QByteArray password;
+    bool localOnly = false;
+};
+
 class BroadcastServer : public BroadcastOutput {
 public:
     BroadcastServer();
@@ -34,8 +41,10 @@ public:
     BroadcastServer& operator=(const BroadcastServer&) = delete;
 
     enum class ListenResult { Ok, PortInUse, Failed };
-    // Binds `port` (0: a free one) on every address; connections wait until Run().
-    ListenResult Listen(int port, int maxClients, int64_t bitRate, const QString& pageTitle);
+    // Binds `port` (0: a free one) on every address, or on 127.0.0.1 for a local-only access;
+    // connections wait until Run().
+    ListenResult Listen(int port, int maxClients, int64_t bitRate, const QString& pageTitle,
+                        const BroadcastAccess& access = {});
     // Starts serving on the server's thread.
     void Run();
     // Tells MMS-over-HTTP viewers that the broadcast ended, sends what it can without waiting,
@@ -59,6 +68,7 @@ private:
 
     void Loop();
     void AcceptAll();
+    void MakeRoomFor(const QByteArray& address);
     void ReadFrom(Client& c);
     void Answer(Client& c);
     void StartViewer(Client& c, BroadcastRoute route);
@@ -74,6 +84,7 @@ private:
     std::vector<std::unique_ptr<Client>> clients_;
     QByteArray header_;
     QString pageTitle_;
+    QByteArray password_;
     QString error_;
     int maxClients_ = 1;
     int port_ = 0;

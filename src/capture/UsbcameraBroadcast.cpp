@@ -122,7 +122,9 @@ bool UsbCamera::BuildBroadcastGraph(bool keepFile, QString* why) {
                       LanguageText(text::kBroadcastWithoutSound) + QStringLiteral(": ") + noSound);
     // A port the system chose is the camera's port from now on.
     if (p.port == 0) StoreLive(settings->broadcastPort, int32_t(broadcast_->Port()));
-    privateUrl = BroadcastPrivateUrl(broadcast_->Port());
+    // Never with the password: it goes to players and into the log only as an address.
+    privateUrl = p.localOnly ? BroadcastPublicUrl(QStringLiteral("127.0.0.1"), broadcast_->Port())
+                             : BroadcastPrivateUrl(broadcast_->Port());
     callback.broadcastSink = broadcast_.get();
     return true;
 }
@@ -135,6 +137,8 @@ BroadcastParams UsbCamera::BroadcastSettings() const {
     p.bitrateKbps = Live(s.broadcastBitrateKbps);
     p.port = Live(s.broadcastPort);
     p.maxClients = std::clamp(int(Live(s.broadcastMaxClients)), 1, 20);
+    p.password = s.broadcastPassword.get();
+    p.localOnly = Live(s.broadcastLocalOnly) != 0;
     p.title = HeaderText(LanguageText(text::kTrelvixLiveBroadcast) + QLatin1Char(' ') +
                          QLocale().toString(Now().date(), QLocale::ShortFormat));
     p.description = HeaderText(LanguageText(text::kLivePictureOfASurveillanceCamera));
@@ -208,7 +212,9 @@ void UsbCamera::ComputePublicUrl(std::function<void()> done) {
     publicUrl.clear();
     LookUpPublicAddress(lookups_.get(), [this, done = std::move(done)](const QString& address) {
         const int port = IsBroadcasting() ? broadcast_->Port() : int(Live(settings->broadcastPort));
-        publicUrl = BroadcastPublicUrl(address, port);
+        // A broadcast for this computer alone cannot be reached from outside.
+        publicUrl =
+            Live(settings->broadcastLocalOnly) ? QString() : BroadcastPublicUrl(address, port);
         if (done) done();
     });
 }

@@ -7,6 +7,7 @@
 
 #include "common/Files.h"
 #include "common/TextConv.h"
+#include "config/BroadcastAccess.h"
 #include "config/Folders.h"
 #include "config/IniFile.h"
 
@@ -231,6 +232,7 @@ bool CDataClass::Load(int id) {
     cameraId = id;
     settingsPath = CameraSettingsPath(id);
     const bool iniRead = LoadIniItems();
+    LoadBroadcastAccess(*this);
     const QString path = settingsPath;
     if (!QFile::exists(path)) return iniRead;
     QByteArray bytes;
@@ -338,7 +340,8 @@ QByteArray CDataClass::SaveToBytes() const {
 bool CDataClass::Save() {
     settingsPath = CameraSettingsPath(cameraId);
     const bool iniSaved = SaveIniItems();
-    return WriteFileAtomically(settingsPath, SaveToBytes(), true) && iniSaved;
+    const bool access = SaveBroadcastAccess(*this);
+    return WriteFileAtomically(settingsPath, SaveToBytes(), true) && iniSaved && access;
 }
 
 int CDataClass::SourceKind() const {

@@ -163,6 +163,9 @@ public:
     int32_t motionMode = 0;     // MotionMode
     int32_t motionMinSize = 5;  // the smallest moving object, per mille of the picture
     uint8_t motionPeople = 0;   // an object counts only when it is a person
+    // Not in the camera file: kept in the INI file (config/BroadcastAccess.h).
+    SyncText broadcastPassword;
+    uint8_t broadcastLocalOnly = 0;
 
 private:
     bool LoadIniItems();

@@ -96,8 +96,25 @@ QByteArray IniFile::Serialize() const {
     return out;
 }
 
+bool IniFile::HoldsPassword() const {
+    QString current;
+    bool inBroadcast = false;
+    for (const QString& line : lines_) {
+        if (IsSection(line, &current)) {
+            inBroadcast = current.compare(QLatin1String("Broadcast"), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (inBroadcast && eq > 0 && line.trimmed().startsWith(QLatin1String("Password")) &&
+            !line.mid(eq + 1).trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 bool IniFile::Save(const QString& path) const {
-    return WriteFileAtomically(path, Serialize(), false);
+    // A file made owner-only stays so: the save keeps the permissions it finds.
+    return WriteFileAtomically(path, Serialize(), HoldsPassword());
 }
 
 }  // namespace trelvix

@@ -21,8 +21,9 @@ public:
     void SetValue(const QString& section, const QString& key, const QString& value);
 
     QByteArray Serialize() const;
-    // Written whole or not at all.
+    // Written whole or not at all; owner-only (0600) once it holds a broadcast password.
     bool Save(const QString& path) const;
+    bool HoldsPassword() const;
 
 private:
     // The line index of the key in the section, -1 when absent; `end` gets the index after

@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QUrl>
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
 
 #include "common/Files.h"
 
@@ -20,9 +23,12 @@ bool HasScheme(const QString& address, const char* scheme) {
     return address.startsWith(QLatin1String(scheme), Qt::CaseInsensitive);
 }
 
-bool OnOneLine(const QString& s) {
-    return !s.contains(QLatin1Char('\n')) && !s.contains(QLatin1Char('\r')) &&
-           !s.contains(QLatin1Char('\t'));
+// No C0 control character (tab, line breaks, NUL, ESC, BEL, …): each could cut the line, hide
+// part of it from a reader or reach a terminal.
+bool HasControl(const QString& s, bool tabAllowed = false) {
+    return std::any_of(s.begin(), s.end(), [tabAllowed](QChar c) {
+        return c.unicode() < 0x20 && !(tabAllowed && c == QLatin1Char('\t'));
+    });
 }
 }  // namespace
 
@@ -51,8 +57,8 @@ QString MaskCredentials(const QString& address) {
 }
 
 NetCamProblem CheckNetCam(const NetCamEntry& cam) {
-    if (cam.name.trimmed().isEmpty() || !OnOneLine(cam.name)) return NetCamProblem::kNoName;
-    if (!IsNetworkCameraAddress(cam.address) || !OnOneLine(cam.address) ||
+    if (cam.name.trimmed().isEmpty() || HasControl(cam.name)) return NetCamProblem::kNoName;
+    if (!IsNetworkCameraAddress(cam.address) || HasControl(cam.address) ||
         cam.address.contains(QLatin1Char(' ')) || !QUrl(cam.address).isValid() ||
         QUrl(cam.address).host().isEmpty())
         return NetCamProblem::kBadAddress;
@@ -70,7 +76,8 @@ std::vector<NetCamEntry> ParseNetCams(const QByteArray& bytes, QStringList* othe
             continue;
         const QStringList f = line.split(QLatin1Char('\t'));
         NetCamEntry cam;
-        if (f.size() >= 2 && !line.trimmed().startsWith(QLatin1Char('#'))) {
+        if (f.size() >= 2 && !line.trimmed().startsWith(QLatin1Char('#')) &&
+            !HasControl(line, true)) {
             cam = {f[0].trimmed(), f[1].trimmed(),
                    f.size() > 2 &&
                        f[2].trimmed().compare(QLatin1String("udp"), Qt::CaseInsensitive) == 0};
@@ -102,11 +109,23 @@ void NetCamList::Load() {
     if (!file.exists()) return;
     // Tightened before reading, so the passwords are exposed no longer than they were.
     if (file.permissions() & kOthers) file.setPermissions(kOwnerOnly);
+    // A part of a list would lose the rest at the next save: a list this large is not read.
+    tooLarge_ = file.size() > kMaxFileBytes;
+    if (tooLarge_) {
+        static std::atomic<bool> told{false};
+        if (!told.exchange(true))
+            std::fprintf(stderr,
+                         "trelvix: %s is larger than 1 MiB: its network cameras are not read "
+                         "and the file is kept as it is\n",
+                         QFile::encodeName(path_).constData());
+        return;
+    }
     QByteArray bytes;
     if (ReadFileLimited(path_, kMaxFileBytes, &bytes)) cams = ParseNetCams(bytes, &otherLines);
 }
 
 bool NetCamList::Save() const {
+    if (tooLarge_) return false;
     return WriteFileAtomically(path_, SerializeNetCams(cams, otherLines), true);
 }
 

@@ -40,9 +40,11 @@ public:
     explicit NetCamList(const QString& folder) : path_(folder + QStringLiteral("netcams.txt")) {}
 
     // Reads the file; one written by hand with wider permissions is made the owner's alone.
+    // A file over 1 MiB is not read at all (said once on standard error) and never saved over.
     void Load();
-    // Owner-only, through a temporary file.
+    // Owner-only, through a temporary file; false for a file too large to read.
     bool Save() const;
+    bool tooLarge() const { return tooLarge_; }
     QString path() const { return path_; }
 
     std::vector<NetCamEntry> cams;
@@ -50,6 +52,7 @@ public:
 
 private:
     QString path_;
+    bool tooLarge_ = false;
 };
 
 }  // namespace trelvix

@@ -93,4 +93,9 @@ void LogProgramExit(bool powerOffExit) {
                                 LanguageText(description), -1, QString(), Now()));
 }
 
+void LogProgramNote(int descriptionId, const QString& filePath) {
+    AppendToLog(MakeEventRecord(kEventProgram, LanguageText(text::kProgram), QString(),
+                                LanguageText(descriptionId), -1, filePath, Now()));
+}
+
 }  // namespace trelvix

@@ -46,5 +46,7 @@ void SetLogEcho(bool on);
 // The program's own start and exit lines, appended directly on the UI thread.
 void LogProgramStart();
 void LogProgramExit(bool powerOffExit);
+// A program line about one of its files, appended the same way.
+void LogProgramNote(int descriptionId, const QString& filePath);
 
 }  // namespace trelvix

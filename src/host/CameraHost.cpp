@@ -7,6 +7,7 @@
 #include "config/CameraRecords.h"
 #include "config/Option.h"
 #include "host/CameraCell.h"
+#include "lang/TextIds.h"
 
 namespace trelvix {
 
@@ -34,6 +35,8 @@ CameraHost::~CameraHost() {
 
 void CameraHost::Start(const std::vector<CameraCell*>& cells, bool broadcast) {
     LogProgramStart();
+    if (gOption && gOption->netCams.tooLarge())
+        LogProgramNote(text::kTheNetworkCameraListIsLarger, gOption->netCams.path());
     CreateCameras(cells, broadcast);
     housekeeping.StartTimers();
 }

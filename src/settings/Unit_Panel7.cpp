@@ -116,9 +116,33 @@ QWidget* TFrame_Panel7::BuildProfile() {
     grid->addWidget(Labelmaxclient, 5, 0);
     grid->addWidget(CSpinEdit_maxClient, 5, 1, Qt::AlignLeft);
     grid->addWidget(CheckBox_audio, 6, 1, Qt::AlignLeft);
+    BuildAccess(box);
+    grid->addWidget(CheckBox_password, 7, 1, Qt::AlignLeft);
+    grid->addWidget(Edit_password, 8, 1, Qt::AlignLeft);
+    grid->addWidget(Label_reach, 9, 0);
+    grid->addWidget(ComboBox_reach, 9, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(7, 1);
+    grid->setRowStretch(10, 1);
     return box;
+}
+
+void TFrame_Panel7::BuildAccess(QWidget* box) {
+    CheckBox_password = new QCheckBox(LanguageText(text::kViewersNeedAPassword), box);
+    CheckBox_password->setObjectName(QStringLiteral("CheckBox_password"));
+    // Text before the box, as the sound's box has it.
+    CheckBox_password->setLayoutDirection(CheckBox_audio->layoutDirection());
+    Edit_password = new QLineEdit(box);
+    Edit_password->setObjectName(QStringLiteral("Edit_password"));
+    Edit_password->setEchoMode(QLineEdit::Password);
+    Edit_password->setMinimumWidth(Edit_password->fontMetrics().horizontalAdvance('0') * 20);
+    Edit_password->setEnabled(false);
+    connect(CheckBox_password, &QCheckBox::toggled, Edit_password,
+            [this](bool on) { Edit_password->setEnabled(on && CheckBox_password->isEnabled()); });
+    Label_reach = RightAligned(LanguageText(text::kReachableFrom), box);
+    ComboBox_reach = new QComboBox(box);
+    ComboBox_reach->setObjectName(QStringLiteral("ComboBox_reach"));
+    ComboBox_reach->addItems(
+        {LanguageText(text::kThisComputerOnly), LanguageText(text::kLocalNetwork)});
 }
 
 QLineEdit* TFrame_Panel7::AddressField(const char* name) {
@@ -193,6 +217,10 @@ void TFrame_Panel7::LoadFromCamera() {
     Edit_port->setText(QString::number(uint32_t(LoadWhole(s.broadcastPort))));
     CSpinEdit_maxClient->setValue(LoadWhole(s.broadcastMaxClients));
     CheckBox_audio->setChecked(LoadWhole(s.broadcastAudio) != 0);
+    const QString password = s.broadcastPassword.get();
+    CheckBox_password->setChecked(!password.isEmpty());
+    Edit_password->setText(password);
+    ComboBox_reach->setCurrentIndex(LoadWhole(s.broadcastLocalOnly) ? 0 : 1);
     // Another camera's addresses never stay on the page.
     Label_LocalIP->setText(camera->IsBroadcasting() ? camera->privateUrl : QString());
     Label_publicIP->setText(camera->IsBroadcasting() ? camera->publicUrl : QString());
@@ -212,13 +240,17 @@ void TFrame_Panel7::SaveToCamera() {
     StoreWhole(s.broadcastPort, int32_t(port.left(digits).toInt()));
     StoreWhole(s.broadcastMaxClients, int32_t(CSpinEdit_maxClient->value()));
     StoreWhole(s.broadcastAudio, uint8_t(CheckBox_audio->isChecked() ? 1 : 0));
+    // A ticked box without a password leaves the broadcast open, as an empty one does.
+    s.broadcastPassword.set(CheckBox_password->isChecked() ? Edit_password->text() : QString());
+    StoreWhole(s.broadcastLocalOnly, uint8_t(ComboBox_reach->currentIndex() == 0 ? 1 : 0));
 }
 
 void TFrame_Panel7::EnableControls(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{ComboBox_profile, Edit_port,
-                                                      CSpinEdit_maxClient, CheckBox_audio, BitBtn5,
-                                                      TrackBar_BitRate, ComboBox_profile_fps})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ComboBox_profile, Edit_port, CSpinEdit_maxClient, CheckBox_audio, BitBtn5,
+             TrackBar_BitRate, ComboBox_profile_fps, CheckBox_password, ComboBox_reach})
         w->setEnabled(enabled);
+    Edit_password->setEnabled(enabled && CheckBox_password->isChecked());
 }
 
 void TFrame_Panel7::BitBtn5Click() {

@@ -48,6 +48,10 @@ public:
     QLabel* Labelmaxclient;
     QSpinBox* CSpinEdit_maxClient;
     QCheckBox* CheckBox_audio;
+    QCheckBox* CheckBox_password;
+    QLineEdit* Edit_password;
+    QLabel* Label_reach;
+    QComboBox* ComboBox_reach;  // 0 this computer only, 1 the local network
     TPreviewPanel* Panel7;
     QPushButton* BitBtn5;
     QLineEdit* Label_publicIP;
@@ -61,6 +65,7 @@ public:
 private:
     QWidget* BuildProfile();
     QWidget* BuildTest();
+    void BuildAccess(QWidget* box);
     QLineEdit* AddressField(const char* name);
     void ShowAddresses(bool shown);
     void Open(const QLineEdit* address);

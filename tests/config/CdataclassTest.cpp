@@ -469,4 +469,39 @@ TEST(CDataClassRecord, MotionModeAndObjectSizeLiveInTheIniBesideOtherLines) {
         EXPECT_TRUE(text.contains(kept)) << kept;
     QFile::remove(ini);
     QFile::remove(UserFolder() + "5.bin");
+TEST(CDataClassRecord, BroadcastAccessIsKeptPerCameraInTheIniFileForTheOwnerOnly) {
+    EnsureUserFolder();
+    const QString ini = UserFolder() + "kvCamera.ini";
+    const QByteArray before = "[Settings]\nLang=0\n";
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(before);
+    f.close();
+    ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const auto readAll = [&] {
+        QFile in(ini);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    CDataClass rec;
+    rec.Load(5);
+    EXPECT_EQ(rec.broadcastPassword.get(), "");  // open, on every address, as before
+    EXPECT_EQ(rec.broadcastLocalOnly, 0);
+    rec.Save();
+    EXPECT_EQ(readAll(), before) << "an open broadcast leaves the file alone";
+
+    rec.broadcastPassword = " pa=ss \"w\xC3\xB6rd\" ";
+    rec.broadcastLocalOnly = 1;
+    ASSERT_TRUE(rec.Save());
+    EXPECT_EQ(QFile::permissions(ini) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
+    EXPECT_TRUE(readAll().startsWith(before));
+    EXPECT_TRUE(readAll().contains("[Broadcast]\nPassword5="));
+    CDataClass again, other;
+    again.Load(5);
+    other.Load(6);
+    EXPECT_EQ(again.broadcastPassword.get(), rec.broadcastPassword.get());
+    EXPECT_EQ(again.broadcastLocalOnly, 1);
+    EXPECT_EQ(other.broadcastPassword.get(), "");
+    EXPECT_EQ(other.broadcastLocalOnly, 0);
+    QFile::remove(ini);
 }

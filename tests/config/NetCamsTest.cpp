@@ -115,3 +115,47 @@ TEST(NetCams, NetworkCamerasFollowTheLocalDevicesAndCanBeExcluded) {
     EXPECT_EQ(Mode(dir.path() + "/device.bin"), 0600);
     DeviceList::SetDeviceEnumerator(nullptr);
 }
+
+TEST(NetCams, LinesWithControlCharactersAreRefusedLikeOtherBadLines) {
+    // NUL, BEL, backspace, vertical tab, ESC (a terminal's colour code) and the last C0 one.
+    const QByteArray controls[] = {QByteArray(1, '\0'), "\a", "\b", "\v", "\x1b[31m", "\x1f"};
+    for (const QByteArray& c : controls) {
+        SCOPED_TRACE(c.toHex().constData());
+        const QByteArray bad[] = {"Ga" + c + "te\trtsp://h/x", "Gate\trtsp://h/" + c + "x",
+                                  "Gate\trtsp://h/x\tudp" + c, c + "Gate\trtsp://h/x"};
+        QByteArray text = "Good\trtsp://h/y\n";
+        for (const QByteArray& line : bad) text += line + '\n';
+        QStringList other;
+        EXPECT_EQ(ParseNetCams(text, &other), (std::vector<NetCamEntry>{{"Good", "rtsp://h/y"}}));
+        EXPECT_EQ(other.size(), 4) << "kept for the user to mend";
+        const QString control = QString::fromLatin1(c.constData(), c.size());  // NUL too
+        EXPECT_EQ(CheckNetCam({"Ga" + control + "te", "rtsp://h/x"}), NetCamProblem::kNoName);
+        EXPECT_EQ(CheckNetCam({"Gate", "rtsp://h/" + control}), NetCamProblem::kBadAddress);
+    }
+}
+
+TEST(NetCams, AListOverOneMebibyteIsNotReadInPartAndNeverSavedOver) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/netcams.txt";
+    QByteArray big = "Gate\trtsp://admin:pw@gate/live\n";
+    big += QByteArray(1024 * 1024, '#') + "\nYard\thttp://yard/m\n";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(big);
+    f.close();
+
+    DeviceList list(dir.path() + "/");
+    testing::internal::CaptureStderr();
+    list.netCams.Load();
+    list.netCams.Load();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(list.netCams.tooLarge());
+    EXPECT_TRUE(list.netCams.cams.empty()) << "not the first camera of a cut list";
+    EXPECT_NE(said.find("larger than 1 MiB"), std::string::npos) << said;
+    EXPECT_EQ(said.find("larger", said.find("larger") + 1), std::string::npos) << "said once";
+
+    EXPECT_FALSE(list.ReplaceNetCams({{"Door", "https://door/snap.jpg"}}));
+    EXPECT_TRUE(list.netCams.cams.empty());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), big);
+}

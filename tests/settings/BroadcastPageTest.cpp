@@ -3,11 +3,16 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <QFile>
+
 #include "capture/Broadcast.h"
+#include "config/IniFile.h"
 #include "settings/SettingsFixture.h"
 #include "settings/Unit_Panel7.h"
+#include "support/RawHttpClient.h"
 
 using namespace trelvix;
+using trelvix::test::RawClient;
 using trelvix::test::SettingsFixture;
 using trelvix::test::WaitFor;
 
@@ -152,6 +157,47 @@ TEST_F(BroadcastPageTest, WithoutAPublicAddressOrAStartTheFieldsSayNothingWrong)
     EXPECT_EQ(page->Label_publicIP->text(), "");
     EXPECT_FALSE(page->SpeedButton1->isEnabled());
     EXPECT_TRUE(page->SpeedButton2->isEnabled());
+}
+
+TEST_F(BroadcastPageTest, AViewerPasswordAndThisComputerOnlyReachTheServerAndTheIniFile) {
+    AddressService service("203.0.113.7");
+    StartProgram({"test:black:320x240@10"});
+    UsbCamera* cam = cameras[0].get();
+    ASSERT_TRUE(Streaming(cam));
+    OpenPage();
+    EXPECT_FALSE(page->CheckBox_password->isChecked());  // open to the local network, as before
+    EXPECT_FALSE(page->Edit_password->isEnabled());
+    EXPECT_EQ(page->ComboBox_reach->currentIndex(), 1);
+    page->CheckBox_password->setChecked(true);
+    EXPECT_TRUE(page->Edit_password->isEnabled());
+    page->Edit_password->setText("gate keeper");
+    page->ComboBox_reach->setCurrentIndex(0);
+    page->Edit_port->setText("0");
+    page->BitBtn5->click();
+    ASSERT_TRUE(cam->IsBroadcasting());
+    const int port = cam->broadcastEngine().Port();
+    EXPECT_EQ(page->Label_LocalIP->text(), QStringLiteral("mms://127.0.0.1:%1").arg(port));
+    RawClient stranger(port, "/");
+    EXPECT_TRUE(stranger.ReadUntil([&] { return stranger.closed; }));
+    EXPECT_TRUE(stranger.data.startsWith("HTTP/1.0 401 Unauthorized\r\n"));
+    RawClient viewer(port, "/", 0,
+                     "Authorization: Basic " + QByteArray("me:gate keeper").toBase64() + "\r\n");
+    EXPECT_TRUE(viewer.ReadUntil([&] { return viewer.total > 4000; }));
+    EXPECT_TRUE(viewer.data.startsWith("HTTP/1.0 200 OK\r\n"));
+
+    window->done(QDialog::Accepted);
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(option->iniPath));
+    EXPECT_EQ(ini.Value("Broadcast", "Password0").value_or(""), "gate keeper");
+    EXPECT_EQ(ini.Value("Broadcast", "LocalOnly0").value_or(""), "True");
+    EXPECT_EQ(QFile::permissions(option->iniPath) &
+                  (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup),
+              0);
+    window.reset();
+    OpenPage();
+    EXPECT_TRUE(page->CheckBox_password->isChecked());
+    EXPECT_EQ(page->Edit_password->text(), "gate keeper");
+    EXPECT_EQ(page->ComboBox_reach->currentIndex(), 0);
 }
 
 // With TRELVIX_SHOTS set to a folder: pictures of the page after a test start, in English and
