@@ -309,10 +309,13 @@ bool CDataClass::SaveIniItems() const {
     IniFile ini;
     if (!ini.Load(CameraIniPath())) return false;
     bool changed = false;
+    static const CDataClass defaults;
     for (const CameraIniItem& item : kIniItems) {
         const QString key = IniKey(item, cameraId), text = IniItemText(item, *this);
         const QString section = QLatin1String(item.section);
-        if (ini.Value(section, key) == text) continue;
+        const std::optional<QString> stored = ini.Value(section, key);
+        // A default never stored is not written: the file changes only for a choice made.
+        if (stored == text || (!stored && text == IniItemText(item, defaults))) continue;
         ini.SetValue(section, key, text);
         changed = true;
     }

@@ -42,6 +42,18 @@ def snapshot(folder):
     return {n: os.path.getmtime(os.path.join(folder, n)) for n in os.listdir(folder)}
 
 
+def settled(folder):
+    """The folder once the first instance has finished writing its start (two equal looks)."""
+    last = snapshot(folder)
+    for _ in range(40):
+        time.sleep(0.25)
+        now = snapshot(folder)
+        if now == last:
+            return now
+        last = now
+    return last
+
+
 def run_second(env):
     p = subprocess.Popen([exe, "--headless", "--demo"], env=env, stdout=subprocess.PIPE,
                          stderr=subprocess.PIPE, text=True)
@@ -61,7 +73,7 @@ with tempfile.TemporaryDirectory() as home, tempfile.TemporaryDirectory() as hom
     check(wait_for(lambda: os.path.isdir(user) and
                    any(n.endswith(".txt") for n in os.listdir(user)), 20), "first one runs")
     for runtime in (home + "/other-run", None):
-        before = snapshot(user)
+        before = settled(user)
         rc, err = run_second(env_for(home, runtime))
         where = f"runtime folder {runtime or 'unset'}"
         check(rc == 1, f"{where}: the second start exits 1 (got {rc})")

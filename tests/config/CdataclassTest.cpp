@@ -469,6 +469,8 @@ TEST(CDataClassRecord, MotionModeAndObjectSizeLiveInTheIniBesideOtherLines) {
         EXPECT_TRUE(text.contains(kept)) << kept;
     QFile::remove(ini);
     QFile::remove(UserFolder() + "5.bin");
+}
+
 TEST(CDataClassRecord, BroadcastAccessIsKeptPerCameraInTheIniFileForTheOwnerOnly) {
     EnsureUserFolder();
     const QString ini = UserFolder() + "kvCamera.ini";
