@@ -1298,10 +1298,5 @@
         <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
         <translation>Plus petit objet (‰ de l'image) :</translation>
     </message>
-    <message id="30904">
-        <source>Only when it is a person</source>
-        <extracomment>motion page: check box, a moving object counts only when a person is seen on it</extracomment>
-        <translation>Seulement s'il s'agit d'une personne</translation>
-    </message>
 </context>
 </TS>

@@ -1298,10 +1298,5 @@
         <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
         <translation>Menor objeto (‰ da imagem):</translation>
     </message>
-    <message id="30904">
-        <source>Only when it is a person</source>
-        <extracomment>motion page: check box, a moving object counts only when a person is seen on it</extracomment>
-        <translation>Apenas se for uma pessoa</translation>
-    </message>
 </context>
 </TS>

@@ -166,14 +166,10 @@ QWidget* TFrame_Panel2::BuildObjectControls() {
     CSpinEdit_minSize->setRange(1, 100);
     connect(CSpinEdit_minSize, &QSpinBox::valueChanged, this,
             &TFrame_Panel2::CSpinEdit_minSizeChange);
-    CheckBox_people = new QCheckBox(LanguageText(text::kOnlyWhenItIsAPerson), box);
-    CheckBox_people->setObjectName(QStringLiteral("CheckBox_people"));
-    connect(CheckBox_people, &QCheckBox::clicked, this, &TFrame_Panel2::CheckBox_peopleClick);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(Row({Label_motionMode, ComboBox_motionMode}, 1));
     layout->addLayout(Row({Label_minSize, CSpinEdit_minSize}));
-    layout->addWidget(CheckBox_people);
     return box;
 }
 
@@ -187,17 +183,11 @@ void TFrame_Panel2::CSpinEdit_minSizeChange() {
     if (camera) StoreWhole(camera->settings->motionMinSize, int32_t(CSpinEdit_minSize->value()));
 }
 
-void TFrame_Panel2::CheckBox_peopleClick() {
-    if (camera) StoreWhole(camera->settings->motionPeople, uint8_t(CheckBox_people->isChecked()));
-}
-
 void TFrame_Panel2::EnableObjectControls() {
     const bool object =
         ComboBox_motionMode->isEnabled() && ComboBox_motionMode->currentIndex() == kMotionObject;
-    for (QWidget* w :
-         {static_cast<QWidget*>(Label_minSize), static_cast<QWidget*>(CSpinEdit_minSize),
-          static_cast<QWidget*>(CheckBox_people)})
-        w->setEnabled(object);
+    Label_minSize->setEnabled(object);
+    CSpinEdit_minSize->setEnabled(object);
 }
 
 QWidget* TFrame_Panel2::BuildSoundGroup() {
@@ -423,7 +413,6 @@ void TFrame_Panel2::LoadFromCamera() {
     TrackBar_dltaChange();
     CSpinEdit1->setValue(LoadWhole(s.motionIntervalSeconds));
     CSpinEdit_minSize->setValue(LoadWhole(s.motionMinSize));
-    CheckBox_people->setChecked(LoadWhole(s.motionPeople));
     ComboBox_motionMode->setCurrentIndex(LoadWhole(s.motionMode) == kMotionObject ? 1 : 0);
     EnableObjectControls();
     // Before the first frame the picture's size is unknown: the region then stays as stored.

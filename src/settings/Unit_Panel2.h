@@ -54,10 +54,9 @@ public:
     void BitBtn1_capImageShellExecute_moveClick();
     void SetMarkColour(int colour);
     void TrackBar_dltaChange();
-    // Mode, smallest object and the person check act at once, so the preview shows them.
+    // Mode and smallest object act at once, so the preview shows them.
     void ComboBox_motionModeChange();
     void CSpinEdit_minSizeChange();
-    void CheckBox_peopleClick();
 
     TPreviewPanel* Panel2;
     TShape* Shape1;
@@ -73,7 +72,6 @@ public:
     QComboBox* ComboBox_motionMode;
     QLabel* Label_minSize;
     QSpinBox* CSpinEdit_minSize;
-    QCheckBox* CheckBox_people;
     QCheckBox* CheckBox_startMove;
     QCheckBox* CheckBox_capImagePlaySound_move;
     QGroupBox* GroupBox_capImagePlaySound_move;

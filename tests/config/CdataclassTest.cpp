@@ -447,14 +447,13 @@ TEST(CDataClassRecord, MotionModeAndObjectSizeLiveInTheIniBesideOtherLines) {
     {
         QFile f(ini);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\nPeople5=True\n"
+        f.write("[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\n"
                 "Mode6=object\n");
     }
     CDataClass rec;
     rec.Load(5);
     EXPECT_EQ(rec.motionMode, kMotionObject);
     EXPECT_EQ(rec.motionMinSize, 5) << "a value that does not read keeps the default";
-    EXPECT_EQ(rec.motionPeople, 1);
     rec.motionMode = kMotionArea;
     rec.motionMinSize = 2000;  // beyond the picture: kept as stored, clamped when read
     ASSERT_TRUE(rec.Save());
@@ -465,7 +464,7 @@ TEST(CDataClassRecord, MotionModeAndObjectSizeLiveInTheIniBesideOtherLines) {
     QFile f(ini);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());
-    for (const char* kept : {"Lang=7", "Mode6=object", "Mode5=area", "People5=True"})
+    for (const char* kept : {"Lang=7", "Mode6=object", "Mode5=area"})
         EXPECT_TRUE(text.contains(kept)) << kept;
     QFile::remove(ini);
     QFile::remove(UserFolder() + "5.bin");
