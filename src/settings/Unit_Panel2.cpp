@@ -333,9 +333,8 @@ void TFrame_Panel2::EnableProgramControls(bool enabled) {
 
 void TFrame_Panel2::EnableRecordControls(bool enabled) {
     for (QWidget* w : std::initializer_list<QWidget*>{Label_CapVideo_move, CSpinEdit_CapVideo_move,
-                                                      Label1_CapVideo_move, ComboBox_motionMode})
+                                                      Label1_CapVideo_move})
         w->setEnabled(enabled);
-    EnableObjectControls();
 }
 
 void TFrame_Panel2::CheckBox_capImagePlaySound_moveClick() {

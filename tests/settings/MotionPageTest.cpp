@@ -167,6 +167,27 @@ TEST_F(MotionPageTest, SensitivityAndColourAreStoredAtOnceOutOfRangeValuesRepair
     EXPECT_EQ(s.motionRecordStopSeconds, 20);
 }
 
+TEST_F(MotionPageTest, TheDetectionModeAndTheSmallestObjectActAtOnce) {
+    StartProgram({"test:black:320x240@10"});
+    cam = cameras[0].get();
+    CDataClass& s = *cam->settings;
+    s.motionMode = kMotionObject;
+    s.motionMinSize = 7;
+    page = Open()->motionPage;
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(page->ComboBox_motionMode->currentIndex(), 1);
+    EXPECT_TRUE(page->ComboBox_motionMode->isEnabled());
+    EXPECT_TRUE(page->CSpinEdit_minSize->isEnabled());
+    EXPECT_EQ(page->CSpinEdit_minSize->value(), 7);
+    page->CSpinEdit_minSize->setValue(9);
+    EXPECT_EQ(s.motionMinSize, 9);
+    // The smallest object means nothing to the area mode.
+    page->ComboBox_motionMode->setCurrentIndex(0);
+    EXPECT_EQ(s.motionMode, kMotionArea);
+    EXPECT_FALSE(page->CSpinEdit_minSize->isEnabled());
+}
+
 TEST_F(MotionPageTest, TheIndicatorFlashesWhenTheCameraSeesMotionInTheRegion) {
     StartProgram({"test:ball:160x120@10"});
     cam = cameras[0].get();
