@@ -157,6 +157,8 @@ void TForm1::ShowButtonTips() {
 }
 
 TForm1::~TForm1() {
+    // Its end must not reach a window half destroyed.
+    delete imageParamsDialog;
     // The panels go with the window: no camera may still show frames in them.
     host.DestroyCameras();
     if (tray) tray->HideIcon();

@@ -80,10 +80,16 @@ TEST_F(MotionPageTest, OnA640x480PictureEachPanelPixelIsTwoPicturePixels) {
 
 TEST_F(MotionPageTest, OnA352x288PictureThePanelReachesOnlyItsTopLeftPart) {
     OpenOn("test:black:352x288@10");
-    Hover({100, 50});
-    QTest::mousePress(page->Panel2, Qt::LeftButton, {}, {100, 50});
-    EXPECT_EQ(QPoint(page->lastX, page->lastY), QPoint(100, 50));
-    QTest::mouseRelease(page->Panel2, Qt::LeftButton, {}, {100, 50});
+    // The picture keeps its proportions: a point of the panel is taken where it lies on the
+    // picture stretched over the whole panel.
+    ASSERT_TRUE(WaitFor([&] { return page->Panel2->LatestFrame() != nullptr; }));
+    const QRect shown = page->Panel2->PictureRect({352, 288});
+    const QPoint at(shown.x() + 100 * shown.width() / 320, 50);
+    Hover(at);
+    QTest::mousePress(page->Panel2, Qt::LeftButton, {}, at);
+    EXPECT_NEAR(page->lastX, 100, 1);
+    EXPECT_EQ(page->lastY, 50);
+    QTest::mouseRelease(page->Panel2, Qt::LeftButton, {}, at);
 }
 
 TEST_F(MotionPageTest, APictureSmallerThanThePanelCannotBeEdited) {

@@ -107,20 +107,22 @@ TEST_F(TranslatedTextsTest, NoChineseTextInTheWindowsOfOtherLanguages) {
         mainWindow->RefreshDiskLabels();
         EXPECT_EQ(ChineseTexts(mainWindow), QStringList()) << "main window, language " << language;
 
-        TForm_settings settings(nullptr, 0, [&](const QString& id) {
-            return mainWindow->host.FindCameraByDeviceId(id);
-        });
-        EXPECT_EQ(ChineseTexts(&settings), QStringList()) << "settings, language " << language;
-        settings.done(QDialog::Rejected);
+        {  // the windows of this camera go before the main window and its cameras
+            TForm_settings settings(nullptr, 0, [&](const QString& id) {
+                return mainWindow->host.FindCameraByDeviceId(id);
+            });
+            EXPECT_EQ(ChineseTexts(&settings), QStringList()) << "settings, language " << language;
+            settings.done(QDialog::Rejected);
 
-        TDeviceProperties properties(nullptr, cam->Controls());
-        EXPECT_EQ(ChineseTexts(&properties), QStringList()) << "properties, " << language;
-        TFrmLog viewer(nullptr, 1);
-        viewer.setAttribute(Qt::WA_DeleteOnClose, false);
-        EXPECT_EQ(ChineseTexts(&viewer), QStringList()) << "log viewer, language " << language;
-        const QStringList message = WrongPasswordMessage();
-        ASSERT_EQ(message.size(), 2);
-        EXPECT_FALSE(Chinese(message.join(' '))) << "language " << language;
+            TDeviceProperties properties(nullptr, cam->Controls());
+            EXPECT_EQ(ChineseTexts(&properties), QStringList()) << "properties, " << language;
+            TFrmLog viewer(nullptr, 1);
+            viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+            EXPECT_EQ(ChineseTexts(&viewer), QStringList()) << "log viewer, language " << language;
+            const QStringList message = WrongPasswordMessage();
+            ASSERT_EQ(message.size(), 2);
+            EXPECT_FALSE(Chinese(message.join(' '))) << "language " << language;
+        }
 
         mainWindow->realExit = true;
         mainWindow->skipAccessCheck = true;
