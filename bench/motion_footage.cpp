@@ -10,6 +10,8 @@ extern "C" {
 }
 
 #include <QFile>
+#include <algorithm>
+#include <chrono>
 #include <QStringList>
 #include <cstdio>
 #include <cstring>
@@ -91,7 +93,34 @@ std::vector<Truth> ReadTruth(const char* path) {
 
 struct Setup {
     int mode = kMotionObject, sensitivity = 8, minSize = 5;
+    bool people = false;
     MotionRegion region;
+};
+
+const char* ModeName(const Setup& s) {
+    return s.mode == kMotionArea ? "area" : s.people ? "person" : "object";
+}
+
+// The three ways a camera can look for motion.
+std::vector<Setup> Modes(const Setup& base) {
+    std::vector<Setup> modes(3, base);
+    modes[0].mode = kMotionArea;
+    modes[1].mode = modes[2].mode = kMotionObject;
+    modes[2].people = true;
+    return modes;
+}
+
+// What the person searches cost, timed apart from the detector (which runs them itself).
+struct SearchCost {
+    int searches = 0;
+    double totalMs = 0, mostMs = 0;
+    void Print() const {
+        if (searches)
+            std::printf(
+                "        person search: %d searches, %.1f ms each on average, %.1f ms at "
+                "most\n",
+                searches, totalMs / searches, mostMs);
+    }
 };
 
 // Which seconds of 10-frame-a-second pictures report motion, checked at every frame.
@@ -101,6 +130,7 @@ public:
         settings.motionMode = s.mode;
         settings.motionSensitivity = s.sensitivity;
         settings.motionMinSize = s.minSize;
+        settings.motionPeople = s.people;
         settings.motionIntervalSeconds = 0;
         settings.motionLeft = s.region.left;
         settings.motionTop = s.region.top;
@@ -114,20 +144,28 @@ public:
         if (detector.Check(f.data.data(), f.data.size(), f.width, f.height, settings, true, false,
                            now) == MotionVerdict::kMotion)
             reported[second] = true;
+        if (settings.motionPeople && !detector.objects.empty() && frames - lastTimed >= 5) {
+            lastTimed = frames;
+            const auto begin = std::chrono::steady_clock::now();
+            FindPerson(f.data.data(), f.stride, f.width, f.height, detector.objects.front());
+            const double ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+                    .count();
+            cost.searches += 1, cost.totalMs += ms, cost.mostMs = std::max(cost.mostMs, ms);
+        }
     }
     std::vector<bool> reported;
+    SearchCost cost;
 
 private:
     const QDateTime start{QDate(2026, 1, 1), QTime(12, 0)};
     CDataClass settings;
-    MotionDetector detector;
-    int frames = 0;
+    MotionDetector detector{true};  // no real time: the person search runs in line
+    int frames = 0, lastTimed = -100;
 };
 
 void ScoreFootage(const char* video, const Truth& t, const Setup& base) {
-    for (const int mode : {kMotionArea, kMotionObject}) {
-        Setup s = base;
-        s.mode = mode;
+    for (Setup s : Modes(base)) {
         s.region = t.region;
         SecondCounter counter(s);
         if (!DecodeFrames(video, [&](const VideoFrame& f) { counter.Take(f); })) {
@@ -145,17 +183,16 @@ void ScoreFootage(const char* video, const Truth& t, const Setup& base) {
         std::printf(
             "%-5s %-6s  person seconds found %2d/%2d (%3d %%)  empty seconds reported %2d/%2d"
             "\n        %s\n",
-            t.name.c_str(), mode == kMotionArea ? "area" : "object", found, people,
-            people ? 100 * found / people : 0, falseAlarms, empty, line.c_str());
+            t.name.c_str(), ModeName(s), found, people, people ? 100 * found / people : 0,
+            falseAlarms, empty, line.c_str());
+        counter.cost.Print();
     }
 }
 
 // A still picture for `seconds` at 10 frames a second, changed by `alter` before each check;
 // returns the seconds reporting motion.
-int StillScene(const VideoFrame& still, int mode, const Setup& base,
-               const std::function<void(VideoFrame&, int)>& alter, int seconds) {
-    Setup s = base;
-    s.mode = mode;
+int StillScene(const VideoFrame& still, Setup s, const std::function<void(VideoFrame&, int)>& alter,
+               int seconds) {
     s.region = {0, 0, still.width, still.height};
     SecondCounter counter(s);
     for (int i = 0; i < seconds * 10; ++i) {
@@ -170,11 +207,10 @@ int StillScene(const VideoFrame& still, int mode, const Setup& base,
 
 void ScoreStillScenes(const VideoFrame& still, const Setup& base) {
     std::mt19937 random(7);
-    for (const int mode : {kMotionArea, kMotionObject}) {
-        const char* name = mode == kMotionArea ? "area" : "object";
+    for (const Setup& mode : Modes(base)) {
         // The light steps up by 40 % at frame 100 (second 10).
         const int light = StillScene(
-            still, mode, base,
+            still, mode,
             [](VideoFrame& f, int i) {
                 if (i < 100) return;
                 for (uint8_t& b : f.data) b = uint8_t(std::min(255, b * 14 / 10));
@@ -183,14 +219,14 @@ void ScoreStillScenes(const VideoFrame& still, const Setup& base) {
         // Independent noise on every byte, up to ±12.
         std::uniform_int_distribution<int> noise(-12, 12);
         const int noisy = StillScene(
-            still, mode, base,
+            still, mode,
             [&](VideoFrame& f, int) {
                 for (uint8_t& b : f.data) b = uint8_t(std::clamp(b + noise(random), 0, 255));
             },
             30);
         std::printf(
             "still %-6s  light step: %d of 30 seconds report motion; sensor noise: %d of 30\n",
-            name, light, noisy);
+            ModeName(mode), light, noisy);
     }
 }
 

@@ -1298,5 +1298,10 @@
         <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
         <translation>最小物体（画面的‰）：</translation>
     </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
+        <translation>仅当是人时</translation>
+    </message>
 </context>
 </TS>

@@ -1298,5 +1298,10 @@
         <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
         <translation>Plus petit objet (‰ de l'image) :</translation>
     </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
+        <translation>Seulement si c'est une personne</translation>
+    </message>
 </context>
 </TS>

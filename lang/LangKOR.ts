@@ -1298,5 +1298,10 @@
         <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
         <translation>최소 물체 크기 (화면의 ‰):</translation>
     </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
+        <translation>사람일 때만</translation>
+    </message>
 </context>
 </TS>

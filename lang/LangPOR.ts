@@ -1298,5 +1298,10 @@
         <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
         <translation>Menor objeto (‰ da imagem):</translation>
     </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
+        <translation>Só quando for uma pessoa</translation>
+    </message>
 </context>
 </TS>

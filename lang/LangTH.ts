@@ -1298,5 +1298,10 @@
         <extracomment>motion page: label of the smallest moving object's size, drawn on the preview</extracomment>
         <translation>วัตถุที่เล็กที่สุด (‰ ของภาพ):</translation>
     </message>
+    <message id="30904">
+        <source>Only when it is a person</source>
+        <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
+        <translation>เฉพาะเมื่อเป็นคน</translation>
+    </message>
 </context>
 </TS>

@@ -106,12 +106,18 @@ int WholeSeconds(const QDateTime& a, const QDateTime& b) {
 }
 }  // namespace
 
-MotionDetector::MotionDetector() : lastMotionCheck(Now()), lastMotionTime(lastMotionCheck) {}
+MotionDetector::MotionDetector(bool searchOnCallersThread)
+    : lastMotionCheck(Now()), lastMotionTime(lastMotionCheck), people_(searchOnCallersThread) {}
 
 MotionVerdict MotionDetector::Check(const uint8_t* frame, size_t length, int w, int h,
                                     const CDataClass& s, bool active, bool motionRecording,
                                     const QDateTime& now) {
     if (!motionReady || !active) return MotionVerdict::kNone;
+    // A person found after its motion was turned down makes that motion count, late.
+    if (Live(s.motionPeople) && people_.FoundLate(&objectBox)) {
+        lastMotionTime = now;
+        return MotionVerdict::kMotion;
+    }
     if (WholeSeconds(lastMotionCheck, now) < Live(s.motionIntervalSeconds))
         return MotionVerdict::kNone;
     const int64_t elapsedMs = std::abs(lastMotionCheck.msecsTo(now));
@@ -123,12 +129,14 @@ MotionVerdict MotionDetector::Check(const uint8_t* frame, size_t length, int w, 
         previousFrame.clear();
         previousGrey_ = {};
         background_.Reset();
+        people_.Reset();
     }
     objects.clear();
     objectBox = {};
-    const bool moved = mode_ == kMotionObject ? FindObject(frame, length, w, h, s, elapsedMs)
-                                              : FindChange(frame, length, w, h, s);
+    bool moved = mode_ == kMotionObject ? FindObject(frame, length, w, h, s, elapsedMs)
+                                        : FindChange(frame, length, w, h, s);
     MotionVerdict verdict = MotionVerdict::kNone;
+    if (moved && Live(s.motionPeople)) moved = IsPerson(frame, length, w, h, s, now);
     if (moved) {
         lastMotionTime = now;
         verdict = MotionVerdict::kMotion;
@@ -169,6 +177,16 @@ bool MotionDetector::FindObject(const uint8_t* frame, size_t length, int w, int 
         return false;
     objectBox = objects.front();
     return true;
+}
+
+bool MotionDetector::IsPerson(const uint8_t* frame, size_t length, int w, int h,
+                              const CDataClass& s, const QDateTime& now) {
+    // The area mode has no object: the person is looked for in the whole region.
+    const MotionRegion object = !objectBox.Empty()
+                                    ? objectBox
+                                    : ClipRegion(Live(s.motionLeft), Live(s.motionTop),
+                                                 Live(s.motionRight), Live(s.motionBottom), w, h);
+    return people_.Confirms(frame, length, w, h, object, now.toMSecsSinceEpoch());
 }
 
 bool MotionDetector::CompareWithPreviousFrame(const uint8_t* frame, size_t length, int w, int h,

@@ -8,6 +8,7 @@
 
 #include "capture/GreyPicture.h"
 #include "capture/ObjectMotion.h"
+#include "capture/PersonCheck.h"
 
 namespace trelvix {
 
@@ -30,7 +31,8 @@ enum class MotionVerdict {
 // last check and the last motion.
 class MotionDetector {
 public:
-    MotionDetector();
+    // The person check searches on a thread of its own, or, for measuring, on the caller's.
+    explicit MotionDetector(bool searchOnCallersThread = false);
 
     // At most once per interval while `active`: looks for motion in the frame's region
     // (top-down 24-bit frame of `length` bytes) as the settings' mode says.
@@ -56,9 +58,14 @@ private:
     bool FindObject(const uint8_t* frame, size_t length, int w, int h, const CDataClass& s,
                     int64_t elapsedMs);
 
+    // A person check turns a motion down until a person is seen in it.
+    bool IsPerson(const uint8_t* frame, size_t length, int w, int h, const CDataClass& s,
+                  const QDateTime& now);
+
     int mode_ = -1;  // of the last check
     GreyPicture grey_, previousGrey_;
     BackgroundModel background_;
+    PersonCheck people_;
 };
 
 }  // namespace trelvix

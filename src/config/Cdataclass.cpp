@@ -258,6 +258,7 @@ constexpr const char* kMotionModeWords[] = {"area", "object"};
 const CameraIniItem kIniItems[] = {
     {"Motion", "Mode", &C::motionMode, kMotionModeWords, 0, 0},
     {"Motion", "MinSize", &C::motionMinSize, {}, 1, 1000},
+    {"Motion", "People", &C::motionPeople, {}, 0, 0},
 };
 
 QString IniKey(const CameraIniItem& item, int cameraId) {

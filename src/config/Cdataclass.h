@@ -162,6 +162,7 @@ public:
     // Kept in the INI, not in the camera file, whose layout is fixed.
     int32_t motionMode = 0;     // MotionMode
     int32_t motionMinSize = 5;  // the smallest moving object, per mille of the picture
+    uint8_t motionPeople = 0;   // motion counts only when a person moves
     // Not in the camera file: kept in the INI file (config/BroadcastAccess.h).
     SyncText broadcastPassword;
     uint8_t broadcastLocalOnly = 0;

@@ -92,7 +92,7 @@ const SharedField kSharedFields[] = {
     &C::motionAreaPercent,                                                            // 1
     &C::motionSensitivity, &C::motionEnabled, &C::motionIntervalSeconds,              // 2
     &C::motionLeft, &C::motionTop, &C::motionRight, &C::motionBottom,                 // 3
-    &C::motionMode, &C::motionMinSize,
+    &C::motionMode, &C::motionMinSize, &C::motionPeople,
     &C::videoFolder, &C::imageFolder,                                                 // 4
     &C::spareText1, &C::spareText2, &C::spareText3,                                   // 5
     &C::timeFormat,                                                                   // 6

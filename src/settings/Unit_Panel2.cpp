@@ -148,48 +148,6 @@ QWidget* TFrame_Panel2::BuildDetection() {
     return box;
 }
 
-QWidget* TFrame_Panel2::BuildObjectControls() {
-    auto* box = new QWidget(Body());
-    Label_motionMode = new QLabel(LanguageText(text::kDetect), box);
-    ComboBox_motionMode = new QComboBox(box);
-    ComboBox_motionMode->setObjectName(QStringLiteral("ComboBox_motionMode"));
-    ComboBox_motionMode->addItems({LanguageText(text::kLargeChangesArea),
-                                   LanguageText(text::kAnythingPersonSizedOrLargerObject)});
-    // Long mode names in some languages must not widen the preview's column.
-    ComboBox_motionMode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox_motionMode->setMinimumContentsLength(12);
-    connect(ComboBox_motionMode, &QComboBox::currentIndexChanged, this,
-            &TFrame_Panel2::ComboBox_motionModeChange);
-    Label_minSize = WrappingLabel(LanguageText(text::kSmallestObjectOfThePicture), box);
-    CSpinEdit_minSize = new QSpinBox(box);
-    CSpinEdit_minSize->setObjectName(QStringLiteral("CSpinEdit_minSize"));
-    CSpinEdit_minSize->setRange(1, 100);
-    connect(CSpinEdit_minSize, &QSpinBox::valueChanged, this,
-            &TFrame_Panel2::CSpinEdit_minSizeChange);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(Row({Label_motionMode, ComboBox_motionMode}, 1));
-    layout->addLayout(Row({Label_minSize, CSpinEdit_minSize}));
-    return box;
-}
-
-void TFrame_Panel2::ComboBox_motionModeChange() {
-    if (camera && ComboBox_motionMode->currentIndex() >= 0)
-        StoreWhole(camera->settings->motionMode, int32_t(ComboBox_motionMode->currentIndex()));
-    EnableObjectControls();
-}
-
-void TFrame_Panel2::CSpinEdit_minSizeChange() {
-    if (camera) StoreWhole(camera->settings->motionMinSize, int32_t(CSpinEdit_minSize->value()));
-}
-
-void TFrame_Panel2::EnableObjectControls() {
-    const bool object =
-        ComboBox_motionMode->isEnabled() && ComboBox_motionMode->currentIndex() == kMotionObject;
-    Label_minSize->setEnabled(object);
-    CSpinEdit_minSize->setEnabled(object);
-}
-
 QWidget* TFrame_Panel2::BuildSoundGroup() {
     // The switch sits above its group, outside it, so greying the group leaves it usable.
     auto* box = new QWidget(Body());
@@ -413,6 +371,7 @@ void TFrame_Panel2::LoadFromCamera() {
     CSpinEdit1->setValue(LoadWhole(s.motionIntervalSeconds));
     CSpinEdit_minSize->setValue(LoadWhole(s.motionMinSize));
     ComboBox_motionMode->setCurrentIndex(LoadWhole(s.motionMode) == kMotionObject ? 1 : 0);
+    CheckBox_motionPeople->setChecked(LoadWhole(s.motionPeople));
     EnableObjectControls();
     // Before the first frame the picture's size is unknown: the region then stays as stored.
     const int w = camera->callback.frameWidth, h = camera->callback.frameHeight;

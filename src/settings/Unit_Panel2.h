@@ -57,6 +57,7 @@ public:
     // Mode and smallest object act at once, so the preview shows them.
     void ComboBox_motionModeChange();
     void CSpinEdit_minSizeChange();
+    void CheckBox_motionPeopleClick();
 
     TPreviewPanel* Panel2;
     TShape* Shape1;
@@ -72,6 +73,7 @@ public:
     QComboBox* ComboBox_motionMode;
     QLabel* Label_minSize;
     QSpinBox* CSpinEdit_minSize;
+    QCheckBox* CheckBox_motionPeople;
     QCheckBox* CheckBox_startMove;
     QCheckBox* CheckBox_capImagePlaySound_move;
     QGroupBox* GroupBox_capImagePlaySound_move;

@@ -1,7 +1,9 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
+#include <thread>
 
 #include "capture/Frame.h"
 #include "capture/Motion.h"
@@ -152,3 +154,57 @@ INSTANTIATE_TEST_SUITE_P(Modes, ObjectMotionTest, ::testing::Values(kMotionArea,
                          [](const auto& info) {
                              return info.param == kMotionObject ? "Object" : "Area";
                          });
+
+namespace {
+
+// Checks `f` until the detector says motion, or `tries` checks without; the person search
+// answers from its own thread.
+bool MotionWithin(MotionDetector& d, const VideoFrame& f, const CDataClass& s, QDateTime now,
+                  int tries) {
+    for (int i = 0; i < tries; ++i) {
+        if (d.Check(f.data.data(), f.data.size(), f.width, f.height, s, true, false, now) ==
+            MotionVerdict::kMotion)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(PersonCheckTest, AWalkerCountsAndAMovingBlockOfHisSizeDoesNot) {
+    CDataClass settings;
+    settings.motionMode = kMotionObject;
+    settings.motionIntervalSeconds = 0;
+    settings.motionPeople = 1;
+    QDateTime now{QDate(2026, 3, 1), QTime(12, 0)};
+    const QString dir = QStringLiteral(TRELVIX_TEST_DATA "/capture/footage/");
+    const VideoFrame empty = FromPicture(dir + "road_29.0.jpg");
+    const VideoFrame person = FromPicture(dir + "road_38.0.jpg");
+    settings.motionLeft = 215, settings.motionTop = 150;
+    settings.motionRight = 384, settings.motionBottom = 240;
+    MotionDetector detector;
+    for (int i = 0; i < 5; ++i)
+        detector.Check(empty.data.data(), empty.data.size(), empty.width, empty.height, settings,
+                       true, false, now = now.addMSecs(100));
+    // The motion waits for the search, then counts, framed where the walker is.
+    ASSERT_TRUE(MotionWithin(detector, person, settings, now.addMSecs(100), 1000));
+    EXPECT_LT(detector.objectBox.left, 285);
+    EXPECT_GT(detector.objectBox.right, 270);
+
+    // A dark block of a person's size moves, but nobody is in it.
+    const VideoFrame still = Scene(640, 480);
+    VideoFrame block = still;
+    Fill(block, {300, 200, 340, 290}, 20);
+    settings.motionLeft = 20, settings.motionTop = 20;
+    settings.motionRight = 620, settings.motionBottom = 460;
+    MotionDetector inLine(true);
+    for (int i = 0; i < 5; ++i)
+        inLine.Check(still.data.data(), still.data.size(), 640, 480, settings, true, false,
+                     now = now.addMSecs(100));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(inLine.Check(block.data.data(), block.data.size(), 640, 480, settings, true,
+                               false, now = now.addMSecs(100)),
+                  MotionVerdict::kNone)
+            << i;
+}
