@@ -19,7 +19,7 @@ extern "C" {
 #include <random>
 #include <string>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 #include "capture/Motion.h"
 #include "config/Cdataclass.h"
 

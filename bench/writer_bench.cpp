@@ -13,9 +13,9 @@
 #include <cmath>
 #include <ctime>
 
-#include "capture/Frame.h"
-#include "capture/Jpeg.h"
-#include "capture/Ymp4.h"
+#include "common/Frame.h"
+#include "common/Jpeg.h"
+#include "record/Ymp4.h"
 
 using namespace trelvix;
 

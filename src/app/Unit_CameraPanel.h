@@ -6,7 +6,7 @@
 #include <atomic>
 #include <mutex>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 #include "host/CameraCell.h"
 
 namespace trelvix {

@@ -19,7 +19,7 @@
 
 #include "capture/BroadcastEncoder.h"
 #include "capture/BroadcastServer.h"
-#include "capture/Frame.h"
+#include "common/Frame.h"
 
 namespace trelvix {
 

@@ -15,7 +15,7 @@ extern "C" {
 }
 
 #include "capture/AsfStream.h"
-#include "capture/Jpeg.h"
+#include "common/Jpeg.h"
 
 namespace trelvix {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 
 namespace trelvix {
 

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <cstring>
 
-#include "capture/Jpeg.h"
+#include "common/Jpeg.h"
 #include "capture/MotionMarks.h"
 #include "capture/Orientation.h"
 #include "capture/Usbcamera.h"

@@ -1,6 +1,6 @@
 #include "capture/PixelWriters.h"
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 
 namespace trelvix {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 
 namespace trelvix {
 

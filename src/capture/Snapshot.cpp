@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "capture/Jpeg.h"
+#include "common/Jpeg.h"
 #include "capture/Sound.h"
 #include "common/Process.h"
 #include "config/Folders.h"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 
 typedef struct _GstElement GstElement;
 

@@ -14,12 +14,13 @@
 
 #include "common/Messages.h"
 #include "capture/AudioCapture.h"
+#include "capture/CameraRecordSource.h"
 #include "capture/Devices.h"
 #include "capture/ImageParameters.h"
-#include "capture/Jpeg.h"
+#include "common/Jpeg.h"
 #include "capture/NetSource.h"
 #include "capture/Sound.h"
-#include "capture/Ymp4.h"
+#include "record/Ymp4.h"
 #include "common/Process.h"
 #include "common/Clock.h"
 #include "config/Folders.h"
@@ -347,14 +348,19 @@ constexpr RecordingKind kOnMotion{CameraState::MotionRecording, kEventMotion,
                                   text::kMotionRecordingStopped};
 }  // namespace
 
+void UsbCamera::StartRecorder() {
+    if (!recordSource_) recordSource_ = std::make_unique<CameraRecordSource>(*this);
+    recorder->OpenRecording(*settings);
+    recorder->StartRecordingThread(*recordSource_, settings->recordFrameRate);
+    recorder->ResumeRecordingThread();
+}
+
 void UsbCamera::BeginRecording(const RecordingKind& k) {
     if (callback.state == k.state) return;
     // Motion takes over a recording that runs, in the same file: cutting it would leave a
     // short file. It does not come back as continuous when the motion recording ends.
     if (!recorder->recording()) {
-        recorder->OpenRecording(this);
-        recorder->StartRecordingThread(this);
-        recorder->ResumeRecordingThread();
+        StartRecorder();
     }
     callback.state = k.state;
     if (k.started) SendEventRecord(k.recordKind, k.source, k.started);

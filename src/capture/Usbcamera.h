@@ -14,10 +14,10 @@
 #include "capture/Broadcast.h"
 #include "capture/Cautofont.h"
 #include "capture/CameraControls.h"
-#include "capture/Frame.h"
+#include "common/Frame.h"
 #include "capture/Motion.h"
 #include "capture/Snapshot.h"
-#include "capture/Unit_xvid.h"
+#include "record/Unit_xvid.h"
 #include "config/Cdataclass.h"
 #include "upload/UploadQueue.h"
 
@@ -33,6 +33,7 @@ class AudioCapture;
 class JpegDecoder;
 class NetSource;
 class RecordClass_FTP;
+class RecordFrameSource;
 class UsbCamera;
 struct RecordingKind;
 
@@ -281,6 +282,8 @@ public:
     std::unique_ptr<RecordClass_FTP> uploadRecord;  // while upload runs
 
 private:
+    // Opens the recording and runs its thread on this camera's frames.
+    void StartRecorder();
     void BeginRecording(const RecordingKind& kind);
     void EndRecording(const RecordingKind& kind);
     bool BuildBroadcastGraph(bool keepFile, QString* why);
@@ -330,6 +333,7 @@ private:
     uint64_t framesAtBuild_ = 0;
     // Owns the address look-ups, so none answers a camera that is gone.
     std::unique_ptr<QObject> lookups_;
+    std::unique_ptr<RecordFrameSource> recordSource_;
 };
 
 // Shows a failure of a capture pipeline ("Error!" message box in the windowed program);

@@ -66,9 +66,7 @@ bool UsbCamera::StartBroadcast(bool keepFile) {
     callback.state = CameraState::Broadcasting;
     if (Live(settings->autoRecord)) {
         // Recording goes on beside the broadcast; the state stays Broadcasting.
-        recorder->OpenRecording(this);
-        recorder->StartRecordingThread(this);
-        recorder->ResumeRecordingThread();
+        StartRecorder();
     }
     // A copy that goes when the broadcast ends is not one to find in the log.
     SendEventRecord(kEventRecording, text::kProgram, text::kBroadcastStarted,

@@ -201,9 +201,7 @@ void UsbCamera::StreamBack() {
                         (broadcasting_ && resumeRecording_);
     resumeRecording_ = false;
     if (wanted && !recorder->recording()) {
-        recorder->OpenRecording(this);
-        recorder->StartRecordingThread(this);
-        recorder->ResumeRecordingThread();
+        StartRecorder();
     }
 }
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <mutex>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 
 namespace trelvix {
 

@@ -3,7 +3,7 @@
 #include <malloc.h>
 
 #include "capture/Usbcamera.h"
-#include "capture/Ymp4.h"
+#include "record/Ymp4.h"
 #include "config/CameraRecords.h"
 #include "config/Option.h"
 #include "host/CameraCell.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "capture/Usbcamera.h"
-#include "capture/Ymp4.h"
+#include "record/Ymp4.h"
 #include "common/Clock.h"
 #include "common/Files.h"
 #include "common/FreeSpace.h"

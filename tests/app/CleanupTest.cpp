@@ -144,7 +144,7 @@ TEST_F(CleanupTest, TheFileBeingRecordedIsNeverDeleted) {
     UsbCamera* cam = cameras[0].get();
     cam->settings->recordFrameRate = 10;
     // Recording into today's folder, frames written by hand.
-    cam->recorder->OpenRecording(cam);
+    cam->recorder->OpenRecording(*cam->settings);
     cam->recorder->ResumeRecordingThread();
     RecordFrame frame;
     frame.bgr.Resize(64, 48);

@@ -2,8 +2,8 @@
 // width's row padding, and damaged or hostile pictures refused without harm.
 #include <gtest/gtest.h>
 
-#include "capture/Frame.h"
-#include "capture/Jpeg.h"
+#include "common/Frame.h"
+#include "common/Jpeg.h"
 
 using namespace trelvix;
 

@@ -11,7 +11,7 @@
 #include <gst/gst.h>
 #include <gtest/gtest.h>
 
-#include "capture/Jpeg.h"
+#include "common/Jpeg.h"
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"

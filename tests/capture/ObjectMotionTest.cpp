@@ -5,7 +5,7 @@
 #include <random>
 #include <thread>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 #include "capture/Motion.h"
 #include "config/Cdataclass.h"
 

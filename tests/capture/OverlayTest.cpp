@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "capture/Cautofont.h"
-#include "capture/Frame.h"
+#include "common/Frame.h"
 #include "capture/PixelWriters.h"
 
 using namespace trelvix;

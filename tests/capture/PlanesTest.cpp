@@ -11,10 +11,10 @@
 #include <thread>
 
 #include "capture/Devices.h"
-#include "capture/Jpeg.h"
-#include "capture/PlaneRange.h"
+#include "common/Jpeg.h"
+#include "common/PlaneRange.h"
 #include "capture/Usbcamera.h"
-#include "capture/Ymp4.h"
+#include "record/Ymp4.h"
 #include "common/Clock.h"
 #include "support/FrameCallback.h"
 #include "support/MediaProbe.h"

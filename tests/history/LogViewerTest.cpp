@@ -9,8 +9,8 @@
 
 #include "support/Wait.h"
 
-#include "capture/Frame.h"
-#include "capture/Ymp4.h"
+#include "common/Frame.h"
+#include "record/Ymp4.h"
 #include "common/Clock.h"
 #include "config/Folders.h"
 #include "config/Option.h"

@@ -7,8 +7,8 @@
 #include <QTcpServer>
 #include <algorithm>
 
-#include "capture/Frame.h"
-#include "capture/Jpeg.h"
+#include "common/Frame.h"
+#include "common/Jpeg.h"
 
 namespace trelvix::test {
 

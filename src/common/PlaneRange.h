@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 
 namespace trelvix {
 

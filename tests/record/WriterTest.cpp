@@ -14,8 +14,8 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-#include "capture/Frame.h"
-#include "capture/Ymp4.h"
+#include "common/Frame.h"
+#include "record/Ymp4.h"
 #include "support/MediaProbe.h"
 
 using namespace trelvix;

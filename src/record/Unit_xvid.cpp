@@ -1,9 +1,10 @@
-#include "capture/Unit_xvid.h"
+#include "record/Unit_xvid.h"
 
+#include <algorithm>
 #include <chrono>
 
-#include "capture/Usbcamera.h"
-#include "capture/Ymp4.h"
+#include "config/Cdataclass.h"
+#include "record/Ymp4.h"
 #include "common/Clock.h"
 
 namespace trelvix {
@@ -15,18 +16,38 @@ int AllowedFrameRate(int rate) {
 }
 }  // namespace
 
-xvidCaptureControlthread::xvidCaptureControlthread(UsbCamera* cam, int frameRate)
-    : camera(cam),
-      periodMs(1000 / AllowedFrameRate(frameRate)),
-      frameRate_(AllowedFrameRate(frameRate)) {
-    camera->callback.SetRawFrameWanted(true);
+RecordingSchedule::RecordingSchedule(int frameRate)
+    : frameRate_(frameRate), period_(1'000'000'000LL / frameRate) {}
+
+int64_t RecordingSchedule::Due(Time now) {
+    if (due_ == 0) start_ = now;
+    const int64_t elapsed = (now - start_) / period_;
+    // Never more than a second of repeats, should the machine have stalled.
+    const int64_t repeats = std::clamp<int64_t>(elapsed + 1 - due_, 0, frameRate_);
+    due_ += repeats;
+    if (elapsed + 1 - due_ > frameRate_) due_ = elapsed + 1;  // give up on what is long past
+    return repeats;
+}
+
+RecordingSchedule::Time RecordingSchedule::Next() const {
+    return start_ + period_ * due_;
+}
+
+xvidCaptureControlthread::xvidCaptureControlthread(RecordFrameSource& source, Write write,
+                                                   int frameRate, Clock clock)
+    : periodMs(1000 / AllowedFrameRate(frameRate)),
+      source_(source),
+      write_(std::move(write)),
+      clock_(std::move(clock)),
+      schedule_(AllowedFrameRate(frameRate)) {
+    source_.WantFrames(true);
     worker_.Start([this] { Execute(); });
 }
 
 xvidCaptureControlthread::~xvidCaptureControlthread() {
     Terminate();
     // Nobody records: the live path stops keeping a copy of every frame.
-    camera->callback.SetRawFrameWanted(false);
+    source_.WantFrames(false);
 }
 
 void xvidCaptureControlthread::Resume() {
@@ -38,46 +59,28 @@ void xvidCaptureControlthread::Terminate() {
 }
 
 void xvidCaptureControlthread::Execute() {
-    using Clock = std::chrono::steady_clock;
     if (worker_.WaitForWake()) return;
-    bool haveFrame = false;
-    for (;;) {
-        if (worker_.StopRequested()) break;
-        if (WriteDueFrames()) haveFrame = true;
-        const auto period = std::chrono::nanoseconds(1'000'000'000LL / frameRate_);
-        const auto next =
-            haveFrame ? start_ + period * due_ : Clock::now() + std::chrono::milliseconds(10);
+    while (!worker_.StopRequested()) {
+        const bool wrote = WriteDueFrames();
+        const auto next = wrote ? schedule_.Next() : clock_() + std::chrono::milliseconds(10);
         if (worker_.SleepUntil(next)) break;
     }
     frameBuffer = RecordFrame();
 }
 
 bool xvidCaptureControlthread::WriteDueFrames() {
-    using Clock = std::chrono::steady_clock;
-    // Frames are due on a fixed schedule: the exact rate holds over hours, and a late pass
-    // writes the newest frame again for every period it missed.
-    if (!camera->HasGraph()) return false;
+    if (!source_.Delivering()) return false;
     // The newest frame is handed over, not copied: the overlays go straight onto it. The same
     // frame again only has its time stamped anew.
-    const auto got = camera->callback.TakeLatestRawFrame(&frameBuffer);
-    if (got == CSampleGrabberCB::RawFrame::kNone || frameBuffer.empty()) return false;
-    const auto period = std::chrono::nanoseconds(1'000'000'000LL / frameRate_);
-    if (due_ == 0) start_ = Clock::now();
-    if (got == CSampleGrabberCB::RawFrame::kNew)
-        camera->callback.ProcessRecordFrame(frameBuffer);
-    else
-        camera->callback.RestampRecordTime(frameBuffer);
-    const int64_t elapsed = (Clock::now() - start_) / period;
-    // Never more than a second of repeats, should the machine have stalled.
-    const int64_t repeats = std::clamp<int64_t>(elapsed + 1 - due_, 0, frameRate_);
-    for (int64_t i = 0; i < repeats; ++i) {
-        if (camera->recorder->WriteFrame(frameBuffer))
+    const auto got = source_.TakeNewest(&frameBuffer);
+    if (got == RecordFrameSource::Got::kNone || frameBuffer.empty()) return false;
+    source_.Stamp(frameBuffer, got == RecordFrameSource::Got::kNew);
+    for (int64_t i = schedule_.Due(clock_()); i > 0; --i) {
+        if (write_(frameBuffer))
             ++framesWritten_;
         else
             ++framesRefused_;
     }
-    due_ += repeats;
-    if (elapsed + 1 - due_ > frameRate_) due_ = elapsed + 1;  // give up on what is long past
     return true;
 }
 
@@ -87,9 +90,8 @@ xvid::~xvid() {
     CloseRecording();
 }
 
-void xvid::OpenRecording(UsbCamera* camera) {
+void xvid::OpenRecording(const CDataClass& s) {
     CloseRecording();
-    const CDataClass& s = *camera->settings;
     QString folder;
     try {
         folder = s.DayVideoFolder(Now().date());
@@ -118,9 +120,10 @@ void xvid::CloseRecording() {
     openWidth_ = openHeight_ = 0;
 }
 
-void xvid::StartRecordingThread(UsbCamera* camera) {
+void xvid::StartRecordingThread(RecordFrameSource& source, int frameRate) {
     thread_.reset();
-    thread_ = std::make_unique<xvidCaptureControlthread>(camera, camera->settings->recordFrameRate);
+    thread_ = std::make_unique<xvidCaptureControlthread>(
+        source, [this](const RecordFrame& f) { return WriteFrame(f); }, frameRate);
 }
 
 void xvid::ResumeRecordingThread() {

@@ -1,10 +1,10 @@
-#include "capture/Jpeg.h"
+#include "common/Jpeg.h"
 
 #include <turbojpeg.h>
 
 #include <climits>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 #include "common/Files.h"
 
 namespace trelvix {

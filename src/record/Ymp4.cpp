@@ -1,4 +1,4 @@
-#include "capture/Ymp4.h"
+#include "record/Ymp4.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +16,8 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-#include "capture/Frame.h"
-#include "capture/PlaneRange.h"
+#include "common/Frame.h"
+#include "common/PlaneRange.h"
 #include "common/Clock.h"
 #include "common/Files.h"
 #include "common/FreeSpace.h"

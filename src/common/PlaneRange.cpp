@@ -1,4 +1,4 @@
-#include "capture/PlaneRange.h"
+#include "common/PlaneRange.h"
 
 namespace trelvix {
 

@@ -4,45 +4,70 @@
 
 #include <QString>
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 
-#include "capture/Frame.h"
+#include "common/Frame.h"
 #include "common/StoppableWorker.h"
+#include "record/RecordFrameSource.h"
 
 namespace trelvix {
 
-class UsbCamera;
+class CDataClass;
+
+// Frames are due on a fixed schedule: the exact rate holds over hours, and a late pass writes
+// the newest frame again for every period it missed.
+class RecordingSchedule {
+public:
+    using Time = std::chrono::steady_clock::time_point;
+    explicit RecordingSchedule(int frameRate);
+    // How many times the newest frame is written at `now`; the first call starts the schedule.
+    int64_t Due(Time now);
+    // When the next frame is due.
+    Time Next() const;
+
+private:
+    const int frameRate_;
+    const std::chrono::nanoseconds period_;
+    Time start_{};
+    int64_t due_ = 0;  // frames due so far
+};
 
 // The recording thread: takes the newest delivered frame once per period, runs the recording
 // path on it and writes it.
 class xvidCaptureControlthread {
 public:
-    xvidCaptureControlthread(UsbCamera* camera, int frameRate);
+    using Write = std::function<bool(const RecordFrame&)>;
+    using Clock = std::function<RecordingSchedule::Time()>;
+    // Waits for Resume before its first pass.
+    xvidCaptureControlthread(RecordFrameSource& source, Write write, int frameRate,
+                             Clock clock = std::chrono::steady_clock::now);
     ~xvidCaptureControlthread();  // stops and joins
 
     void Resume();
     void Terminate();  // returns once the thread has ended
+    // One pass: writes the newest frame as often as the schedule asks; false when there was
+    // none.
+    bool WriteDueFrames();
     uint64_t framesWritten() const { return framesWritten_; }
     // Frames the writer refused because the recording was not (or no longer) open.
     uint64_t framesRefused() const { return framesRefused_; }
 
-    UsbCamera* camera;
     const int periodMs;
 
 private:
     void Execute();
-    // Writes the newest frame as often as the schedule asks; false when there was none.
-    bool WriteDueFrames();
 
-    const int frameRate_;
+    RecordFrameSource& source_;
+    const Write write_;
+    const Clock clock_;
     StoppableWorker worker_;
     std::atomic<uint64_t> framesWritten_{0};
     std::atomic<uint64_t> framesRefused_{0};
     RecordFrame frameBuffer;
-    // The fixed schedule: when the first frame was written, and how many are due so far.
-    std::chrono::steady_clock::time_point start_{};
-    int64_t due_ = 0;
+    RecordingSchedule schedule_;
 };
 
 class xvid {
@@ -50,9 +75,9 @@ public:
     explicit xvid(int handle);
     ~xvid();
 
-    void OpenRecording(UsbCamera* camera);
+    void OpenRecording(const CDataClass& settings);
     void CloseRecording();
-    void StartRecordingThread(UsbCamera* camera);
+    void StartRecordingThread(RecordFrameSource& source, int frameRate);
     void ResumeRecordingThread();
     void StopRecordingThread();
     // Writes when recording; opens the file on the first frame (the frame size is known only
