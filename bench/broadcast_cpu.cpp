@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "capture/Broadcast.h"
+#include "broadcast/Broadcast.h"
 #include "BenchViewers.h"
 
 using namespace trelvix;

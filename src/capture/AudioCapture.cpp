@@ -6,7 +6,7 @@
 #include <chrono>
 #include <memory>
 
-#include "capture/BroadcastEncoder.h"
+#include "broadcast/BroadcastEncoder.h"
 #include "capture/Devices.h"
 
 namespace trelvix {

@@ -11,7 +11,7 @@
 #include <mutex>
 #include <vector>
 
-#include "capture/Broadcast.h"
+#include "broadcast/Broadcast.h"
 #include "capture/Cautofont.h"
 #include "capture/CameraControls.h"
 #include "common/Frame.h"

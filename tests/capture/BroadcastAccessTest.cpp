@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "capture/BroadcastServer.h"
+#include "broadcast/BroadcastServer.h"
 #include "support/RawHttpClient.h"
 
 using namespace trelvix;

@@ -1,9 +1,9 @@
 // The broadcast's arithmetic, ASF packet reading and request routing, without sockets.
 #include <gtest/gtest.h>
 
-#include "capture/AsfStream.h"
-#include "capture/BroadcastEncoder.h"
-#include "capture/BroadcastHttp.h"
+#include "broadcast/AsfStream.h"
+#include "broadcast/BroadcastEncoder.h"
+#include "broadcast/BroadcastHttp.h"
 #include "support/Bytes.h"
 
 using namespace trelvix;

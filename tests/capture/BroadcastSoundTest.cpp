@@ -18,7 +18,7 @@ extern "C" {
 }
 
 #include "capture/AudioCapture.h"
-#include "capture/Broadcast.h"
+#include "broadcast/Broadcast.h"
 #include "support/Wait.h"
 
 using namespace trelvix;

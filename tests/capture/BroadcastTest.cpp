@@ -23,7 +23,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-#include "capture/Broadcast.h"
+#include "broadcast/Broadcast.h"
 #include "support/RawHttpClient.h"
 #include "support/Wait.h"
 

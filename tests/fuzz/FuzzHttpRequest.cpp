@@ -1,6 +1,6 @@
 // The broadcast server's request head: any bytes parse or are refused, and a parsed request
 // always gets an answer head.
-#include "capture/BroadcastHttp.h"
+#include "broadcast/BroadcastHttp.h"
 #include "fuzz/FuzzSupport.h"
 
 using namespace trelvix;

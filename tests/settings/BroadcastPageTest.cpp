@@ -5,7 +5,7 @@
 
 #include <QFile>
 
-#include "capture/Broadcast.h"
+#include "broadcast/Broadcast.h"
 #include "config/IniFile.h"
 #include "settings/SettingsFixture.h"
 #include "settings/Unit_Panel7.h"

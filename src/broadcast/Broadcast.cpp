@@ -1,4 +1,4 @@
-#include "capture/Broadcast.h"
+#include "broadcast/Broadcast.h"
 
 #include <QHostAddress>
 #include <QNetworkAccessManager>

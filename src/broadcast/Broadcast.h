@@ -17,8 +17,8 @@
 #include <thread>
 #include <vector>
 
-#include "capture/BroadcastEncoder.h"
-#include "capture/BroadcastServer.h"
+#include "broadcast/BroadcastEncoder.h"
+#include "broadcast/BroadcastServer.h"
 #include "common/Frame.h"
 
 namespace trelvix {

@@ -1,4 +1,4 @@
-#include "capture/BroadcastEncoder.h"
+#include "broadcast/BroadcastEncoder.h"
 
 #include <QFile>
 #include <algorithm>
@@ -14,7 +14,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-#include "capture/AsfStream.h"
+#include "broadcast/AsfStream.h"
 #include "common/Jpeg.h"
 
 namespace trelvix {

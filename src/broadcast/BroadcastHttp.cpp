@@ -1,4 +1,4 @@
-#include "capture/BroadcastHttp.h"
+#include "broadcast/BroadcastHttp.h"
 
 #include <QList>
 

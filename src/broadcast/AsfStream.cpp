@@ -1,4 +1,4 @@
-#include "capture/AsfStream.h"
+#include "broadcast/AsfStream.h"
 
 namespace trelvix {
 

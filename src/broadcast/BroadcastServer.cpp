@@ -1,4 +1,4 @@
-#include "capture/BroadcastServer.h"
+#include "broadcast/BroadcastServer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -15,8 +15,8 @@
 #include <cstring>
 #include <deque>
 
-#include "capture/AsfStream.h"
-#include "capture/BroadcastHttp.h"
+#include "broadcast/AsfStream.h"
+#include "broadcast/BroadcastHttp.h"
 
 namespace trelvix {
 

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "capture/BroadcastEncoder.h"
+#include "broadcast/BroadcastEncoder.h"
 
 namespace trelvix {
 
