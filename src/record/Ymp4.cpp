@@ -17,10 +17,10 @@ extern "C" {
 }
 
 #include "common/Frame.h"
-#include "common/PlaneRange.h"
 #include "common/Clock.h"
 #include "common/Files.h"
 #include "common/FreeSpace.h"
+#include "record/Mp4Segment.h"
 
 namespace trelvix {
 
@@ -52,246 +52,16 @@ QDateTime ClockNow() {
     return Now();
 }
 
-struct Params {
-    int rate = 10;
-    int width = 0;  // of the frames handed in
-    int height = 0;
-    int quantizer = 4;
-    int compression = 15;
-};
-
-// Encoder effort for a compression level 0..15: no motion search at 0, then finer sub-pixel
-// refinement and predictors from the last frame. The search keeps the small diamond and one
-// vector per block: between camera frames things move little, and larger diamonds or four
-// vectors cost up to a third more time for files at most 0.6 % smaller. Block decisions by bit
-// count or rate-distortion are left out: on camera pictures they saved 1 to 2 % for 50 to 80 %
-// more time.
-void AddEffortOptions(int c, AVDictionary** opts) {
-    av_dict_set(opts, "motion_est", c == 0 ? "zero" : "epzs", 0);
-    av_dict_set_int(opts, "subq", std::min(8, c / 2 + 1), 0);
-    av_dict_set_int(opts, "dia_size", 1, 0);
-    av_dict_set_int(opts, "last_pred", c >= 5 ? 2 : 0, 0);
-    av_dict_set(opts, "mbd", "simple", 0);
-}
-
-// One MP4 file being written: encoder, converter and muxer. Every failure leaves the file as
-// playable as what was flushed so far.
-class Segment {
-public:
-    ~Segment() { Finish(); }
-
-    static std::unique_ptr<Segment> Create(const Params& p, const QString& folder,
-                                           const QString& path, const QDateTime& start) {
-        std::unique_ptr<Segment> s(new Segment);
-        s->path = path;
-        s->folder = folder;
-        s->start = start;
-        s->frameStride_ = FrameStride(p.width);
-        if (!s->Open(p, start)) {
-            s->Finish();
-            QFile::remove(path);
-            return nullptr;
-        }
-        return s;
-    }
-
-    bool Write(const uint8_t* frame) {
-        if (failed_) return false;
-        AVFrame* pic = WritablePicture();
-        if (!pic) return Fail();
-        const uint8_t* src[4] = {frame, nullptr, nullptr, nullptr};
-        const int srcStride[4] = {frameStride_, 0, 0, 0};
-        sws_scale(sws_, src, srcStride, 0, enc_->height, pic->data, pic->linesize);
-        return Encode(pic);
-    }
-
-    // A JPEG camera's planes go in without a colour conversion: only their range changes.
-    bool Write(const PlanarFrame& frame) {
-        if (failed_) return false;
-        AVFrame* pic = WritablePicture();
-        if (!pic) return Fail();
-        ToLimitedRange420(frame, pic->data, pic->linesize);
-        return Encode(pic);
-    }
-
-    bool Encode(AVFrame* pic) {
-        pic->pts = nextPts_++;
-        pic->quality = enc_->global_quality;
-        pic->pict_type = AV_PICTURE_TYPE_NONE;
-        if (avcodec_send_frame(enc_, pic) < 0) return Fail();
-        if (!Drain()) return false;
-        // The first frame goes to the disk at once, so a file is reported only once it plays.
-        if (!firstFlushed_ && packets_ > 0) {
-            firstFlushed_ = true;
-            if (av_write_frame(fmt_, nullptr) < 0) return Fail();
-            avio_flush(fmt_->pb);
-            if (fmt_->pb->error < 0) return Fail();
-            lastGood_ = avio_tell(fmt_->pb);
-        }
-        return true;
-    }
-
-    // Whether a frame of the file is on the disk.
-    bool FramesOnDisk() const { return !failed_ && lastGood_ > headerEnd_; }
-
-    // Drains the encoder, writes the trailer and closes the file; false when anything failed.
-    bool Finish() {
-        if (fmt_) {
-            if (headerWritten_ && !failed_) {
-                if (avcodec_send_frame(enc_, nullptr) < 0 || !Drain()) failed_ = true;
-            }
-            if (headerWritten_ && !failed_ && av_write_trailer(fmt_) < 0) failed_ = true;
-            if (fmt_->pb && fmt_->pb->error < 0) failed_ = true;
-            if (!(fmt_->oformat->flags & AVFMT_NOFILE)) avio_closep(&fmt_->pb);
-            avformat_free_context(fmt_);
-            fmt_ = nullptr;
-            // A write that failed (a full disk) may have left half a fragment: the file ends
-            // with the last whole one instead, and plays.
-            if (failed_ && headerWritten_) QFile::resize(path, lastGood_);
-        }
-        avcodec_free_context(&enc_);
-        for (AVFrame*& f : pictures_) av_frame_free(&f);
-        pictures_.clear();
-        av_packet_free(&pkt_);
-        sws_freeContext(sws_);
-        sws_ = nullptr;
-        return !failed_;
-    }
-
-    // Whether the finished file holds a frame a player can show.
-    bool HoldsFrames() const { return failed_ ? lastGood_ > headerEnd_ : nextPts_ > 0; }
-
-    QString path;
-    QString folder;  // ends in "/"
-    QDateTime start;
-
-private:
-    Segment() = default;
-
-    bool Open(const Params& p, const QDateTime& start) {
-        const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MPEG4);
-        if (!codec) return false;
-        if (avformat_alloc_output_context2(&fmt_, nullptr, "mp4", nullptr) < 0) return false;
-        enc_ = avcodec_alloc_context3(codec);
-        pkt_ = av_packet_alloc();
-        if (!enc_ || !pkt_) return false;
-
-        // 4:2:0 needs even sizes: an odd last row or column is left out.
-        enc_->width = p.width & ~1;
-        enc_->height = p.height & ~1;
-        enc_->pix_fmt = AV_PIX_FMT_YUV420P;
-        enc_->time_base = AVRational{1, p.rate};
-        enc_->framerate = AVRational{p.rate, 1};
-        enc_->sample_aspect_ratio = AVRational{1, 1};
-        enc_->gop_size = p.rate * (p.compression == 0 ? 1 : 2);
-        enc_->max_b_frames = 0;
-        enc_->thread_count = 1;
-        enc_->flags |= AV_CODEC_FLAG_QSCALE | AV_CODEC_FLAG_GLOBAL_HEADER;
-        const int q = p.quantizer == 0 ? 2 : p.quantizer;
-        enc_->global_quality = q * FF_QP2LAMBDA;
-        AVDictionary* codecOpts = nullptr;
-        AddEffortOptions(p.compression, &codecOpts);
-        const int opened = avcodec_open2(enc_, codec, &codecOpts);
-        av_dict_free(&codecOpts);
-        if (opened < 0) return false;
-
-        sws_ =
-            sws_getContext(enc_->width, enc_->height, AV_PIX_FMT_BGR24, enc_->width, enc_->height,
-                           AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
-        if (!sws_) return false;
-
-        stream_ = avformat_new_stream(fmt_, nullptr);
-        if (!stream_ || avcodec_parameters_from_context(stream_->codecpar, enc_) < 0) return false;
-        stream_->codecpar->codec_tag = 0;  // the muxer's 'mp4v'
-        stream_->time_base = enc_->time_base;
-        stream_->avg_frame_rate = enc_->framerate;
-        av_dict_set(&fmt_->metadata, "creation_time",
-                    start.toUTC().toString(Qt::ISODateWithMs).toUtf8().constData(), 0);
-
-        const QByteArray url = "file:" + QFile::encodeName(path);
-        if (avio_open(&fmt_->pb, url.constData(), AVIO_FLAG_WRITE) < 0) return false;
-        // Fragments of at most a second, each flushed to the file at once: a killed process
-        // loses only the last second.
-        AVDictionary* muxOpts = nullptr;
-        av_dict_set(&muxOpts, "movflags", "frag_keyframe+empty_moov+default_base_moof", 0);
-        av_dict_set_int(&muxOpts, "frag_duration", 1000000, 0);
-        const int header = avformat_write_header(fmt_, &muxOpts);
-        av_dict_free(&muxOpts);
-        if (header < 0) return false;
-        headerWritten_ = true;
-        avio_flush(fmt_->pb);
-        headerEnd_ = lastGood_ = avio_tell(fmt_->pb);
-        return fmt_->pb->error >= 0;
-    }
-
-    // The encoder may keep a reference to the last picture; never write into a shared one.
-    AVFrame* WritablePicture() {
-        for (AVFrame* f : pictures_)
-            if (av_frame_is_writable(f)) return f;
-        if (pictures_.size() >= 4) return nullptr;
-        AVFrame* f = av_frame_alloc();
-        if (!f) return nullptr;
-        f->format = enc_->pix_fmt;
-        f->width = enc_->width;
-        f->height = enc_->height;
-        if (av_frame_get_buffer(f, 0) < 0) {
-            av_frame_free(&f);
-            return nullptr;
-        }
-        pictures_.push_back(f);
-        return f;
-    }
-
-    bool Drain() {
-        for (;;) {
-            const int r = avcodec_receive_packet(enc_, pkt_);
-            if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) break;
-            if (r < 0) return Fail();
-            pkt_->stream_index = stream_->index;
-            if (pkt_->duration <= 0) pkt_->duration = 1;
-            av_packet_rescale_ts(pkt_, enc_->time_base, stream_->time_base);
-            const int w = av_write_frame(fmt_, pkt_);
-            av_packet_unref(pkt_);
-            if (w < 0) return Fail();
-            ++packets_;
-        }
-        avio_flush(fmt_->pb);
-        if (fmt_->pb->error < 0) return Fail();
-        lastGood_ = avio_tell(fmt_->pb);
-        return true;
-    }
-
-    bool Fail() {
-        failed_ = true;
-        return false;
-    }
-
-    AVFormatContext* fmt_ = nullptr;
-    AVCodecContext* enc_ = nullptr;
-    AVStream* stream_ = nullptr;
-    SwsContext* sws_ = nullptr;
-    AVPacket* pkt_ = nullptr;
-    std::vector<AVFrame*> pictures_;
-    int frameStride_ = 0;
-    int64_t nextPts_ = 0;
-    int64_t packets_ = 0;
-    int64_t headerEnd_ = 0;  // where the file's first fragment begins
-    int64_t lastGood_ = 0;   // the end of what was written whole
-    bool headerWritten_ = false;
-    bool firstFlushed_ = false;
-    bool failed_ = false;
-};
-
 struct Writer {
     std::mutex mutex;
     NewMP4FileCallback callback;
     DiskFullCallback diskCallback;
     bool released = false;
     bool opened = false;
-    Params params;
+    SegmentParams params;
     QString folder;  // absolute, ends in "/"
     int minutes = 30;
-    std::unique_ptr<Segment> segment;
+    std::unique_ptr<Mp4Segment> segment;
     QDateTime failedAt;      // the last file that could not be created or written
     bool announced = false;  // the segment was reported as a new file
     bool diskFull = false;   // paused for want of space, and reported so
@@ -434,8 +204,8 @@ bool yMP4COpen(int handle, int frameRate, int width, int height, int quantizer, 
         return false;
     const QString path = PrepareFolder(folder);
     if (path.isEmpty()) return false;
-    w->params = Params{frameRate, width, height, std::clamp(quantizer, 0, 31),
-                       std::clamp(compression, 0, 15)};
+    w->params = SegmentParams{frameRate, width, height, std::clamp(quantizer, 0, 31),
+                              std::clamp(compression, 0, 15)};
     w->folder = path;
     w->minutes = std::max(1, segmentMinutes);
     w->failedAt = QDateTime();
@@ -474,7 +244,7 @@ bool EnsureSegment(Writer& w, const QDateTime& now, WriteReport* report) {
     }
     RemoveEmptyRecordings(w.folder);
     const QString path = ReserveFileName(w.folder, now);
-    if (!path.isEmpty()) w.segment = Segment::Create(w.params, w.folder, path, now);
+    if (!path.isEmpty()) w.segment = Mp4Segment::Create(w.params, w.folder, path, now);
     if (!w.segment) {
         NoteFailure(w, now, kFullBelowBytes, report);
         return false;
@@ -493,7 +263,7 @@ bool WriteToHandle(int handle, int width, int height, WriteFrame write) {
     bool written = false;
     {
         std::lock_guard lock(w->mutex);
-        const Params& p = w->params;
+        const SegmentParams& p = w->params;
         if (!w->opened || w->released || width != p.width || height != p.height) return false;
         const QDateTime now = ClockNow();
         if (w->segment && (w->segment->folder != w->folder || SegmentOver(*w, now))) w->Finish();
@@ -537,13 +307,13 @@ bool yVideoWrite(int handle, const uint8_t* frame, size_t length) {
     }
     if (length != size_t(FrameStride(width)) * size_t(height)) return false;
     return WriteToHandle(handle, width, height,
-                         [frame](Segment& segment) { return segment.Write(frame); });
+                         [frame](Mp4Segment& segment) { return segment.Write(frame); });
 }
 
 bool yVideoWritePlanes(int handle, const PlanarFrame& frame) {
     if (frame.data.empty()) return false;
     return WriteToHandle(handle, frame.width, frame.height,
-                         [&frame](Segment& segment) { return segment.Write(frame); });
+                         [&frame](Mp4Segment& segment) { return segment.Write(frame); });
 }
 
 bool yMP4CSetRootPath(int handle, const QString& folder, int segmentMinutes) {
