@@ -1,13 +1,13 @@
 #!/usr/bin/python3
 """Fails when an include of ours points up the layers. Lowest first: common, config, history,
-upload, capture, host, then the windows (app/ and every source of trelvix_ui, wherever it
+upload, notify, capture, host, then the windows (app/ and every source of trelvix_ui, wherever it
 lies). A file may include its own layer and the ones below."""
 import os
 import re
 import sys
 
 ui_sources_list, src_root = sys.argv[1], sys.argv[2]
-LAYERS = ["common", "config", "history", "upload", "capture", "host", "app"]
+LAYERS = ["common", "config", "history", "upload", "notify", "capture", "host", "app"]
 WINDOWS = len(LAYERS) - 1
 
 with open(ui_sources_list) as f:
