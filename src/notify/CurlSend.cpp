@@ -21,7 +21,16 @@ struct Transfer {
         curl_slist_free_all(recipients);
         curl_easy_cleanup(curl);
     }
-    void Common(const QString& url, int timeoutSeconds) {
+    void Common(const QString& url, const std::atomic<bool>* cancel, int timeoutSeconds) {
+        if (cancel) {
+            curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+            curl_easy_setopt(curl, CURLOPT_XFERINFODATA, cancel);
+            curl_easy_setopt(
+                curl, CURLOPT_XFERINFOFUNCTION,
+                +[](void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+                    return static_cast<const std::atomic<bool>*>(p)->load() ? 1 : 0;
+                });
+        }
         curl_easy_setopt(curl, CURLOPT_URL, url.toUtf8().constData());
         curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(curl, CURLOPT_TIMEOUT, long(timeoutSeconds));
@@ -53,11 +62,11 @@ QByteArray EncodedWord(const QString& text) {
 }  // namespace
 
 SendError PostWebhook(const QString& url, const QByteArray& json, const QString& picture,
-                      int timeoutSeconds) {
+                      const std::atomic<bool>* cancel, int timeoutSeconds) {
     if (!url.startsWith(QLatin1String("http://")) && !url.startsWith(QLatin1String("https://")))
         return QStringLiteral("the address must begin with http:// or https://");
     Transfer t;
-    t.Common(url, timeoutSeconds);
+    t.Common(url, cancel, timeoutSeconds);
     if (!picture.isEmpty() && QFileInfo(picture).isFile()) {
         t.mime = curl_mime_init(t.curl);
         curl_mimepart* part = curl_mime_addpart(t.mime);
@@ -79,7 +88,8 @@ SendError PostWebhook(const QString& url, const QByteArray& json, const QString&
     return {};
 }
 
-SendError SendMail(const MailSettings& s, const MailMessage& m, int timeoutSeconds) {
+SendError SendMail(const MailSettings& s, const MailMessage& m, const std::atomic<bool>* cancel,
+                   int timeoutSeconds) {
     if (!s.server.startsWith(QLatin1String("smtp://")) &&
         !s.server.startsWith(QLatin1String("smtps://")))
         return QStringLiteral("the server must begin with smtp:// or smtps://");
@@ -87,7 +97,7 @@ SendError SendMail(const MailSettings& s, const MailMessage& m, int timeoutSecon
     if (to.isEmpty() || s.from.trimmed().isEmpty())
         return QStringLiteral("sender and recipient are needed");
     Transfer t;
-    t.Common(s.server, timeoutSeconds);
+    t.Common(s.server, cancel, timeoutSeconds);
     if (!s.user.isEmpty()) {
         curl_easy_setopt(t.curl, CURLOPT_USERNAME, s.user.toUtf8().constData());
         curl_easy_setopt(t.curl, CURLOPT_PASSWORD, s.password.toUtf8().constData());

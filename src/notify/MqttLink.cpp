@@ -43,7 +43,6 @@ MqttLink::MqttLink(const MqttSettings& s, MessageHandler onMessage, StateHandler
     InitNotifyLibraries();
     m_ = mosquitto_new(nullptr, true, this);
     if (!m_) return;
-    mosquitto_threaded_set(m_, true);
     Configure(m_, s);
     const QByteArray status = statusTopic().toUtf8();
     mosquitto_will_set(m_, status.constData(), 7, "offline", 1, true);

@@ -148,6 +148,17 @@ void Notifier::SetCameras(const std::map<int, QString>& cameras) {
     PublishDiscovery();
 }
 
+bool Notifier::brokerConnected() {
+    std::lock_guard lock(state_);
+    return mqtt_ && mqtt_->connected();
+}
+
+bool Notifier::motionOn(int camera) {
+    std::lock_guard lock(state_);
+    const auto it = states_.find(camera);
+    return it != states_.end() && it->second.motionOn;
+}
+
 QString Notifier::Topic(int camera, const char* leaf) const {
     return settings_.mqtt.prefix + QLatin1Char('/') + QString::number(camera) + QLatin1Char('/') +
            QLatin1String(leaf);
@@ -275,7 +286,7 @@ void Notifier::SendEvent(const Notice& n) {
             for (int attempt = 0; attempt <= kWebhookRetries; ++attempt) {
                 if (attempt > 0 && !webhook_.Pause(milliseconds(retryPauseMs << (attempt - 1))))
                     return;
-                error = PostWebhook(url, json, picture);
+                error = PostWebhook(url, json, picture, webhook_.stopping());
                 if (error.isEmpty()) break;
             }
             LogNotifyLine(error.isEmpty() ? text::kWebhookSent : text::kWebhookFailed1, error,
@@ -289,8 +300,8 @@ void Notifier::SendEvent(const Notice& n) {
         m.body = m.subject + QLatin1Char('\n') + IsoTimeWithOffset(n.when) + QLatin1Char('\n') +
                  n.picture + QLatin1Char('\n');
         m.attachment = n.picture;
-        mail_.Push([mail = settings_.mail, m, n] {
-            const SendError error = SendMail(mail, m);
+        mail_.Push([this, mail = settings_.mail, m, n] {
+            const SendError error = SendMail(mail, m, mail_.stopping());
             LogNotifyLine(error.isEmpty() ? text::kEMailSent : text::kEMailFailed1, error, n.camera,
                           n.caption, m.attachment);
         });

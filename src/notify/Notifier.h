@@ -41,6 +41,8 @@ public:
     // The cameras of the grid, number and caption: discovery announces them and takes back
     // the ones no longer there.
     void SetCameras(const std::map<int, QString>& cameras);
+    bool brokerConnected();
+    bool motionOn(int camera);
 
     // How long motion stays ON without a new one, unless the notice says; and the webhook's
     // first pause before a retry. Tests shorten them (0 restores 30 s and 1 s).

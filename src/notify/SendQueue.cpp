@@ -8,6 +8,7 @@ SendQueue::~SendQueue() {
     {
         std::lock_guard lock(mutex_);
         stop_ = true;
+        stopping_ = true;
         jobs_.clear();
     }
     wake_.notify_all();

@@ -2,6 +2,8 @@
 // own queue, which stays bounded (the oldest job goes).
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -18,6 +20,8 @@ public:
     void Push(std::function<void()> job);
     // Waits the pause, or less when the queue is being ended; false then.
     bool Pause(std::chrono::milliseconds pause);
+    // Set once the queue is being ended: a transfer under way gives up.
+    const std::atomic<bool>* stopping() const { return &stopping_; }
 
 private:
     void Run();
@@ -26,6 +30,7 @@ private:
     std::condition_variable wake_;
     std::deque<std::function<void()>> jobs_;
     bool stop_ = false;
+    std::atomic<bool> stopping_{false};
     std::thread thread_;
 };
 
