@@ -52,14 +52,19 @@ bool Chosen(const EventChoice& e, NoticeKind kind) {
     }
     return false;
 }
+
+void LogNotifyText(const QString& description, int camera, const QString& caption,
+                   const QString& file) {
+    PostEventRecord(MakeEventRecord(kEventProgram, LanguageText(text::kNotifications), caption,
+                                    description, camera, file, Now()));
+}
 }  // namespace
 
 void LogNotifyLine(int descriptionId, const QString& detail, int camera, const QString& caption,
                    const QString& file) {
     QString description = LanguageText(descriptionId);
     if (description.contains(QLatin1String("%1"))) description = description.arg(detail);
-    PostEventRecord(MakeEventRecord(kEventProgram, LanguageText(text::kNotifications), caption,
-                                    description, camera, file, Now()));
+    LogNotifyText(description, camera, caption, file);
 }
 
 void Notifier::SetTimingForTesting(milliseconds motionHold, milliseconds retryPause) {
@@ -278,7 +283,12 @@ void Notifier::SwitchOffStillCameras() {
 
 void Notifier::SendEvent(const Notice& n) {
     const QByteArray json = EventJson(n);
-    if (mqtt_) mqtt_->Publish(Topic(n.camera, "event"), json);
+    if (mqtt_ && mqtt_->connected()) {
+        mqtt_->Publish(Topic(n.camera, "event"), json);
+        // The protocol's name before the common "Sent.": the broker gets every event.
+        LogNotifyText(QStringLiteral("MQTT: ") + LanguageText(text::kSent), n.camera, n.caption,
+                      n.picture);
+    }
     if (settings_.webhook.enabled && !settings_.webhook.url.isEmpty()) {
         const QString picture = n.kind == NoticeKind::Motion ? n.picture : QString();
         webhook_.Push([this, url = settings_.webhook.url, json, picture, n] {

@@ -253,7 +253,8 @@ void TForm_settings::done(int result) {
         SaveAllPages();
         if (gOption) gOption->applyToAll = CheckBox_AppToAll->isChecked();
         if (CheckBox_AppToAll->isChecked()) ApplyToAllCameras();
-        notifyPage->ApplyChoices();
+        if (!notifyPage->ApplyChoices())
+            dialogs.message(this, LanguageText(text::kTheSettingsCouldNotBeSaved));
         DetachCamera();
         SaveRecords();
     }
