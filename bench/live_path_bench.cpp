@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 
 #include "capture/Usbcamera.h"
+#include "notify/Notifier.h"
 
 using namespace trelvix;
 
@@ -40,6 +41,20 @@ void LivePath(benchmark::State& state) {
     }
 }
 BENCHMARK(LivePath)->Arg(0)->Arg(2)->Arg(1)->ArgName("orientation")->Unit(benchmark::kMicrosecond);
+
+// What a motion frame adds to the frame thread: handing a notice to a running notification
+// engine, whatever its receivers do.
+void MotionNoticeHandOver(benchmark::State& state) {
+    Notifier notifier{NotifySettings{}};
+    SetNoticeSink(&notifier);
+    Notice n;
+    n.caption = "Front gate 1#";
+    n.picture = "/nonexistent/20261210 120000000.jpg";
+    n.when = QDateTime::currentDateTime();
+    for (auto _ : state) PostNotice(n);
+    SetNoticeSink(nullptr);
+}
+BENCHMARK(MotionNoticeHandOver)->Unit(benchmark::kNanosecond);
 
 void MirrorOnly(benchmark::State& state) {
     VideoFrame f;

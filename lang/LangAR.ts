@@ -1303,5 +1303,155 @@
         <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
         <translation>فقط عندما يكون شخصًا</translation>
     </message>
+    <message id="31000">
+        <source>Notifications</source>
+        <extracomment>settings window: notifications page title and navigation entry; log: source of notification events</extracomment>
+        <translation>الإشعارات</translation>
+    </message>
+    <message id="31001">
+        <source>MQTT broker (Home Assistant)</source>
+        <extracomment>notifications page: MQTT group</extracomment>
+        <translation>وسيط MQTT (Home Assistant)</translation>
+    </message>
+    <message id="31002">
+        <source>Server</source>
+        <extracomment>notifications page: MQTT broker host label</extracomment>
+        <translation>الخادم</translation>
+    </message>
+    <message id="31003">
+        <source>User name</source>
+        <extracomment>notifications page: MQTT and e-mail user label</extracomment>
+        <translation>اسم المستخدم</translation>
+    </message>
+    <message id="31004">
+        <source>Topic prefix</source>
+        <extracomment>notifications page: MQTT topic prefix label</extracomment>
+        <translation>بادئة المواضيع</translation>
+    </message>
+    <message id="31005">
+        <source>Home Assistant discovery</source>
+        <extracomment>notifications page: check box, announce the cameras to Home Assistant</extracomment>
+        <translation>اكتشاف Home Assistant</translation>
+    </message>
+    <message id="31006">
+        <source>Encrypted (TLS)</source>
+        <extracomment>notifications page: check box, MQTT over TLS</extracomment>
+        <translation>مشفّر (TLS)</translation>
+    </message>
+    <message id="31007">
+        <source>Web address to call (webhook)</source>
+        <extracomment>notifications page: webhook group</extracomment>
+        <translation>عنوان الويب المطلوب استدعاؤه (Webhook)</translation>
+    </message>
+    <message id="31008">
+        <source>Address (http:// or https://)</source>
+        <extracomment>notifications page: webhook address label</extracomment>
+        <translation>العنوان (http:// أو https://)</translation>
+    </message>
+    <message id="31009">
+        <source>E-mail</source>
+        <extracomment>notifications page: e-mail group</extracomment>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message id="31010">
+        <source>Server (smtp:// or smtps://host:port)</source>
+        <extracomment>notifications page: mail server label</extracomment>
+        <translation>الخادم (smtp:// أو smtps://المضيف:المنفذ)</translation>
+    </message>
+    <message id="31011">
+        <source>Sender</source>
+        <extracomment>notifications page: mail sender address label</extracomment>
+        <translation>المرسل</translation>
+    </message>
+    <message id="31012">
+        <source>Recipients (comma-separated)</source>
+        <extracomment>notifications page: mail recipients label</extracomment>
+        <translation>المستلمون (مفصولون بفواصل)</translation>
+    </message>
+    <message id="31013">
+        <source>Encrypt with STARTTLS</source>
+        <extracomment>notifications page: check box, mail with STARTTLS</extracomment>
+        <translation>التشفير باستخدام STARTTLS</translation>
+    </message>
+    <message id="31014">
+        <source>Send on</source>
+        <extracomment>notifications page: group of the events that are sent</extracomment>
+        <translation>الإرسال عند</translation>
+    </message>
+    <message id="31015">
+        <source>Motion</source>
+        <extracomment>notifications page: check box, motion events are sent</extracomment>
+        <translation>الحركة</translation>
+    </message>
+    <message id="31016">
+        <source>Camera lost</source>
+        <extracomment>notifications page: check box; mail subject: a camera delivers no pictures</extracomment>
+        <translation>فقدان الكاميرا</translation>
+    </message>
+    <message id="31017">
+        <source>Disk full</source>
+        <extracomment>notifications page: check box; mail subject: recording paused for want of space</extracomment>
+        <translation>القرص ممتلئ</translation>
+    </message>
+    <message id="31018">
+        <source>Recording failed</source>
+        <extracomment>notifications page: check box; mail subject: a recording could not be written</extracomment>
+        <translation>فشل التسجيل</translation>
+    </message>
+    <message id="31019">
+        <source>Seconds between two motion notices of a camera</source>
+        <extracomment>notifications page: cooldown label</extracomment>
+        <translation>الثواني بين إشعاري حركة لكاميرا واحدة</translation>
+    </message>
+    <message id="31020">
+        <source>Send a test</source>
+        <extracomment>notifications page: test button of each channel</extracomment>
+        <translation>إرسال اختبار</translation>
+    </message>
+    <message id="31021">
+        <source>Sending…</source>
+        <extracomment>notifications page: a test is under way</extracomment>
+        <translation>جارٍ الإرسال…</translation>
+    </message>
+    <message id="31022">
+        <source>Sent.</source>
+        <extracomment>notifications page: a test succeeded</extracomment>
+        <translation>تم الإرسال.</translation>
+    </message>
+    <message id="31023">
+        <source>Failed: %1</source>
+        <extracomment>notifications page: a test failed; %1 is the reason</extracomment>
+        <translation>فشل: %1</translation>
+    </message>
+    <message id="31024">
+        <source>MQTT broker connected</source>
+        <extracomment>log: the MQTT connection is up</extracomment>
+        <translation>تم الاتصال بوسيط MQTT</translation>
+    </message>
+    <message id="31025">
+        <source>MQTT broker unreachable: %1</source>
+        <extracomment>log: the MQTT connection failed or was lost; %1 is the reason</extracomment>
+        <translation>تعذّر الوصول إلى وسيط MQTT: %1</translation>
+    </message>
+    <message id="31026">
+        <source>Webhook sent</source>
+        <extracomment>log: an event was posted to the webhook</extracomment>
+        <translation>تم إرسال Webhook</translation>
+    </message>
+    <message id="31027">
+        <source>Webhook failed: %1</source>
+        <extracomment>log: the webhook refused or did not answer after the retries; %1 is the reason</extracomment>
+        <translation>فشل Webhook: %1</translation>
+    </message>
+    <message id="31028">
+        <source>E-mail sent</source>
+        <extracomment>log: an event mail was sent</extracomment>
+        <translation>تم إرسال البريد</translation>
+    </message>
+    <message id="31029">
+        <source>E-mail failed: %1</source>
+        <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
+        <translation>فشل إرسال البريد: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1303,5 +1303,155 @@
         <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
         <translation>仅当是人时</translation>
     </message>
+    <message id="31000">
+        <source>Notifications</source>
+        <extracomment>settings window: notifications page title and navigation entry; log: source of notification events</extracomment>
+        <translation>通知</translation>
+    </message>
+    <message id="31001">
+        <source>MQTT broker (Home Assistant)</source>
+        <extracomment>notifications page: MQTT group</extracomment>
+        <translation>MQTT 代理（Home Assistant）</translation>
+    </message>
+    <message id="31002">
+        <source>Server</source>
+        <extracomment>notifications page: MQTT broker host label</extracomment>
+        <translation>服务器</translation>
+    </message>
+    <message id="31003">
+        <source>User name</source>
+        <extracomment>notifications page: MQTT and e-mail user label</extracomment>
+        <translation>用户名</translation>
+    </message>
+    <message id="31004">
+        <source>Topic prefix</source>
+        <extracomment>notifications page: MQTT topic prefix label</extracomment>
+        <translation>主题前缀</translation>
+    </message>
+    <message id="31005">
+        <source>Home Assistant discovery</source>
+        <extracomment>notifications page: check box, announce the cameras to Home Assistant</extracomment>
+        <translation>Home Assistant 自动发现</translation>
+    </message>
+    <message id="31006">
+        <source>Encrypted (TLS)</source>
+        <extracomment>notifications page: check box, MQTT over TLS</extracomment>
+        <translation>加密（TLS）</translation>
+    </message>
+    <message id="31007">
+        <source>Web address to call (webhook)</source>
+        <extracomment>notifications page: webhook group</extracomment>
+        <translation>要调用的网址（Webhook）</translation>
+    </message>
+    <message id="31008">
+        <source>Address (http:// or https://)</source>
+        <extracomment>notifications page: webhook address label</extracomment>
+        <translation>地址（http:// 或 https://）</translation>
+    </message>
+    <message id="31009">
+        <source>E-mail</source>
+        <extracomment>notifications page: e-mail group</extracomment>
+        <translation>电子邮件</translation>
+    </message>
+    <message id="31010">
+        <source>Server (smtp:// or smtps://host:port)</source>
+        <extracomment>notifications page: mail server label</extracomment>
+        <translation>服务器（smtp:// 或 smtps://主机:端口）</translation>
+    </message>
+    <message id="31011">
+        <source>Sender</source>
+        <extracomment>notifications page: mail sender address label</extracomment>
+        <translation>发件人</translation>
+    </message>
+    <message id="31012">
+        <source>Recipients (comma-separated)</source>
+        <extracomment>notifications page: mail recipients label</extracomment>
+        <translation>收件人（用逗号分隔）</translation>
+    </message>
+    <message id="31013">
+        <source>Encrypt with STARTTLS</source>
+        <extracomment>notifications page: check box, mail with STARTTLS</extracomment>
+        <translation>使用 STARTTLS 加密</translation>
+    </message>
+    <message id="31014">
+        <source>Send on</source>
+        <extracomment>notifications page: group of the events that are sent</extracomment>
+        <translation>发送以下事件</translation>
+    </message>
+    <message id="31015">
+        <source>Motion</source>
+        <extracomment>notifications page: check box, motion events are sent</extracomment>
+        <translation>移动</translation>
+    </message>
+    <message id="31016">
+        <source>Camera lost</source>
+        <extracomment>notifications page: check box; mail subject: a camera delivers no pictures</extracomment>
+        <translation>摄像头丢失</translation>
+    </message>
+    <message id="31017">
+        <source>Disk full</source>
+        <extracomment>notifications page: check box; mail subject: recording paused for want of space</extracomment>
+        <translation>磁盘已满</translation>
+    </message>
+    <message id="31018">
+        <source>Recording failed</source>
+        <extracomment>notifications page: check box; mail subject: a recording could not be written</extracomment>
+        <translation>录像失败</translation>
+    </message>
+    <message id="31019">
+        <source>Seconds between two motion notices of a camera</source>
+        <extracomment>notifications page: cooldown label</extracomment>
+        <translation>同一摄像头两次移动通知之间的秒数</translation>
+    </message>
+    <message id="31020">
+        <source>Send a test</source>
+        <extracomment>notifications page: test button of each channel</extracomment>
+        <translation>发送测试</translation>
+    </message>
+    <message id="31021">
+        <source>Sending…</source>
+        <extracomment>notifications page: a test is under way</extracomment>
+        <translation>正在发送…</translation>
+    </message>
+    <message id="31022">
+        <source>Sent.</source>
+        <extracomment>notifications page: a test succeeded</extracomment>
+        <translation>已发送。</translation>
+    </message>
+    <message id="31023">
+        <source>Failed: %1</source>
+        <extracomment>notifications page: a test failed; %1 is the reason</extracomment>
+        <translation>失败：%1</translation>
+    </message>
+    <message id="31024">
+        <source>MQTT broker connected</source>
+        <extracomment>log: the MQTT connection is up</extracomment>
+        <translation>已连接 MQTT 代理</translation>
+    </message>
+    <message id="31025">
+        <source>MQTT broker unreachable: %1</source>
+        <extracomment>log: the MQTT connection failed or was lost; %1 is the reason</extracomment>
+        <translation>无法连接 MQTT 代理：%1</translation>
+    </message>
+    <message id="31026">
+        <source>Webhook sent</source>
+        <extracomment>log: an event was posted to the webhook</extracomment>
+        <translation>Webhook 已发送</translation>
+    </message>
+    <message id="31027">
+        <source>Webhook failed: %1</source>
+        <extracomment>log: the webhook refused or did not answer after the retries; %1 is the reason</extracomment>
+        <translation>Webhook 失败：%1</translation>
+    </message>
+    <message id="31028">
+        <source>E-mail sent</source>
+        <extracomment>log: an event mail was sent</extracomment>
+        <translation>电子邮件已发送</translation>
+    </message>
+    <message id="31029">
+        <source>E-mail failed: %1</source>
+        <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
+        <translation>电子邮件发送失败：%1</translation>
+    </message>
 </context>
 </TS>

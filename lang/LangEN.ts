@@ -1303,5 +1303,155 @@
         <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
         <translation>Only when it is a person</translation>
     </message>
+    <message id="31000">
+        <source>Notifications</source>
+        <extracomment>settings window: notifications page title and navigation entry; log: source of notification events</extracomment>
+        <translation>Notifications</translation>
+    </message>
+    <message id="31001">
+        <source>MQTT broker (Home Assistant)</source>
+        <extracomment>notifications page: MQTT group</extracomment>
+        <translation>MQTT broker (Home Assistant)</translation>
+    </message>
+    <message id="31002">
+        <source>Server</source>
+        <extracomment>notifications page: MQTT broker host label</extracomment>
+        <translation>Server</translation>
+    </message>
+    <message id="31003">
+        <source>User name</source>
+        <extracomment>notifications page: MQTT and e-mail user label</extracomment>
+        <translation>User name</translation>
+    </message>
+    <message id="31004">
+        <source>Topic prefix</source>
+        <extracomment>notifications page: MQTT topic prefix label</extracomment>
+        <translation>Topic prefix</translation>
+    </message>
+    <message id="31005">
+        <source>Home Assistant discovery</source>
+        <extracomment>notifications page: check box, announce the cameras to Home Assistant</extracomment>
+        <translation>Home Assistant discovery</translation>
+    </message>
+    <message id="31006">
+        <source>Encrypted (TLS)</source>
+        <extracomment>notifications page: check box, MQTT over TLS</extracomment>
+        <translation>Encrypted (TLS)</translation>
+    </message>
+    <message id="31007">
+        <source>Web address to call (webhook)</source>
+        <extracomment>notifications page: webhook group</extracomment>
+        <translation>Web address to call (webhook)</translation>
+    </message>
+    <message id="31008">
+        <source>Address (http:// or https://)</source>
+        <extracomment>notifications page: webhook address label</extracomment>
+        <translation>Address (http:// or https://)</translation>
+    </message>
+    <message id="31009">
+        <source>E-mail</source>
+        <extracomment>notifications page: e-mail group</extracomment>
+        <translation>E-mail</translation>
+    </message>
+    <message id="31010">
+        <source>Server (smtp:// or smtps://host:port)</source>
+        <extracomment>notifications page: mail server label</extracomment>
+        <translation>Server (smtp:// or smtps://host:port)</translation>
+    </message>
+    <message id="31011">
+        <source>Sender</source>
+        <extracomment>notifications page: mail sender address label</extracomment>
+        <translation>Sender</translation>
+    </message>
+    <message id="31012">
+        <source>Recipients (comma-separated)</source>
+        <extracomment>notifications page: mail recipients label</extracomment>
+        <translation>Recipients (comma-separated)</translation>
+    </message>
+    <message id="31013">
+        <source>Encrypt with STARTTLS</source>
+        <extracomment>notifications page: check box, mail with STARTTLS</extracomment>
+        <translation>Encrypt with STARTTLS</translation>
+    </message>
+    <message id="31014">
+        <source>Send on</source>
+        <extracomment>notifications page: group of the events that are sent</extracomment>
+        <translation>Send on</translation>
+    </message>
+    <message id="31015">
+        <source>Motion</source>
+        <extracomment>notifications page: check box, motion events are sent</extracomment>
+        <translation>Motion</translation>
+    </message>
+    <message id="31016">
+        <source>Camera lost</source>
+        <extracomment>notifications page: check box; mail subject: a camera delivers no pictures</extracomment>
+        <translation>Camera lost</translation>
+    </message>
+    <message id="31017">
+        <source>Disk full</source>
+        <extracomment>notifications page: check box; mail subject: recording paused for want of space</extracomment>
+        <translation>Disk full</translation>
+    </message>
+    <message id="31018">
+        <source>Recording failed</source>
+        <extracomment>notifications page: check box; mail subject: a recording could not be written</extracomment>
+        <translation>Recording failed</translation>
+    </message>
+    <message id="31019">
+        <source>Seconds between two motion notices of a camera</source>
+        <extracomment>notifications page: cooldown label</extracomment>
+        <translation>Seconds between two motion notices of a camera</translation>
+    </message>
+    <message id="31020">
+        <source>Send a test</source>
+        <extracomment>notifications page: test button of each channel</extracomment>
+        <translation>Send a test</translation>
+    </message>
+    <message id="31021">
+        <source>Sending…</source>
+        <extracomment>notifications page: a test is under way</extracomment>
+        <translation>Sending…</translation>
+    </message>
+    <message id="31022">
+        <source>Sent.</source>
+        <extracomment>notifications page: a test succeeded</extracomment>
+        <translation>Sent.</translation>
+    </message>
+    <message id="31023">
+        <source>Failed: %1</source>
+        <extracomment>notifications page: a test failed; %1 is the reason</extracomment>
+        <translation>Failed: %1</translation>
+    </message>
+    <message id="31024">
+        <source>MQTT broker connected</source>
+        <extracomment>log: the MQTT connection is up</extracomment>
+        <translation>MQTT broker connected</translation>
+    </message>
+    <message id="31025">
+        <source>MQTT broker unreachable: %1</source>
+        <extracomment>log: the MQTT connection failed or was lost; %1 is the reason</extracomment>
+        <translation>MQTT broker unreachable: %1</translation>
+    </message>
+    <message id="31026">
+        <source>Webhook sent</source>
+        <extracomment>log: an event was posted to the webhook</extracomment>
+        <translation>Webhook sent</translation>
+    </message>
+    <message id="31027">
+        <source>Webhook failed: %1</source>
+        <extracomment>log: the webhook refused or did not answer after the retries; %1 is the reason</extracomment>
+        <translation>Webhook failed: %1</translation>
+    </message>
+    <message id="31028">
+        <source>E-mail sent</source>
+        <extracomment>log: an event mail was sent</extracomment>
+        <translation>E-mail sent</translation>
+    </message>
+    <message id="31029">
+        <source>E-mail failed: %1</source>
+        <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
+        <translation>E-mail failed: %1</translation>
+    </message>
 </context>
 </TS>

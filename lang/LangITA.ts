@@ -1303,5 +1303,155 @@
         <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
         <translation>Solo se è una persona</translation>
     </message>
+    <message id="31000">
+        <source>Notifications</source>
+        <extracomment>settings window: notifications page title and navigation entry; log: source of notification events</extracomment>
+        <translation>Notifiche</translation>
+    </message>
+    <message id="31001">
+        <source>MQTT broker (Home Assistant)</source>
+        <extracomment>notifications page: MQTT group</extracomment>
+        <translation>Broker MQTT (Home Assistant)</translation>
+    </message>
+    <message id="31002">
+        <source>Server</source>
+        <extracomment>notifications page: MQTT broker host label</extracomment>
+        <translation>Server</translation>
+    </message>
+    <message id="31003">
+        <source>User name</source>
+        <extracomment>notifications page: MQTT and e-mail user label</extracomment>
+        <translation>Nome utente</translation>
+    </message>
+    <message id="31004">
+        <source>Topic prefix</source>
+        <extracomment>notifications page: MQTT topic prefix label</extracomment>
+        <translation>Prefisso degli argomenti</translation>
+    </message>
+    <message id="31005">
+        <source>Home Assistant discovery</source>
+        <extracomment>notifications page: check box, announce the cameras to Home Assistant</extracomment>
+        <translation>Rilevamento Home Assistant</translation>
+    </message>
+    <message id="31006">
+        <source>Encrypted (TLS)</source>
+        <extracomment>notifications page: check box, MQTT over TLS</extracomment>
+        <translation>Cifrato (TLS)</translation>
+    </message>
+    <message id="31007">
+        <source>Web address to call (webhook)</source>
+        <extracomment>notifications page: webhook group</extracomment>
+        <translation>Indirizzo web da chiamare (webhook)</translation>
+    </message>
+    <message id="31008">
+        <source>Address (http:// or https://)</source>
+        <extracomment>notifications page: webhook address label</extracomment>
+        <translation>Indirizzo (http:// o https://)</translation>
+    </message>
+    <message id="31009">
+        <source>E-mail</source>
+        <extracomment>notifications page: e-mail group</extracomment>
+        <translation>E-mail</translation>
+    </message>
+    <message id="31010">
+        <source>Server (smtp:// or smtps://host:port)</source>
+        <extracomment>notifications page: mail server label</extracomment>
+        <translation>Server (smtp:// o smtps://host:porta)</translation>
+    </message>
+    <message id="31011">
+        <source>Sender</source>
+        <extracomment>notifications page: mail sender address label</extracomment>
+        <translation>Mittente</translation>
+    </message>
+    <message id="31012">
+        <source>Recipients (comma-separated)</source>
+        <extracomment>notifications page: mail recipients label</extracomment>
+        <translation>Destinatari (separati da virgole)</translation>
+    </message>
+    <message id="31013">
+        <source>Encrypt with STARTTLS</source>
+        <extracomment>notifications page: check box, mail with STARTTLS</extracomment>
+        <translation>Cifra con STARTTLS</translation>
+    </message>
+    <message id="31014">
+        <source>Send on</source>
+        <extracomment>notifications page: group of the events that are sent</extracomment>
+        <translation>Invia in caso di</translation>
+    </message>
+    <message id="31015">
+        <source>Motion</source>
+        <extracomment>notifications page: check box, motion events are sent</extracomment>
+        <translation>Movimento</translation>
+    </message>
+    <message id="31016">
+        <source>Camera lost</source>
+        <extracomment>notifications page: check box; mail subject: a camera delivers no pictures</extracomment>
+        <translation>Telecamera persa</translation>
+    </message>
+    <message id="31017">
+        <source>Disk full</source>
+        <extracomment>notifications page: check box; mail subject: recording paused for want of space</extracomment>
+        <translation>Disco pieno</translation>
+    </message>
+    <message id="31018">
+        <source>Recording failed</source>
+        <extracomment>notifications page: check box; mail subject: a recording could not be written</extracomment>
+        <translation>Registrazione non riuscita</translation>
+    </message>
+    <message id="31019">
+        <source>Seconds between two motion notices of a camera</source>
+        <extracomment>notifications page: cooldown label</extracomment>
+        <translation>Secondi tra due avvisi di movimento di una telecamera</translation>
+    </message>
+    <message id="31020">
+        <source>Send a test</source>
+        <extracomment>notifications page: test button of each channel</extracomment>
+        <translation>Invia una prova</translation>
+    </message>
+    <message id="31021">
+        <source>Sending…</source>
+        <extracomment>notifications page: a test is under way</extracomment>
+        <translation>Invio in corso…</translation>
+    </message>
+    <message id="31022">
+        <source>Sent.</source>
+        <extracomment>notifications page: a test succeeded</extracomment>
+        <translation>Inviato.</translation>
+    </message>
+    <message id="31023">
+        <source>Failed: %1</source>
+        <extracomment>notifications page: a test failed; %1 is the reason</extracomment>
+        <translation>Non riuscito: %1</translation>
+    </message>
+    <message id="31024">
+        <source>MQTT broker connected</source>
+        <extracomment>log: the MQTT connection is up</extracomment>
+        <translation>Broker MQTT connesso</translation>
+    </message>
+    <message id="31025">
+        <source>MQTT broker unreachable: %1</source>
+        <extracomment>log: the MQTT connection failed or was lost; %1 is the reason</extracomment>
+        <translation>Broker MQTT non raggiungibile: %1</translation>
+    </message>
+    <message id="31026">
+        <source>Webhook sent</source>
+        <extracomment>log: an event was posted to the webhook</extracomment>
+        <translation>Webhook inviato</translation>
+    </message>
+    <message id="31027">
+        <source>Webhook failed: %1</source>
+        <extracomment>log: the webhook refused or did not answer after the retries; %1 is the reason</extracomment>
+        <translation>Webhook non riuscito: %1</translation>
+    </message>
+    <message id="31028">
+        <source>E-mail sent</source>
+        <extracomment>log: an event mail was sent</extracomment>
+        <translation>E-mail inviata</translation>
+    </message>
+    <message id="31029">
+        <source>E-mail failed: %1</source>
+        <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
+        <translation>Invio e-mail non riuscito: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1303,5 +1303,155 @@
         <extracomment>motion page: motion counts only when a person detector finds a person in the moving object</extracomment>
         <translation>사람일 때만</translation>
     </message>
+    <message id="31000">
+        <source>Notifications</source>
+        <extracomment>settings window: notifications page title and navigation entry; log: source of notification events</extracomment>
+        <translation>알림</translation>
+    </message>
+    <message id="31001">
+        <source>MQTT broker (Home Assistant)</source>
+        <extracomment>notifications page: MQTT group</extracomment>
+        <translation>MQTT 브로커(Home Assistant)</translation>
+    </message>
+    <message id="31002">
+        <source>Server</source>
+        <extracomment>notifications page: MQTT broker host label</extracomment>
+        <translation>서버</translation>
+    </message>
+    <message id="31003">
+        <source>User name</source>
+        <extracomment>notifications page: MQTT and e-mail user label</extracomment>
+        <translation>사용자 이름</translation>
+    </message>
+    <message id="31004">
+        <source>Topic prefix</source>
+        <extracomment>notifications page: MQTT topic prefix label</extracomment>
+        <translation>토픽 접두사</translation>
+    </message>
+    <message id="31005">
+        <source>Home Assistant discovery</source>
+        <extracomment>notifications page: check box, announce the cameras to Home Assistant</extracomment>
+        <translation>Home Assistant 자동 검색</translation>
+    </message>
+    <message id="31006">
+        <source>Encrypted (TLS)</source>
+        <extracomment>notifications page: check box, MQTT over TLS</extracomment>
+        <translation>암호화(TLS)</translation>
+    </message>
+    <message id="31007">
+        <source>Web address to call (webhook)</source>
+        <extracomment>notifications page: webhook group</extracomment>
+        <translation>호출할 웹 주소(웹훅)</translation>
+    </message>
+    <message id="31008">
+        <source>Address (http:// or https://)</source>
+        <extracomment>notifications page: webhook address label</extracomment>
+        <translation>주소(http:// 또는 https://)</translation>
+    </message>
+    <message id="31009">
+        <source>E-mail</source>
+        <extracomment>notifications page: e-mail group</extracomment>
+        <translation>이메일</translation>
+    </message>
+    <message id="31010">
+        <source>Server (smtp:// or smtps://host:port)</source>
+        <extracomment>notifications page: mail server label</extracomment>
+        <translation>서버(smtp:// 또는 smtps://호스트:포트)</translation>
+    </message>
+    <message id="31011">
+        <source>Sender</source>
+        <extracomment>notifications page: mail sender address label</extracomment>
+        <translation>보낸 사람</translation>
+    </message>
+    <message id="31012">
+        <source>Recipients (comma-separated)</source>
+        <extracomment>notifications page: mail recipients label</extracomment>
+        <translation>받는 사람(쉼표로 구분)</translation>
+    </message>
+    <message id="31013">
+        <source>Encrypt with STARTTLS</source>
+        <extracomment>notifications page: check box, mail with STARTTLS</extracomment>
+        <translation>STARTTLS로 암호화</translation>
+    </message>
+    <message id="31014">
+        <source>Send on</source>
+        <extracomment>notifications page: group of the events that are sent</extracomment>
+        <translation>보낼 이벤트</translation>
+    </message>
+    <message id="31015">
+        <source>Motion</source>
+        <extracomment>notifications page: check box, motion events are sent</extracomment>
+        <translation>동작</translation>
+    </message>
+    <message id="31016">
+        <source>Camera lost</source>
+        <extracomment>notifications page: check box; mail subject: a camera delivers no pictures</extracomment>
+        <translation>카메라 연결 끊김</translation>
+    </message>
+    <message id="31017">
+        <source>Disk full</source>
+        <extracomment>notifications page: check box; mail subject: recording paused for want of space</extracomment>
+        <translation>디스크 가득 참</translation>
+    </message>
+    <message id="31018">
+        <source>Recording failed</source>
+        <extracomment>notifications page: check box; mail subject: a recording could not be written</extracomment>
+        <translation>녹화 실패</translation>
+    </message>
+    <message id="31019">
+        <source>Seconds between two motion notices of a camera</source>
+        <extracomment>notifications page: cooldown label</extracomment>
+        <translation>한 카메라의 동작 알림 사이 간격(초)</translation>
+    </message>
+    <message id="31020">
+        <source>Send a test</source>
+        <extracomment>notifications page: test button of each channel</extracomment>
+        <translation>테스트 보내기</translation>
+    </message>
+    <message id="31021">
+        <source>Sending…</source>
+        <extracomment>notifications page: a test is under way</extracomment>
+        <translation>보내는 중…</translation>
+    </message>
+    <message id="31022">
+        <source>Sent.</source>
+        <extracomment>notifications page: a test succeeded</extracomment>
+        <translation>보냈습니다.</translation>
+    </message>
+    <message id="31023">
+        <source>Failed: %1</source>
+        <extracomment>notifications page: a test failed; %1 is the reason</extracomment>
+        <translation>실패: %1</translation>
+    </message>
+    <message id="31024">
+        <source>MQTT broker connected</source>
+        <extracomment>log: the MQTT connection is up</extracomment>
+        <translation>MQTT 브로커 연결됨</translation>
+    </message>
+    <message id="31025">
+        <source>MQTT broker unreachable: %1</source>
+        <extracomment>log: the MQTT connection failed or was lost; %1 is the reason</extracomment>
+        <translation>MQTT 브로커에 연결할 수 없음: %1</translation>
+    </message>
+    <message id="31026">
+        <source>Webhook sent</source>
+        <extracomment>log: an event was posted to the webhook</extracomment>
+        <translation>웹훅 보냄</translation>
+    </message>
+    <message id="31027">
+        <source>Webhook failed: %1</source>
+        <extracomment>log: the webhook refused or did not answer after the retries; %1 is the reason</extracomment>
+        <translation>웹훅 실패: %1</translation>
+    </message>
+    <message id="31028">
+        <source>E-mail sent</source>
+        <extracomment>log: an event mail was sent</extracomment>
+        <translation>이메일 보냄</translation>
+    </message>
+    <message id="31029">
+        <source>E-mail failed: %1</source>
+        <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
+        <translation>이메일 실패: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Fails when an include of ours points up the layers. Lowest first: common, config, history,
-upload, record, broadcast, capture, host, then the windows (app/ and every source of trelvix_ui, wherever it
-lies). A file may include its own layer and the ones below."""
+upload, notify, record, broadcast, capture, host, then the windows (app/ and every source of
+trelvix_ui, wherever it lies). A file may include its own layer and the ones below."""
 import os
 import re
 import sys
 
 ui_sources_list, src_root = sys.argv[1], sys.argv[2]
-LAYERS = ["common", "config", "history", "upload", "record", "broadcast", "capture", "host", "app"]
+LAYERS = ["common", "config", "history", "upload", "notify", "record", "broadcast", "capture", "host",
+          "app"]
 WINDOWS = len(LAYERS) - 1
 
 with open(ui_sources_list) as f:

@@ -296,6 +296,7 @@ void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
                 break;
             }
             TakeSnapshot(frame, length, kSnapshotMotion, motion.objectBox);
+            PostMotionNotice();
             if (Live(settings->motionRecord) && !motionRecording)
                 PostToPanel(CAM_MSG_MOTION_RECORD, 1);
             break;
@@ -305,6 +306,17 @@ void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
         case MotionVerdict::kNone:
             break;
     }
+}
+
+void CSampleGrabberCB::PostMotionNotice() {
+    Notice n;
+    n.camera = cameraId;
+    n.caption = settings->caption.get();
+    n.when = Now();
+    n.picture = snapshots.newestPath.get();
+    // Motion stays on while a motion recording would go on.
+    if (Live(settings->motionRecord)) n.holdSeconds = Live(settings->motionRecordStopSeconds);
+    PostNotice(std::move(n));
 }
 
 void CSampleGrabberCB::FlashPreview() {
@@ -359,6 +371,11 @@ void CSampleGrabberCB::TakeSnapshot(uint8_t* frame, size_t length, int kind,
     // Only a manual picture is shown; a failed one shows nothing rather than an older one.
     if (kind == kSnapshotManual) snapshots.snapshotPath = stored;
     if (!stored.isEmpty()) snapshots.newestPath = stored;
+    if (kind == kSnapshotRemote && !stored.isEmpty()) {
+        Notice n{NoticeKind::Snapshot, cameraId, settings ? settings->caption.get() : QString(),
+                 Now(), stored};
+        PostNotice(std::move(n));
+    }
     PostToPanel(CAM_MSG_SNAPSHOT_TAKEN, kind == kSnapshotManual ? 2 : 1);
     snapshots.snapshotBusy = false;
     if (!settings) return;

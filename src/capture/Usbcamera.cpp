@@ -141,6 +141,7 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     yMP4CSetDiskFullCallBackFunc(cameraId, [this](const int32_t*, bool full, const QString& dir) {
         SendEventRecord(kEventRecording, text::kProgram,
                         full ? text::kRecordingPausedTheDiskIsFull : text::kRecordingResumed, dir);
+        if (full) PostCameraNotice(NoticeKind::DiskFull);
     });
     StartPreview(owner_, panel, video);
     StartUpload();
@@ -364,6 +365,7 @@ void UsbCamera::BeginRecording(const RecordingKind& k) {
     }
     callback.state = k.state;
     if (k.started) SendEventRecord(k.recordKind, k.source, k.started);
+    PostCameraNotice(NoticeKind::Recording, true);
 }
 
 void UsbCamera::EndRecording(const RecordingKind& k) {
@@ -373,6 +375,7 @@ void UsbCamera::EndRecording(const RecordingKind& k) {
     // A motion recording beside a broadcast hands the state back to it.
     callback.state = broadcasting_ ? CameraState::Broadcasting : CameraState::Idle;
     SendEventRecord(k.recordKind, k.source, k.stopped);
+    PostCameraNotice(NoticeKind::Recording, false);
 }
 
 void UsbCamera::StartRecording() {
@@ -445,6 +448,7 @@ int UsbCamera::HandleGraphEvents() {
         HandleNetworkEvents(lost, ended, why);
     else if (lost || ended)
         TearDownGraph();
+    if (lost && !IsNetworkCamera()) PostCameraNotice(NoticeKind::CameraLost);
     return 0;
 }
 
@@ -508,6 +512,16 @@ void UsbCamera::SetPreviewTarget(VideoSurface* preview, QObject* notify) {
 
 void UsbCamera::ClearPreviewTarget() {
     callback.SetPreview(nullptr, nullptr);
+}
+
+void UsbCamera::PostCameraNotice(NoticeKind kind, bool on) const {
+    Notice n;
+    n.kind = kind;
+    n.camera = cameraId();
+    n.caption = settings->caption.get();
+    n.when = Now();
+    n.on = on;
+    PostNotice(std::move(n));
 }
 
 void UsbCamera::SendEventRecord(int kind, int sourceText, int descriptionText,

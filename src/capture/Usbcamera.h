@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "broadcast/Broadcast.h"
+#include "notify/Notice.h"
 #include "capture/Cautofont.h"
 #include "capture/CameraControls.h"
 #include "common/Frame.h"
@@ -148,6 +149,7 @@ private:
     // With markRegion, the preview gets its own copy with the test region tinted.
     void ShowPreview(const uint8_t* buffer, int stride, bool markRegion);
     void FlashPreview();
+    void PostMotionNotice();
     void PostToPanel(int code, intptr_t wParam);
 
     std::vector<uint8_t> objectUnder_;  // the pixels under a motion picture's object frame
@@ -223,6 +225,8 @@ public:
     void DetachPanel();
     void SetPreviewTarget(VideoSurface* previewWindow, QObject* previewNotifyWindow);
     void ClearPreviewTarget();
+    // Tells the notification engine (if one runs) about this camera; returns at once.
+    void PostCameraNotice(NoticeKind kind, bool on = true) const;
     void SendEventRecord(int kind, int sourceText, int descriptionText,
                          const QString& filePath = QString());
     void SendEventText(int kind, int sourceText, const QString& description) {

@@ -176,6 +176,7 @@ void UsbCamera::StreamLost(const QString& why) {
                      MaskCredentials(settings->deviceId).toUtf8().constData(),
                      why.toUtf8().constData());
         SendEventRecord(kEventProgram, text::kNetworkCamera, text::kStreamLostReconnecting);
+        PostCameraNotice(NoticeKind::CameraLost);
     }
     nextDelayMs_ = NextReconnectDelay(nextDelayMs_);
     reconnectTimer_->start(nextDelayMs_);

@@ -31,8 +31,9 @@ constexpr int kPlayerStateMessage = QEvent::User + 0x4B;
 enum SnapshotKind : int {
     kSnapshotMotion = 0,
     kSnapshotManual = 2,
-    kSnapshotTimed = 3,  // for upload
-    kSnapshotTest = 4,   // the FTP page's test
+    kSnapshotTimed = 3,   // for upload
+    kSnapshotTest = 4,    // the FTP page's test
+    kSnapshotRemote = 5,  // asked for by a message broker: stored and sent there, nothing shown
 };
 
 static_assert(CAM_MSG_GRAPH_EVENT >= QEvent::User && WM_TRAY_NOTIFY <= QEvent::MaxUser);

@@ -31,12 +31,55 @@ CameraHost::CameraHost(const QString& iniPath, QObject* parent)
 
 CameraHost::~CameraHost() {
     DestroyCameras();
+    if (notifier_) SetNoticeSink(nullptr);
+}
+
+void CameraHost::StartNotifications(const NotifySettings& settings) {
+    if (notifier_) SetNoticeSink(nullptr);
+    notifier_.reset();
+    notifier_ = std::make_unique<Notifier>(settings, [this](int camera, CameraCommand command) {
+        QMetaObject::invokeMethod(
+            this, [this, camera, command] { CarryOut(camera, command); }, Qt::QueuedConnection);
+    });
+    SetNoticeSink(notifier_.get());
+    AnnounceCameras();
+}
+
+void CameraHost::AnnounceCameras() {
+    if (!notifier_) return;
+    std::map<int, QString> cameras;
+    for (const auto& cam : cameras_) {
+        if (!cam) continue;
+        cameras[cam->cameraId()] = cam->settings->caption.get();
+        const CameraState state = cam->callback.state;
+        cam->PostCameraNotice(NoticeKind::Recording, state == CameraState::Recording ||
+                                                         state == CameraState::MotionRecording);
+    }
+    notifier_->SetCameras(cameras);
+}
+
+void CameraHost::CarryOut(int cell, CameraCommand command) {
+    UsbCamera* cam = camera(cell);
+    if (!cam || cam->IsStopped()) return;
+    switch (command) {
+        case CameraCommand::RecordingOn:
+            cam->StartRecording();
+            break;
+        case CameraCommand::RecordingOff:
+            cam->StopRecording();
+            cam->StopMotionRecording();
+            break;
+        case CameraCommand::Snapshot:
+            cam->RequestSnapshot(kSnapshotRemote);
+            break;
+    }
 }
 
 void CameraHost::Start(const std::vector<CameraCell*>& cells, bool broadcast) {
     LogProgramStart();
     if (gOption && gOption->netCams.tooLarge())
         LogProgramNote(text::kTheNetworkCameraListIsLarger, gOption->netCams.path());
+    if (!notifier_) StartNotifications(LoadNotifySettings());
     CreateCameras(cells, broadcast);
     housekeeping.StartTimers();
 }
@@ -72,6 +115,7 @@ void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells, bool broad
     if (broadcast) StartAllBroadcasts();
     for (const auto& cam : cameras_)
         if (cam && cam->settings->autoRecord && !cam->IsBroadcasting()) cam->StartRecording();
+    AnnounceCameras();
 }
 
 void CameraHost::StopAllCameras() {
@@ -91,6 +135,8 @@ void CameraHost::RestartAllCameras() {
         if (cam->settings->autoRecord) cam->StartRecording();
         cam->StartUpload();
     }
+    // Captions may have changed.
+    AnnounceCameras();
 }
 
 void CameraHost::ToggleCamera(int cell) {

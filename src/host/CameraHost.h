@@ -11,6 +11,7 @@
 #include "history/LogReceiver.h"
 #include "host/Housekeeping.h"
 #include "host/Storage.h"
+#include "notify/Notifier.h"
 
 namespace trelvix {
 
@@ -54,6 +55,11 @@ public:
     // CreateCameras.
     void BuildGrid();
 
+    // The notification engine, from `settings`, receiving every camera's notices; it also
+    // announces the cameras of the grid and carries out a broker's commands for them.
+    void StartNotifications(const NotifySettings& settings);
+    Notifier* notifier() const { return notifier_.get(); }
+
     // The disk clean-up and the move of recordings into the new day's folder.
     void PeriodicCleanup();
 
@@ -72,6 +78,10 @@ signals:
     void diskSpaceChecked(bool low);
 
 private:
+    void AnnounceCameras();
+    void CarryOut(int camera, CameraCommand command);
+
+    std::unique_ptr<Notifier> notifier_;
     CameraList cameras_;
     std::vector<CameraCell*> cells_;
     QString iniPath_;

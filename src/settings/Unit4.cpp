@@ -15,6 +15,7 @@
 #include "settings/Unit_Panel6.h"
 #include "settings/Unit_Panel7.h"
 #include "settings/Unit_Panel8.h"
+#include "settings/Unit_Panel10.h"
 #include "settings/Unit_Panel9.h"
 
 namespace trelvix {
@@ -28,7 +29,7 @@ struct NavigationEntry {
 constexpr NavigationEntry kNavigation[TForm_settings::kPageCount] = {
     {text::kOverlay, 0},         {text::kMotionDetection453, 1}, {text::kRecording, 4},
     {text::kFTPUpload, 5},       {text::kLiveBroadcast, 6},      {text::kSystem, 7},
-    {text::kExcludedDevices, 8},
+    {text::kExcludedDevices, 8}, {text::kNotifications, 9},
 };
 
 QList<QIcon> NavigationIcons(const QStyle* style) {
@@ -42,6 +43,7 @@ QList<QIcon> NavigationIcons(const QStyle* style) {
         QStyle::SP_MediaVolume,
         QStyle::SP_ComputerIcon,
         QStyle::SP_DirIcon,
+        QStyle::SP_MessageBoxInformation,
     };
     QList<QIcon> icons;
     for (QStyle::StandardPixmap kind : kinds) icons << style->standardIcon(kind);
@@ -100,7 +102,8 @@ TForm_settings::TForm_settings(QWidget* owner, int index, CameraFinder findCamer
              new TFrame_Panel6(pageStack_, index),
              broadcastPage,
              new TFrame_Panel8(pageStack_, index),
-             new TFrame_Panel9(pageStack_, index)};
+             new TFrame_Panel9(pageStack_, index),
+             notifyPage = new TFrame_Panel10(pageStack_, index)};
     for (TFrame_PanelBase* page : pages) pageStack_->addWidget(page);
     // Either program page's OK stores both pages, then closes the window: a choice made on
     // one page is never lost by pressing the other's OK.
@@ -250,6 +253,8 @@ void TForm_settings::done(int result) {
         SaveAllPages();
         if (gOption) gOption->applyToAll = CheckBox_AppToAll->isChecked();
         if (CheckBox_AppToAll->isChecked()) ApplyToAllCameras();
+        if (!notifyPage->ApplyChoices())
+            dialogs.message(this, LanguageText(text::kTheSettingsCouldNotBeSaved));
         DetachCamera();
         SaveRecords();
     }

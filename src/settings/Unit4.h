@@ -21,6 +21,7 @@ class TFrame_Panel1;
 class TFrame_Panel2;
 class TFrame_Panel5;
 class TFrame_Panel7;
+class TFrame_Panel10;
 class UsbCamera;
 
 // The running camera of a device identifier; null when none runs it.
@@ -29,8 +30,8 @@ using CameraFinder = std::function<UsbCamera*(const QString& deviceId)>;
 class TForm_settings : public QDialog {
     Q_OBJECT
 public:
-    // Pages 0 to 4 edit cameras, 5 and 6 the program.
-    static constexpr int kPageCount = 7;
+    // Pages 0 to 4 edit cameras, 5 to 7 the program.
+    static constexpr int kPageCount = 8;
     static constexpr int kCameraPages = 5;
 
     TForm_settings(QWidget* owner, int initialCameraIndex, CameraFinder findCamera);
@@ -68,6 +69,7 @@ public:
     TFrame_Panel2* motionPage;
     TFrame_Panel5* recordingPage;
     TFrame_Panel7* broadcastPage;
+    TFrame_Panel10* notifyPage;
 
     UsbCamera* currentCamera = nullptr;
     int initialCameraIndex;

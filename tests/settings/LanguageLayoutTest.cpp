@@ -19,7 +19,7 @@ using trelvix::test::SettingsFixture;
 namespace {
 
 const char* const kPages[] = {"overlay",   "motion", "recording", "ftp",
-                              "broadcast", "system", "devices"};
+                              "broadcast", "system", "devices",   "notify"};
 const char* const kCodes[] = {"en", "cn", "tw", "ja", "es", "fr", "it", "de",
                               "ru", "ko", "th", "ar", "pt", "ms", "vi"};
 

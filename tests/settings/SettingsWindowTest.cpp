@@ -38,9 +38,10 @@ TEST_F(SettingsWindowTest, AnInitialIndexOutsideTheListSelectsTheFirstCamera) {
     EXPECT_TRUE(page->Animate2->playing());
     page->StopBusyAnimation();
     EXPECT_FALSE(page->Animate2->isVisibleTo(page));
-    EXPECT_EQ(window->ListView_Navigate->count(), 7);
+    EXPECT_EQ(window->ListView_Navigate->count(), 8);
     EXPECT_EQ(window->ListView_Navigate->item(2)->text(), LanguageText(437));
     EXPECT_EQ(window->ListView_Navigate->item(6)->text(), LanguageText(500));
+    EXPECT_EQ(window->ListView_Navigate->item(7)->text(), LanguageText(31000));
 }
 
 TEST_F(SettingsWindowTest, EachPageGetsThePictureItShowsAndOnlyTheMotionPageTestsTheRegion) {

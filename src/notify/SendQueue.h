@@ -1,0 +1,37 @@
+// Jobs run one after another on a thread of their own; a receiver that hangs holds up only its
+// own queue, which stays bounded (the oldest job goes).
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace trelvix {
+
+class SendQueue {
+public:
+    explicit SendQueue(size_t limit = 32);
+    // Runs the job in hand to its end, drops the rest.
+    ~SendQueue();
+    void Push(std::function<void()> job);
+    // Waits the pause, or less when the queue is being ended; false then.
+    bool Pause(std::chrono::milliseconds pause);
+    // Set once the queue is being ended: a transfer under way gives up.
+    const std::atomic<bool>* stopping() const { return &stopping_; }
+
+private:
+    void Run();
+    size_t limit_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::function<void()>> jobs_;
+    bool stop_ = false;
+    std::atomic<bool> stopping_{false};
+    std::thread thread_;
+};
+
+}  // namespace trelvix
