@@ -106,13 +106,17 @@ int TimelineView::CameraAtY(int y) const {
     return -1;
 }
 
+// Plain date and time arithmetic: a QDateTime conversion per mark is too slow for a redraw.
 qint64 TimelineView::MsOf(const QDateTime& when) const {
     if (!index_ || !when.isValid()) return -1;
-    return QDateTime(index_->day, QTime(0, 0)).msecsTo(when);
+    return index_->day.daysTo(when.date()) * kDayMs + when.time().msecsSinceStartOfDay();
 }
 
 QDateTime TimelineView::TimeAt(qint64 ms) const {
-    return index_ ? QDateTime(index_->day, QTime(0, 0)).addMSecs(ms) : QDateTime();
+    if (!index_) return {};
+    const qint64 days = ms >= 0 ? ms / kDayMs : -1 - (-ms - 1) / kDayMs;
+    return QDateTime(index_->day.addDays(days),
+                     QTime::fromMSecsSinceStartOfDay(int(ms - days * kDayMs)));
 }
 
 qint64 TimelineView::MsAtX(int x) const {
@@ -124,9 +128,13 @@ QDateTime TimelineView::TimeAtX(int x) const {
     return TimeAt(std::clamp<qint64>(MsAtX(x), 0, kDayMs - 1));
 }
 
-int TimelineView::XOf(const QDateTime& when) const {
+int TimelineView::XOfMs(qint64 ms) const {
     const QRect plot = Plot();
-    return plot.left() + int((MsOf(when) - viewStart_) * plot.width() / viewSpan_);
+    return plot.left() + int((ms - viewStart_) * plot.width() / viewSpan_);
+}
+
+int TimelineView::XOf(const QDateTime& when) const {
+    return XOfMs(MsOf(when));
 }
 
 void TimelineView::PaintAxis(QPainter& p) const {
@@ -148,27 +156,30 @@ void TimelineView::PaintAxis(QPainter& p) const {
 void TimelineView::PaintRow(QPainter& p, const CameraDay& c, const QRect& row) const {
     p.fillRect(row, palette().color(QPalette::AlternateBase));
     const qint64 viewEnd = viewStart_ + viewSpan_;
-    auto span = [&](const QDateTime& a, const QDateTime& b) {
-        const qint64 from = std::max(MsOf(a), viewStart_), to = std::min(MsOf(b), viewEnd);
+    // Only what lies in view is drawn, and one line per pixel column at most.
+    auto span = [&](qint64 a, qint64 b, int top, int height) {
+        const qint64 from = std::max(a, viewStart_), to = std::min(b, viewEnd);
         if (to < from) return QRect();
-        const int x0 = XOf(TimeAt(from)), x1 = XOf(TimeAt(to));
-        return QRect(x0, row.top(), std::max(1, x1 - x0), row.height());
+        const int x0 = XOfMs(from), x1 = XOfMs(to);
+        return QRect(x0, top, std::max(1, x1 - x0), height);
     };
-    const QRect bar = row.adjusted(0, row.height() / 4, 0, -row.height() / 4);
+    const int barTop = row.top() + row.height() / 4, barHeight = row.height() / 2;
     for (const Segment& s : c.segments) {
-        const QRect r = span(s.start, s.End());
-        if (!r.isNull())
-            p.fillRect(QRect(r.left(), bar.top(), r.width(), bar.height()),
-                       s.motion ? kMotionRec : kContinuous);
+        const qint64 at = MsOf(s.start);
+        if (const QRect r = span(at, at + s.durationMs, barTop, barHeight); !r.isNull())
+            p.fillRect(r, s.motion ? kMotionRec : kContinuous);
     }
     for (const MotionEvent& e : c.events) {
-        const QRect r = span(e.start, e.end.addSecs(1));
-        if (!r.isNull()) p.fillRect(r.adjusted(0, 0, 0, -row.height() / 2), kEvent);
+        const QRect r = span(MsOf(e.start), MsOf(e.end) + 1000, row.top(), row.height() / 2);
+        if (!r.isNull()) p.fillRect(r, kEvent);
     }
+    int lastX[3] = {-1, -1, -1};
     for (const DayMark& m : c.marks) {
         const qint64 t = MsOf(m.when);
         if (t < viewStart_ || t > viewEnd) continue;
-        const int x = XOf(m.when);
+        const int x = XOfMs(t);
+        if (x == lastX[m.kind]) continue;
+        lastX[m.kind] = x;
         if (m.kind == DayMark::kGap) {
             p.setPen(QPen(kGap, 2));
             p.drawLine(x, row.top(), x, row.bottom());

@@ -36,6 +36,7 @@ public:
     // Where things are drawn, for tests and the window.
     QRect RowRect(int camera) const;
     int XOf(const QDateTime& when) const;
+    int XOfMs(qint64 msFromMidnight) const;
     QDateTime TimeAtX(int x) const;
     int CameraAtY(int y) const;
     std::vector<int> ShownCameras() const;
