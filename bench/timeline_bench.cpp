@@ -123,6 +123,18 @@ int main(int argc, char** argv) {
     QPixmap canvas(alone.size());
     alone.render(&canvas);
     std::printf("timeline open (index + first paint): %lld ms\n", t.elapsed());
+    t.restart();
+    {
+        LogDayModel m;
+        LoadLogDay(&m, option.LogPath, kLogAll, day);
+        std::printf("  log read: %lld ms\n", t.elapsed());
+        t.restart();
+        GroupMotionEvents(m.rows, 30);
+        std::printf("  grouping: %lld ms\n", t.elapsed());
+        t.restart();
+        BuildDayIndex(option.LogPath, day, {}, CurrentDayTexts());
+        std::printf("  index again: %lld ms\n", t.elapsed());
+    }
 
     t.restart();
     TFrmLog viewer(nullptr, 3);

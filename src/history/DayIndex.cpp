@@ -59,14 +59,24 @@ int Digits(const QString& text, int at, int count) {
 }
 }  // namespace
 
-QDateTime RowTime(const LogRow& row) {
+qint64 RowWallMs(const LogRow& row) {
     const QString &d = row.fields[2], &t = row.fields[3];
     if (d.size() != 10 || t.size() != 8 || d[4] != u'-' || d[7] != u'-' || t[2] != u':' ||
         t[5] != u':')
-        return {};
+        return -1;
     const QDate date(Digits(d, 0, 4), Digits(d, 5, 2), Digits(d, 8, 2));
     const QTime time(Digits(t, 0, 2), Digits(t, 3, 2), Digits(t, 6, 2));
-    return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
+    return date.isValid() && time.isValid() ? WallMs(date, time.msecsSinceStartOfDay()) : -1;
+}
+
+QDateTime FromWallMs(qint64 wallMs) {
+    if (wallMs < 0) return {};
+    return QDateTime(QDate::fromJulianDay(wallMs / kDayMs),
+                     QTime::fromMSecsSinceStartOfDay(int(wallMs % kDayMs)));
+}
+
+QDateTime RowTime(const LogRow& row) {
+    return FromWallMs(RowWallMs(row));
 }
 
 QDateTime SegmentStartFromName(const QString& path) {
@@ -88,7 +98,7 @@ bool IsPicture(const QString& file) {
 }
 
 struct TimedRow {
-    QDateTime when;
+    qint64 wall;
     const LogRow* row;
 };
 
@@ -97,25 +107,34 @@ struct TimedRow {
 std::vector<MotionEvent> GroupMotionEvents(const std::vector<LogRow>& rows, int gapSeconds) {
     std::map<int, std::vector<TimedRow>> byCamera;
     for (const LogRow& r : rows) {
-        const QDateTime when = RowTime(r);
-        if (RowKind(r) == kEventMotion && RowCamera(r) >= 0 && when.isValid())
-            byCamera[RowCamera(r)].push_back({when, &r});
+        const qint64 wall = RowWallMs(r);
+        if (RowKind(r) == kEventMotion && RowCamera(r) >= 0 && wall >= 0)
+            byCamera[RowCamera(r)].push_back({wall, &r});
     }
     std::vector<MotionEvent> events;
     for (auto& [camera, list] : byCamera) {
         std::stable_sort(list.begin(), list.end(),
-                         [](const TimedRow& a, const TimedRow& b) { return a.when < b.when; });
+                         [](const TimedRow& a, const TimedRow& b) { return a.wall < b.wall; });
+        qint64 start = -1, end = -1;
+        auto close = [&] {
+            if (start < 0) return;
+            events.back().start = FromWallMs(start);
+            events.back().end = FromWallMs(end);
+        };
         for (const TimedRow& t : list) {
-            if (events.empty() || events.back().camera != camera ||
-                events.back().end.secsTo(t.when) >= gapSeconds)
-                events.push_back({camera, t.when, t.when, 0, {}, {}});
+            if (start < 0 || t.wall - end >= qint64(gapSeconds) * 1000) {
+                close();
+                events.push_back({camera, {}, {}, 0, {}, {}});
+                start = t.wall;
+            }
+            end = t.wall;
             MotionEvent& e = events.back();
-            e.end = t.when;
             e.lines.push_back(t.row->line);
             if (IsPicture(t.row->fields[7])) {
                 if (e.pictures++ == 0) e.firstPicture = t.row->fields[7];
             }
         }
+        close();
     }
     std::stable_sort(events.begin(), events.end(),
                      [](const MotionEvent& a, const MotionEvent& b) { return a.start < b.start; });
@@ -135,8 +154,8 @@ void AddLogRows(const std::vector<LogRow>& rows, const DayTexts& texts,
     std::map<int, bool> motionOn;
     for (const LogRow& r : rows) {
         const int cam = RowCamera(r);
-        const QDateTime when = RowTime(r);
-        if (cam < 0 || !when.isValid()) continue;
+        const qint64 when = RowWallMs(r);
+        if (cam < 0 || when < 0) continue;
         CameraDay& c = CameraOf(cams, cam);
         if (c.name.isEmpty()) c.name = r.fields[4];
         const QString& file = r.fields[7];
@@ -197,7 +216,7 @@ void SetLengths(CameraDay& c) {
     }
     s = std::move(kept);
     std::stable_sort(c.marks.begin(), c.marks.end(),
-                     [](const DayMark& a, const DayMark& b) { return a.when < b.when; });
+                     [](const DayMark& a, const DayMark& b) { return a.wallMs < b.wallMs; });
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct Segment {
 struct DayMark {
     enum Kind { kMotionPicture, kSnapshot, kGap };
     Kind kind = kSnapshot;
-    QDateTime when;
+    qint64 wallMs = 0;  // see WallMs
     QString file;
 };
 
@@ -72,7 +72,15 @@ std::map<int, QString> CameraVideoFolders(const QDate& day);
 
 inline constexpr int kDefaultEventGapSeconds = 30;
 
-// The moment of a log row, invalid when its date or time cannot be read.
+// Local wall time as milliseconds since the start of Julian day 0: plain arithmetic, where
+// a local QDateTime costs a time-zone look-up per use, too slow for a day of 30,000 rows.
+inline constexpr qint64 kDayMs = 24LL * 3600 * 1000;
+inline qint64 WallMs(const QDate& date, int msOfDay) {
+    return date.toJulianDay() * kDayMs + msOfDay;
+}
+QDateTime FromWallMs(qint64 wallMs);
+// The moment of a log row; -1 (or invalid) when its date or time cannot be read.
+qint64 RowWallMs(const LogRow& row);
 QDateTime RowTime(const LogRow& row);
 // Groups the kind-2 rows of each camera into events, in time order.
 std::vector<MotionEvent> GroupMotionEvents(const std::vector<LogRow>& rows, int gapSeconds);

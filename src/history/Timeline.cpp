@@ -14,7 +14,6 @@ namespace trelvix {
 
 namespace {
 
-constexpr qint64 kDayMs = 24LL * 3600 * 1000;
 constexpr qint64 kMinSpanMs = 2LL * 60 * 1000;
 constexpr int kNameWidth = 90;
 constexpr int kAxisHeight = 22;
@@ -148,7 +147,8 @@ void TimelineView::PaintAxis(QPainter& p) const {
         p.setPen(QColor(160, 160, 160));
         p.drawLine(x, plot.top() - 4, x, plot.bottom());
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(QRect(x - 40, 0, 80, kAxisHeight - 4), Qt::AlignCenter,
+        // The last label stays whole inside the widget.
+        p.drawText(QRect(std::min(x - 40, width() - 80), 0, 80, kAxisHeight - 4), Qt::AlignCenter,
                    QTime(0, 0).addMSecs(int(t % kDayMs)).toString(format));
     }
 }
@@ -175,7 +175,7 @@ void TimelineView::PaintRow(QPainter& p, const CameraDay& c, const QRect& row) c
     }
     int lastX[3] = {-1, -1, -1};
     for (const DayMark& m : c.marks) {
-        const qint64 t = MsOf(m.when);
+        const qint64 t = m.wallMs - WallMs(index_->day, 0);
         if (t < viewStart_ || t > viewEnd) continue;
         const int x = XOfMs(t);
         if (x == lastX[m.kind]) continue;
@@ -293,8 +293,8 @@ bool TimelineView::ShowTip(const QPoint& at) {
     if (!c || !Plot().contains(at)) return false;
     const int slack = 4;
     for (const DayMark& m : c->marks) {
-        if (std::abs(XOf(m.when) - at.x()) > slack) continue;
-        QString tip = m.when.time().toString(QStringLiteral("hh:mm:ss"));
+        if (std::abs(XOfMs(m.wallMs - WallMs(index_->day, 0)) - at.x()) > slack) continue;
+        QString tip = FromWallMs(m.wallMs).time().toString(QStringLiteral("hh:mm:ss"));
         if (m.kind == DayMark::kGap) {
             tip += QStringLiteral(" ") + LanguageText(text::kRecordingStopped);
         } else {
