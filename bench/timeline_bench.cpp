@@ -174,6 +174,17 @@ int main(int argc, char** argv) {
     std::printf("click to first shown frame: %lld ms%s\n", t.elapsed(),
                 shown() ? "" : " (none shown)");
 
+    const QDateTime later(day, QTime(10, 8, 30));
+    t.restart();
+    viewer.PlayMoment(0, later);
+    const auto shownLater = [&] {
+        QVideoSink* s = viewer.Player()->player->videoSink();
+        const int code = test::ReadTimeCode(s->videoFrame().toImage(), 160);
+        return std::abs(code - QTime(10, 8, 30).msecsSinceStartOfDay() / 1000) <= 1;
+    };
+    while (!shownLater() && t.elapsed() < 10000) app.processEvents(QEventLoop::AllEvents, 1);
+    std::printf("click to first shown frame, in the file playing: %lld ms\n", t.elapsed());
+
     const auto segments = viewer.Timeline->Index()->Camera(0)->segments;
     t.restart();
     const ExportSummary sum =

@@ -168,6 +168,14 @@ void TFrmLog::OnPlayerOpened(bool ok) {
 
 void TFrmLog::OpenSegment(int camera, const Segment& segment, qint64 offsetMs) {
     EnsurePlayer();
+    const bool running =
+        player_->state == CDSMediaPlay::kRunning || player_->state == CDSMediaPlay::kPaused;
+    // Another moment of the file that plays is a seek: loading it again takes most of a second.
+    if (running && playCamera_ == camera && player_->path == segment.path &&
+        !player_->StartPending()) {
+        player_->player->setPosition(offsetMs);
+        return;
+    }
     playCamera_ = camera;
     playSegment_ = segment;
     pendingSeekMs_ = offsetMs;

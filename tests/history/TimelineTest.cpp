@@ -90,6 +90,13 @@ TEST_F(TimelineTest, AClickPlaysThatMomentAndGoesOnIntoTheNextFile) {
     EXPECT_NEAR(ShownSecond(viewer), clicked, 1);
     EXPECT_NEAR(SecondOf(viewer.PlayMomentNow()), ShownSecond(viewer), 1);
 
+    // Another moment of the same file.
+    Click(viewer, 0, QDateTime(day, QTime(10, 1, 10)));
+    ASSERT_TRUE(WaitFor([&] {
+        return std::abs(ShownSecond(viewer) - SecondOf(QDateTime(day, QTime(10, 1, 10)))) <= 1;
+    }));
+    EXPECT_EQ(viewer.Player()->path, files[0]);
+
     // Near the file's end, playing goes on into the next one.
     Click(viewer, 0, QDateTime(day, QTime(10, 1, 28)));
     ASSERT_TRUE(WaitFor([&] { return viewer.Player()->path == files[1]; }, 30000));
