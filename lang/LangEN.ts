@@ -1453,5 +1453,90 @@
         <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
         <translation>E-mail failed: %1</translation>
     </message>
+    <message id="31100">
+        <source>List</source>
+        <extracomment>log viewer: tab of the list of entries</extracomment>
+        <translation>List</translation>
+    </message>
+    <message id="31101">
+        <source>Timeline</source>
+        <extracomment>log viewer: tab of the day's timeline, one row per camera</extracomment>
+        <translation>Timeline</translation>
+    </message>
+    <message id="31102">
+        <source>Group motion events</source>
+        <extracomment>log viewer: switch that shows one row per motion event instead of one per picture</extracomment>
+        <translation>Group motion events</translation>
+    </message>
+    <message id="31103">
+        <source>Export clip…</source>
+        <extracomment>log viewer: button that writes the chosen span of a camera's recording into one file</extracomment>
+        <translation>Export clip…</translation>
+    </message>
+    <message id="31104">
+        <source>All cameras</source>
+        <extracomment>log viewer: camera filter entry that shows every camera</extracomment>
+        <translation>All cameras</translation>
+    </message>
+    <message id="31105">
+        <source>Motion event: %1 pictures</source>
+        <extracomment>log viewer: description of a grouped motion event; %1 the number of pictures</extracomment>
+        <translation>Motion event: %1 pictures</translation>
+    </message>
+    <message id="31106">
+        <source>Nothing was recorded in that span.</source>
+        <extracomment>log viewer: message when a clip cannot be exported because there is no recording</extracomment>
+        <translation>Nothing was recorded in that span.</translation>
+    </message>
+    <message id="31107">
+        <source>The clip could not be written.</source>
+        <extracomment>log viewer: message when the clip file cannot be read from or written</extracomment>
+        <translation>The clip could not be written.</translation>
+    </message>
+    <message id="31108">
+        <source>The clip was written.</source>
+        <extracomment>log viewer: message after a clip was exported</extracomment>
+        <translation>The clip was written.</translation>
+    </message>
+    <message id="31109">
+        <source>Hold Shift and drag along a camera's row to choose the span first.</source>
+        <extracomment>log viewer: message when Export clip is pressed with no span chosen</extracomment>
+        <translation>Hold Shift and drag along a camera's row to choose the span first.</translation>
+    </message>
+    <message id="31110">
+        <source>Step back one frame</source>
+        <extracomment>log viewer: hint of the paused player's frame step back button</extracomment>
+        <translation>Step back one frame</translation>
+    </message>
+    <message id="31111">
+        <source>Step forward one frame</source>
+        <extracomment>log viewer: hint of the paused player's frame step forward button</extracomment>
+        <translation>Step forward one frame</translation>
+    </message>
+    <message id="31112">
+        <source>Click a row to play from that moment. Drag to move, wheel to zoom, Shift+drag to choose a span.</source>
+        <extracomment>log viewer: hint above the timeline</extracomment>
+        <translation>Click a row to play from that moment. Drag to move, wheel to zoom, Shift+drag to choose a span.</translation>
+    </message>
+    <message id="31113">
+        <source>MP4 video (*.mp4)</source>
+        <extracomment>log viewer: file type of the export dialog</extracomment>
+        <translation>MP4 video (*.mp4)</translation>
+    </message>
+    <message id="31114">
+        <source>Motion event</source>
+        <extracomment>timeline: hint of a motion event mark</extracomment>
+        <translation>Motion event</translation>
+    </message>
+    <message id="31115">
+        <source>Picture</source>
+        <extracomment>timeline: hint of a snapshot tick</extracomment>
+        <translation>Picture</translation>
+    </message>
+    <message id="31119">
+        <source>Playback speed</source>
+        <extracomment>log viewer: hint of the speed choice of the timeline player</extracomment>
+        <translation>Playback speed</translation>
+    </message>
 </context>
 </TS>

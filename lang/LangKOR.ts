@@ -1453,5 +1453,90 @@
         <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
         <translation>이메일 실패: %1</translation>
     </message>
+    <message id="31100">
+        <source>List</source>
+        <extracomment>log viewer: tab of the list of entries</extracomment>
+        <translation>목록</translation>
+    </message>
+    <message id="31101">
+        <source>Timeline</source>
+        <extracomment>log viewer: tab of the day's timeline, one row per camera</extracomment>
+        <translation>타임라인</translation>
+    </message>
+    <message id="31102">
+        <source>Group motion events</source>
+        <extracomment>log viewer: switch that shows one row per motion event instead of one per picture</extracomment>
+        <translation>동작 이벤트 묶기</translation>
+    </message>
+    <message id="31103">
+        <source>Export clip…</source>
+        <extracomment>log viewer: button that writes the chosen span of a camera's recording into one file</extracomment>
+        <translation>클립 내보내기…</translation>
+    </message>
+    <message id="31104">
+        <source>All cameras</source>
+        <extracomment>log viewer: camera filter entry that shows every camera</extracomment>
+        <translation>모든 카메라</translation>
+    </message>
+    <message id="31105">
+        <source>Motion event: %1 pictures</source>
+        <extracomment>log viewer: description of a grouped motion event; %1 the number of pictures</extracomment>
+        <translation>동작 이벤트: 사진 %1장</translation>
+    </message>
+    <message id="31106">
+        <source>Nothing was recorded in that span.</source>
+        <extracomment>log viewer: message when a clip cannot be exported because there is no recording</extracomment>
+        <translation>해당 구간에 녹화된 내용이 없습니다.</translation>
+    </message>
+    <message id="31107">
+        <source>The clip could not be written.</source>
+        <extracomment>log viewer: message when the clip file cannot be read from or written</extracomment>
+        <translation>클립을 쓸 수 없습니다.</translation>
+    </message>
+    <message id="31108">
+        <source>The clip was written.</source>
+        <extracomment>log viewer: message after a clip was exported</extracomment>
+        <translation>클립을 저장했습니다.</translation>
+    </message>
+    <message id="31109">
+        <source>Hold Shift and drag along a camera's row to choose the span first.</source>
+        <extracomment>log viewer: message when Export clip is pressed with no span chosen</extracomment>
+        <translation>먼저 Shift를 누른 채 카메라 행을 따라 끌어 구간을 선택하세요.</translation>
+    </message>
+    <message id="31110">
+        <source>Step back one frame</source>
+        <extracomment>log viewer: hint of the paused player's frame step back button</extracomment>
+        <translation>한 프레임 뒤로</translation>
+    </message>
+    <message id="31111">
+        <source>Step forward one frame</source>
+        <extracomment>log viewer: hint of the paused player's frame step forward button</extracomment>
+        <translation>한 프레임 앞으로</translation>
+    </message>
+    <message id="31112">
+        <source>Click a row to play from that moment. Drag to move, wheel to zoom, Shift+drag to choose a span.</source>
+        <extracomment>log viewer: hint above the timeline</extracomment>
+        <translation>행을 클릭하면 그 시점부터 재생합니다. 끌어서 이동, 휠로 확대/축소, Shift+끌기로 구간을 선택합니다.</translation>
+    </message>
+    <message id="31113">
+        <source>MP4 video (*.mp4)</source>
+        <extracomment>log viewer: file type of the export dialog</extracomment>
+        <translation>MP4 동영상 (*.mp4)</translation>
+    </message>
+    <message id="31114">
+        <source>Motion event</source>
+        <extracomment>timeline: hint of a motion event mark</extracomment>
+        <translation>동작 이벤트</translation>
+    </message>
+    <message id="31115">
+        <source>Picture</source>
+        <extracomment>timeline: hint of a snapshot tick</extracomment>
+        <translation>사진</translation>
+    </message>
+    <message id="31119">
+        <source>Playback speed</source>
+        <extracomment>log viewer: hint of the speed choice of the timeline player</extracomment>
+        <translation>재생 속도</translation>
+    </message>
 </context>
 </TS>

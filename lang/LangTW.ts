@@ -1453,5 +1453,90 @@
         <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
         <translation>電子郵件傳送失敗：%1</translation>
     </message>
+    <message id="31100">
+        <source>List</source>
+        <extracomment>log viewer: tab of the list of entries</extracomment>
+        <translation>列表</translation>
+    </message>
+    <message id="31101">
+        <source>Timeline</source>
+        <extracomment>log viewer: tab of the day's timeline, one row per camera</extracomment>
+        <translation>時間軸</translation>
+    </message>
+    <message id="31102">
+        <source>Group motion events</source>
+        <extracomment>log viewer: switch that shows one row per motion event instead of one per picture</extracomment>
+        <translation>合併移動事件</translation>
+    </message>
+    <message id="31103">
+        <source>Export clip…</source>
+        <extracomment>log viewer: button that writes the chosen span of a camera's recording into one file</extracomment>
+        <translation>匯出片段…</translation>
+    </message>
+    <message id="31104">
+        <source>All cameras</source>
+        <extracomment>log viewer: camera filter entry that shows every camera</extracomment>
+        <translation>所有攝影機</translation>
+    </message>
+    <message id="31105">
+        <source>Motion event: %1 pictures</source>
+        <extracomment>log viewer: description of a grouped motion event; %1 the number of pictures</extracomment>
+        <translation>移動事件：%1 張圖片</translation>
+    </message>
+    <message id="31106">
+        <source>Nothing was recorded in that span.</source>
+        <extracomment>log viewer: message when a clip cannot be exported because there is no recording</extracomment>
+        <translation>該時間段內沒有錄影。</translation>
+    </message>
+    <message id="31107">
+        <source>The clip could not be written.</source>
+        <extracomment>log viewer: message when the clip file cannot be read from or written</extracomment>
+        <translation>無法寫入片段。</translation>
+    </message>
+    <message id="31108">
+        <source>The clip was written.</source>
+        <extracomment>log viewer: message after a clip was exported</extracomment>
+        <translation>片段已寫入。</translation>
+    </message>
+    <message id="31109">
+        <source>Hold Shift and drag along a camera's row to choose the span first.</source>
+        <extracomment>log viewer: message when Export clip is pressed with no span chosen</extracomment>
+        <translation>請先按住 Shift 在攝影機所在列上拖曳以選擇時間段。</translation>
+    </message>
+    <message id="31110">
+        <source>Step back one frame</source>
+        <extracomment>log viewer: hint of the paused player's frame step back button</extracomment>
+        <translation>後退一格</translation>
+    </message>
+    <message id="31111">
+        <source>Step forward one frame</source>
+        <extracomment>log viewer: hint of the paused player's frame step forward button</extracomment>
+        <translation>前進一格</translation>
+    </message>
+    <message id="31112">
+        <source>Click a row to play from that moment. Drag to move, wheel to zoom, Shift+drag to choose a span.</source>
+        <extracomment>log viewer: hint above the timeline</extracomment>
+        <translation>按一下某列從該時刻播放。拖曳以移動，滾輪縮放，Shift+拖曳選擇時間段。</translation>
+    </message>
+    <message id="31113">
+        <source>MP4 video (*.mp4)</source>
+        <extracomment>log viewer: file type of the export dialog</extracomment>
+        <translation>MP4 視訊 (*.mp4)</translation>
+    </message>
+    <message id="31114">
+        <source>Motion event</source>
+        <extracomment>timeline: hint of a motion event mark</extracomment>
+        <translation>移動事件</translation>
+    </message>
+    <message id="31115">
+        <source>Picture</source>
+        <extracomment>timeline: hint of a snapshot tick</extracomment>
+        <translation>圖片</translation>
+    </message>
+    <message id="31119">
+        <source>Playback speed</source>
+        <extracomment>log viewer: hint of the speed choice of the timeline player</extracomment>
+        <translation>播放速度</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "app/ExportCommand.h"
 #include "app/HeadlessShell.h"
 #include "app/SignalWatcher.h"
 #include "app/SingleInstance.h"
@@ -36,6 +37,10 @@ void PrintHelp() {
         "  --demo       add synthetic test cameras\n"
         "  --broadcast  with --headless: every running camera broadcasts its live picture\n"
         "               from the start (each on its own port)\n"
+        "  --export CAMERA FROM TO FILE\n"
+        "               write camera CAMERA's recording from FROM to TO (\"yyyy-MM-dd\n"
+        "               hh:mm:ss\", local time) into the MP4 file FILE, without encoding\n"
+        "               again; status 1 when nothing was recorded then\n"
         "  --help       show this help and exit\n"
         "  --version    show the version and exit\n");
 }
@@ -46,6 +51,8 @@ struct Args {
     bool broadcast = false;
     bool help = false;
     bool version = false;
+    bool exportClip = false;
+    QStringList exportArgs;
     const char* unknown = nullptr;
 };
 
@@ -63,7 +70,11 @@ Args ParseArgs(int argc, char** argv) {
             a.help = true;
         else if (!std::strcmp(s, "--version") || !std::strcmp(s, "-v"))
             a.version = true;
-        else if (!a.unknown && s[0] == '-' && std::strcmp(s, "-platform") != 0)
+        else if (!std::strcmp(s, "--export")) {
+            a.exportClip = true;
+            for (int k = 0; k < 4 && i + 1 < argc; ++k)
+                a.exportArgs << QString::fromLocal8Bit(argv[++i]);
+        } else if (!a.unknown && s[0] == '-' && std::strcmp(s, "-platform") != 0)
             a.unknown = s;
     }
     return a;
@@ -142,6 +153,11 @@ int main(int argc, char** argv) {
     if (args.unknown) {
         std::fprintf(stderr, "trelvix: unknown option %s (see --help)\n", args.unknown);
         return 2;
+    }
+
+    if (args.exportClip) {
+        QCoreApplication app(argc, argv);
+        return RunExportCommand(args.exportArgs);
     }
 
     QCoreApplication::setApplicationName(QStringLiteral("trelvix"));

@@ -8,6 +8,7 @@
 #include "common/Files.h"
 #include "common/TextConv.h"
 #include "config/BroadcastAccess.h"
+#include "config/DayFolders.h"
 #include "config/Folders.h"
 #include "config/IniFile.h"
 
@@ -355,11 +356,15 @@ int CDataClass::SourceKind() const {
     return 0;
 }
 
-QString CDataClass::DayFolder(const QString& root, const QDate& date, const char* word) const {
+QString DayFolderName(const QString& root, int cameraId, const QDate& date, const char* word) {
     const QString relative = QString::asprintf("%02d/%04d%02d%02d%s", cameraId, date.year(),
                                                date.month(), date.day(), word);
     // An empty root would land relative to the working folder.
-    const QString path = WithSlash(root.isEmpty() ? UserFolder() : root) + relative;
+    return WithSlash(root.isEmpty() ? UserFolder() : root) + relative;
+}
+
+QString CDataClass::DayFolder(const QString& root, const QDate& date, const char* word) const {
+    const QString path = DayFolderName(root, cameraId, date, word);
     if (!QDir(path).exists() && !QDir().mkpath(path))
         throw FolderError("Cannot create temp directory.");
     return path + QLatin1Char('/');

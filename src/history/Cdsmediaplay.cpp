@@ -77,6 +77,14 @@ CDSMediaPlay::CDSMediaPlay(QWidget* ownerWindow, QWidget* panel)
         durationSeconds = ms > 0 ? int(ms / 1000) : 0;
         Notify(kPlayerDuration, durationSeconds);
     });
+    // A seek while the player starts is lost: the start is sought until the position shows it.
+    connect(player, &QMediaPlayer::positionChanged, this, [this](qint64 ms) {
+        if (startAtMs_ <= 0 || state != kRunning) return;
+        if (std::abs(ms - startAtMs_) <= 1000)
+            startAtMs_ = 0;
+        else
+            player->setPosition(startAtMs_);
+    });
     openTimer_.setSingleShot(true);
     connect(&openTimer_, &QTimer::timeout, this, [this] {
         if (state == kOpening) FailOpen();
@@ -122,7 +130,7 @@ void CDSMediaPlay::SendStateText() {
         QCoreApplication::postEvent(owner, new TextMessage(kPlayerStateMessage, StateText()));
 }
 
-bool CDSMediaPlay::Open(const QString& file) {
+bool CDSMediaPlay::Open(const QString& file, qint64 startMs) {
     if (IsLoaded())
         Close();
     else
@@ -157,6 +165,7 @@ bool CDSMediaPlay::Open(const QString& file) {
     // nothing waits here and the viewer may close meanwhile.
     loadedSize_ = QFileInfo(file).size();
     resumeAtMs_ = 0;
+    startAtMs_ = startMs;
     player->setSource(QUrl::fromLocalFile(file));
     openTimer_.start(kLoadTimeoutMs);
     if (LoadDecided()) QTimer::singleShot(0, this, [this] { OnStatus(player->mediaStatus()); });
@@ -238,7 +247,7 @@ bool CDSMediaPlay::LoadIndexedCopy() {
 
 void CDSMediaPlay::Close() {
     openTimer_.stop();
-    resumeAtMs_ = 0;
+    resumeAtMs_ = startAtMs_ = 0;
     if (!copy_.isEmpty()) {
         player->setSource(QUrl());
         QFile::remove(copy_);

@@ -34,7 +34,8 @@ public:
 
     // Pictures open at once; sounds and videos load in the background and `opened` tells the
     // outcome (a failure has shown its message and closed). False when it failed at once.
-    bool Open(const QString& path);
+    // A video or sound starts `startMs` in.
+    bool Open(const QString& path, qint64 startMs = 0);
     void Close();
     void TogglePause();
     void Resume();
@@ -48,6 +49,8 @@ public:
     void SetVideoScale(double s);
     bool IsLoaded() const { return state != kIdle; }
     bool IsPaused() const { return state == kPaused; }
+    // Still on its way to the start Open was given.
+    bool StartPending() const { return startAtMs_ > 0; }
     QString PositionText() const;
     QString StateText() const;
 
@@ -95,6 +98,7 @@ private:
     QTimer openTimer_;
     qint64 loadedSize_ = 0;
     qint64 resumeAtMs_ = 0;
+    qint64 startAtMs_ = 0;
     std::unique_ptr<QTemporaryDir> copies_;
     QString copy_;  // the indexed copy being played, if any
 };

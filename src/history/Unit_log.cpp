@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,53 +30,12 @@ namespace {
 const QSize kFrameAllowance(16, 48);
 
 // Which field of a log line each column shows.
-constexpr int kColumnField[7] = {1, 3, 2, 4, 5, 6, 7};
 constexpr int kColumnText[7] = {text::kSource,      text::kTime,     text::kDate, text::kCamera,
                                 text::kDescription, text::kCameraNo, text::kFile};
 constexpr int kColumnWidth[7] = {70, 60, 70, 100, 100, 80, 250};
 constexpr int kLineRole = Qt::UserRole;
 
 }  // namespace
-
-QIcon LogKindIcon(int kind) {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    switch (kind) {
-        case 0:  // clean-up: a grey bin
-            p.setPen(QPen(QColor(90, 90, 90), 1.2));
-            p.setBrush(QColor(170, 170, 170));
-            p.drawRect(QRectF(4, 5, 8, 9));
-            p.drawLine(QPointF(3, 4), QPointF(13, 4));
-            p.drawLine(QPointF(6.5, 2.5), QPointF(9.5, 2.5));
-            break;
-        case 1:  // recording and snapshots: a blue camera
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(40, 100, 200));
-            p.drawRoundedRect(QRectF(1, 4, 10, 8), 1.5, 1.5);
-            p.drawPolygon(
-                QPolygonF({QPointF(11, 7), QPointF(15, 4.5), QPointF(15, 11.5), QPointF(11, 9)}));
-            break;
-        case 2:  // motion: an orange figure in a hurry
-            p.setPen(QPen(QColor(230, 120, 20), 2, Qt::SolidLine, Qt::RoundCap));
-            p.setBrush(QColor(230, 120, 20));
-            p.drawEllipse(QPointF(10, 3), 1.8, 1.8);
-            p.drawLine(QPointF(9, 6), QPointF(7, 10));
-            p.drawLine(QPointF(7, 10), QPointF(10, 14));
-            p.drawLine(QPointF(7, 10), QPointF(4, 13));
-            p.drawLine(QPointF(9, 6), QPointF(12, 9));
-            p.drawLine(QPointF(8.5, 6.5), QPointF(5, 7));
-            break;
-        default:  // program and camera: a green power sign
-            p.setPen(QPen(QColor(30, 150, 60), 2, Qt::SolidLine, Qt::RoundCap));
-            p.setBrush(Qt::NoBrush);
-            p.drawArc(QRectF(2.5, 3, 11, 11), 120 * 16, 300 * 16);
-            p.drawLine(QPointF(8, 1.5), QPointF(8, 7.5));
-            break;
-    }
-    return QIcon(pm);
-}
 
 TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint), storage_(storage) {
@@ -88,8 +46,10 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     CreateDayBar();
     CreateList();
     CreatePlayer();
+    CreateTimeline();
     LayOut();
     ConnectControls();
+    ConnectTimeline();
     CheckBox_showFileOnly->setChecked(displayMode == 1);
     CheckBox_showMoveOnly->setChecked(displayMode == 2);
     Refresh();
@@ -205,10 +165,14 @@ void TFrmLog::LayOut() {
     top->addWidget(CheckBox_showMoveOnly);
     top->addStretch(1);
     top->addWidget(Label_count);
+    auto* second = new QHBoxLayout;
+    second->addWidget(Label2, 1);
+    second->addWidget(CheckBox_group);
+    second->addWidget(ComboBox_camera);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(Label2);
-    layout->addWidget(ListView1, 2);
+    layout->addLayout(second);
+    layout->addWidget(Tabs, 2);
     layout->addWidget(Panel_Video, 3);
     layout->addWidget(PlayPanel);
 }
@@ -273,15 +237,8 @@ void TFrmLog::Refresh() {
     LogDayModel model;
     shownDay_ = DateTimePicker1->date();
     if (gOption) LoadLogDay(&model, gOption->LogPath, Filter(), shownDay_);
-    QList<QTreeWidgetItem*> items;
-    for (const LogRow& row : model.rows) {
-        auto* item = new QTreeWidgetItem;
-        for (int c = 0; c < 7; ++c) item->setText(c, row.fields[size_t(kColumnField[c])]);
-        if (row.icon >= 0 && row.icon <= 3) item->setIcon(0, LogKindIcon(row.icon));
-        item->setData(0, kLineRole, row.line);
-        items << item;
-    }
-    ListView1->addTopLevelItems(items);
+    FillList(model);
+    RefreshTimeline();
     // Every text shows whole, in whatever language the rows and headers are.
     for (int c = 0; c < 7; ++c) {
         ListView1->resizeColumnToContents(c);
@@ -354,18 +311,8 @@ QString TFrmLog::SelectedFile() const {
 void TFrmLog::PlaySelected() {
     const QString file = SelectedFile();
     if (file.isEmpty() || !QFileInfo::exists(file)) return;
-    if (!player_) {
-        player_ = std::make_unique<CDSMediaPlay>(this, Panel_Video);
-        connect(player_.get(), &CDSMediaPlay::opened, this, [this](bool ok) {
-            // The window keeps its title: the playing file's name shows in the state line.
-            if (ok) {
-                TimerPlay.start();
-            } else {
-                CDSMediaPlay::ShowMessage(this,
-                                          LanguageText(text::kPlaybackFailedCheckWhetherTheFile));
-            }
-        });
-    }
+    EnsurePlayer();
+    playCamera_ = -1;
     player_->Open(file);
 }
 
@@ -397,20 +344,34 @@ void TFrmLog::DeleteSelected() {
     if (!gOption) return;
     const QString logFile = LogFileName(gOption->LogPath, shownDay_);
     std::vector<int> removed;
-    for (int i = ListView1->topLevelItemCount() - 1; i >= 0; --i) {
-        QTreeWidgetItem* item = ListView1->topLevelItem(i);
-        if (!item->isSelected()) continue;
+    auto removeRow = [&](QTreeWidgetItem* item) {
         const QString file = item->text(6).trimmed();
         if (player_ && player_->path == file) player_->Close();
         DeleteLoggedFile(file);
         removed.push_back(item->data(0, kLineRole).toInt());
         delete item;
+    };
+    for (int i = ListView1->topLevelItemCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* item = ListView1->topLevelItem(i);
+        // A selected motion event goes with all its pictures and rows.
+        for (int k = item->childCount() - 1; k >= 0; --k)
+            if (item->isSelected() || item->child(k)->isSelected()) removeRow(item->child(k));
+        if (item->data(0, kLineRole).toInt() < 0) {
+            if (item->childCount() == 0) delete item;
+        } else if (item->isSelected()) {
+            removeRow(item);
+        }
     }
     if (QFileInfo::exists(logFile)) RemoveLogLines(logFile, removed);
     // The remaining rows keep pointing at their own lines.
+    auto renumber = [&](QTreeWidgetItem* item) {
+        const int line = item->data(0, kLineRole).toInt();
+        if (line >= 0) item->setData(0, kLineRole, LineAfterRemoval(line, removed));
+    };
     for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = ListView1->topLevelItem(i);
-        item->setData(0, kLineRole, LineAfterRemoval(item->data(0, kLineRole).toInt(), removed));
+        renumber(item);
+        for (int k = 0; k < item->childCount(); ++k) renumber(item->child(k));
     }
     Label_count->setText(QString::asprintf("%i", RowCount()));
 }
@@ -420,7 +381,9 @@ void TFrmLog::DeleteAll() {
     if (player_) player_->Close();
     for (int i = ListView1->topLevelItemCount() - 1; i >= 0; --i) {
         QTreeWidgetItem* item = ListView1->topLevelItem(i);
-        DeleteLoggedFile(item->text(6).trimmed());
+        for (int k = 0; k < item->childCount(); ++k)
+            DeleteLoggedFile(item->child(k)->text(6).trimmed());
+        if (item->data(0, kLineRole).toInt() >= 0) DeleteLoggedFile(item->text(6).trimmed());
         delete item;
     }
     const QString logFile = LogFileName(gOption->LogPath, shownDay_);
@@ -470,7 +433,10 @@ bool TFrmLog::event(QEvent* e) {
                 ClearPlayDisplay(false);
                 break;
             case kPlayerEnded:
-                ClearPlayDisplay(true);
+                if (playCamera_ < 0 || !PlayNextSegment()) {
+                    playCamera_ = -1;
+                    ClearPlayDisplay(true);
+                }
                 break;
         }
         return true;

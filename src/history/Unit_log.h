@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -14,11 +16,14 @@
 #include <array>
 #include <memory>
 
+#include "history/ClipExport.h"
 #include "history/Cdsmediaplay.h"
+#include "history/DayIndex.h"
 
 namespace trelvix {
 
 class Storage;
+class TimelineView;
 
 class TFrmLog : public QWidget {
     Q_OBJECT
@@ -46,6 +51,19 @@ public:
     // The comparison of the sort: -1, 0, 1.
     int CompareRows(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
     CDSMediaPlay* Player() const { return player_.get(); }
+
+    // The timeline: the day's index, playing a camera from a moment, exporting a span.
+    void RefreshTimeline();
+    bool PlayMoment(int camera, const QDateTime& when);
+    ExportResult ExportSelectionTo(const QString& file);
+    void ExportSelection();
+    void StepFrame(int direction);
+    void SetSpeed(double rate);
+    // The camera and moment being played from the timeline; -1 when none.
+    int PlayCamera() const { return playCamera_; }
+    QDateTime PlayMomentNow() const;
+    // The camera chosen in the filter, -1 for all.
+    int CameraFilter() const;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -75,6 +93,16 @@ public:
     QLabel* Label_playtimer = nullptr;
     QLabel* Label_playState = nullptr;
     QTimer TimerPlay;
+    QTabWidget* Tabs = nullptr;
+    QCheckBox* CheckBox_group = nullptr;
+    QComboBox* ComboBox_camera = nullptr;
+    QWidget* TimelinePage = nullptr;
+    TimelineView* Timeline = nullptr;
+    QLabel* Label_timelineHint = nullptr;
+    QPushButton* BitBtn_export = nullptr;
+    QComboBox* ComboBox_speed = nullptr;
+    QToolButton* SpeedButton_back = nullptr;
+    QToolButton* SpeedButton_forward = nullptr;
 
     int sortColumn = 0;
     std::array<int, 7> columnTags{1, 33, 33, 1, 1, 17, 1};
@@ -88,6 +116,15 @@ private:
     void CreateDayBar();
     void CreateList();
     void CreatePlayer();
+    void CreateTimeline();
+    void ConnectTimeline();
+    void FillList(const LogDayModel& model);
+    void FillCameraFilter(const LogDayModel& model);
+    void EnsurePlayer();
+    void OnPlayerOpened(bool ok);
+    // At a segment's end, the next one of the same camera plays on.
+    bool PlayNextSegment();
+    void OpenSegment(int camera, const Segment& segment, qint64 offsetMs);
     void LayOut();
     void ConnectControls();
     QString SelectedFile() const;
@@ -101,6 +138,10 @@ private:
     QDate shownDay_;  // the day whose rows the list holds: deletions act on it
     std::unique_ptr<CDSMediaPlay> player_;
     bool dragging_ = false;
+    std::shared_ptr<const DayIndex> dayIndex_;
+    int playCamera_ = -1;
+    Segment playSegment_;
+    qint64 pendingSeekMs_ = -1;
 };
 
 // A small picture per entry kind (0 clean-up, 1 recording and snapshots, 2 motion, 3 program).

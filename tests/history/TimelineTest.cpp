@@ -1,0 +1,159 @@
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QVideoFrame>
+#include <QVideoSink>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "config/Folders.h"
+#include "config/Option.h"
+#include "history/Timeline.h"
+#include "history/Unit_log.h"
+#include "support/SyntheticRecordings.h"
+#include "support/Wait.h"
+
+using namespace trelvix;
+using trelvix::test::WaitFor;
+
+namespace {
+
+class TimelineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+        day = QDate::currentDate();
+        CDSMediaPlay::SetMessageSink([this](const QString& m) { messages << m; });
+    }
+    void TearDown() override {
+        CDSMediaPlay::SetMessageSink(nullptr);
+        option.reset();
+        gOption = nullptr;
+    }
+    QString Line(int kind, const QString& time, int camera, const QString& file) {
+        return QStringLiteral("%1|Src|%2|%3|Cam%4|what|%4|%5|")
+            .arg(kind)
+            .arg(day.toString("yyyy-MM-dd"), time)
+            .arg(camera)
+            .arg(file);
+    }
+    void WriteLog(const QStringList& lines) {
+        QFile f(LogFileName(option->LogPath, day));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
+        for (const QString& l : lines) f.write(l.toUtf8() + "\r\n");
+    }
+    // The second of the day the player shows now; -1 when it shows nothing yet.
+    static int ShownSecond(TFrmLog& viewer) {
+        QVideoSink* sink = viewer.Player() ? viewer.Player()->player->videoSink() : nullptr;
+        return sink ? test::ReadTimeCode(sink->videoFrame().toImage(), 160) : -1;
+    }
+    static int SecondOf(const QDateTime& t) { return QTime(0, 0).secsTo(t.time()); }
+    void Click(TFrmLog& viewer, int camera, const QDateTime& when) {
+        TimelineView* t = viewer.Timeline;
+        QTest::mouseClick(t, Qt::LeftButton, {},
+                          QPoint(t->XOf(when), t->RowRect(camera).center().y()));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    QDate day;
+    QStringList messages;
+};
+
+}  // namespace
+
+TEST_F(TimelineTest, AClickPlaysThatMomentAndGoesOnIntoTheNextFile) {
+    const QString folder = option->LogPath + "rec/";
+    const QStringList files =
+        test::RecordSynthetic(80, folder, QDateTime(day, QTime(10, 0, 30)), 90);
+    ASSERT_EQ(files.size(), 2);  // 10:00:30 and 10:01:30, a minute each
+    WriteLog({Line(1, "10:00:30", 0, files[0]), Line(1, "10:01:30", 0, files[1])});
+    TFrmLog viewer(nullptr, 3);
+    viewer.resize(1000, 700);
+    viewer.show();
+    viewer.Tabs->setCurrentWidget(viewer.TimelinePage);
+    viewer.Timeline->SetView(10 * 3600 * 1000, 3 * 60 * 1000);
+
+    // A click at 10:00:45 opens the first file 15 s in; the shown picture says so.
+    Click(viewer, 0, QDateTime(day, QTime(10, 0, 45)));
+    const int clicked =
+        SecondOf(viewer.Timeline->TimeAtX(viewer.Timeline->XOf(QDateTime(day, QTime(10, 0, 45)))));
+    // Once the shown picture and the player's position agree, both are the clicked moment.
+    ASSERT_TRUE(WaitFor([&] {
+        const int shown = ShownSecond(viewer);
+        return viewer.PlayMomentNow().isValid() && shown > 0 &&
+               std::abs(shown - SecondOf(viewer.PlayMomentNow())) <= 1;
+    })) << messages.join(", ").toStdString();
+    EXPECT_EQ(viewer.Player()->path, files[0]);
+    EXPECT_NEAR(ShownSecond(viewer), clicked, 1);
+    EXPECT_NEAR(SecondOf(viewer.PlayMomentNow()), ShownSecond(viewer), 1);
+
+    // Another moment of the same file.
+    Click(viewer, 0, QDateTime(day, QTime(10, 1, 10)));
+    ASSERT_TRUE(WaitFor([&] {
+        return std::abs(ShownSecond(viewer) - SecondOf(QDateTime(day, QTime(10, 1, 10)))) <= 1;
+    }));
+    EXPECT_EQ(viewer.Player()->path, files[0]);
+
+    // Near the file's end, playing goes on into the next one.
+    Click(viewer, 0, QDateTime(day, QTime(10, 1, 28)));
+    ASSERT_TRUE(WaitFor([&] { return viewer.Player()->path == files[1]; }, 30000));
+    ASSERT_TRUE(
+        WaitFor([&] { return ShownSecond(viewer) >= SecondOf(QDateTime(day, QTime(10, 1, 30))); }));
+    EXPECT_LE(ShownSecond(viewer), SecondOf(QDateTime(day, QTime(10, 1, 35))));
+    EXPECT_EQ(viewer.PlayCamera(), 0);
+
+    // The span chosen on the row is exported through the same engine as the command line.
+    viewer.Timeline->SetSelection(0, QDateTime(day, QTime(10, 0, 50)),
+                                  QDateTime(day, QTime(10, 1, 40)));
+    const QString clip = dir.path() + "/clip.mp4";
+    EXPECT_EQ(viewer.ExportSelectionTo(clip), ExportResult::kOk);
+    EXPECT_GT(QFileInfo(clip).size(), 0);
+    viewer.Timeline->SetSelection(0, QDateTime(day, QTime(12, 0)), QDateTime(day, QTime(12, 1)));
+    EXPECT_EQ(viewer.ExportSelectionTo(dir.path() + "/none.mp4"), ExportResult::kNothingRecorded);
+    EXPECT_FALSE(QFile::exists(dir.path() + "/none.mp4"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(", ").toStdString();
+}
+
+TEST_F(TimelineTest, AMotionEventIsOneRowThatOpensToItsPicturesAndGoesWithThem) {
+    QStringList pictures;
+    for (int i = 0; i < 4; ++i) {
+        pictures << option->LogPath + QStringLiteral("m%1.jpg").arg(i);
+        QFile f(pictures.last());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    WriteLog({Line(2, "10:00:00", 0, pictures[0]), Line(3, "10:00:01", -1, ""),
+              Line(2, "10:00:20", 0, pictures[1]), Line(2, "10:00:45", 0, pictures[2]),
+              Line(2, "10:00:10", 1, pictures[3]), Line(2, "10:30:00", 0, "")});
+    TFrmLog viewer(nullptr, 3);
+    viewer.ColumnClick(1);            // oldest first
+    ASSERT_EQ(viewer.RowCount(), 4);  // event, program row, camera 1's picture, lone record
+    QTreeWidgetItem* event = viewer.ListView1->topLevelItem(0);
+    EXPECT_EQ(event->childCount(), 3);
+    EXPECT_EQ(event->text(4), "Motion event: 3 pictures");
+    EXPECT_EQ(event->text(6), pictures[0]);
+
+    // The camera filter keeps one camera's rows, in the list and on the timeline.
+    viewer.ComboBox_camera->setCurrentIndex(viewer.ComboBox_camera->findData(1));
+    viewer.Refresh();
+    EXPECT_EQ(viewer.RowCount(), 1);
+    viewer.ComboBox_camera->setCurrentIndex(0);
+    viewer.Refresh();
+    viewer.ColumnClick(1);
+    viewer.ColumnClick(1);
+
+    // Deleting the event deletes its pictures and exactly its rows.
+    ASSERT_EQ(viewer.RowText(0, 4), "Motion event: 3 pictures");
+    viewer.SelectRows({0});
+    viewer.DeleteSelected();
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(QFile::exists(pictures[i]));
+    EXPECT_TRUE(QFile::exists(pictures[3]));
+    const QStringList left = ReadLogLines(LogFileName(option->LogPath, day));
+    ASSERT_EQ(left.size(), 3);
+    EXPECT_TRUE(left[0].startsWith("3|"));
+    EXPECT_TRUE(left[1].contains(pictures[3]));
+    EXPECT_TRUE(left[2].contains("10:30:00"));
+    EXPECT_EQ(viewer.RowCount(), 3);
+}
