@@ -1453,6 +1453,11 @@
         <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
         <translation>メール送信失敗：%1</translation>
     </message>
+    <message id="31030">
+        <source>Recording failed: the file could not be written</source>
+        <extracomment>log: a camera's recording stopped because its file could not be created or written (not a full disk); the file column names the folder</extracomment>
+        <translation>録画に失敗しました：ファイルを書き込めません</translation>
+    </message>
     <message id="31100">
         <source>List</source>
         <extracomment>log viewer: tab of the list of entries</extracomment>

@@ -1453,6 +1453,11 @@
         <extracomment>log: an event mail could not be sent; %1 is the reason</extracomment>
         <translation>電子郵件傳送失敗：%1</translation>
     </message>
+    <message id="31030">
+        <source>Recording failed: the file could not be written</source>
+        <extracomment>log: a camera's recording stopped because its file could not be created or written (not a full disk); the file column names the folder</extracomment>
+        <translation>錄影失敗：無法寫入檔案</translation>
+    </message>
     <message id="31100">
         <source>List</source>
         <extracomment>log viewer: tab of the list of entries</extracomment>

@@ -288,6 +288,8 @@ public:
 private:
     // Opens the recording and runs its thread on this camera's frames.
     void StartRecorder();
+    // The writer's new files, full disk and failures become log lines and notices.
+    void ConnectWriterReports();
     void BeginRecording(const RecordingKind& kind);
     void EndRecording(const RecordingKind& kind);
     bool BuildBroadcastGraph(bool keepFile, QString* why);

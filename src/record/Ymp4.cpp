@@ -56,6 +56,7 @@ struct Writer {
     std::mutex mutex;
     NewMP4FileCallback callback;
     DiskFullCallback diskCallback;
+    WriteFailureCallback failureCallback;
     bool released = false;
     bool opened = false;
     SegmentParams params;
@@ -65,6 +66,7 @@ struct Writer {
     QDateTime failedAt;      // the last file that could not be created or written
     bool announced = false;  // the segment was reported as a new file
     bool diskFull = false;   // paused for want of space, and reported so
+    bool failing = false;    // a file failed for another reason, and that was reported
 
     void Finish() {
         if (!segment) return;
@@ -191,6 +193,13 @@ void yMP4CSetDiskFullCallBackFunc(int handle, DiskFullCallback cb) {
     }
 }
 
+void yMP4CSetWriteFailureCallBackFunc(int handle, WriteFailureCallback cb) {
+    if (auto w = Find(handle)) {
+        std::lock_guard lock(w->mutex);
+        w->failureCallback = std::move(cb);
+    }
+}
+
 bool yMP4COpen(int handle, int frameRate, int width, int height, int quantizer, int compression,
                const QString& folder, int segmentMinutes) {
     auto w = Find(handle);
@@ -221,17 +230,25 @@ struct WriteReport {
     NewMP4FileCallback fileCallback;
     DiskFullCallback diskCallback;
     int disk = 0;  // 1: the disk became full, -1: writing works again
+    WriteFailureCallback failureCallback;
+    int failure = 0;  // the same for other failures
     QString folder;
 };
 
 // A file that could not be begun or written: on a full disk the pause is reported once.
 void NoteFailure(Writer& w, const QDateTime& now, qint64 fullBelow, WriteReport* report) {
     w.failedAt = now;
-    if (w.diskFull || !DiskFull(w.folder, fullBelow)) return;
-    w.diskFull = true;
-    report->disk = 1;
-    report->diskCallback = w.diskCallback;
     report->folder = w.folder;
+    if (DiskFull(w.folder, fullBelow)) {
+        if (w.diskFull) return;
+        w.diskFull = true;
+        report->disk = 1;
+        report->diskCallback = w.diskCallback;
+    } else if (!w.diskFull && !w.failing) {
+        w.failing = true;
+        report->failure = 1;
+        report->failureCallback = w.failureCallback;
+    }
 }
 
 // Begins a file when none is open; false when none could be begun.
@@ -276,11 +293,16 @@ bool WriteToHandle(int handle, int width, int height, WriteFrame write) {
                 w->announced = true;
                 report.newFile = w->segment->path;
                 report.fileCallback = w->callback;
+                report.folder = w->folder;
                 if (w->diskFull) {
                     w->diskFull = false;
                     report.disk = -1;
                     report.diskCallback = w->diskCallback;
-                    report.folder = w->folder;
+                }
+                if (w->failing) {
+                    w->failing = false;
+                    report.failure = -1;
+                    report.failureCallback = w->failureCallback;
                 }
             }
         }
@@ -289,6 +311,8 @@ bool WriteToHandle(int handle, int width, int height, WriteFrame write) {
     const int32_t number = handle;
     if (report.disk != 0 && report.diskCallback)
         report.diskCallback(&number, report.disk > 0, report.folder);
+    if (report.failure != 0 && report.failureCallback)
+        report.failureCallback(&number, report.failure > 0, report.folder);
     if (!report.newFile.isEmpty() && report.fileCallback)
         report.fileCallback(&number, report.newFile);
     return written;

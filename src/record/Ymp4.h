@@ -41,6 +41,12 @@ using DiskFullCallback =
     std::function<void(const int32_t* handle, bool full, const QString& folder)>;
 void yMP4CSetDiskFullCallBackFunc(int handle, DiskFullCallback cb);
 
+// The same when a file could not be begun or written for another reason than a full disk (a
+// folder that went, a drive removed, a write error): failed = true once, false when a file is
+// written again.
+using WriteFailureCallback = DiskFullCallback;
+void yMP4CSetWriteFailureCallBackFunc(int handle, WriteFailureCallback cb);
+
 // Starts a recording: frames of width × height at frameRate (1..60) go into files in `folder`
 // (created when missing), a new file every segmentMinutes (at least 1). quantizer 0..31 is the
 // fixed quantiser (0: the best, 2); compression 0..15 is the encoder's effort. Finishes a file

@@ -282,7 +282,11 @@ TEST(WriterCrash, AFailedWriteFinishesTheFileAndRetriesLater) {
             !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
             return 1;
         yMP4CSetNewMP4FileCallBackFunc(0, [&](const int32_t*, const QString&) { ++created; });
-        // Writing past this size fails with EFBIG, as on a full disk.
+        int failed = 0, resumed = 0;
+        yMP4CSetWriteFailureCallBackFunc(
+            0, [&](const int32_t*, bool f, const QString&) { ++(f ? failed : resumed); });
+        // Writing past this size fails with EFBIG as on a full disk, but the disk has room:
+        // the failure is reported once, as one, and so is the recovery.
         signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{1500000, 1500000};
         setrlimit(RLIMIT_FSIZE, &limit);
@@ -295,8 +299,10 @@ TEST(WriterCrash, AFailedWriteFinishesTheFileAndRetriesLater) {
         if (!yMP4CCurrentFile(0).isEmpty()) return 3;
         const VideoFrame f = Pattern(320, 240, 0);
         if (yVideoWrite(0, f.data.data(), f.data.size())) return 4;  // too soon
+        if (failed != 1 || resumed != 0) return 6;
         now = now.addSecs(6);
         if (!yVideoWrite(0, f.data.data(), f.data.size()) || created != 2) return 5;
+        if (failed != 1 || resumed != 1) return 7;
         yMP4CClose(0);
         return 0;
     });

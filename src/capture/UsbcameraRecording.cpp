@@ -1,0 +1,97 @@
+// A camera's recordings: continuous and on motion, the recording thread on its frames, and
+// what the writer reports about its files.
+#include "capture/CameraRecordSource.h"
+#include "capture/Usbcamera.h"
+#include "common/Clock.h"
+#include "config/Cdataclass.h"
+#include "history/LogReceiver.h"
+#include "lang/TextIds.h"
+#include "record/Ymp4.h"
+
+namespace trelvix {
+
+void UsbCamera::ConnectWriterReports() {
+    // Called on the recording thread for every new segment file.
+    yMP4CSetNewMP4FileCallBackFunc(cameraId(), [this](const int32_t*, const QString& path) {
+        SendEventRecord(kEventRecording, text::kProgram, text::kRecordingStarted, path);
+    });
+    yMP4CSetDiskFullCallBackFunc(cameraId(), [this](const int32_t*, bool full, const QString& dir) {
+        SendEventRecord(kEventRecording, text::kProgram,
+                        full ? text::kRecordingPausedTheDiskIsFull : text::kRecordingResumed, dir);
+        if (full) PostCameraNotice(NoticeKind::DiskFull);
+    });
+    yMP4CSetWriteFailureCallBackFunc(
+        cameraId(), [this](const int32_t*, bool failed, const QString& dir) {
+            SendEventRecord(
+                kEventRecording, text::kProgram,
+                failed ? text::kRecordingFailedTheFileCouldNot : text::kRecordingResumed, dir);
+            if (failed) PostCameraNotice(NoticeKind::RecordingFailed);
+        });
+}
+
+// The two kinds of recording: the state each sets and the texts of their records. A
+// continuous start is logged by its first file, with the file (0: no record of its own).
+struct RecordingKind {
+    CameraState state;
+    int recordKind, source, started, stopped;
+};
+
+namespace {
+constexpr RecordingKind kContinuous{CameraState::Recording, kEventRecording, text::kProgram, 0,
+                                    text::kRecordingStopped};
+constexpr RecordingKind kOnMotion{CameraState::MotionRecording, kEventMotion,
+                                  text::kMotionRecording, text::kMotionRecordingStarted,
+                                  text::kMotionRecordingStopped};
+}  // namespace
+
+void UsbCamera::StartRecorder() {
+    if (!recordSource_) recordSource_ = std::make_unique<CameraRecordSource>(*this);
+    recorder->OpenRecording(*settings);
+    recorder->StartRecordingThread(*recordSource_, settings->recordFrameRate);
+    recorder->ResumeRecordingThread();
+}
+
+void UsbCamera::BeginRecording(const RecordingKind& k) {
+    if (callback.state == k.state) return;
+    // Motion takes over a recording that runs, in the same file: cutting it would leave a
+    // short file. It does not come back as continuous when the motion recording ends.
+    if (!recorder->recording()) {
+        StartRecorder();
+    }
+    callback.state = k.state;
+    if (k.started) SendEventRecord(k.recordKind, k.source, k.started);
+    PostCameraNotice(NoticeKind::Recording, true);
+}
+
+void UsbCamera::EndRecording(const RecordingKind& k) {
+    if (callback.state != k.state) return;
+    resumeRecording_ = false;
+    if (recorder->recording()) recorder->CloseRecording();
+    // A motion recording beside a broadcast hands the state back to it.
+    callback.state = broadcasting_ ? CameraState::Broadcasting : CameraState::Idle;
+    SendEventRecord(k.recordKind, k.source, k.stopped);
+    PostCameraNotice(NoticeKind::Recording, false);
+}
+
+void UsbCamera::StartRecording() {
+    BeginRecording(kContinuous);
+}
+void UsbCamera::StopRecording() {
+    EndRecording(kContinuous);
+}
+void UsbCamera::StartMotionRecording() {
+    BeginRecording(kOnMotion);
+}
+void UsbCamera::StopMotionRecording() {
+    EndRecording(kOnMotion);
+}
+
+void UsbCamera::UpdateRecordingRoot() {
+    try {
+        recorder->SetRoot(settings->DayVideoFolder(Now().date()), settings->segmentMinutes);
+    } catch (const std::exception&) {
+        // The day folder cannot be made: recording goes on where it was.
+    }
+}
+
+}  // namespace trelvix
