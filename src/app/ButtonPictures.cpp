@@ -206,4 +206,30 @@ QPixmap ProgramIcon(int size) {
     return pm;
 }
 
+TPictureButton::TPictureButton(const QString& name, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setFixedSize(120, 53);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TPictureButton::ShowPicture(const QString& bitmapName) {
+    picture_ = bitmapName;
+    setPixmap(ButtonBitmap(bitmapName));
+}
+
+void TPictureButton::enterEvent(QEnterEvent* e) {
+    QLabel::enterEvent(e);
+    emit entered();
+}
+
+void TPictureButton::leaveEvent(QEvent* e) {
+    QLabel::leaveEvent(e);
+    emit left();
+}
+
+void TPictureButton::mousePressEvent(QMouseEvent* e) {
+    QLabel::mousePressEvent(e);
+    emit pressed();
+}
+
 }  // namespace trelvix

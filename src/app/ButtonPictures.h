@@ -1,6 +1,8 @@
-// The control bar's button pictures ("btBitmap_11" … "btBitmap_73"), drawn once and kept.
+// The control bar's button pictures ("btBitmap_11" … "btBitmap_73"), drawn once and kept,
+// and the button that shows them.
 #pragma once
 
+#include <QLabel>
 #include <QPixmap>
 #include <QString>
 
@@ -11,5 +13,26 @@ namespace trelvix {
 QPixmap ButtonBitmap(const QString& name);
 // The program's icon (window and notification area).
 QPixmap ProgramIcon(int size = 64);
+
+class TPictureButton : public QLabel {
+    Q_OBJECT
+public:
+    TPictureButton(const QString& name, QWidget* parent);
+    void ShowPicture(const QString& bitmapName);
+    QString picture() const { return picture_; }
+
+signals:
+    void entered();
+    void left();
+    void pressed();
+
+protected:
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    QString picture_;
+};
 
 }  // namespace trelvix

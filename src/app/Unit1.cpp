@@ -39,32 +39,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QColor& colour, int t
 }
 }  // namespace
 
-TPictureButton::TPictureButton(const QString& name, QWidget* parent) : QLabel(parent) {
-    setObjectName(name);
-    setFixedSize(120, 53);
-    setCursor(Qt::PointingHandCursor);
-}
-
-void TPictureButton::ShowPicture(const QString& bitmapName) {
-    picture_ = bitmapName;
-    setPixmap(ButtonBitmap(bitmapName));
-}
-
-void TPictureButton::enterEvent(QEnterEvent* e) {
-    QLabel::enterEvent(e);
-    emit entered();
-}
-
-void TPictureButton::leaveEvent(QEvent* e) {
-    QLabel::leaveEvent(e);
-    emit left();
-}
-
-void TPictureButton::mousePressEvent(QMouseEvent* e) {
-    QLabel::mousePressEvent(e);
-    emit pressed();
-}
-
 TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowIcon(QIcon(ProgramIcon()));
@@ -79,14 +53,14 @@ TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
     Panel_controlBar->setAutoFillBackground(true);
     Panel_controlBar->setPalette(pal);
 
-    struct ButtonSpec {
+    struct ButtonLayout {
         TPictureButton** button;
         const char* name;
         int number;
         int top;
         void (TForm1::*press)();
     };
-    const ButtonSpec buttons[] = {
+    const ButtonLayout buttons[] = {
         {&ImageBT1, "ImageBT1", 1, 2, &TForm1::ImageBT1MouseDown},
         {&ImageBT2, "ImageBT2", 2, 54, &TForm1::ImageBT2MouseDown},
         {&ImageBT3, "ImageBT3", 3, 106, &TForm1::ImageBT3MouseDown},
@@ -95,14 +69,14 @@ TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
         {&ImageBT5, "ImageBT5", 5, 262, &TForm1::ImageBT5MouseDown},
         {&ImageBT6, "ImageBT6", 6, 314, &TForm1::ImageBT6MouseDown},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = new TPictureButton(QLatin1String(spec.name), Panel_controlBar);
-        *spec.button = b;
+    for (const ButtonLayout& entry : buttons) {
+        auto* b = new TPictureButton(QLatin1String(entry.name), Panel_controlBar);
+        *entry.button = b;
         controlButtons_.push_back(b);
-        b->move(8, spec.top);
-        const QString base = QStringLiteral("btBitmap_%1").arg(spec.number);
+        b->move(8, entry.top);
+        const QString base = QStringLiteral("btBitmap_%1").arg(entry.number);
         b->ShowPicture(base + QLatin1Char('1'));
-        const int number = spec.number;
+        const int number = entry.number;
         // While the selected camera broadcasts (2) or is stopped (5) its state picture stays.
         auto statePicture = [this, number]() -> bool {
             UsbCamera* cam = SelectedCamera();
@@ -115,7 +89,7 @@ TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
         connect(b, &TPictureButton::left, this, [b, base, statePicture] {
             b->ShowPicture(base + (statePicture() ? QLatin1Char('3') : QLatin1Char('1')));
         });
-        connect(b, &TPictureButton::pressed, this, spec.press);
+        connect(b, &TPictureButton::pressed, this, entry.press);
     }
 
     Label_warning = MakeLabel(Panel_controlBar, "Label_warning", Qt::yellow, 398);

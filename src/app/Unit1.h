@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/ButtonPictures.h"
 #include "app/TrayKeeper.h"
 #include "host/CameraHost.h"
 
@@ -18,27 +19,6 @@ class CameraCell;
 class UsbCamera;
 
 // A picture button: normal, hovered and pressed pictures switched by the window.
-class TPictureButton : public QLabel {
-    Q_OBJECT
-public:
-    TPictureButton(const QString& name, QWidget* parent);
-    void ShowPicture(const QString& bitmapName);
-    QString picture() const { return picture_; }
-
-signals:
-    void entered();
-    void left();
-    void pressed();
-
-protected:
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-
-private:
-    QString picture_;
-};
-
 class TForm1 : public QWidget {
     Q_OBJECT
 public:

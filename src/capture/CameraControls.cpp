@@ -139,7 +139,7 @@ bool V4l2Controls::Set(uint32_t id, int32_t value) {
 
 namespace {
 
-struct BalanceSpec {
+struct BalanceRange {
     uint32_t id;
     const char* name;
     const char* property;
@@ -149,7 +149,7 @@ struct BalanceSpec {
 
 // Hundredths of the element's value; each default sits at exactly 50 %, so a fresh record
 // reads and re-applies it without drift and the elements stay in pass-through.
-constexpr BalanceSpec kBalance[] = {
+constexpr BalanceRange kBalance[] = {
     {V4L2_CID_BRIGHTNESS, "Brightness", "brightness", -100, 100, 0, false},
     {V4L2_CID_CONTRAST, "Contrast", "contrast", 0, 200, 100, false},
     {V4L2_CID_SATURATION, "Saturation", "saturation", 0, 200, 100, false},
@@ -157,13 +157,13 @@ constexpr BalanceSpec kBalance[] = {
     {V4L2_CID_GAMMA, "Gamma", "gamma", 1, 199, 100, true},
 };
 
-const BalanceSpec* SpecOf(uint32_t id) {
-    for (const BalanceSpec& s : kBalance)
+const BalanceRange* BalanceRangeOf(uint32_t id) {
+    for (const BalanceRange& s : kBalance)
         if (s.id == id) return &s;
     return nullptr;
 }
 
-CameraControl ControlOf(const BalanceSpec& s) {
+CameraControl ControlOf(const BalanceRange& s) {
     CameraControl c;
     c.id = s.id;
     c.name = QString::fromLatin1(s.name);
@@ -185,35 +185,35 @@ BalanceControls::~BalanceControls() {
 }
 
 GstElement* BalanceControls::ElementOf(uint32_t id) const {
-    const BalanceSpec* s = SpecOf(id);
+    const BalanceRange* s = BalanceRangeOf(id);
     if (!s) return nullptr;
     return s->onGamma ? gamma_ : balance_;
 }
 
 std::vector<CameraControl> BalanceControls::List() {
     std::vector<CameraControl> out;
-    for (const BalanceSpec& s : kBalance)
+    for (const BalanceRange& s : kBalance)
         if (ElementOf(s.id)) out.push_back(ControlOf(s));
     return out;
 }
 
 std::optional<CameraControl> BalanceControls::Query(uint32_t id) {
     if (!ElementOf(id)) return std::nullopt;
-    return ControlOf(*SpecOf(id));
+    return ControlOf(*BalanceRangeOf(id));
 }
 
 std::optional<int32_t> BalanceControls::Get(uint32_t id) {
     GstElement* e = ElementOf(id);
     if (!e) return std::nullopt;
     double v = 0;
-    g_object_get(e, SpecOf(id)->property, &v, nullptr);
+    g_object_get(e, BalanceRangeOf(id)->property, &v, nullptr);
     return int32_t(std::lround(v * 100));
 }
 
 bool BalanceControls::Set(uint32_t id, int32_t value) {
     GstElement* e = ElementOf(id);
     if (!e) return false;
-    const BalanceSpec* s = SpecOf(id);
+    const BalanceRange* s = BalanceRangeOf(id);
     // As a driver does: out-of-range values are clamped, not refused.
     value = std::clamp(value, s->minimum, s->maximum);
     g_object_set(e, s->property, value / 100.0, nullptr);
