@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/Logging.h"
 #include "common/Messages.h"
 #include "capture/AudioCapture.h"
 #include "capture/Devices.h"
@@ -110,7 +111,7 @@ void ShowErrorMessage(const QString& text) {
     if (h)
         h(text);
     else
-        std::fprintf(stderr, "Error! %s\n", text.toLocal8Bit().constData());
+        qCWarning(lcCapture, "%s", text.toUtf8().constData());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -221,8 +222,8 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
                                             sourceDescription_.toUtf8().constData(), TRUE, &error);
     if (IsNetworkCamera() && !captureFilter) return kFail;
     if (error) {
-        std::fprintf(stderr, "trelvix: source \"%s\": %s\n",
-                     sourceDescription_.toUtf8().constData(), error->message);
+        qCWarning(lcCapture, "source \"%s\": %s", sourceDescription_.toUtf8().constData(),
+                  error->message);
         g_error_free(error);
     }
     if (!captureFilter || !gst_bin_add(GST_BIN(graph), captureFilter)) {

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "common/Logging.h"
 #include "capture/NetSource.h"
 #include "capture/Usbcamera.h"
 #include "config/NetCams.h"
@@ -83,7 +84,7 @@ bool UsbCamera::IsNetworkCamera() const {
 void UsbCamera::ReportBuildFailure(const QString& text) const {
     // A network camera tries again and again: its failures go to the log, never into boxes.
     if (IsNetworkCamera())
-        std::fprintf(stderr, "trelvix: camera %d: %s\n", cameraId(), qPrintable(text));
+        qCWarning(lcNetcam, "camera %d: %s", cameraId(), qPrintable(text));
     else
         ShowErrorMessage(text);
 }
@@ -111,7 +112,7 @@ GstElement* UsbCamera::MakeNetworkSource() {
     QString why;
     netSource_ = NetSource::Make(address, kind, udp, settings->recordFrameRate, &why);
     if (!netSource_) {
-        std::fprintf(stderr, "trelvix: camera %d: %s\n", cameraId(), why.toUtf8().constData());
+        qCWarning(lcNetcam, "camera %d: %s", cameraId(), why.toUtf8().constData());
         return nullptr;
     }
     return netSource_->bin();
@@ -172,9 +173,9 @@ void UsbCamera::StreamLost(const QString& why) {
     ShowReconnectingPicture();
     if (!lossLogged_) {
         lossLogged_ = true;
-        std::fprintf(stderr, "trelvix: camera %d (%s): stream lost: %s\n", cameraId(),
-                     MaskCredentials(settings->deviceId).toUtf8().constData(),
-                     why.toUtf8().constData());
+        qCWarning(lcNetcam, "camera %d (%s): stream lost: %s", cameraId(),
+                  MaskCredentials(settings->deviceId).toUtf8().constData(),
+                  why.toUtf8().constData());
         SendEventRecord(kEventProgram, text::kNetworkCamera, text::kStreamLostReconnecting);
         PostCameraNotice(NoticeKind::CameraLost);
     }
@@ -194,7 +195,7 @@ void UsbCamera::StreamBack() {
     reconnecting_ = false;
     if (lossLogged_) {
         lossLogged_ = false;
-        std::fprintf(stderr, "trelvix: camera %d: stream back\n", cameraId());
+        qCInfo(lcNetcam, "camera %d: stream back", cameraId());
         SendEventRecord(kEventProgram, text::kNetworkCamera, text::kStreamBack);
     }
     const bool wanted = callback.state == CameraState::Recording ||

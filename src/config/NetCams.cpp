@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "common/Logging.h"
 #include "common/Files.h"
 
 namespace trelvix {
@@ -114,10 +115,10 @@ void NetCamList::Load() {
     if (tooLarge_) {
         static std::atomic<bool> told{false};
         if (!told.exchange(true))
-            std::fprintf(stderr,
-                         "trelvix: %s is larger than 1 MiB: its network cameras are not read "
-                         "and the file is kept as it is\n",
-                         QFile::encodeName(path_).constData());
+            qCWarning(lcConfig,
+                      "%s is larger than 1 MiB: its network cameras are not read and the file "
+                      "is kept as it is",
+                      QFile::encodeName(path_).constData());
         return;
     }
     QByteArray bytes;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <mutex>
 
+#include "common/Logging.h"
 #include "common/Clock.h"
 #include "config/Option.h"
 #include "lang/TextIds.h"
@@ -26,9 +27,8 @@ void EchoLogLine(const EventLogRecord& record, bool written) {
     }
     // Once per run of failures: a full disk must not flood the journal.
     if (!written && !lastWriteFailed) {
-        std::fprintf(stderr, "trelvix: cannot write the day's log file in %s\n",
-                     gOption->LogPath.toUtf8().constData());
-        std::fflush(stderr);
+        qCWarning(lcHistory, "cannot write the day's log file in %s",
+                  gOption->LogPath.toUtf8().constData());
     }
     lastWriteFailed = !written;
 }
