@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "support/LogViewerFixture.h"
 #include "support/Wait.h"
 
 #include "common/Frame.h"
@@ -26,20 +27,8 @@ using trelvix::test::WaitFor;
 
 namespace {
 
-class LogViewerTest : public ::testing::Test {
+class LogViewerTest : public test::LogViewerFixture {
 protected:
-    void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
-        day = QDate::currentDate();
-        CDSMediaPlay::SetMessageSink([this](const QString& m) { messages << m; });
-    }
-    void TearDown() override {
-        CDSMediaPlay::SetMessageSink(nullptr);
-        option.reset();
-        gOption = nullptr;
-    }
     // A picture file inside the program's folders (the log folder is one).
     QString Picture(const QString& name) {
         const QString path = option->LogPath + name;
@@ -58,11 +47,6 @@ protected:
         return kind + "|Src|" + day.toString("yyyy-MM-dd") + "|" + time + "|Cam|" + desc + "|" +
                num + "|" + file + "|";
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
-    QDate day;
-    QStringList messages;
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "history/Timeline.h"
 #include "history/Unit_log.h"
 #include "support/SyntheticRecordings.h"
+#include "support/LogViewerFixture.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -18,20 +19,8 @@ using trelvix::test::WaitFor;
 
 namespace {
 
-class TimelineTest : public ::testing::Test {
+class TimelineTest : public test::LogViewerFixture {
 protected:
-    void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
-        day = QDate::currentDate();
-        CDSMediaPlay::SetMessageSink([this](const QString& m) { messages << m; });
-    }
-    void TearDown() override {
-        CDSMediaPlay::SetMessageSink(nullptr);
-        option.reset();
-        gOption = nullptr;
-    }
     QString Line(int kind, const QString& time, int camera, const QString& file) {
         return QStringLiteral("%1|Src|%2|%3|Cam%4|what|%4|%5|")
             .arg(kind)
@@ -55,11 +44,6 @@ protected:
         QTest::mouseClick(t, Qt::LeftButton, {},
                           QPoint(t->XOf(when), t->RowRect(camera).center().y()));
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
-    QDate day;
-    QStringList messages;
 };
 
 }  // namespace

@@ -1,0 +1,38 @@
+// The log viewer's tests: a user folder and options of their own, today as the day shown, and
+// what the player would have said in a box.
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "config/Folders.h"
+#include "config/Option.h"
+#include "history/Cdsmediaplay.h"
+
+namespace trelvix::test {
+
+class LogViewerFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureUserFolder();
+        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        gOption = option.get();
+        day = QDate::currentDate();
+        CDSMediaPlay::SetMessageSink([this](const QString& m) { messages << m; });
+    }
+    void TearDown() override {
+        CDSMediaPlay::SetMessageSink(nullptr);
+        option.reset();
+        gOption = nullptr;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Option> option;
+    QDate day;
+    QStringList messages;
+};
+
+}  // namespace trelvix::test
