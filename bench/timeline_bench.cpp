@@ -17,8 +17,8 @@
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "history/ClipExport.h"
-#include "history/Timeline.h"
-#include "history/Unit_log.h"
+#include "views/Timeline.h"
+#include "views/Unit_log.h"
 #include "../tests/support/SyntheticRecordings.h"
 
 using namespace trelvix;

@@ -10,9 +10,9 @@
 #include "app/ButtonPictures.h"
 #include "app/Unit_CameraPanel.h"
 #include "app/Unit_password.h"
-#include "history/Unit_log.h"
+#include "views/Unit_log.h"
 #include "settings/Unit4.h"
-#include "capture/Unit_capparam.h"
+#include "views/Unit_capparam.h"
 #include "capture/Usbcamera.h"
 #include "common/FreeSpace.h"
 #include "config/Option.h"
@@ -322,7 +322,8 @@ void TForm1::ImageBT3MouseDown() {
         return;
     }
     WithAccess([this] {
-        auto* viewer = new TFrmLog(this, 1, &host.storage);
+        auto* viewer = new TFrmLog(
+            this, 1, [this](const QString& path) { return host.storage.DeleteLoggedFile(path); });
         logViewer = viewer;
         logViewerOpen = true;
         connect(viewer, &QObject::destroyed, this, [this] { logViewerOpen = false; });

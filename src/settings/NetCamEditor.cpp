@@ -2,7 +2,7 @@
 
 #include <QGridLayout>
 
-#include "app/Unit_CameraPanel.h"
+#include "views/VideoPanel.h"
 #include "capture/StreamPreview.h"
 #include "config/Option.h"
 #include "lang/TextIds.h"

@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "capture/DeviceProperties.h"
+#include "views/DeviceProperties.h"
 #include "capture/Usbcamera.h"
 #include "config/Option.h"
 #include "lang/TextIds.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/Unit_CameraPanel.h"
+#include "views/VideoPanel.h"
 #include "settings/PageDialogs.h"
 
 namespace trelvix {

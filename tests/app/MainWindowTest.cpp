@@ -14,7 +14,7 @@
 #include "settings/Unit_PanelBase.h"
 #include "common/Messages.h"
 #include "capture/Usbcamera.h"
-#include "history/Unit2.h"
+#include "views/Unit2.h"
 #include "common/FreeSpace.h"
 
 #include <QPointer>

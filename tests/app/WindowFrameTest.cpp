@@ -11,7 +11,7 @@
 #include "app/Unit1.h"
 #include "config/Folders.h"
 #include "config/Option.h"
-#include "history/Unit2.h"
+#include "views/Unit2.h"
 
 using namespace trelvix;
 

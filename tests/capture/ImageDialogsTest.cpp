@@ -12,8 +12,8 @@
 #include <map>
 
 #include "app/Unit1.h"
-#include "capture/DeviceProperties.h"
-#include "capture/Unit_capparam.h"
+#include "views/DeviceProperties.h"
+#include "views/Unit_capparam.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
 #include "support/TextFit.h"

@@ -16,9 +16,9 @@
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
-#include "history/Cdsmediaplay.h"
+#include "views/Cdsmediaplay.h"
 #include "history/Cfilefilter.h"
-#include "history/Unit_log.h"
+#include "views/Unit_log.h"
 #include "history/EventLog.h"
 #include "lang/TextIds.h"
 
@@ -81,7 +81,7 @@ TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
     WriteLog({Line("2", "10:00:00", "one", "0", a), Line("3", "10:00:01", "x", "0", ""),
               Line("1", "10:00:02", "Two", "0", b), Line("3", "10:00:03", "y", "0", ""),
               Line("2", "10:00:04", "three", "0", c), Line("3", "10:00:05", "z", "0", "")});
-    TFrmLog viewer(nullptr, 1);
+    TFrmLog viewer(nullptr, 1, DeleteLogged);
     // Newest first right after opening; "one" and "three" are one motion event, shown by its
     // first picture.
     ASSERT_EQ(viewer.RowCount(), 2);
@@ -129,7 +129,7 @@ TEST_F(LogViewerTest, FilesOutsideTheProgramsFoldersAreNeverDeleted) {
     const QString sneaky =
         option->LogPath + "../../" + QDir(option->LogPath).relativeFilePath(foreign);
     WriteLog({Line("2", "10:00:00", "p", "0", foreign), Line("2", "10:00:01", "q", "0", sneaky)});
-    TFrmLog viewer(nullptr, 3);
+    TFrmLog viewer(nullptr, 3, DeleteLogged);
     viewer.CheckBox_group->click();  // a row per line
     ASSERT_EQ(viewer.RowCount(), 2);
     viewer.SelectRows({0, 1});
@@ -143,7 +143,7 @@ TEST_F(LogViewerTest, DeleteAllSortingFiltersAndDays) {
     const QString a = Picture("d.jpg");
     WriteLog({Line("2", "10:00:00", "beta", "9", a), Line("1", "10:00:01", "Alpha", "10", ""),
               Line("3", "10:00:02", "gamma", "11", "")});
-    TFrmLog viewer(nullptr, 3);
+    TFrmLog viewer(nullptr, 3, DeleteLogged);
     ASSERT_EQ(viewer.RowCount(), 3);
     EXPECT_EQ(CompareLogTexts("x", "9", true), 0);  // a non-number ties
     // Column 5 compares numbers: 10 after 9 ascending (second click).
@@ -255,7 +255,7 @@ TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
     yMP4CClose(92);
     yMP4CDelete(92);
     WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
-    QPointer<TFrmLog> viewer = new TFrmLog(nullptr, 3);
+    QPointer<TFrmLog> viewer = new TFrmLog(nullptr, 3, DeleteLogged);
     viewer->show();
     ASSERT_EQ(viewer->RowCount(), 1);
     viewer->ListView1->topLevelItem(0)->setSelected(true);
@@ -279,7 +279,7 @@ TEST_F(LogViewerTest, PlayingKeepsTheTitleAndTheWindowInsideTheWorkArea) {
     yMP4CClose(93);
     yMP4CDelete(93);
     WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
-    TFrmLog viewer(nullptr, 3);
+    TFrmLog viewer(nullptr, 3, DeleteLogged);
     viewer.setAttribute(Qt::WA_DeleteOnClose, false);
     viewer.show();
     const QRect area = viewer.screen()->availableGeometry();
@@ -347,7 +347,7 @@ TEST_F(LogViewerTest, DeletingActsOnTheDayShownAndKeepsOtherLinesByteForByte) {
     other.write("1|Src|x|10:00:00|Cam|keep me|0||\r\n");
     other.close();
 
-    TFrmLog viewer(nullptr, 3);
+    TFrmLog viewer(nullptr, 3, DeleteLogged);
     ASSERT_EQ(viewer.RowCount(), 3);
     // The picker moves, but the rows shown are still today's.
     viewer.DateTimePicker1->setDate(day.addDays(-1));
@@ -382,7 +382,7 @@ TEST_F(LogViewerTest, OnlyPicturesAndVideosGoWithTheirRows) {
         lines << Line("1", "10:00:00", "entry", "0", file);
     }
     WriteLog(lines);
-    TFrmLog viewer(nullptr, 3);
+    TFrmLog viewer(nullptr, 3, DeleteLogged);
     ASSERT_EQ(viewer.RowCount(), lines.size());
     std::vector<int> all;
     for (int r = 0; r < viewer.RowCount(); ++r) all.push_back(r);
@@ -395,7 +395,7 @@ TEST_F(LogViewerTest, OnlyPicturesAndVideosGoWithTheirRows) {
 TEST_F(LogViewerTest, ColumnsAreWideEnoughForTheirTexts) {
     WriteLog({Line("1", "10:00:00", "Motion recording started", "0", Picture("a.jpg")),
               Line("3", "10:00:01", "Program closed for scheduled shutdown", "12", "")});
-    TFrmLog viewer(nullptr, 3);
+    TFrmLog viewer(nullptr, 3, DeleteLogged);
     viewer.show();
     ASSERT_EQ(viewer.RowCount(), 2);
     const QFontMetrics fm(viewer.ListView1->font());

@@ -8,8 +8,8 @@
 
 #include "config/Folders.h"
 #include "config/Option.h"
-#include "history/Timeline.h"
-#include "history/Unit_log.h"
+#include "views/Timeline.h"
+#include "views/Unit_log.h"
 #include "support/SyntheticRecordings.h"
 #include "support/LogViewerFixture.h"
 #include "support/Wait.h"
@@ -54,7 +54,7 @@ TEST_F(TimelineTest, AClickPlaysThatMomentAndGoesOnIntoTheNextFile) {
         test::RecordSynthetic(80, folder, QDateTime(day, QTime(10, 0, 30)), 90);
     ASSERT_EQ(files.size(), 2);  // 10:00:30 and 10:01:30, a minute each
     WriteLog({Line(1, "10:00:30", 0, files[0]), Line(1, "10:01:30", 0, files[1])});
-    TFrmLog viewer(nullptr, 3);
+    TFrmLog viewer(nullptr, 3, DeleteLogged);
     viewer.resize(1000, 700);
     viewer.show();
     viewer.Tabs->setCurrentWidget(viewer.TimelinePage);
@@ -111,7 +111,7 @@ TEST_F(TimelineTest, AMotionEventIsOneRowThatOpensToItsPicturesAndGoesWithThem) 
     WriteLog({Line(2, "10:00:00", 0, pictures[0]), Line(3, "10:00:01", -1, ""),
               Line(2, "10:00:20", 0, pictures[1]), Line(2, "10:00:45", 0, pictures[2]),
               Line(2, "10:00:10", 1, pictures[3]), Line(2, "10:30:00", 0, "")});
-    TFrmLog viewer(nullptr, 3);
+    TFrmLog viewer(nullptr, 3, DeleteLogged);
     viewer.ColumnClick(1);            // oldest first
     ASSERT_EQ(viewer.RowCount(), 4);  // event, program row, camera 1's picture, lone record
     QTreeWidgetItem* event = viewer.ListView1->topLevelItem(0);

@@ -7,7 +7,7 @@
 
 #include "app/Unit_password.h"
 #include "history/EventLog.h"
-#include "history/Unit_log.h"
+#include "views/Unit_log.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
 #include "settings/Unit_Panel6.h"

@@ -7,7 +7,7 @@
 #include "common/Files.h"
 #include "common/TextConv.h"
 #include "config/Language.h"
-#include "history/Unit_log.h"
+#include "views/Unit_log.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
 #include "settings/Unit_Panel8.h"

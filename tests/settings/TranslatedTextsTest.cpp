@@ -13,9 +13,9 @@
 
 #include "app/Unit1.h"
 #include "app/Unit_password.h"
-#include "capture/DeviceProperties.h"
+#include "views/DeviceProperties.h"
 #include "common/FreeSpace.h"
-#include "history/Unit_log.h"
+#include "views/Unit_log.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
 

@@ -10,7 +10,9 @@
 
 #include "config/Folders.h"
 #include "config/Option.h"
-#include "history/Cdsmediaplay.h"
+#include "capture/Usbcamera.h"
+#include "host/Storage.h"
+#include "views/Cdsmediaplay.h"
 
 namespace trelvix::test {
 
@@ -27,6 +29,13 @@ protected:
         CDSMediaPlay::SetMessageSink(nullptr);
         option.reset();
         gOption = nullptr;
+    }
+
+    // What the program's viewer deletes with, without cameras that could be recording.
+    static bool DeleteLogged(const QString& path) {
+        static const CameraList none;
+        static const Storage storage(none);
+        return storage.DeleteLoggedFile(path);
     }
 
     QTemporaryDir dir;

@@ -1,4 +1,4 @@
-#include "history/Cdsmediaplay.h"
+#include "views/Cdsmediaplay.h"
 
 #include <QAudioOutput>
 #include <QCoreApplication>

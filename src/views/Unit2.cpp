@@ -1,4 +1,4 @@
-#include "history/Unit2.h"
+#include "views/Unit2.h"
 
 #include <QImageReader>
 #include <QMoveEvent>

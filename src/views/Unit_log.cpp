@@ -1,4 +1,4 @@
-#include "history/Unit_log.h"
+#include "views/Unit_log.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -18,8 +18,6 @@
 #include "common/Messages.h"
 #include "config/Option.h"
 #include "history/EventLog.h"
-#include "capture/Usbcamera.h"
-#include "host/Storage.h"
 #include "lang/TextIds.h"
 
 namespace trelvix {
@@ -37,8 +35,8 @@ constexpr int kLineRole = Qt::UserRole;
 
 }  // namespace
 
-TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
-    : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint), storage_(storage) {
+TFrmLog::TFrmLog(QWidget* owner, int displayMode, FileDeleter deleteFile)
+    : QWidget(owner, Qt::Window | Qt::WindowStaysOnTopHint), deleteFile_(std::move(deleteFile)) {
     setObjectName(QStringLiteral("TFrmLog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(LanguageText(text::kEventLog));
@@ -335,9 +333,7 @@ void TFrmLog::OpenFolder() {
 }
 
 bool TFrmLog::DeleteLoggedFile(const QString& path) const {
-    static const CameraList noCameras;
-    static const Storage withoutCameras(noCameras);
-    return (storage_ ? storage_ : &withoutCameras)->DeleteLoggedFile(path);
+    return deleteFile_ && deleteFile_(path);
 }
 
 void TFrmLog::DeleteSelected() {

@@ -1,4 +1,4 @@
-#include "capture/Unit_capparam.h"
+#include "views/Unit_capparam.h"
 
 #include <QCloseEvent>
 #include <QConicalGradient>

@@ -1,4 +1,4 @@
-#include "history/Timeline.h"
+#include "views/Timeline.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

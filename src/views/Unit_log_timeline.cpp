@@ -8,8 +8,8 @@
 #include "common/TextConv.h"
 #include "config/Option.h"
 #include "history/Cfilefilter.h"
-#include "history/Timeline.h"
-#include "history/Unit_log.h"
+#include "views/Timeline.h"
+#include "views/Unit_log.h"
 #include "lang/TextIds.h"
 
 namespace trelvix {

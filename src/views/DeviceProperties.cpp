@@ -1,4 +1,4 @@
-#include "capture/DeviceProperties.h"
+#include "views/DeviceProperties.h"
 
 #include <QCheckBox>
 #include <QComboBox>

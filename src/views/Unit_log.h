@@ -14,15 +14,15 @@
 #include <QTreeWidget>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "history/ClipExport.h"
-#include "history/Cdsmediaplay.h"
+#include "views/Cdsmediaplay.h"
 #include "history/DayIndex.h"
 
 namespace trelvix {
 
-class Storage;
 class TimelineView;
 
 class TFrmLog : public QWidget {
@@ -30,7 +30,10 @@ class TFrmLog : public QWidget {
 public:
     // displayMode: 1 entries with files, 2 motion entries, 3 everything. `storage` guards the
     // deletion of logged files (none: only the user and log folders count as the program's).
-    TFrmLog(QWidget* owner, int displayMode, const Storage* storage = nullptr);
+    // Deletes a file a log line names, or says why not (false); the viewer deletes nothing
+    // without one.
+    using FileDeleter = std::function<bool(const QString& path)>;
+    TFrmLog(QWidget* owner, int displayMode, FileDeleter deleteFile = {});
     ~TFrmLog() override;
 
     int Filter() const;
@@ -134,7 +137,7 @@ private:
     // A logged file goes only when it is the program's own and not being recorded.
     bool DeleteLoggedFile(const QString& path) const;
 
-    const Storage* storage_;
+    const FileDeleter deleteFile_;
     QDate shownDay_;  // the day whose rows the list holds: deletions act on it
     std::unique_ptr<CDSMediaPlay> player_;
     bool dragging_ = false;

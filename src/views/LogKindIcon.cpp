@@ -1,7 +1,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "history/Unit_log.h"
+#include "views/Unit_log.h"
 
 namespace trelvix {
 
