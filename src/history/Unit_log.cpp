@@ -47,6 +47,7 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, const Storage* storage)
     CreateList();
     CreatePlayer();
     CreateTimeline();
+    CreateClipMarks();
     LayOut();
     ConnectControls();
     ConnectTimeline();
@@ -175,6 +176,7 @@ void TFrmLog::LayOut() {
     layout->addWidget(Tabs, 2);
     layout->addWidget(Panel_Video, 3);
     layout->addWidget(PlayPanel);
+    layout->addWidget(SpanPanel);
 }
 
 void TFrmLog::ConnectControls() {
