@@ -1543,5 +1543,20 @@
         <extracomment>log viewer: hint of the speed choice of the timeline player</extracomment>
         <translation>播放速度</translation>
     </message>
+    <message id="31120">
+        <source>From here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the start of a clip</extracomment>
+        <translation>从这里</translation>
+    </message>
+    <message id="31121">
+        <source>To here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the end of a clip</extracomment>
+        <translation>到这里</translation>
+    </message>
+    <message id="31122">
+        <source>A recording of that span could not be read.</source>
+        <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
+        <translation>无法读取该时段的录像。</translation>
+    </message>
 </context>
 </TS>

@@ -1543,5 +1543,20 @@
         <extracomment>log viewer: hint of the speed choice of the timeline player</extracomment>
         <translation>Vitesse de lecture</translation>
     </message>
+    <message id="31120">
+        <source>From here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the start of a clip</extracomment>
+        <translation>À partir d'ici</translation>
+    </message>
+    <message id="31121">
+        <source>To here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the end of a clip</extracomment>
+        <translation>Jusqu'ici</translation>
+    </message>
+    <message id="31122">
+        <source>A recording of that span could not be read.</source>
+        <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
+        <translation>Un enregistrement de cet intervalle n'a pas pu être lu.</translation>
+    </message>
 </context>
 </TS>

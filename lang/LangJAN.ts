@@ -1543,5 +1543,20 @@
         <extracomment>log viewer: hint of the speed choice of the timeline player</extracomment>
         <translation>再生速度</translation>
     </message>
+    <message id="31120">
+        <source>From here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the start of a clip</extracomment>
+        <translation>ここから</translation>
+    </message>
+    <message id="31121">
+        <source>To here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the end of a clip</extracomment>
+        <translation>ここまで</translation>
+    </message>
+    <message id="31122">
+        <source>A recording of that span could not be read.</source>
+        <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
+        <translation>その範囲の録画を読み込めませんでした。</translation>
+    </message>
 </context>
 </TS>

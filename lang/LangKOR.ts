@@ -1543,5 +1543,20 @@
         <extracomment>log viewer: hint of the speed choice of the timeline player</extracomment>
         <translation>재생 속도</translation>
     </message>
+    <message id="31120">
+        <source>From here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the start of a clip</extracomment>
+        <translation>여기부터</translation>
+    </message>
+    <message id="31121">
+        <source>To here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the end of a clip</extracomment>
+        <translation>여기까지</translation>
+    </message>
+    <message id="31122">
+        <source>A recording of that span could not be read.</source>
+        <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
+        <translation>해당 구간의 녹화를 읽을 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

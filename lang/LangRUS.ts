@@ -1543,5 +1543,20 @@
         <extracomment>log viewer: hint of the speed choice of the timeline player</extracomment>
         <translation>Скорость воспроизведения</translation>
     </message>
+    <message id="31120">
+        <source>From here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the start of a clip</extracomment>
+        <translation>Отсюда</translation>
+    </message>
+    <message id="31121">
+        <source>To here</source>
+        <extracomment>log viewer: player button that marks the moment being played as the end of a clip</extracomment>
+        <translation>Досюда</translation>
+    </message>
+    <message id="31122">
+        <source>A recording of that span could not be read.</source>
+        <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
+        <translation>Не удалось прочитать запись этого отрезка.</translation>
+    </message>
 </context>
 </TS>

@@ -45,6 +45,7 @@ TFrmLog::TFrmLog(QWidget* owner, int displayMode, FileDeleter deleteFile)
     CreateList();
     CreatePlayer();
     CreateTimeline();
+    CreateClipMarks();
     LayOut();
     ConnectControls();
     ConnectTimeline();
@@ -173,6 +174,7 @@ void TFrmLog::LayOut() {
     layout->addWidget(Tabs, 2);
     layout->addWidget(Panel_Video, 3);
     layout->addWidget(PlayPanel);
+    layout->addWidget(SpanPanel);
 }
 
 void TFrmLog::ConnectControls() {

@@ -68,6 +68,18 @@ public:
     // The camera chosen in the filter, -1 for all.
     int CameraFilter() const;
 
+    // A clip marked in the player: the moment being played becomes its start or its end.
+    struct ClipMark {
+        int camera = -1;
+        QDateTime at;
+    };
+    void MarkClipFrom();
+    void MarkClipTo();
+    const ClipMark& MarkedFrom() const { return markFrom_; }
+    const ClipMark& MarkedTo() const { return markTo_; }
+    ExportResult ExportMarkedTo(const QString& file);
+    void ExportMarked();
+
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;
@@ -106,6 +118,11 @@ public:
     QComboBox* ComboBox_speed = nullptr;
     QToolButton* SpeedButton_back = nullptr;
     QToolButton* SpeedButton_forward = nullptr;
+    QWidget* SpanPanel = nullptr;
+    QPushButton* BitBtn_from = nullptr;
+    QPushButton* BitBtn_to = nullptr;
+    QLabel* Label_span = nullptr;
+    QPushButton* BitBtn_exportMarked = nullptr;
 
     int sortColumn = 0;
     std::array<int, 7> columnTags{1, 33, 33, 1, 1, 17, 1};
@@ -121,6 +138,16 @@ private:
     void CreatePlayer();
     void CreateTimeline();
     void ConnectTimeline();
+    void CreateClipMarks();
+    // The camera and moment the player shows, from the timeline or from a listed recording.
+    bool PlayingMoment(int* camera, QDateTime* when) const;
+    void Mark(ClipMark& mark, ClipMark& other);
+    bool ClipMarked() const;
+    void ShowClipMarks();
+    // The timeline's span and the player's marks are written by the same engine.
+    ExportResult ExportSpanTo(int camera, const QDateTime& from, const QDateTime& to,
+                              const QString& file) const;
+    void ExportSpan(int camera, const QDateTime& from, const QDateTime& to);
     void FillList(const LogDayModel& model);
     void FillCameraFilter(const LogDayModel& model);
     void EnsurePlayer();
@@ -145,6 +172,8 @@ private:
     int playCamera_ = -1;
     Segment playSegment_;
     qint64 pendingSeekMs_ = -1;
+    ClipMark markFrom_;
+    ClipMark markTo_;
 };
 
 // A small picture per entry kind (0 clean-up, 1 recording and snapshots, 2 motion, 3 program).

@@ -1,5 +1,4 @@
 // The log viewer's timeline page, its grouped list and playing from a moment.
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMediaMetaData>
@@ -221,41 +220,6 @@ void TFrmLog::StepFrame(int direction) {
     const qint64 step = qint64(1000.0 / (fps > 0 ? fps : 10.0));
     player_->player->setPosition(
         std::max<qint64>(0, player_->player->position() + direction * step));
-}
-
-ExportResult TFrmLog::ExportSelectionTo(const QString& file) {
-    if (!gOption || !Timeline->HasSelection()) return ExportResult::kNothingRecorded;
-    const int camera = Timeline->SelectionCamera();
-    const QDateTime from = Timeline->SelectionFrom(), to = Timeline->SelectionTo();
-    const auto folder = [camera](const QDate& d) { return CameraVideoFolder(camera, d); };
-    const auto segments =
-        SegmentsBetween(gOption->LogPath, camera, from, to, folder, CurrentDayTexts());
-    return ExportClip(segments, from, to, file).result;
-}
-
-void TFrmLog::ExportSelection() {
-    if (!Timeline->HasSelection()) {
-        CDSMediaPlay::ShowMessage(this, LanguageText(text::kHoldShiftAndDragAlongA));
-        return;
-    }
-    const QString file = QFileDialog::getSaveFileName(
-        this, LanguageText(text::kExportClip),
-        QStringLiteral("%1 %2.mp4")
-            .arg(Timeline->SelectionCamera())
-            .arg(Timeline->SelectionFrom().toString(QStringLiteral("yyyyMMdd HHmmss"))),
-        LanguageText(text::kMP4VideoMp4));
-    if (file.isEmpty()) return;
-    switch (ExportSelectionTo(file)) {
-        case ExportResult::kOk:
-            CDSMediaPlay::ShowMessage(this, LanguageText(text::kTheClipWasWritten));
-            break;
-        case ExportResult::kNothingRecorded:
-            CDSMediaPlay::ShowMessage(this, LanguageText(text::kNothingWasRecordedInThatSpan));
-            break;
-        default:
-            CDSMediaPlay::ShowMessage(this, LanguageText(text::kTheClipCouldNotBeWritten));
-            break;
-    }
 }
 
 }  // namespace trelvix

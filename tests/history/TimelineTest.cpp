@@ -10,6 +10,7 @@
 #include "config/Option.h"
 #include "views/Timeline.h"
 #include "views/Unit_log.h"
+#include "support/MediaProbe.h"
 #include "support/SyntheticRecordings.h"
 #include "support/LogViewerFixture.h"
 #include "support/Wait.h"
@@ -43,6 +44,16 @@ protected:
         TimelineView* t = viewer.Timeline;
         QTest::mouseClick(t, Qt::LeftButton, {},
                           QPoint(t->XOf(when), t->RowRect(camera).center().y()));
+    }
+
+    // Plays `camera` from `when` and pauses exactly there; whether the player got there.
+    bool PauseAt(TFrmLog& viewer, int camera, const QDateTime& when) {
+        Click(viewer, camera, when);
+        if (!WaitFor([&] { return viewer.PlayMomentNow().isValid(); })) return false;
+        if (!viewer.Player()->IsPaused()) viewer.SpeedButton2->click();
+        QMediaPlayer* p = viewer.Player()->player;
+        p->setPosition(p->position() + viewer.PlayMomentNow().msecsTo(when));
+        return WaitFor([&] { return viewer.PlayMomentNow() == when; });
     }
 };
 
@@ -141,3 +152,67 @@ TEST_F(TimelineTest, AMotionEventIsOneRowThatOpensToItsPicturesAndGoesWithThem) 
     EXPECT_TRUE(left[2].contains("10:30:00"));
     EXPECT_EQ(viewer.RowCount(), 3);
 }
+
+namespace {
+
+// The player's clip marks in English and in a right-to-left language (the module's index).
+class PlayerClipTest : public TimelineTest, public ::testing::WithParamInterface<int> {
+protected:
+    void TearDown() override {
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        TimelineTest::TearDown();
+    }
+};
+
+}  // namespace
+
+// With TRELVIX_SHOTS set to a folder, the marked player is saved there as a picture.
+TEST_P(PlayerClipTest, TheSpanMarkedInThePlayerIsWrittenAcrossTheSegmentCut) {
+    ASSERT_TRUE(option->LoadLanguageModule(GetParam()));
+    const QStringList files =
+        test::RecordSynthetic(81, option->LogPath + "rec/", QDateTime(day, QTime(10, 0, 30)), 90);
+    ASSERT_EQ(files.size(), 2);  // 10:00:30 and 10:01:30
+    WriteLog({Line(1, "10:00:30", 0, files[0]), Line(1, "10:01:30", 0, files[1])});
+    TFrmLog viewer(nullptr, 3);
+    viewer.resize(1000, 700);
+    viewer.show();
+    viewer.Tabs->setCurrentWidget(viewer.TimelinePage);
+    viewer.Timeline->SetView(10 * 3600 * 1000, 3 * 60 * 1000);
+    const QDateTime from(day, QTime(10, 0, 50)), to(day, QTime(10, 1, 40));
+
+    viewer.BitBtn_from->click();  // nothing plays: nothing to mark
+    EXPECT_FALSE(viewer.MarkedFrom().at.isValid());
+    ASSERT_TRUE(PauseAt(viewer, 0, from)) << messages.join(", ").toStdString();
+    viewer.BitBtn_from->click();
+    EXPECT_FALSE(viewer.BitBtn_exportMarked->isEnabled());
+    ASSERT_TRUE(PauseAt(viewer, 0, to));
+    EXPECT_EQ(viewer.Player()->path, files[1]);
+    viewer.BitBtn_to->click();
+    // The span reads from start to end, left to right, in every language.
+    EXPECT_EQ(viewer.Label_span->text(), "10:00:50 – 10:01:40");
+    EXPECT_LT(viewer.BitBtn_from->x(), viewer.BitBtn_to->x());
+    EXPECT_TRUE(viewer.BitBtn_exportMarked->isEnabled());
+    if (const QString shots = qEnvironmentVariable("TRELVIX_SHOTS"); !shots.isEmpty()) {
+        const QString file =
+            QStringLiteral("%1/player-export-%2.png").arg(shots, GetParam() ? "ar" : "en");
+        EXPECT_TRUE(viewer.grab().save(file)) << file.toStdString();
+    }
+
+    const QString clip = dir.path() + "/marked.mp4";
+    ASSERT_EQ(viewer.ExportMarkedTo(clip), ExportResult::kOk);
+    const test::Probe probe = test::ProbeFile(clip);
+    ASSERT_TRUE(probe.opened);
+    EXPECT_NEAR(probe.seconds, 50.0, 2.0 + 0.15);      // the span ± one key-frame interval
+    EXPECT_NEAR(probe.frames, 10 * probe.seconds, 2);  // both files' pictures, none lost
+    const QImage first(probe.firstLuma.data(), probe.width, probe.height, probe.width,
+                       QImage::Format_Grayscale8);
+    const int firstSecond = test::ReadTimeCode(first, probe.width);
+    EXPECT_LE(firstSecond, SecondOf(from));
+    EXPECT_GE(firstSecond, SecondOf(from) - 2);
+
+    viewer.BitBtn_from->click();  // a start that is not before the end
+    EXPECT_FALSE(viewer.BitBtn_exportMarked->isEnabled());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(", ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, PlayerClipTest, ::testing::Values(0, 11));
