@@ -24,6 +24,7 @@
 #include "BenchViewers.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "host/SettingsInForce.h"
 #include "history/LogReceiver.h"
 #include "host/CameraCell.h"
 
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     EnsureUserFolder();
     Option option(home.path() + "/kvCamera.ini");
-    gOption = &option;
+    PublishSettings(&option);
     LogReceiverObject log;
     CDataClass record;
     record.cameraId = 0;
@@ -117,6 +118,6 @@ int main(int argc, char** argv) {
         std::printf("first picture of a new viewer: at most %.2f s in 5 tries\n", worst);
         panel.AttachCamera(nullptr);
     }
-    gOption = nullptr;
+    PublishSettings(nullptr);
     return 0;
 }

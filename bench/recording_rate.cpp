@@ -13,6 +13,7 @@
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "host/SettingsInForce.h"
 #include "history/LogReceiver.h"
 
 using namespace trelvix;
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
         argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("test:smpte:640x480@30");
     EnsureUserFolder();
     Option option(UserFolder() + "kvCamera.ini");
-    gOption = &option;
+    PublishSettings(&option);
     LogReceiverObject receiver;
     CDataClass rec;
     rec.cameraId = 0;
@@ -65,6 +66,6 @@ int main(int argc, char** argv) {
         "frames/s\n",
         source.toUtf8().constData(), rate, span, got, (got / rate - 1) * 100, shown / span);
     cam.reset();
-    gOption = nullptr;
+    PublishSettings(nullptr);
     return 0;
 }

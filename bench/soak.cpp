@@ -153,9 +153,7 @@ int main(int argc, char** argv) {
     ini.Save(UserFolder() + "kvCamera.ini");
     SetSyntheticSourcesListed(true);
     Option::SetDeviceEnumerator(EnumerateVideoDevices);
-    new Option(UserFolder() + "kvCamera.ini");
-
-    auto* shell = new HeadlessShell;
+    auto* shell = new HeadlessShell(std::make_unique<Option>(UserFolder() + "kvCamera.ini"));
     shell->Start(true);
     UsbCamera* broadcaster = shell->host.camera(0);
     std::vector<pid_t> viewers;

@@ -14,8 +14,8 @@
 
 namespace trelvix {
 
-HeadlessShell::HeadlessShell(QObject* parent)
-    : QObject(parent), host(gOption ? gOption->iniPath : QString()) {
+HeadlessShell::HeadlessShell(std::unique_ptr<Option> settings, QObject* parent)
+    : QObject(parent), host(std::move(settings)) {
     connect(&host.housekeeping, &Housekeeping::powerOffDue, this, [this] { Exit(true); });
 }
 

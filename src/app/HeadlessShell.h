@@ -15,7 +15,8 @@ namespace trelvix {
 class HeadlessShell : public QObject {
     Q_OBJECT
 public:
-    explicit HeadlessShell(QObject* parent = nullptr);
+    // Takes the program's settings over (through its camera host).
+    explicit HeadlessShell(std::unique_ptr<Option> settings, QObject* parent = nullptr);
     ~HeadlessShell() override;
 
     // Logs the start, starts one camera per kept device and the timers; with `broadcast` every

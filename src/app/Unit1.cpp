@@ -39,7 +39,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QColor& colour, int t
 }
 }  // namespace
 
-TForm1::TForm1() : host(gOption ? gOption->iniPath : QString()) {
+TForm1::TForm1(std::unique_ptr<Option> settings) : host(std::move(settings)) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowIcon(QIcon(ProgramIcon()));
     QPalette pal = palette();

@@ -22,7 +22,8 @@ class UsbCamera;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    TForm1();
+    // Takes the program's settings over (through its camera host).
+    explicit TForm1(std::unique_ptr<Option> settings);
     ~TForm1() override;
 
     void FormCreate();

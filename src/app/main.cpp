@@ -80,9 +80,10 @@ Args ParseArgs(int argc, char** argv) {
     return a;
 }
 
-// The start-up up to the main window: user folder, single instance, settings.
+// The start-up up to the main window: user folder, single instance, settings (handed to the
+// shell's camera host).
 // Returns -1 to go on, otherwise the exit code.
-int StartUp(bool gui, bool demo, SingleInstance* instance) {
+int StartUp(bool gui, bool demo, SingleInstance* instance, std::unique_ptr<Option>* settings) {
     try {
         EnsureUserFolder();
     } catch (const FolderError& e) {
@@ -129,7 +130,7 @@ int StartUp(bool gui, bool demo, SingleInstance* instance) {
     }
     EnsureGStreamer();
     Option::SetDeviceEnumerator(EnumerateVideoDevices);
-    new Option(ini);
+    *settings = std::make_unique<Option>(ini);
     // No application display name: Qt would append it to every window's caption.
     return -1;
 }
@@ -170,8 +171,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         SingleInstance instance;
-        if (int rc = StartUp(false, args.demo, &instance); rc >= 0) return rc;
-        HeadlessShell shell;
+        std::unique_ptr<Option> settings;
+        if (int rc = StartUp(false, args.demo, &instance, &settings); rc >= 0) return rc;
+        HeadlessShell shell(std::move(settings));
         SignalWatcher watcher;
         QObject::connect(&watcher, &SignalWatcher::terminateRequested, &shell,
                          [&shell] { shell.Exit(false); });
@@ -185,12 +187,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     SingleInstance instance;
-    if (int rc = StartUp(true, args.demo, &instance); rc >= 0) return rc;
+    std::unique_ptr<Option> settings;
+    if (int rc = StartUp(true, args.demo, &instance, &settings); rc >= 0) return rc;
     SetErrorMessageHandler([](const QString& text) {
         QMessageBox::critical(nullptr, QStringLiteral("Error!"), text);
     });
     InstallPasswordPrompt();
-    auto* window = new TForm1;
+    auto* window = new TForm1(std::move(settings));
     window->setAttribute(Qt::WA_DeleteOnClose);
     SignalWatcher watcher;
     QObject::connect(&watcher, &SignalWatcher::terminateRequested, window,

@@ -6,15 +6,17 @@
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
+#include <atomic>
 #include <mutex>
 
 #include "config/Folders.h"
-#include "config/Option.h"
+#include "config/GlobalSettings.h"
 
 namespace trelvix {
 
 namespace {
 
+std::atomic<const GlobalSettings*> soundSettings{nullptr};
 std::mutex playerMutex;
 std::function<void(const QString&)> testPlayer;
 
@@ -31,9 +33,14 @@ void PlayOnUiThread(const QString& path) {
 
 }  // namespace
 
+void SetSoundSettings(const GlobalSettings* settings) {
+    soundSettings = settings;
+}
+
 QString SoundFilePath(const QString& name) {
     if (name.contains(QLatin1Char('/'))) return name;
-    const QString folder = gOption ? gOption->mediaFolder : MediaFolder();
+    const GlobalSettings* settings = soundSettings;
+    const QString folder = settings ? settings->mediaFolder : MediaFolder();
     return folder + name;
 }
 

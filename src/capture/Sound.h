@@ -6,6 +6,11 @@
 
 namespace trelvix {
 
+class GlobalSettings;
+
+// The settings whose media folder holds the sounds; the user folder's own until the host sets
+// them.
+void SetSoundSettings(const GlobalSettings* settings);
 // The file a sound name stands for: a name without a folder lies in the sound folder.
 QString SoundFilePath(const QString& name);
 // Plays the file without waiting; false for an empty name or a missing file.

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "broadcast/Broadcast.h"
@@ -20,6 +21,7 @@
 #include "capture/Snapshot.h"
 #include "record/Unit_xvid.h"
 #include "config/Cdataclass.h"
+#include "config/NetCams.h"
 #include "upload/UploadQueue.h"
 
 class QTimer;
@@ -245,7 +247,9 @@ public:
     // Makes the source report a lost device, as an unplugged camera would.
     void SimulateDeviceLost();
 
-    // Network cameras ("rtsp://", "rtsps://", "http://", "https://" identifiers).
+    // Network cameras ("rtsp://", "rtsps://", "http://", "https://" identifiers). The list
+    // holding their names and options is the host's; none until it sets one.
+    static void SetNetworkCameraList(const NetCamList* list);
     bool IsNetworkCamera() const;
     // The stream was lost (or never came): the last picture shows greyed while attempts
     // follow with growing pauses.
@@ -302,6 +306,7 @@ private:
     GstElement* MakeNetworkSource();
     // The message of a pipeline that could not be built, where the camera's kind wants it.
     void ReportBuildFailure(const QString& text) const;
+    static std::optional<NetCamEntry> NetCamEntryOf(const QString& address);
     // The name the user gave the camera; its address without the password otherwise.
     QString NetworkCameraName() const;
     void StreamLost(const QString& why);

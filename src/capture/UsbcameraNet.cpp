@@ -12,14 +12,16 @@
 #include "common/Logging.h"
 #include "capture/NetSource.h"
 #include "capture/Usbcamera.h"
+#include "config/Language.h"
 #include "config/NetCams.h"
-#include "config/Option.h"
 #include "history/LogReceiver.h"
 #include "lang/TextIds.h"
 
 namespace trelvix {
 
 namespace {
+
+std::atomic<const NetCamList*> knownNetCams{nullptr};
 
 constexpr int kFirstDelayMs = 1000, kMaxDelayMs = 30000;
 std::atomic<int> firstDelayMs{kFirstDelayMs};
@@ -89,11 +91,20 @@ void UsbCamera::ReportBuildFailure(const QString& text) const {
         ShowErrorMessage(text);
 }
 
+void UsbCamera::SetNetworkCameraList(const NetCamList* list) {
+    knownNetCams = list;
+}
+
+std::optional<NetCamEntry> UsbCamera::NetCamEntryOf(const QString& address) {
+    if (const NetCamList* list = knownNetCams)
+        for (const NetCamEntry& cam : list->cams)
+            if (cam.address == address) return cam;
+    return std::nullopt;
+}
+
 QString UsbCamera::NetworkCameraName() const {
     const QString id = settings->deviceId;
-    if (gOption)
-        for (const NetCamEntry& cam : gOption->netCams.cams)
-            if (cam.address == id) return cam.name;
+    if (const auto cam = NetCamEntryOf(id)) return cam->name;
     return MaskCredentials(id);
 }
 
@@ -103,10 +114,8 @@ bool UsbCamera::PollsPictures() const {
 
 GstElement* UsbCamera::MakeNetworkSource() {
     const QString address = settings->deviceId;
-    bool udp = false;
-    if (gOption)
-        for (const NetCamEntry& cam : gOption->netCams.cams)
-            if (cam.address == address) udp = cam.udp;
+    const auto entry = NetCamEntryOf(address);
+    const bool udp = entry && entry->udp;
     const NetSourceKind kind =
         pollPictures_ ? NetSourceKind::kHttpPictures : NetSource::KindOf(address);
     QString why;

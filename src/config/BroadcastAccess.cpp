@@ -1,10 +1,12 @@
 #include "config/BroadcastAccess.h"
 
+#include <atomic>
+
 #include "common/TextConv.h"
 #include "config/Cdataclass.h"
 #include "config/Folders.h"
+#include "config/GlobalSettings.h"
 #include "config/IniFile.h"
-#include "config/Option.h"
 
 namespace trelvix {
 
@@ -14,10 +16,17 @@ const QString kSection = QStringLiteral("Broadcast");
 QString Key(const char* name, int camera) {
     return QLatin1String(name) + QString::number(camera);
 }
+
+std::atomic<const GlobalSettings*> accessSettings{nullptr};
 }  // namespace
 
+void SetBroadcastAccessSettings(const GlobalSettings* settings) {
+    accessSettings = settings;
+}
+
 QString BroadcastAccessIniPath() {
-    return gOption ? gOption->iniPath : UserFolder() + QStringLiteral("kvCamera.ini");
+    const GlobalSettings* settings = accessSettings;
+    return settings ? settings->iniPath : UserFolder() + QStringLiteral("kvCamera.ini");
 }
 
 void LoadBroadcastAccess(CDataClass& record) {

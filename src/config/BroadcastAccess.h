@@ -8,8 +8,11 @@ namespace trelvix {
 
 class CDataClass;
 
-// The settings file the access is kept in: the global settings' INI file, or the user
-// folder's "kvCamera.ini" before they exist.
+class GlobalSettings;
+
+// The settings whose INI file keeps the access; the user folder's "kvCamera.ini" until the host
+// sets them.
+void SetBroadcastAccessSettings(const GlobalSettings* settings);
 QString BroadcastAccessIniPath();
 
 // Reads the record's camera's access into broadcastPassword and broadcastLocalOnly; missing

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QTranslator>
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 
 #include "common/Files.h"
@@ -177,6 +178,19 @@ Qt::LayoutDirection LanguageModule::Direction() const {
     std::lock_guard lock(mutex_);
     if (!translator_ || translator_->language().isEmpty()) return Qt::LeftToRight;
     return QLocale(translator_->language()).textDirection();
+}
+
+namespace {
+std::atomic<const LanguageModule*> activeLanguage{nullptr};
+}  // namespace
+
+void SetActiveLanguage(const LanguageModule* module) {
+    activeLanguage = module;
+}
+
+QString LanguageText(int id) {
+    const LanguageModule* module = activeLanguage;
+    return module ? module->Text(id) : QString();
 }
 
 }  // namespace trelvix

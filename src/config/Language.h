@@ -50,4 +50,9 @@ private:
     std::shared_ptr<const QTranslator> translator_;
 };
 
+// The module every text of the program comes from: the host sets it once its settings are
+// read, and clears it before they go. Texts are empty while none is set.
+void SetActiveLanguage(const LanguageModule* module);
+QString LanguageText(int id);
+
 }  // namespace trelvix

@@ -23,13 +23,11 @@ Option::Option(const QString& path)
     LoadExcludedDevices();
     netCams.Load();
     BuildDeviceList();
-    if (!gOption) gOption = this;
 }
 
 Option::~Option() {
     SaveExcludedDevices();
     SaveSettings();
-    if (gOption == this) gOption = nullptr;
 }
 
 bool Option::LoadLanguageModule(int index) {
@@ -61,10 +59,6 @@ void Option::SetCommandRunner(CommandRunner r) {
 void Option::SetPasswordPrompt(PasswordPrompt p) {
     std::lock_guard lock(promptMutex);
     passwordPrompt = std::move(p);
-}
-
-QString LanguageText(int id) {
-    return gOption ? gOption->LanguageText(id) : QString();
 }
 
 }  // namespace trelvix

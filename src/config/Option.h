@@ -20,8 +20,7 @@ public:
     // Shows the password prompt; true when the entry matched `password`.
     using PasswordPrompt = std::function<bool(QObject* owner, const QString& password)>;
 
-    // Reads the settings, loads the language module and builds the device list; becomes the
-    // global object when there is none.
+    // Reads the settings, loads the language module and builds the device list.
     explicit Option(const QString& iniPath);
     // Saves the settings and the exclusions.
     ~Option();
@@ -40,10 +39,8 @@ public:
     std::unique_ptr<LanguageModule> languageModule;
 };
 
-// The program's one settings object; null before start-up and after exit.
+// The settings the windows read: the camera host's, published by PublishSettings (host/); null
+// before start-up and after exit. The engine below the host never reads it.
 extern Option* gOption;
-
-// LanguageText of the global settings; empty when there are none.
-QString LanguageText(int id);
 
 }  // namespace trelvix

@@ -8,7 +8,8 @@
 
 #include "common/Logging.h"
 #include "common/Clock.h"
-#include "config/Option.h"
+#include "config/GlobalSettings.h"
+#include "config/Language.h"
 #include "lang/TextIds.h"
 
 namespace trelvix {
@@ -17,9 +18,10 @@ namespace {
 std::mutex receiverMutex;
 QPointer<QObject> logReceiver;
 std::atomic<bool> logEcho{false};
+std::atomic<const GlobalSettings*> logSettings{nullptr};
 bool lastWriteFailed = false;
 
-void EchoLogLine(const EventLogRecord& record, bool written) {
+void EchoLogLine(const EventLogRecord& record, bool written, const QString& folder) {
     const QString line = LogLine(record);
     if (!line.isEmpty()) {
         std::fprintf(stdout, "%s\n", line.toUtf8().constData());
@@ -27,18 +29,22 @@ void EchoLogLine(const EventLogRecord& record, bool written) {
     }
     // Once per run of failures: a full disk must not flood the journal.
     if (!written && !lastWriteFailed) {
-        qCWarning(lcHistory, "cannot write the day's log file in %s",
-                  gOption->LogPath.toUtf8().constData());
+        qCWarning(lcHistory, "cannot write the day's log file in %s", folder.toUtf8().constData());
     }
     lastWriteFailed = !written;
 }
 
 void AppendToLog(const EventLogRecord& record) {
-    if (!gOption) return;
-    const bool written = AppendLogRecord(gOption->LogPath, record);
-    if (logEcho) EchoLogLine(record, written);
+    const GlobalSettings* settings = logSettings;
+    if (!settings) return;
+    const bool written = AppendLogRecord(settings->LogPath, record);
+    if (logEcho) EchoLogLine(record, written, settings->LogPath);
 }
 }  // namespace
+
+void SetLogSettings(const GlobalSettings* settings) {
+    logSettings = settings;
+}
 
 void SetLogReceiver(QObject* receiver) {
     std::lock_guard lock(receiverMutex);

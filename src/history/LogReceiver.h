@@ -8,6 +8,8 @@
 
 namespace trelvix {
 
+class GlobalSettings;
+
 // An event record for the log (WM_COPYDATA's number, in Qt's user range).
 constexpr int kEventRecordMessage = QEvent::User + 0x4A;
 
@@ -25,7 +27,11 @@ void SetLogReceiver(QObject* receiver);
 QObject* LogReceiver();
 void PostEventRecord(const EventLogRecord& record);
 
-// Appends the records posted to it to the day's log of the global settings' log folder.
+// The settings whose log folder the day's logs go into; none (records dropped) until the host
+// sets them.
+void SetLogSettings(const GlobalSettings* settings);
+
+// Appends the records posted to it to the day's log of the settings' log folder.
 class LogReceiverObject : public QObject {
     Q_OBJECT
 public:

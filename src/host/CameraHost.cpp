@@ -7,6 +7,7 @@
 #include "config/CameraRecords.h"
 #include "config/Option.h"
 #include "host/CameraCell.h"
+#include "host/SettingsInForce.h"
 #include "lang/TextIds.h"
 
 namespace trelvix {
@@ -22,9 +23,10 @@ void KeepLargeBlocksOutOfTheHeaps() {
 }
 }  // namespace
 
-CameraHost::CameraHost(const QString& iniPath, QObject* parent)
-    : QObject(parent), iniPath_(iniPath) {
+CameraHost::CameraHost(std::unique_ptr<Option> settings, QObject* parent)
+    : QObject(parent), iniPath_(settings ? settings->iniPath : QString()) {
     KeepLargeBlocksOutOfTheHeaps();
+    ReplaceSettings(std::move(settings));
     connect(&housekeeping, &Housekeeping::retentionDue, this, [this] { storage.DailyRetention(); });
     connect(&housekeeping, &Housekeeping::periodicCleanupDue, this, &CameraHost::PeriodicCleanup);
 }
@@ -32,6 +34,14 @@ CameraHost::CameraHost(const QString& iniPath, QObject* parent)
 CameraHost::~CameraHost() {
     DestroyCameras();
     if (notifier_) SetNoticeSink(nullptr);
+    ReplaceSettings(nullptr);
+}
+
+void CameraHost::ReplaceSettings(std::unique_ptr<Option> settings) {
+    // Withdrawn before they go: no engine thread may read settings being destroyed.
+    PublishSettings(nullptr);
+    settings_ = std::move(settings);  // the old ones are saved here
+    PublishSettings(settings_.get());
 }
 
 void CameraHost::StartNotifications(const NotifySettings& settings) {
@@ -77,8 +87,8 @@ void CameraHost::CarryOut(int cell, CameraCommand command) {
 
 void CameraHost::Start(const std::vector<CameraCell*>& cells, bool broadcast) {
     LogProgramStart();
-    if (gOption && gOption->netCams.tooLarge())
-        LogProgramNote(text::kTheNetworkCameraListIsLarger, gOption->netCams.path());
+    if (settings_ && settings_->netCams.tooLarge())
+        LogProgramNote(text::kTheNetworkCameraListIsLarger, settings_->netCams.path());
     if (!notifier_) StartNotifications(LoadNotifySettings());
     CreateCameras(cells, broadcast);
     housekeeping.StartTimers();
@@ -96,17 +106,17 @@ void CameraHost::Finish(bool powerOffExit) {
 
 void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells, bool broadcast) {
     DestroyCameras();
-    if (!gOption) return;
-    const int count = std::min<int>(gOption->deviceCount, int(cells.size()));
+    if (!settings_) return;
+    const int count = std::min<int>(settings_->deviceCount, int(cells.size()));
     // Each camera loads the record of its own device, whatever slot it lands in.
-    AssignCameraRecords(gOption->deviceIds.mid(0, count));
+    AssignCameraRecords(settings_->deviceIds.mid(0, count));
     writerReady_ = yXvidInit(kYmp4Agreed, count, 0);
     cells_ = cells;
     cameras_.resize(cells.size());
     for (int i = 0; i < count; ++i) {
         CameraCell* cell = cells[size_t(i)];
         cameras_[size_t(i)] = std::make_unique<UsbCamera>(
-            this, cell->MessageTarget(), cell->VideoArea(), gOption->deviceIds[i], i);
+            this, cell->MessageTarget(), cell->VideoArea(), settings_->deviceIds[i], i);
         UsbCamera* cam = cameras_[size_t(i)].get();
         cell->AttachCamera(cam);
     }
@@ -190,11 +200,11 @@ void CameraHost::DestroyCameras() {
 void CameraHost::TearDownGrid() {
     housekeeping.StopTimers();
     DestroyCameras();
-    delete gOption;  // saves the global settings files
+    ReplaceSettings(nullptr);  // saves the settings files
 }
 
 void CameraHost::BuildGrid() {
-    if (!gOption) new Option(iniPath_);
+    if (!settings_) ReplaceSettings(std::make_unique<Option>(iniPath_));
 }
 
 void CameraHost::PeriodicCleanup() {

@@ -16,14 +16,15 @@
 namespace trelvix {
 
 class CameraCell;
+class Option;
 class UsbCamera;
 
 class CameraHost : public QObject {
     Q_OBJECT
 public:
-    // `iniPath` is the global settings file the grid is rebuilt from.
-    explicit CameraHost(const QString& iniPath, QObject* parent = nullptr);
-    // Stops and frees every camera (each saving its record).
+    // Takes the program's settings over and publishes them; the grid is rebuilt from their file.
+    explicit CameraHost(std::unique_ptr<Option> settings, QObject* parent = nullptr);
+    // Stops and frees every camera (each saving its record), then saves the settings.
     ~CameraHost() override;
 
     // The program's start: its log line, the cameras of the cells (with `broadcast`, every
@@ -49,11 +50,12 @@ public:
     std::vector<int> StartAllBroadcasts();
     // Stops and frees the cameras; uploads end first, so no thread posts to a cell that goes.
     void DestroyCameras();
-    // Cameras freed and the global settings saved and destroyed; the cells may go after this.
+    // Cameras freed and the settings saved and destroyed; the cells may go after this.
     void TearDownGrid();
-    // New global settings from the same file; the shell then makes cells and calls
-    // CreateCameras.
+    // New settings from the same file; the shell then makes cells and calls CreateCameras.
     void BuildGrid();
+    // The settings in force; none between TearDownGrid and BuildGrid and after Finish.
+    Option* settings() const { return settings_.get(); }
 
     // The notification engine, from `settings`, receiving every camera's notices; it also
     // announces the cameras of the grid and carries out a broker's commands for them.
@@ -80,7 +82,9 @@ signals:
 private:
     void AnnounceCameras();
     void CarryOut(int camera, CameraCommand command);
+    void ReplaceSettings(std::unique_ptr<Option> settings);
 
+    std::unique_ptr<Option> settings_;
     std::unique_ptr<Notifier> notifier_;
     CameraList cameras_;
     std::vector<CameraCell*> cells_;

@@ -10,6 +10,7 @@
 #include "common/FreeSpace.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "support/CameraFixture.h"
 #include "history/EventLog.h"
 
 using namespace trelvix;
@@ -17,13 +18,10 @@ using namespace trelvix;
 namespace {
 
 // A disk whose free space grows by what is deleted from it.
-class CleanupTest : public ::testing::Test {
+class CleanupTest : public ::testing::Test, protected trelvix::test::OwnSettings {
 protected:
     void SetUp() override {
         SetClockForTesting([this] { return now; });
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
         root = dir.path() + "/rec";
         QDir().mkpath(root);
         CDataClass rec;
@@ -43,8 +41,6 @@ protected:
         SetFreeSpaceQuery(nullptr);
         SetClockForTesting(nullptr);
         cameras.clear();
-        option.reset();
-        gOption = nullptr;
     }
     QString Day(const QString& name) { return root + "/04/" + name; }
     void Make(const QString& folder, const QString& file, int mb) {
@@ -60,8 +56,6 @@ protected:
     }
 
     QDateTime now{QDate(2024, 5, 10), QTime(12, 0)};
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
     HeadlessPanel panel{0};
     CameraList cameras;
     Storage storage{cameras};

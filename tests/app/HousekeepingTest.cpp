@@ -14,22 +14,19 @@
 #include "common/TextConv.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "support/CameraFixture.h"
 #include "history/LogReceiver.h"
 
 using namespace trelvix;
 
 namespace {
 
-class HousekeepingTest : public ::testing::Test {
+class HousekeepingTest : public ::testing::Test, protected trelvix::test::OwnSettings {
 protected:
     void SetUp() override {
         SetClockForTesting([this] { return now; });
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
     }
     void TearDown() override {
-        option.reset();
-        gOption = nullptr;
         SetClockForTesting(nullptr);
         Option::SetCommandRunner(nullptr);
     }
@@ -43,8 +40,6 @@ protected:
     }
 
     QDateTime now{QDate(2024, 5, 10), QTime(9, 0)};
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
 };
 
 }  // namespace
@@ -64,7 +59,7 @@ TEST_F(HousekeepingTest, RecordsPostedFromOtherThreadsLandInTheLogInOrder) {
 
 TEST_F(HousekeepingTest, RetentionRunsOncePerDayAndLogsWhenCamerasExist) {
     HeadlessPanel cell(0);  // cells outlive the host's cameras
-    CameraHost host(option->iniPath);
+    CameraHost host(HandOver());
     Housekeeping& hk = host.housekeeping;
     Touch("2024-05-02.txt");
     Touch("2024-05-03.txt");

@@ -21,6 +21,7 @@
 #include "common/TextConv.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "support/StartupSettings.h"
 #include "history/LogReceiver.h"
 #include "support/Wait.h"
 
@@ -41,11 +42,11 @@ protected:
         s.setValue("Settings/CameraRows", "2");
         s.setValue("Settings/CameraCols", "2");
         s.sync();
-        new Option(ini);
+        startup.Load(ini);
     }
     void TearDown() override {
         delete window;
-        delete gOption;
+        startup.Drop();
         Option::SetPasswordPrompt(nullptr);
     }
     QStringList TodaysLog() {
@@ -53,6 +54,7 @@ protected:
         return ReadLogLines(trelvix::LogFileName(UserFolder(), QDate::currentDate()));
     }
     QString ini;
+    trelvix::test::StartupSettings startup;
     TForm1* window = nullptr;
 };
 
@@ -74,7 +76,7 @@ TEST(ButtonPictures, EveryButtonHasThreeDistinctPictures) {
 }
 
 TEST_F(MainWindowTest, GridOfEmptyCellsLaidOutWithTheSelectionInRed) {
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     window->resize(1135, 801);
     window->show();
     ASSERT_EQ(window->cellPanels.size(), 4u);
@@ -111,7 +113,7 @@ TEST_F(MainWindowTest, GridOfEmptyCellsLaidOutWithTheSelectionInRed) {
 }
 
 TEST_F(MainWindowTest, ClosingByTheFrameHidesAndAWrongPasswordKeepsTheProgramRunning) {
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     window->show();
     EXPECT_TRUE(TodaysLog().last().contains("|" + LanguageText(2) + "|-1||"));
 
@@ -147,7 +149,7 @@ TEST_F(MainWindowTest, ClosingByTheFrameHidesAndAWrongPasswordKeepsTheProgramRun
     EXPECT_EQ(asked, 3);
     EXPECT_EQ(gOption, nullptr);  // settings saved and destroyed
     EXPECT_TRUE(TodaysLog().last().contains("|" + exitText + "|-1||"));
-    new Option(ini);  // for TearDown
+    startup.Load(ini);  // for TearDown
 }
 
 // The window hides in the notification area only while there is one, says once that recording
@@ -155,7 +157,7 @@ TEST_F(MainWindowTest, ClosingByTheFrameHidesAndAWrongPasswordKeepsTheProgramRun
 TEST_F(MainWindowTest, ClosingHidesOnlyIntoATrayThatIsThere) {
     bool trayThere = false;
     TrayKeeper::SetTrayProbeForTesting([&] { return trayThere; });
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     window->show();
     window->close();
     EXPECT_TRUE(window->isVisible()) << "no tray: the window must stay reachable";
@@ -177,7 +179,7 @@ TEST_F(MainWindowTest, ClosingHidesOnlyIntoATrayThatIsThere) {
 }
 
 TEST_F(MainWindowTest, SecondaryWindowsStopTheTimersOnlyDuringTheCheck) {
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     gOption->passwordOn = 1;
     bool timersDuringPrompt = true;
     Option::SetPasswordPrompt([&](QObject*, const QString&) {
@@ -190,7 +192,7 @@ TEST_F(MainWindowTest, SecondaryWindowsStopTheTimersOnlyDuringTheCheck) {
 }
 
 TEST_F(MainWindowTest, GridRebuildUsesTheRequestedSizeAndRestartsTheTimers) {
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     gOption->requestedRows = 1;
     gOption->requestedCols = 3;
     // The settings window closes as soon as it opens.
@@ -208,7 +210,7 @@ TEST_F(MainWindowTest, GridRebuildUsesTheRequestedSizeAndRestartsTheTimers) {
 
 TEST_F(MainWindowTest, MinimiseToTrayAfterStartWhenSet) {
     gOption->minimizeToTray = true;
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     window->show();
     window->Timer1Timer();
     EXPECT_TRUE(window->inTray);
@@ -218,7 +220,7 @@ TEST_F(MainWindowTest, MinimiseToTrayAfterStartWhenSet) {
 }
 
 TEST_F(MainWindowTest, SignalDuringThePasswordPromptStillEndsTheProgram) {
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     gOption->passwordOn = 1;
     gOption->password = "pw";
     int prompts = 0;
@@ -231,18 +233,18 @@ TEST_F(MainWindowTest, SignalDuringThePasswordPromptStillEndsTheProgram) {
     EXPECT_EQ(prompts, 1);
     EXPECT_EQ(gOption, nullptr);  // logged, saved and gone despite the refused entry
     EXPECT_TRUE(TodaysLog().last().endsWith("|-1||"));
-    new Option(ini);
+    startup.Load(ini);
 }
 
 TEST_F(MainWindowTest, SignalWhileTheSettingsWindowIsOpenClosesItFirstThenEndsTheProgram) {
-    delete gOption;
+    startup.Drop();
     Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
         *ids = {"test:black:64x48@5"};
         *names = {"Test"};
     });
-    new Option(ini);
+    startup.Load(ini);
     Option::SetDeviceEnumerator(nullptr);
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     ASSERT_NE(window->host.camera(0), nullptr);
     bool settingsClosedFirst = false;
@@ -259,7 +261,7 @@ TEST_F(MainWindowTest, SignalWhileTheSettingsWindowIsOpenClosesItFirstThenEndsTh
     EXPECT_TRUE(QTest::qWaitFor([] { return gOption == nullptr; }, 3000))
         << "the program did not end after the settings window closed";
     EXPECT_TRUE(TodaysLog().join("\n").contains("|Program closed|-1||"));
-    new Option(ini);
+    startup.Load(ini);
 }
 
 TEST_F(MainWindowTest, SnapshotPopUpShowsThePictureAndClosesItself) {
@@ -325,18 +327,18 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
 }
 
 TEST_F(MainWindowTest, DiskLabelsForCellsWithACameraAndTheLowSpaceWarning) {
-    delete gOption;
+    startup.Drop();
     Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
         *ids = {"test:black:64x48@5"};
         *names = {"Test"};
     });
-    new Option(ini);
+    startup.Load(ini);
     Option::SetDeviceEnumerator(nullptr);
     SetFreeSpaceQuery([](const QString&, qint64* bytes) {
         *bytes = qint64(1024) * 1024 * 1024;
         return true;
     });
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     ASSERT_NE(window->host.camera(0), nullptr);
     EXPECT_EQ(window->host.camera(1), nullptr);
     window->RefreshDiskLabels();
@@ -383,7 +385,7 @@ TEST_F(MainWindowTest, AShrunkPictureKeepsItsThinLines) {
 }
 
 TEST_F(MainWindowTest, TheBroadcastButtonTogglesTheSelectedCamerasBroadcastAndItsPicture) {
-    delete gOption;
+    startup.Drop();
     CDataClass record;
     record.cameraId = 0;
     record.broadcastPort = 0;  // a free port
@@ -393,9 +395,9 @@ TEST_F(MainWindowTest, TheBroadcastButtonTogglesTheSelectedCamerasBroadcastAndIt
         *ids = {"test:black:64x48@10"};
         *names = {"Test"};
     });
-    new Option(ini);
+    startup.Load(ini);
     Option::SetDeviceEnumerator(nullptr);
-    window = new TForm1;
+    window = new TForm1(startup.Take());
     UsbCamera* cam = window->host.camera(0);
     ASSERT_NE(cam, nullptr);
     ASSERT_TRUE(test::WaitFor([&] { return cam->callback.frameWidth > 0; }));
@@ -420,12 +422,12 @@ TEST_F(MainWindowTest, TheBroadcastButtonTogglesTheSelectedCamerasBroadcastAndIt
 
 TEST_F(MainWindowTest, EveryControlBarButtonSaysWhatItDoesInTheUsersLanguage) {
     const int language = gOption->languageIndex;
-    delete gOption;
+    startup.Drop();
     QSettings s(ini, QSettings::IniFormat);
     s.setValue("Settings/Lang", "7");  // German
     s.sync();
-    new Option(ini);
-    window = new TForm1;
+    startup.Load(ini);
+    window = new TForm1(startup.Take());
     QStringList tips;
     for (QLabel* b : {window->ImageBT1, window->ImageBT2, window->ImageBT3, window->ImageBT7,
                       window->ImageBT4, window->ImageBT5, window->ImageBT6}) {

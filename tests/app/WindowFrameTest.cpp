@@ -11,6 +11,7 @@
 #include "app/Unit1.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "support/StartupSettings.h"
 #include "views/Unit2.h"
 
 using namespace trelvix;
@@ -27,9 +28,11 @@ protected:
         s.setValue("Settings/CameraRows", "1");
         s.setValue("Settings/CameraCols", "1");
         s.sync();
-        new Option(ini);
+        startup.Load(ini);
     }
-    void TearDown() override { delete gOption; }
+    void TearDown() override { startup.Drop(); }
+
+    trelvix::test::StartupSettings startup;
 
     static QRect WorkArea(const QWidget& w) {
         QScreen* s = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
@@ -43,7 +46,7 @@ protected:
 };
 
 TEST_F(WindowFrameTest, RestoredMainWindowKeepsItsTitleBarOnTheScreen) {
-    TForm1 window;
+    TForm1 window(startup.Take());
     window.ShowMaximised();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.isMaximized(); }, 5000));

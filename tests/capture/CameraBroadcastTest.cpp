@@ -22,6 +22,7 @@ extern "C" {
 #include "config/Option.h"
 #include "history/LogReceiver.h"
 #include "host/CameraCell.h"
+#include "support/CameraFixture.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -82,18 +83,13 @@ bool PortOpen(int port) {
     return s.waitForConnected(2000);
 }
 
-class CameraBroadcastTest : public ::testing::Test {
+class CameraBroadcastTest : public ::testing::Test, protected trelvix::test::OwnSettings {
 protected:
     void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
         SetErrorMessageHandler([this](const QString& text) { messages << text; });
     }
     void TearDown() override {
         camera.reset();
-        option.reset();
-        gOption = nullptr;
         SetErrorMessageHandler(nullptr);
         SetBroadcastAudioSourceForTesting(nullptr);
     }
@@ -154,8 +150,6 @@ protected:
 
     bool audio = false;
 
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
     LogReceiverObject receiver;
     HeadlessPanel panel{0};
     std::unique_ptr<UsbCamera> camera;

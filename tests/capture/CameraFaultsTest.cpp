@@ -17,7 +17,7 @@
 #include "history/MediaRemux.h"
 #include "host/CameraCell.h"
 #include "host/CameraHost.h"
-#include "support/HeadlessCameras.h"
+#include "support/CameraFixture.h"
 #include "support/Wait.h"
 #include "upload/Unit_recordclass_ftp.h"
 
@@ -26,27 +26,13 @@ using trelvix::test::WaitFor;
 
 namespace {
 
-class CameraFaultsTest : public ::testing::Test, protected trelvix::test::HeadlessCameras {
+class CameraFaultsTest : public trelvix::test::CameraFixture {
 protected:
-    void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
-    }
     void TearDown() override {
         Clear();
-        option.reset();
-        gOption = nullptr;
         SetProgramRunner(nullptr);
     }
-    UsbCamera* Start(const QString& id, int cell) {
-        CDataClass rec;
-        rec.cameraId = cell;
-        rec.videoFolder = rec.imageFolder = dir.path();
-        rec.autoRecord = 0;
-        rec.Save();
-        return HeadlessCameras::Start(id, cell);
-    }
+    UsbCamera* Start(const QString& id, int cell) { return StartWith(id, cell); }
     // A stopped camera whose frame path is driven by hand.
     CSampleGrabberCB& StillCamera(int cell) {
         UsbCamera* cam = Start("test:black:64x48@30", cell);
@@ -55,14 +41,6 @@ protected:
         frame.Resize(64, 48);
         return cam->callback;
     }
-    QStringList Log() {
-        QCoreApplication::sendPostedEvents();
-        return ReadLogLines(LogFileName(option->LogPath, QDate::currentDate()));
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
-    LogReceiverObject receiver;
     VideoFrame frame;
 };
 
@@ -148,7 +126,7 @@ TEST_F(CameraFaultsTest, StoppedCamerasEndTheirUploadsBeforeTheirCellsAreRelease
     rec.Save();
     option->deviceIds = {"mms://camera.invalid/live"};  // never runs: stopped from the start
     option->deviceCount = 1;
-    CameraHost host(option->iniPath);
+    CameraHost host(HandOver());
     host.CreateCameras({&cell});
     UsbCamera* cam = host.camera(0);
     ASSERT_TRUE(cam->IsStopped());

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "support/HeadlessCameras.h"
+#include "support/CameraFixture.h"
 #include "support/Wait.h"
 
 #include "host/CameraCell.h"
@@ -20,30 +20,9 @@ using trelvix::test::WaitFor;
 
 namespace {
 
-class CameraTest : public ::testing::Test, protected trelvix::test::HeadlessCameras {
+class CameraTest : public trelvix::test::CameraFixture {
 protected:
-    void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
-        SetErrorMessageHandler([this](const QString& text) { messages << text; });
-    }
-    void TearDown() override {
-        Clear();
-        option.reset();
-        gOption = nullptr;
-        SetErrorMessageHandler(nullptr);
-        SetDeviceListerForTesting(nullptr);
-    }
-    QStringList LogLines() {
-        QCoreApplication::sendPostedEvents();
-        return ReadLogLines(LogFileName(option->LogPath, QDate::currentDate()));
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
-    LogReceiverObject receiver;
-    QStringList messages;
+    void TearDown() override { SetDeviceListerForTesting(nullptr); }
 };
 
 }  // namespace
@@ -103,7 +82,7 @@ TEST_F(CameraTest, StopAndRestartSendTheirRecords) {
     cam->RestartCamera();
     EXPECT_FALSE(cam->IsStopped());
     EXPECT_TRUE(cam->HasGraph());
-    const QStringList lines = LogLines();
+    const QStringList lines = Log();
     ASSERT_EQ(lines.size(), 3);
     const QString t15 = option->LanguageText(15), t16 = option->LanguageText(16);
     EXPECT_TRUE(lines[0].startsWith("3|" + t15 + "|")) << lines[0].toStdString();

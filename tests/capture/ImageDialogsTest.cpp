@@ -16,6 +16,7 @@
 #include "views/Unit_capparam.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
+#include "support/StartupSettings.h"
 #include "support/TextFit.h"
 
 using namespace trelvix;
@@ -27,6 +28,8 @@ const QString kBlack = "test:black:160x120@30";
 
 class ImageDialogTest : public SettingsFixture {
 protected:
+    trelvix::test::StartupSettings startup;
+
     // The dialog frees itself when closed.
     TForm_capparam* OpenImageDialog(UsbCamera* cam) {
         dialog = new TForm_capparam(nullptr, cam);
@@ -269,15 +272,14 @@ TEST_F(ImageDialogTest, TheSettingsWindowOpensThePropertiesOfItsCurrentCamera) {
 
 TEST_F(ImageDialogTest, TheImageButtonOpensOneDialogAfterTheAccessCheck) {
     StartProgram({}, 0);
-    option.reset();
-    gOption = nullptr;
+    DropSettings();
     const QString ini = UserFolder() + "kvCamera.ini";
     QFile::remove(UserFolder() + "config.bin");
     Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
         *ids = {kBlack};
         *names = {"Black"};
     });
-    auto* global = new Option(ini);
+    Option* global = &startup.Load(ini);
     global->passwordOn = 1;
     bool grant = false;
     int asked = 0;
@@ -285,7 +287,7 @@ TEST_F(ImageDialogTest, TheImageButtonOpensOneDialogAfterTheAccessCheck) {
         ++asked;
         return grant;
     });
-    auto main = std::make_unique<TForm1>();
+    auto main = std::make_unique<TForm1>(startup.Take());
     ASSERT_NE(main->SelectedCamera(), nullptr);
     main->ImageBT7MouseDown();
     EXPECT_EQ(asked, 1);
@@ -306,8 +308,7 @@ TEST_F(ImageDialogTest, TheImageButtonOpensOneDialogAfterTheAccessCheck) {
     EXPECT_FALSE(main->imageParamsOpen);
     main.reset();
     Option::SetPasswordPrompt(nullptr);
-    delete gOption;
-    gOption = nullptr;
+    startup.Drop();
 }
 
 TEST_F(ImageDialogTest, NoLanguageCutsATextOfTheImageDialogs) {
@@ -332,16 +333,15 @@ TEST_F(ImageDialogTest, NoLanguageCutsATextOfTheImageDialogs) {
 
 TEST_F(ImageDialogTest, TheImageDialogNamesItsCameraAndOpensOverTheMainWindow) {
     StartProgram({}, 0);
-    option.reset();
-    gOption = nullptr;
+    DropSettings();
     const QString ini = UserFolder() + "kvCamera.ini";
     QFile::remove(UserFolder() + "config.bin");
     Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
         *ids = {kBlack};
         *names = {"Black"};
     });
-    new Option(ini);
-    auto main = std::make_unique<TForm1>();
+    startup.Load(ini);
+    auto main = std::make_unique<TForm1>(startup.Take());
     UsbCamera* cam = main->SelectedCamera();
     ASSERT_NE(cam, nullptr);
     cam->settings->caption = QStringLiteral("Front door");
@@ -359,6 +359,5 @@ TEST_F(ImageDialogTest, TheImageDialogNamesItsCameraAndOpensOverTheMainWindow) {
     EXPECT_TRUE(opened->isVisible());
     EXPECT_EQ(opened->windowHandle()->transientParent(), main->windowHandle());
     main.reset();
-    delete gOption;
-    gOption = nullptr;
+    startup.Drop();
 }

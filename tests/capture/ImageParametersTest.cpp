@@ -11,6 +11,7 @@
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "host/CameraCell.h"
+#include "support/CameraFixture.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -171,19 +172,10 @@ TEST(V4l2Controls, ANodeThatIsNoCaptureDeviceHasNoControls) {
 
 namespace {
 
-class SyntheticImageTest : public ::testing::Test {
+class SyntheticImageTest : public ::testing::Test, protected trelvix::test::OwnSettings {
 protected:
-    void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
-        QFile::remove(CameraSettingsPath(3));
-    }
-    void TearDown() override {
-        camera.reset();
-        option.reset();
-        gOption = nullptr;
-    }
+    void SetUp() override { QFile::remove(CameraSettingsPath(3)); }
+    void TearDown() override { camera.reset(); }
     void Start(const QString& id) {
         camera = std::make_unique<UsbCamera>(nullptr, &panel, &panel, id, 3);
         panel.AttachCamera(camera.get());
@@ -200,8 +192,6 @@ protected:
         return sum / (f->height / 2 * f->width * 3);
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
     HeadlessPanel panel{3};
     std::unique_ptr<UsbCamera> camera;
 };

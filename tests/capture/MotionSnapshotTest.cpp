@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "support/CameraFixture.h"
 #include <turbojpeg.h>
 
 #include <random>
@@ -53,13 +55,10 @@ struct NullSurface : VideoSurface {
     void FitVideo() override {}
 };
 
-class MotionTest : public ::testing::Test {
+class MotionTest : public ::testing::Test, protected trelvix::test::OwnSettings {
 protected:
     void SetUp() override {
         SetClockForTesting([this] { return now; });
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
         settings.imageFolder = dir.path() + "/pictures";
         settings.cameraId = 1;
         settings.caption = "1#";
@@ -80,8 +79,6 @@ protected:
         SetSoundPlayerForTesting(nullptr);
         SetProgramRunner(nullptr);
         cb.reset();
-        option.reset();
-        gOption = nullptr;
     }
     VideoFrame Frame(uint8_t value) {
         VideoFrame f;
@@ -111,8 +108,6 @@ protected:
 
     static constexpr int W = 64, H = 48;
     QDateTime now{QDate(2024, 5, 10), QTime(10, 0, 0)};
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
     LogReceiverObject logReceiver;
     CDataClass settings;
     Receiver panel;

@@ -21,7 +21,7 @@
 #include "host/CameraCell.h"
 #include "lang/TextIds.h"
 #include "support/CameraServer.h"
-#include "support/HeadlessCameras.h"
+#include "support/CameraFixture.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -87,39 +87,19 @@ bool GraphHas(GstElement* graph, const char* factory) {
     return found;
 }
 
-class NetCameraTest : public ::testing::Test, protected trelvix::test::HeadlessCameras {
+class NetCameraTest : public trelvix::test::CameraFixture {
 protected:
     void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
         UsbCamera::SetReconnectDelaysForTesting(50, 400);
         server = std::make_unique<CameraServer>(frames.path());
     }
     void TearDown() override {
         Clear();
-        option.reset();
-        gOption = nullptr;
         UsbCamera::SetReconnectDelaysForTesting(0, 0);
         UsbCamera::SetStallLimitForTesting(0);
     }
     UsbCamera* Start(const QString& id, int cell, int rate = 10) {
-        CDataClass rec;
-        rec.cameraId = cell;
-        rec.videoFolder = rec.imageFolder = dir.path();
-        rec.autoRecord = 0;
-        rec.recordFrameRate = rate;
-        rec.Save();
-        return HeadlessCameras::Start(id, cell);
-    }
-    QStringList Log() {
-        QCoreApplication::sendPostedEvents();
-        return ReadLogLines(LogFileName(option->LogPath, QDate::currentDate()));
-    }
-    int LinesSaying(int textId) {
-        int n = 0;
-        for (const QString& line : Log()) n += SplitLogLine(line)[5] == LanguageText(textId);
-        return n;
+        return StartWith(id, cell, [rate](CDataClass& rec) { rec.recordFrameRate = rate; });
     }
     // The whole picture, and any change of 1 % of it: a small ball or square is motion.
     void DetectMotion(UsbCamera* cam) {
@@ -151,9 +131,7 @@ protected:
         return out;
     }
 
-    QTemporaryDir dir, frames;
-    std::unique_ptr<Option> option;
-    LogReceiverObject receiver;
+    QTemporaryDir frames;
     std::unique_ptr<CameraServer> server;
 };
 

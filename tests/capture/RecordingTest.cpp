@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "support/HeadlessCameras.h"
+#include "support/CameraFixture.h"
 #include "support/Wait.h"
 
 extern "C" {
@@ -46,18 +46,11 @@ Probe ProbeFile(const QString& path) {
     return p;
 }
 
-class RecordingTest : public ::testing::Test, protected trelvix::test::HeadlessCameras {
+class RecordingTest : public trelvix::test::CameraFixture {
 protected:
-    void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
-        QDir().mkpath(videos());
-    }
+    void SetUp() override { QDir().mkpath(videos()); }
     void TearDown() override {
         Clear();
-        option.reset();
-        gOption = nullptr;
         SetClockForTesting(nullptr);
         SetFreeSpaceQuery(nullptr);
     }
@@ -70,17 +63,10 @@ protected:
     }
     QString videos() const { return dir.path() + "/videos"; }
     UsbCamera* Start(const QString& id, int cell, int rate = 10) {
-        // The camera's record is prepared before it starts, as a settings file would hold it.
-        CDataClass rec;
-        rec.cameraId = cell;
-        rec.videoFolder = videos();
-        rec.recordFrameRate = rate;
-        rec.Save();
-        return HeadlessCameras::Start(id, cell);
-    }
-    QStringList Log(const QDate& day = QDate::currentDate()) {
-        QCoreApplication::sendPostedEvents();
-        return ReadLogLines(LogFileName(option->LogPath, day));
+        return StartWith(id, cell, [&](CDataClass& rec) {
+            rec.videoFolder = videos();
+            rec.recordFrameRate = rate;
+        });
     }
     int CountLines(const QStringList& lines, int kind, int description, bool withFile) {
         int n = 0;
@@ -91,10 +77,6 @@ protected:
         }
         return n;
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
-    LogReceiverObject receiver;
 };
 
 }  // namespace

@@ -289,6 +289,7 @@ TEST_F(OptionTest, ShutdownCommandRunsOnlyWhenTheProgramExists) {
         return true;
     });
     Option opt(ini);
+    SetActiveLanguage(opt.languageModule.get());  // the comment is in the user's language
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8());
     opt.RunShutdownCommand();
@@ -302,6 +303,7 @@ TEST_F(OptionTest, ShutdownCommandRunsOnlyWhenTheProgramExists) {
     qputenv("PATH", oldPath);
     ASSERT_EQ(calls.size(), 1);
     const QString comment = LanguageText(text::kTheSurveillanceProgramHasClosedThe);
+    SetActiveLanguage(nullptr);
     EXPECT_FALSE(comment.isEmpty());
     EXPECT_EQ(calls[0], folder + "shutdown -P +1 " + comment);
 }

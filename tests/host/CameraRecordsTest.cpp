@@ -9,6 +9,7 @@
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "support/StartupSettings.h"
 #include "host/CameraCell.h"
 #include "host/CameraHost.h"
 
@@ -49,18 +50,18 @@ protected:
             *ids = gDevices;
             *names = gDevices;
         });
-        new Option(ini);
+        startup.Load(ini);
         for (int i = 0; i < 4; ++i) panels.push_back(std::make_unique<HeadlessPanel>(i));
         for (auto& p : panels) cells.push_back(p.get());
     }
     void TearDown() override {
         host.reset();
-        delete gOption;
+        startup.Drop();
         Option::SetDeviceEnumerator(nullptr);
     }
     // The grid built again with `devices` present and `excluded` left out.
     void Rebuild(const QStringList& devices, const QStringList& excluded) {
-        if (!host) host = std::make_unique<CameraHost>(ini);
+        if (!host) host = std::make_unique<CameraHost>(startup.Take());
         gOption->excludedDevices = excluded;
         host->TearDownGrid();
         gDevices = devices;
@@ -85,6 +86,7 @@ protected:
     QString ini;
     std::vector<std::unique_ptr<HeadlessPanel>> panels;
     std::vector<CameraCell*> cells;
+    trelvix::test::StartupSettings startup;
     std::unique_ptr<CameraHost> host;
 };
 

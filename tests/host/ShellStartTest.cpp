@@ -13,6 +13,7 @@
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "support/StartupSettings.h"
 #include "history/LogReceiver.h"
 #include "host/CameraHost.h"
 #include "settings/Unit4.h"
@@ -24,7 +25,9 @@ using trelvix::test::WaitFor;
 namespace {
 
 struct WindowedProgram {
-    void Start() { window = std::make_unique<TForm1>(); }
+    void Start(std::unique_ptr<Option> settings) {
+        window = std::make_unique<TForm1>(std::move(settings));
+    }
     CameraHost& Host() { return window->host; }
     void Exit() {
         window->realExit = true;
@@ -35,8 +38,8 @@ struct WindowedProgram {
 };
 
 struct HeadlessProgram {
-    void Start() {
-        shell = std::make_unique<HeadlessShell>();
+    void Start(std::unique_ptr<Option> settings) {
+        shell = std::make_unique<HeadlessShell>(std::move(settings));
         shell->Start();
     }
     CameraHost& Host() { return shell->host; }
@@ -70,10 +73,10 @@ protected:
             *ids = {"test:ball:160x120@10", "test:smpte:160x120@10", "test:zone:160x120@10"};
             *names = {"a", "b", "c"};
         });
-        new Option(ini);
+        startup.Load(ini);
     }
     void TearDown() override {
-        delete gOption;
+        startup.Drop();
         Option::SetDeviceEnumerator(nullptr);
     }
     QString videos() const { return dir.path() + "/videos"; }
@@ -92,6 +95,7 @@ protected:
 
     QTemporaryDir dir;
     QString ini;
+    trelvix::test::StartupSettings startup;
     Program program;
 };
 
@@ -101,7 +105,7 @@ TYPED_TEST_SUITE(ShellStartTest, Programs);
 }  // namespace
 
 TYPED_TEST(ShellStartTest, CamerasThatRecordAtStartRecordFromTheFirstSecond) {
-    this->program.Start();
+    this->program.Start(this->startup.Take());
     CameraHost& host = this->program.Host();
     ASSERT_NE(host.camera(2), nullptr);
     EXPECT_TRUE(host.camera(0)->IsRecording());
@@ -121,8 +125,8 @@ TYPED_TEST(ShellStartTest, CamerasThatRecordAtStartRecordFromTheFirstSecond) {
     WaitFor([] { return false; }, 300);
     EXPECT_EQ(startLines(), 2);
     this->program.Exit();
-    EXPECT_EQ(gOption, nullptr);  // the settings were saved and are gone
-    new Option(this->ini);        // for TearDown
+    EXPECT_EQ(gOption, nullptr);    // the settings were saved and are gone
+    this->startup.Load(this->ini);  // for TearDown
 }
 
 TYPED_TEST(ShellStartTest, TheBroadcastCopiesACrashLeftAreDeletedUnlessKept) {
@@ -137,22 +141,22 @@ TYPED_TEST(ShellStartTest, TheBroadcastCopiesACrashLeftAreDeletedUnlessKept) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("ASF");
     }
-    this->program.Start();
+    this->program.Start(this->startup.Take());
     EXPECT_FALSE(QFile::exists(orphan));
     EXPECT_TRUE(QFile::exists(kept));
     EXPECT_TRUE(QFile::exists(other));  // not a name the program gives
     this->program.Exit();
-    new Option(this->ini);
+    this->startup.Load(this->ini);
 }
 
 TYPED_TEST(ShellStartTest, TheCamerasOfTheGridAreFoundByTheirDevice) {
-    this->program.Start();
+    this->program.Start(this->startup.Take());
     CameraHost& host = this->program.Host();
     EXPECT_EQ(host.FindCameraByDeviceId("test:smpte:160x120@10"), host.camera(1));
     EXPECT_EQ(host.FindCameraByDeviceId("TEST:SMPTE:160x120@10"), nullptr);
     EXPECT_EQ(host.FindCameraByDeviceId("/dev/video9"), nullptr);
     this->program.Exit();
-    new Option(this->ini);
+    this->startup.Load(this->ini);
 }
 
 namespace {
@@ -166,7 +170,7 @@ TEST_F(HeadlessStartTest, ABroadcastStartRecordsEachCameraOnceFromTheStart) {
         rec.broadcastPort = 0;  // the system's choice
         rec.Save();
     }
-    program.shell = std::make_unique<HeadlessShell>();
+    program.shell = std::make_unique<HeadlessShell>(startup.Take());
     program.shell->Start(true);
     CameraHost& host = program.Host();
     ASSERT_NE(host.camera(0), nullptr);
@@ -183,7 +187,7 @@ TEST_F(HeadlessStartTest, ABroadcastStartRecordsEachCameraOnceFromTheStart) {
     }
     EXPECT_EQ(starts, 1);
     program.Exit();
-    new Option(ini);
+    startup.Load(ini);
 }
 
 namespace {
@@ -191,7 +195,7 @@ using WindowedStartTest = ShellStartTest<WindowedProgram>;
 }  // namespace
 
 TEST_F(WindowedStartTest, AGridRebuildStartsEachRecordingOnce) {
-    program.Start();
+    program.Start(this->startup.Take());
     ASSERT_TRUE(WaitFor([&] { return FilledRecordings(0) == 1; }));
     gOption->requestedRows = 1;
     gOption->requestedCols = 2;
@@ -210,5 +214,5 @@ TEST_F(WindowedStartTest, AGridRebuildStartsEachRecordingOnce) {
     }
     EXPECT_EQ(starts, 2);
     program.Exit();
-    new Option(ini);
+    startup.Load(ini);
 }

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "support/CameraFixture.h"
 #include <sys/stat.h>
 
 #include "capture/Usbcamera.h"
@@ -28,12 +30,9 @@ const QStringList kConfigs = {"homeassistant/binary_sensor/trelvix/0_motion/conf
                               "homeassistant/camera/trelvix/0_snapshot/config",
                               "homeassistant/switch/trelvix/0_recording/config"};
 
-class NotifyTest : public ::testing::Test {
+class NotifyTest : public ::testing::Test, protected trelvix::test::OwnSettings {
 protected:
     void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
         SetClockForTesting([this] {
             std::lock_guard lock(clockMutex);
             return now;
@@ -44,8 +43,6 @@ protected:
     }
     void TearDown() override {
         host.reset();
-        option.reset();
-        gOption = nullptr;
         SetClockForTesting(nullptr);
         Notifier::SetTimingForTesting(0ms, 0ms);
         MqttLink::SetReconnectDelaysForTesting(0, 0);
@@ -68,7 +65,7 @@ protected:
         rec.Save();
         option->deviceIds = {"test:snow:160x120@30"};
         option->deviceCount = 1;
-        host = std::make_unique<CameraHost>(option->iniPath);
+        host = std::make_unique<CameraHost>(HandOver());
         host->StartNotifications(s);
         // Events are not kept for a broker that is not there yet; the state is.
         if (s.mqtt.enabled) WaitFor([&] { return host->notifier()->brokerConnected(); });
@@ -95,8 +92,6 @@ protected:
         return int(Log().filter(option->LanguageText(textId).section("%1", 0, 0)).size());
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
     LogReceiverObject receiver;
     std::mutex clockMutex;
     QDateTime now = QDateTime::currentDateTime();

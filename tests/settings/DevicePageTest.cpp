@@ -53,10 +53,7 @@ protected:
         });
         mainWindow->ImageBT4MouseDown();
         // The main window may have replaced the settings object.
-        if (gOption != option.get()) {
-            (void)option.release();
-            option.reset(gOption);
-        }
+        option = gOption;
     }
     int LogLinesSaying(int textId) {
         QCoreApplication::sendPostedEvents();
@@ -110,7 +107,7 @@ TEST_F(DevicePageTest, AnExcludedDeviceLeavesTheRebuiltGrid) {
     StartProgram({kA, kB}, 0);
     FreshRecord(0);
     FreshRecord(1);
-    mainWindow = std::make_unique<TForm1>();
+    mainWindow = std::make_unique<TForm1>(TakeSettings());
     ASSERT_NE(mainWindow->host.camera(1), nullptr);
     PressSettings([](TForm_settings& w) {
         Mark(DevicePage(w), 0, true);
@@ -126,7 +123,7 @@ TEST_F(DevicePageTest, AnExcludedDeviceLeavesTheRebuiltGrid) {
 TEST_F(DevicePageTest, RowsChangedOnTheSystemPageRebuildTheGridAfterClosing) {
     StartProgram({kA}, 0);
     FreshRecord(0);
-    mainWindow = std::make_unique<TForm1>();
+    mainWindow = std::make_unique<TForm1>(TakeSettings());
     ASSERT_EQ(mainWindow->cellPanels.size(), 4u);
     PressSettings([](TForm_settings& w) {
         auto* page = static_cast<TFrame_Panel8*>(w.pages[5]);
@@ -144,7 +141,7 @@ TEST_F(DevicePageTest, OkWithoutChangesOnEitherPageOnlyRestartsTheCameras) {
     StartProgram({kA, kB}, 0);
     FreshRecord(0);
     FreshRecord(1);
-    mainWindow = std::make_unique<TForm1>();
+    mainWindow = std::make_unique<TForm1>(TakeSettings());
     UsbCamera* first = mainWindow->host.camera(0);
     for (int entry : {5, 6}) {
         const int startedBefore = LogLinesSaying(text::kCameraStarted);
@@ -154,7 +151,7 @@ TEST_F(DevicePageTest, OkWithoutChangesOnEitherPageOnlyRestartsTheCameras) {
             ASSERT_NE(ok, nullptr);
             ok->click();
         });
-        EXPECT_EQ(gOption, option.get()) << "no rebuild after page " << entry;
+        EXPECT_EQ(gOption, option) << "no rebuild after page " << entry;
         EXPECT_EQ(mainWindow->host.camera(0), first);
         EXPECT_EQ(mainWindow->cellPanels.size(), 4u);
         EXPECT_FALSE(first->IsStopped());
@@ -264,7 +261,7 @@ TEST_F(DevicePageTest, ANewNetworkCameraTakesTheCellAfterTheLocalDevices) {
     StartProgram({kA}, 0);
     FreshRecord(0);
     FreshRecord(1);
-    mainWindow = std::make_unique<TForm1>();
+    mainWindow = std::make_unique<TForm1>(TakeSettings());
     const QString address = QString("http://127.0.0.1:%1/video").arg(test::ClosedPort());
     PressSettings([&](TForm_settings& w) {
         TNetCamEditor* ed = DevicePage(w)->NetCams;

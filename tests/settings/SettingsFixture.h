@@ -13,6 +13,7 @@
 #include "capture/Usbcamera.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "host/SettingsInForce.h"
 #include "host/CameraCell.h"
 #include "settings/Unit4.h"
 #include "settings/Unit_Panel1.h"
@@ -39,16 +40,14 @@ protected:
             *i = ids;
             *n = names;
         });
-        option = std::make_unique<Option>(ini);
-        gOption = option.get();
+        LoadSettings();
         for (int i = 0; i < (startedCount < 0 ? int(ids.size()) : startedCount); ++i)
             StartCamera(ids[i], i);
     }
     void TearDown() override {
         window.reset();
         Clear();
-        option.reset();
-        gOption = nullptr;
+        DropSettings();
         Option::SetDeviceEnumerator(nullptr);
     }
     // A fresh record without recording at start: these tests look at settings only.
@@ -97,7 +96,24 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<Option> option;
+    // The settings from the program's file, as a start-up reads them.
+    void LoadSettings() {
+        DropSettings();
+        owned_ = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
+        option = owned_.get();
+        PublishSettings(option);
+    }
+    // For a main window, which takes them over.
+    std::unique_ptr<Option> TakeSettings() { return std::move(owned_); }
+    // Saves and withdraws the settings, unless a main window took them over.
+    void DropSettings() {
+        if (owned_) PublishSettings(nullptr);
+        owned_.reset();
+        option = nullptr;
+    }
+
+    std::unique_ptr<Option> owned_;
+    Option* option = nullptr;  // the settings in force
     std::unique_ptr<TForm_settings> window;
     int questions = 0;
     bool answerYes = true;

@@ -45,7 +45,7 @@ TEST_F(SettingsFlowTest, MotionSwitchedOnInTheWindowWorksAfterClosingWithoutARes
     StartProgram({"test:ball:160x120@10", "test:black:160x120@10"}, 0);
     FreshRecord(0);
     FreshRecord(1);
-    mainWindow = std::make_unique<TForm1>();
+    mainWindow = std::make_unique<TForm1>(TakeSettings());
     mainWindow->SelectCell(1);
     UsbCamera* ball = mainWindow->host.camera(0);
     ASSERT_NE(ball, nullptr);
@@ -75,15 +75,14 @@ TEST_F(SettingsFlowTest, MotionSwitchedOnInTheWindowWorksAfterClosingWithoutARes
 TEST_F(SettingsFlowTest, AChangedGridIsRebuiltAfterTheWindowCloses) {
     StartProgram({"test:black:160x120@10"}, 0);
     FreshRecord(0);
-    mainWindow = std::make_unique<TForm1>();
+    mainWindow = std::make_unique<TForm1>(TakeSettings());
     TForm_settings::SetModalRunnerForTesting([](TForm_settings&) {
         gOption->requestedCols = 3;
         return QDialog::Accepted;
     });
     mainWindow->ImageBT4MouseDown();
     ASSERT_NE(gOption, nullptr);
-    option.release();  // the main window replaced the settings object with this one
-    option.reset(gOption);
+    option = gOption;  // the main window replaced the settings object with this one
     EXPECT_EQ(gOption->gridCols, 3);
     EXPECT_EQ(mainWindow->cellPanels.size(), 6u);
     EXPECT_TRUE(mainWindow->host.housekeeping.TimersActive());
@@ -92,7 +91,7 @@ TEST_F(SettingsFlowTest, AChangedGridIsRebuiltAfterTheWindowCloses) {
 TEST_F(SettingsFlowTest, TheWindowOpensOnlyAfterThePassword) {
     StartProgram({"test:black:160x120@10"}, 0);
     FreshRecord(0);
-    mainWindow = std::make_unique<TForm1>();
+    mainWindow = std::make_unique<TForm1>(TakeSettings());
     gOption->passwordOn = 1;
     bool granted = false;
     Option::SetPasswordPrompt([&](QObject*, const QString&) { return granted; });

@@ -299,8 +299,7 @@ TEST_F(SystemPageTest, ASettingsFileThatCannotBeWrittenIsReported) {
     page->BitBtn2->click();
     EXPECT_EQ(messages, QStringList{LanguageText(text::kTheSettingsCouldNotBeSaved)});
     EXPECT_EQ(window->result(), QDialog::Accepted);
-    option.reset();
-    gOption = nullptr;
+    DropSettings();
     QDir(ini).removeRecursively();
 }
 

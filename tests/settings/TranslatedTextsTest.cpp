@@ -99,9 +99,10 @@ TEST_F(TranslatedTextsTest, NoChineseTextInTheWindowsOfOtherLanguages) {
         return true;
     });
     for (int language : {0, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}) {
+        LoadSettings();  // the last main window took them with it
         option->languageIndex = language;
         option->LoadLanguageModule(language);
-        mainWindow = new TForm1;
+        mainWindow = new TForm1(TakeSettings());
         UsbCamera* cam = mainWindow->host.camera(0);
         ASSERT_NE(cam, nullptr);
         mainWindow->RefreshDiskLabels();

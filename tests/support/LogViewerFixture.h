@@ -10,26 +10,20 @@
 
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "support/CameraFixture.h"
 #include "capture/Usbcamera.h"
 #include "host/Storage.h"
 #include "views/Cdsmediaplay.h"
 
 namespace trelvix::test {
 
-class LogViewerFixture : public ::testing::Test {
+class LogViewerFixture : public ::testing::Test, protected OwnSettings {
 protected:
     void SetUp() override {
-        EnsureUserFolder();
-        option = std::make_unique<Option>(dir.path() + "/kvCamera.ini");
-        gOption = option.get();
         day = QDate::currentDate();
         CDSMediaPlay::SetMessageSink([this](const QString& m) { messages << m; });
     }
-    void TearDown() override {
-        CDSMediaPlay::SetMessageSink(nullptr);
-        option.reset();
-        gOption = nullptr;
-    }
+    void TearDown() override { CDSMediaPlay::SetMessageSink(nullptr); }
 
     // What the program's viewer deletes with, without cameras that could be recording.
     static bool DeleteLogged(const QString& path) {
@@ -38,8 +32,6 @@ protected:
         return storage.DeleteLoggedFile(path);
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<Option> option;
     QDate day;
     QStringList messages;
 };

@@ -9,6 +9,7 @@
 #include "config/Folders.h"
 #include "common/Messages.h"
 #include "config/Option.h"
+#include "host/SettingsInForce.h"
 #include "history/LogReceiver.h"
 #include "upload/FtpServer.h"
 #include "upload/Unit_recordclass_ftp.h"
@@ -164,7 +165,7 @@ TEST_F(UploadThreadsTest, ACameraUploadsItsTimedPicturesIntoTheDayFolder) {
     ASSERT_GT(server.port(), 0);
     EnsureUserFolder();
     Option option(local.path() + "/kvCamera.ini");
-    gOption = &option;
+    PublishSettings(&option);
     LogReceiverObject log;
     Point(server);
     settings.cameraId = 3;
@@ -206,5 +207,5 @@ TEST_F(UploadThreadsTest, ACameraUploadsItsTimedPicturesIntoTheDayFolder) {
     settings.ftpEnabled = 0;
     ASSERT_TRUE(settings.Save());
     EXPECT_FALSE(UsbCamera(nullptr, &panel, &panel, "test:smpte:160x120@15", 3).uploadRecord);
-    gOption = nullptr;
+    PublishSettings(nullptr);
 }
