@@ -92,12 +92,12 @@ int main(int argc, char** argv) {
     {
         UsbCamera camera(nullptr, &panel, &panel, "test:smpte:640x480@30", 0);
         panel.AttachCamera(&camera);
-        camera.StartRecording();
+        camera.recording().StartRecording();
         Run(3000);
         const double alone = Measure(seconds);
         std::printf("recording, no broadcast: %5.1f %% of one core\n", alone);
-        if (!camera.StartBroadcast(false)) return 1;
-        const int port = camera.broadcastEngine().Port();
+        if (!camera.broadcast().StartBroadcast(false)) return 1;
+        const int port = camera.broadcast().broadcastEngine().Port();
         double two = 0;
         for (int viewers : {2, 20}) {
             std::vector<pid_t> children;
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
             Run(4000);  // everyone past a key frame
             const double cpu = Measure(seconds);
             if (viewers == 2) two = cpu;
-            const BroadcastStats s = camera.broadcastEngine().Stats();
+            const BroadcastStats s = camera.broadcast().broadcastEngine().Stats();
             std::printf(
                 "recording, %2d viewers:   %5.1f %% of one core (%+.1f over none; "
                 "%+.1f over 2 viewers; served %d, skips %lld)\n",

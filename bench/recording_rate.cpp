@@ -40,26 +40,27 @@ int main(int argc, char** argv) {
     HeadlessPanel panel(0);
     auto cam = std::make_unique<UsbCamera>(nullptr, &panel, &panel, source, 0);
     panel.AttachCamera(cam.get());
-    cam->StartRecording();
+    cam->recording().StartRecording();
     // Count from the first frame written.
     QElapsedTimer wait;
     wait.start();
-    while (!cam->recorder->thread() || cam->recorder->thread()->framesWritten() == 0) {
+    while (!cam->recording().recorder().thread() ||
+           cam->recording().recorder().thread()->framesWritten() == 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         if (wait.elapsed() > 10000) {
             std::fprintf(stderr, "no frames\n");
             return 1;
         }
     }
-    const uint64_t first = cam->recorder->thread()->framesWritten();
+    const uint64_t first = cam->recording().recorder().thread()->framesWritten();
     const uint64_t shownFirst = panel.framesShown();
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < seconds * 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     const double span = t.elapsed() / 1000.0;
-    const uint64_t written = cam->recorder->thread()->framesWritten() - first;
+    const uint64_t written = cam->recording().recorder().thread()->framesWritten() - first;
     const uint64_t shown = panel.framesShown() - shownFirst;
-    cam->StopRecording();
+    cam->recording().StopRecording();
     const double got = written / span;
     std::printf(
         "recording %s at %d fps over %.1f s: %.3f frames/s written (%+.2f %%), live path %.1f "

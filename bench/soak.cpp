@@ -157,9 +157,9 @@ int main(int argc, char** argv) {
     shell->Start(true);
     UsbCamera* broadcaster = shell->host.camera(0);
     std::vector<pid_t> viewers;
-    if (broadcaster && broadcaster->IsBroadcasting())
+    if (broadcaster && broadcaster->broadcast().IsBroadcasting())
         for (int i = 0; i < 2; ++i)
-            viewers.push_back(bench::Viewer(broadcaster->broadcastEngine().Port()));
+            viewers.push_back(bench::Viewer(broadcaster->broadcast().broadcastEngine().Port()));
 
     std::vector<Sample> samples;
     QElapsedTimer clock;

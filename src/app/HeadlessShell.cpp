@@ -67,10 +67,10 @@ QStringList HeadlessShell::CameraSummary() const {
     if (!gOption) return lines;
     int running = 0;
     for (int i = 0; i < int(host.cameras().size()); ++i) {
-        const UsbCamera* cam = host.camera(i);
+        UsbCamera* cam = host.camera(i);
         if (!cam) continue;
         QString state = cam->IsStopped() ? QStringLiteral("stopped") : QStringLiteral("running");
-        if (cam->IsRecording()) state += QStringLiteral(", recording");
+        if (cam->recording().IsRecording()) state += QStringLiteral(", recording");
         if (cam->settings->ftpEnabled) state += QStringLiteral(", uploading");
         lines << QStringLiteral("camera %1: %2 at %3, %4")
                      .arg(i)
@@ -95,15 +95,15 @@ QStringList HeadlessShell::CameraSummary() const {
 QStringList HeadlessShell::BroadcastSummary() const {
     QStringList lines;
     for (int cell = 0; cell < int(host.cameras().size()); ++cell) {
-        const UsbCamera* cam = host.camera(cell);
-        if (!cam || !cam->IsBroadcasting()) continue;
+        UsbCamera* cam = host.camera(cell);
+        if (!cam || !cam->broadcast().IsBroadcasting()) continue;
         // The address players open, on the interface it is served on; never its password.
-        const QString http =
-            QString(cam->privateUrl).replace(QLatin1String("mms://"), QLatin1String("http://")) +
-            QLatin1Char('/');
+        const QString http = QString(cam->broadcast().privateUrl())
+                                 .replace(QLatin1String("mms://"), QLatin1String("http://")) +
+                             QLatin1Char('/');
         lines << QStringLiteral("camera %1 broadcasts: %2  %3  %3live")
                      .arg(cell)
-                     .arg(cam->privateUrl, http);
+                     .arg(cam->broadcast().privateUrl(), http);
     }
     return lines;
 }

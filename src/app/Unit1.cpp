@@ -81,7 +81,8 @@ TForm1::TForm1(std::unique_ptr<Option> settings) : host(std::move(settings)) {
         auto statePicture = [this, number]() -> bool {
             UsbCamera* cam = SelectedCamera();
             if (!cam) return false;
-            return (number == 2 && cam->IsBroadcasting()) || (number == 5 && cam->IsStopped());
+            return (number == 2 && cam->broadcast().IsBroadcasting()) ||
+                   (number == 5 && cam->IsStopped());
         };
         connect(b, &TPictureButton::entered, this, [b, base, statePicture] {
             b->ShowPicture(base + (statePicture() ? QLatin1Char('3') : QLatin1Char('2')));
@@ -191,8 +192,8 @@ void TForm1::SelectCell(int index) {
 void TForm1::RefreshButtons() {
     UsbCamera* cam = SelectedCamera();
     if (!cam) return;
-    ImageBT2->ShowPicture(cam->IsBroadcasting() ? QStringLiteral("btBitmap_23")
-                                                : QStringLiteral("btBitmap_21"));
+    ImageBT2->ShowPicture(cam->broadcast().IsBroadcasting() ? QStringLiteral("btBitmap_23")
+                                                            : QStringLiteral("btBitmap_21"));
     ImageBT5->ShowPicture(cam->IsStopped() ? QStringLiteral("btBitmap_53")
                                            : QStringLiteral("btBitmap_51"));
 }

@@ -55,11 +55,11 @@ QColor TFrameCameraPanel::FrameColour() const {
 }
 
 void TFrameCameraPanel::VideoPanelDblClick() {
-    if (camera) camera->ToggleFullScreen();
+    if (camera) camera->view().ToggleFullScreen();
 }
 
 void TFrameCameraPanel::VideoPanelResize() {
-    if (camera) camera->FitVideoWindow();
+    if (camera) camera->view().FitVideoWindow();
 }
 
 bool TFrameCameraPanel::event(QEvent* e) {

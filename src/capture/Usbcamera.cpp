@@ -80,9 +80,9 @@ GstBusSyncReply BusSyncHandler(GstBus*, GstMessage* message, gpointer data) {
     // Only what needs the UI thread's attention: errors and the end of the stream.
     const GstMessageType type = GST_MESSAGE_TYPE(message);
     if (type == GST_MESSAGE_ERROR || type == GST_MESSAGE_EOS) {
-        auto* camera = static_cast<UsbCamera*>(data);
-        PostCameraMessage(camera->panelWindow(), CAM_MSG_GRAPH_EVENT, 0,
-                          reinterpret_cast<intptr_t>(camera->videoPanel()));
+        auto* frames = static_cast<CSampleGrabberCB*>(data);
+        PostCameraMessage(frames->panelWindow(), CAM_MSG_GRAPH_EVENT, 0,
+                          reinterpret_cast<intptr_t>(frames->videoPanel()));
     }
     return GST_BUS_PASS;
 }
@@ -127,7 +127,7 @@ UsbCamera::UsbCamera(QObject* owner_, QObject* panel, VideoSurface* video, const
     settings->deviceId = deviceId;
     if (settings->caption.get() == QLatin1String("noset"))
         settings->caption = QString::asprintf("%d#", cameraId);
-    recorder = std::make_unique<xvid>(cameraId);
+    recorder_ = std::make_unique<xvid>(cameraId);
     broadcast_ = std::make_unique<BroadcastEngine>();
     lookups_ = std::make_unique<QObject>();
     reconnectTimer_ = std::make_unique<QTimer>();
@@ -143,7 +143,7 @@ UsbCamera::~UsbCamera() {
     StopUpload();
     TearDownGraph();
     settings->Save();
-    recorder->CloseRecording();
+    recorder_->CloseRecording();
     yMP4CSetNewMP4FileCallBackFunc(cameraId(), nullptr);
     yMP4CSetDiskFullCallBackFunc(cameraId(), nullptr);
     yMP4CDelete(cameraId());
@@ -156,9 +156,9 @@ bool UsbCamera::StartPreview(QObject* mainWindow, QObject* panel, VideoSurface* 
     callback.CreateOverlays();
     mainWindow_ = mainWindow;
     callback.SetPanel(panel, video);
-    fullScreen = false;
+    fullScreen_ = false;
     callback.state = CameraState::Idle;
-    broadcastFile.clear();
+    broadcastFile_.clear();
     const QString video_ = settings->videoFolder;
     if (video_.isEmpty() || !QDir(video_).exists()) settings->videoFolder = UserFolder();
     const QString image = settings->imageFolder;
@@ -266,7 +266,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     callback.SetUpFormat(0, 0, kPixelRGB24);
 
     GstBus* bus = gst_element_get_bus(graph);
-    gst_bus_set_sync_handler(bus, BusSyncHandler, this, nullptr);
+    gst_bus_set_sync_handler(bus, BusSyncHandler, &callback, nullptr);
     gst_object_unref(bus);
 
     if (netSource_) ExpectFirstPicture();
@@ -288,7 +288,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
 
 void UsbCamera::TearDownGraph() {
     // The recording thread reads the grabber's frames: it ends first, and the file is closed.
-    if (recorder) recorder->CloseRecording();
+    if (recorder_) recorder_->CloseRecording();
     // A stopped camera makes no more attempts and shows no greyed picture.
     const bool hadPicture = graph != nullptr || reconnecting_;
     if (reconnectTimer_) reconnectTimer_->stop();
@@ -398,29 +398,70 @@ void UsbCamera::SimulateDeviceLost() {
 
 void UsbCamera::StartUpload() {
     if (!settings->ftpEnabled) return;
-    if (uploadRecord) {
-        uploadRecord->StopTimedSnapshots();
-        uploadRecord->StopUploadThread();
-        uploadRecord->ApplyServerSettings();
-        uploadRecord->StartUploadThread();
+    if (uploadRecord_) {
+        uploadRecord_->StopTimedSnapshots();
+        uploadRecord_->StopUploadThread();
+        uploadRecord_->ApplyServerSettings();
+        uploadRecord_->StartUploadThread();
     } else {
-        uploadRecord =
+        uploadRecord_ =
             std::make_unique<RecordClass_FTP>(callback.uploadList, videoPanel(), *settings);
-        uploadRecord->StartUploadThread();
-        uploadRecord->targetWindow = panelWindow();
+        uploadRecord_->StartUploadThread();
+        uploadRecord_->targetWindow = panelWindow();
     }
-    uploadRecord->StartTimedSnapshots();
+    uploadRecord_->StartTimedSnapshots();
 }
 
 void UsbCamera::StopUpload() {
-    uploadRecord.reset();
+    uploadRecord_.reset();
 }
 
 void UsbCamera::ToggleFullScreen() {
     VideoSurface* video = videoPanel();
     if (!graph || !video) return;
-    fullScreen = !video->IsFullScreen();
-    video->SetFullScreen(fullScreen);
+    fullScreen_ = !video->IsFullScreen();
+    video->SetFullScreen(fullScreen_);
+}
+
+namespace {
+QSize TextBox(const COverlayController* overlay) {
+    const auto mask = overlay ? overlay->mask() : nullptr;
+    return mask ? QSize(mask->width, mask->height) : QSize();
+}
+
+// A renderer takes a new font only while it is off.
+void ReRender(COverlayController* overlay, bool caption) {
+    overlay->Deactivate();
+    if (caption) {
+        overlay->CaptionFontChanged();
+        overlay->RenderCaption();
+    } else {
+        overlay->TimeFontChanged();
+        overlay->Activate();
+    }
+}
+}  // namespace
+
+QSize UsbCamera::CaptionSize() const {
+    return TextBox(callback.captionOverlay.get());
+}
+
+QSize UsbCamera::TimeSize() const {
+    return TextBox(callback.timeOverlay.get());
+}
+
+void UsbCamera::RefreshCaptionFont(Colour3 rgb) {
+    COverlayController* overlay = callback.captionOverlay.get();
+    if (!overlay) return;  // the colour goes with the renderer that draws it
+    overlay->SetCaptionColour(rgb.c0, rgb.c1, rgb.c2);
+    ReRender(overlay, true);
+}
+
+void UsbCamera::RefreshTimeFont(Colour3 rgb) {
+    for (COverlayController* o : {callback.timeOverlay.get(), callback.recordTimeOverlay.get()})
+        if (o) o->SetTimeColour(rgb.c0, rgb.c1, rgb.c2);
+    for (COverlayController* o : {callback.timeOverlay.get(), callback.recordTimeOverlay.get()})
+        if (o) ReRender(o, false);
 }
 
 void UsbCamera::FitVideoWindow() {

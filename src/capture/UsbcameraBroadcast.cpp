@@ -38,7 +38,7 @@ QString BroadcastFileName(const QDateTime& t, bool keep) {
 
 }  // namespace
 
-bool UsbCamera::IsUnkeptBroadcastCopy(const QString& fileName) {
+bool IsUnkeptBroadcastCopy(const QString& fileName) {
     static const QRegularExpression name(QStringLiteral("^\\d{8} \\d{9}") +
                                          QRegularExpression::escape(QLatin1String(kUnkeptSuffix)) +
                                          QLatin1Char('$'));
@@ -51,14 +51,14 @@ bool UsbCamera::StartBroadcast(bool keepFile) {
     const bool wasRecording = IsRecording();
     StopRecording();
     StopMotionRecording();
-    if (recorder->recording()) recorder->CloseRecording();
+    if (recorder_->recording()) recorder_->CloseRecording();
     QString why;
     if (!BuildBroadcastGraph(keepFile, &why)) {
         const QString text =
             LanguageText(text::kBroadcastCouldNotStart) + QStringLiteral(": ") + why;
-        SendEventText(kEventRecording, text::kProgram, text);
+        callback.SendEventText(kEventRecording, text::kProgram, text);
         ShowErrorMessage(text);
-        privateUrl.clear();  // no address suggests a broadcast that is not there
+        privateUrl_.clear();  // no address suggests a broadcast that is not there
         if (wasRecording) StartRecording();
         return false;
     }
@@ -70,7 +70,7 @@ bool UsbCamera::StartBroadcast(bool keepFile) {
     }
     // A copy that goes when the broadcast ends is not one to find in the log.
     SendEventRecord(kEventRecording, text::kProgram, text::kBroadcastStarted,
-                    keepFile ? broadcastFile : QString());
+                    keepFile ? broadcastFile_ : QString());
     return true;
 }
 
@@ -102,27 +102,28 @@ bool UsbCamera::BuildBroadcastGraph(bool keepFile, QString* why) {
     } catch (const std::exception&) {
         folder = WithSlash(settings->videoFolder);
     }
-    broadcastFile = folder + BroadcastFileName(now, keepFile);
-    QFile::remove(broadcastFile);
-    keepBroadcastFile = keepFile;
-    p.filePath = broadcastFile;
+    broadcastFile_ = folder + BroadcastFileName(now, keepFile);
+    QFile::remove(broadcastFile_);
+    keepBroadcastFile_ = keepFile;
+    p.filePath = broadcastFile_;
     QString noSound;
     p.audio = StartBroadcastSound(&noSound);
     if (!broadcast_->Start(p)) {
         if (broadcastSound_) broadcastSound_->Stop();
         *why = broadcast_->ErrorText();
-        broadcastFile.clear();
+        broadcastFile_.clear();
         return false;
     }
     // A missing or broken sound device never costs the pictures.
     if (!noSound.isEmpty())
-        SendEventText(kEventRecording, text::kProgram,
-                      LanguageText(text::kBroadcastWithoutSound) + QStringLiteral(": ") + noSound);
+        callback.SendEventText(
+            kEventRecording, text::kProgram,
+            LanguageText(text::kBroadcastWithoutSound) + QStringLiteral(": ") + noSound);
     // A port the system chose is the camera's port from now on.
     if (p.port == 0) StoreLive(settings->broadcastPort, int32_t(broadcast_->Port()));
     // Never with the password: it goes to players and into the log only as an address.
-    privateUrl = p.localOnly ? BroadcastPublicUrl(QStringLiteral("127.0.0.1"), broadcast_->Port())
-                             : BroadcastPrivateUrl(broadcast_->Port());
+    privateUrl_ = p.localOnly ? BroadcastPublicUrl(QStringLiteral("127.0.0.1"), broadcast_->Port())
+                              : BroadcastPrivateUrl(broadcast_->Port());
     callback.broadcastSink = broadcast_.get();
     return true;
 }
@@ -188,8 +189,8 @@ void UsbCamera::StopBroadcast(bool rebuildPreview) {
 void UsbCamera::EndRecordingBesideBroadcast() {
     if (callback.state == CameraState::MotionRecording) {
         StopMotionRecording();
-    } else if (recorder->recording()) {
-        recorder->CloseRecording();
+    } else if (recorder_->recording()) {
+        recorder_->CloseRecording();
         SendEventRecord(kEventRecording, text::kProgram, text::kRecordingStopped);
     }
 }
@@ -200,18 +201,18 @@ bool UsbCamera::EndBroadcast() {
     if (broadcastSound_) broadcastSound_->Stop();
     broadcast_->Stop();  // the file is finished before it may go
     broadcasting_ = false;
-    if (!keepBroadcastFile && !broadcastFile.isEmpty()) QFile::remove(broadcastFile);
+    if (!keepBroadcastFile_ && !broadcastFile_.isEmpty()) QFile::remove(broadcastFile_);
     if (callback.state == CameraState::Broadcasting) callback.state = CameraState::Idle;
     SendEventRecord(kEventRecording, text::kProgram, text::kBroadcastStopped);
     return true;
 }
 
 void UsbCamera::ComputePublicUrl(std::function<void()> done) {
-    publicUrl.clear();
+    publicUrl_.clear();
     LookUpPublicAddress(lookups_.get(), [this, done = std::move(done)](const QString& address) {
         const int port = IsBroadcasting() ? broadcast_->Port() : int(Live(settings->broadcastPort));
         // A broadcast for this computer alone cannot be reached from outside.
-        publicUrl =
+        publicUrl_ =
             Live(settings->broadcastLocalOnly) ? QString() : BroadcastPublicUrl(address, port);
         if (done) done();
     });

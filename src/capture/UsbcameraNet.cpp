@@ -66,16 +66,16 @@ FramePtr ReconnectingPicture(const FramePtr& last, int width, int height) {
 
 }  // namespace
 
-void UsbCamera::SetReconnectDelaysForTesting(int firstMs, int maxMs) {
+void SetReconnectDelaysForTesting(int firstMs, int maxMs) {
     firstDelayMs = firstMs > 0 ? firstMs : kFirstDelayMs;
     maxDelayMs = maxMs > 0 ? maxMs : kMaxDelayMs;
 }
 
-void UsbCamera::SetStallLimitForTesting(int ms) {
+void SetStallLimitForTesting(int ms) {
     stallLimitMs = ms > 0 ? ms : kStallLimitMs;
 }
 
-int UsbCamera::NextReconnectDelay(int previousMs) {
+int NextReconnectDelay(int previousMs) {
     return previousMs <= 0 ? firstDelayMs.load() : std::min(2 * previousMs, maxDelayMs.load());
 }
 
@@ -91,11 +91,11 @@ void UsbCamera::ReportBuildFailure(const QString& text) const {
         ShowErrorMessage(text);
 }
 
-void UsbCamera::SetNetworkCameraList(const NetCamList* list) {
+void SetNetworkCameraList(const NetCamList* list) {
     knownNetCams = list;
 }
 
-std::optional<NetCamEntry> UsbCamera::NetCamEntryOf(const QString& address) {
+static std::optional<NetCamEntry> NetCamEntryOf(const QString& address) {
     if (const NetCamList* list = knownNetCams)
         for (const NetCamEntry& cam : list->cams)
             if (cam.address == address) return cam;
@@ -173,9 +173,9 @@ void UsbCamera::HandleNetworkEvents(bool error, bool ended, const QString& why) 
 
 void UsbCamera::StreamLost(const QString& why) {
     // The segment ends with the stream; the next begins when pictures come again.
-    if (recorder->recording()) {
+    if (recorder_->recording()) {
         resumeRecording_ = true;
-        recorder->CloseRecording();
+        recorder_->CloseRecording();
     }
     DropPipeline();
     reconnecting_ = true;
@@ -211,7 +211,7 @@ void UsbCamera::StreamBack() {
                         callback.state == CameraState::MotionRecording ||
                         (broadcasting_ && resumeRecording_);
     resumeRecording_ = false;
-    if (wanted && !recorder->recording()) {
+    if (wanted && !recorder_->recording()) {
         StartRecorder();
     }
 }

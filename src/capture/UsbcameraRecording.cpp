@@ -46,16 +46,16 @@ constexpr RecordingKind kOnMotion{CameraState::MotionRecording, kEventMotion,
 
 void UsbCamera::StartRecorder() {
     if (!recordSource_) recordSource_ = std::make_unique<CameraRecordSource>(*this);
-    recorder->OpenRecording(*settings);
-    recorder->StartRecordingThread(*recordSource_, settings->recordFrameRate);
-    recorder->ResumeRecordingThread();
+    recorder_->OpenRecording(*settings);
+    recorder_->StartRecordingThread(*recordSource_, settings->recordFrameRate);
+    recorder_->ResumeRecordingThread();
 }
 
 void UsbCamera::BeginRecording(const RecordingKind& k) {
     if (callback.state == k.state) return;
     // Motion takes over a recording that runs, in the same file: cutting it would leave a
     // short file. It does not come back as continuous when the motion recording ends.
-    if (!recorder->recording()) {
+    if (!recorder_->recording()) {
         StartRecorder();
     }
     callback.state = k.state;
@@ -66,7 +66,7 @@ void UsbCamera::BeginRecording(const RecordingKind& k) {
 void UsbCamera::EndRecording(const RecordingKind& k) {
     if (callback.state != k.state) return;
     resumeRecording_ = false;
-    if (recorder->recording()) recorder->CloseRecording();
+    if (recorder_->recording()) recorder_->CloseRecording();
     // A motion recording beside a broadcast hands the state back to it.
     callback.state = broadcasting_ ? CameraState::Broadcasting : CameraState::Idle;
     SendEventRecord(k.recordKind, k.source, k.stopped);
@@ -88,7 +88,7 @@ void UsbCamera::StopMotionRecording() {
 
 void UsbCamera::UpdateRecordingRoot() {
     try {
-        recorder->SetRoot(settings->DayVideoFolder(Now().date()), settings->segmentMinutes);
+        recorder_->SetRoot(settings->DayVideoFolder(Now().date()), settings->segmentMinutes);
     } catch (const std::exception&) {
         // The day folder cannot be made: recording goes on where it was.
     }

@@ -18,7 +18,7 @@ bool HandleCameraMessage(UsbCamera* camera, QEvent* event,
             break;
         case CAM_MSG_SNAPSHOT_TAKEN: {
             // A manual picture that could not be written has nothing to show.
-            const QString path = camera->callback.snapshots.snapshotPath;
+            const QString path = camera->view().snapshotPath();
             if (m->wParam != 1 && showSnapshot && !path.isEmpty()) showSnapshot(path);
             break;
         }
@@ -28,10 +28,10 @@ bool HandleCameraMessage(UsbCamera* camera, QEvent* event,
         case CAM_MSG_MOTION_RECORD:
             // A message that arrives after the camera stopped is stale.
             if (camera->IsStopped()) break;
-            if (m->wParam == 1 && !camera->IsMotionRecording())
-                camera->StartMotionRecording();
-            else if (m->wParam == 0 && camera->IsMotionRecording())
-                camera->StopMotionRecording();
+            if (m->wParam == 1 && !camera->recording().IsMotionRecording())
+                camera->recording().StartMotionRecording();
+            else if (m->wParam == 0 && camera->recording().IsMotionRecording())
+                camera->recording().StopMotionRecording();
             break;
     }
     return true;

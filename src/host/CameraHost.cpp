@@ -61,7 +61,7 @@ void CameraHost::AnnounceCameras() {
     for (const auto& cam : cameras_) {
         if (!cam) continue;
         cameras[cam->cameraId()] = cam->settings->caption.get();
-        const CameraState state = cam->callback.state;
+        const CameraState state = cam->state();
         cam->PostCameraNotice(NoticeKind::Recording, state == CameraState::Recording ||
                                                          state == CameraState::MotionRecording);
     }
@@ -73,11 +73,11 @@ void CameraHost::CarryOut(int cell, CameraCommand command) {
     if (!cam || cam->IsStopped()) return;
     switch (command) {
         case CameraCommand::RecordingOn:
-            cam->StartRecording();
+            cam->recording().StartRecording();
             break;
         case CameraCommand::RecordingOff:
-            cam->StopRecording();
-            cam->StopMotionRecording();
+            cam->recording().StopRecording();
+            cam->recording().StopMotionRecording();
             break;
         case CameraCommand::Snapshot:
             cam->RequestSnapshot(kSnapshotRemote);
@@ -124,7 +124,8 @@ void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells, bool broad
     // A broadcast records beside itself: a recording begun before it would be cut at once.
     if (broadcast) StartAllBroadcasts();
     for (const auto& cam : cameras_)
-        if (cam && cam->settings->autoRecord && !cam->IsBroadcasting()) cam->StartRecording();
+        if (cam && cam->settings->autoRecord && !cam->broadcast().IsBroadcasting())
+            cam->recording().StartRecording();
     AnnounceCameras();
 }
 
@@ -142,8 +143,8 @@ void CameraHost::RestartAllCameras() {
         if (cam) cam->RestartCamera();
     for (const auto& cam : cameras_) {
         if (!cam) continue;
-        if (cam->settings->autoRecord) cam->StartRecording();
-        cam->StartUpload();
+        if (cam->settings->autoRecord) cam->recording().StartRecording();
+        cam->upload().StartUpload();
     }
     // Captions may have changed.
     AnnounceCameras();
@@ -157,38 +158,39 @@ void CameraHost::ToggleCamera(int cell) {
     else
         cam->StopCamera();
     if (cam->IsStopped()) return;
-    if (cam->settings->autoRecord) cam->StartRecording();
+    if (cam->settings->autoRecord) cam->recording().StartRecording();
     // Stopping ended the camera's uploads; starting it again brings them back.
-    cam->StartUpload();
+    cam->upload().StartUpload();
 }
 
 void CameraHost::ToggleBroadcast(int cell) {
     UsbCamera* cam = camera(cell);
     if (!cam) return;
-    if (cam->IsBroadcasting())
-        cam->StopBroadcast(true);
+    if (cam->broadcast().IsBroadcasting())
+        cam->broadcast().StopBroadcast(true);
     else
-        cam->StartBroadcast(false);
+        cam->broadcast().StartBroadcast(false);
 }
 
 std::vector<int> CameraHost::StartAllBroadcasts() {
     std::vector<int> running;
     for (size_t i = 0; i < cameras_.size(); ++i) {
         UsbCamera* cam = cameras_[i].get();
-        if (cam && !cam->IsStopped() && cam->StartBroadcast(false)) running.push_back(int(i));
+        if (cam && !cam->IsStopped() && cam->broadcast().StartBroadcast(false))
+            running.push_back(int(i));
     }
     return running;
 }
 
 void CameraHost::DestroyCameras() {
     for (const auto& cam : cameras_)
-        if (cam) cam->StopUpload();
+        if (cam) cam->upload().StopUpload();
     StopAllCameras();
     // A message still queued for a cell must not reach a camera that is gone.
     for (CameraCell* cell : cells_) cell->AttachCamera(nullptr);
     cells_.clear();
     for (auto& cam : cameras_) {
-        if (cam) cam->DetachPanel();
+        if (cam) cam->view().DetachPanel();
         cam.reset();  // saves its record
     }
     cameras_.clear();
@@ -210,7 +212,7 @@ void CameraHost::BuildGrid() {
 void CameraHost::PeriodicCleanup() {
     const bool low = storage.DiskCleanup();
     for (const auto& cam : cameras_)
-        if (cam) cam->UpdateRecordingRoot();
+        if (cam) cam->recording().UpdateRecordingRoot();
     emit diskSpaceChecked(low);
 }
 

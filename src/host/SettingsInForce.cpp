@@ -14,7 +14,7 @@ void PublishSettings(Option* option) {
     SetLogSettings(option);
     SetSoundSettings(option);
     SetBroadcastAccessSettings(option);
-    UsbCamera::SetNetworkCameraList(option ? &option->netCams : nullptr);
+    SetNetworkCameraList(option ? &option->netCams : nullptr);
 }
 
 }  // namespace trelvix

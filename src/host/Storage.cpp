@@ -117,7 +117,8 @@ int Storage::RemoveUnkeptBroadcastCopies() const {
     QStringList owned, folders;
     for (const auto& cam : cameras_) {
         if (!cam) continue;
-        if (cam->IsBroadcasting()) owned << QFileInfo(cam->broadcastFile).absoluteFilePath();
+        if (cam->broadcast().IsBroadcasting())
+            owned << QFileInfo(cam->broadcast().broadcastFile()).absoluteFilePath();
         folders << WithSlash(cam->settings->videoFolder);
         for (const auto& day : DayFolders(CameraFolder(cam.get())))
             folders << CameraFolder(cam.get()) + day.first + QLatin1Char('/');
@@ -128,8 +129,7 @@ int Storage::RemoveUnkeptBroadcastCopies() const {
         const QFileInfoList files =
             QDir(folder).entryInfoList({QStringLiteral("*.wmv")}, QDir::Files);
         for (const QFileInfo& f : files) {
-            if (!UsbCamera::IsUnkeptBroadcastCopy(f.fileName()) ||
-                owned.contains(f.absoluteFilePath()))
+            if (!IsUnkeptBroadcastCopy(f.fileName()) || owned.contains(f.absoluteFilePath()))
                 continue;
             removed += QFile::remove(f.absoluteFilePath()) ? 1 : 0;
         }

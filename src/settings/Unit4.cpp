@@ -207,11 +207,11 @@ void TForm_settings::ShowSelectedPage() {
     if (!currentCamera) return;
     TFrame_PanelBase* page = pages[size_t(entry)];
     if (TPreviewPanel* preview = page->PreviewPanel()) {
-        currentCamera->SetPreviewTarget(preview, page);
-        currentCamera->callback.regionTestMode = page->RegionTestMode();
+        currentCamera->view().SetPreviewTarget(preview, page);
+        currentCamera->view().SetRegionTestMode(page->RegionTestMode());
     } else {
-        currentCamera->SetPreviewTarget(nullptr, this);
-        currentCamera->callback.regionTestMode = false;
+        currentCamera->view().SetPreviewTarget(nullptr, this);
+        currentCamera->view().SetRegionTestMode(false);
     }
 }
 
@@ -263,10 +263,10 @@ void TForm_settings::done(int result) {
 
 void TForm_settings::DetachCamera() {
     if (!currentCamera) return;
-    currentCamera->callback.regionTestMode = false;
-    currentCamera->ClearPreviewTarget();
+    currentCamera->view().SetRegionTestMode(false);
+    currentCamera->view().ClearPreviewTarget();
     // A broadcast ends with the window; the preview goes on.
-    if (currentCamera->IsBroadcasting()) currentCamera->StopBroadcast(true);
+    if (currentCamera->broadcast().IsBroadcasting()) currentCamera->broadcast().StopBroadcast(true);
 }
 
 void TForm_settings::SaveRecords() {

@@ -16,11 +16,6 @@ namespace trelvix {
 namespace {
 
 // Width and height of the text a renderer last drew; nothing drawn is 0 × 0.
-QSize TextSize(const COverlayController& overlay) {
-    const auto mask = overlay.mask();
-    return mask ? QSize(mask->width, mask->height) : QSize();
-}
-
 // The position after one arrow step, kept inside the picture with the top-left border winning
 // when the text is larger than the picture.
 int ClampedPosition(int candidate, int pictureSize, int textSize) {
@@ -190,25 +185,27 @@ QWidget* TFrame_Panel1::BuildOrientation() {
 }
 
 void TFrame_Panel1::MoveCaption(int dx, int dy) {
-    if (!camera || !camera->callback.captionOverlay) return;
-    const QSize text = TextSize(*camera->callback.captionOverlay);
+    const QSize text = camera ? camera->view().CaptionSize() : QSize();
+    if (text.isEmpty()) return;
+    const QSize picture = camera->view().FrameSize();
     CDataClass& s = *camera->settings;
     const int step = CSpinEdit3->value();
     StoreWhole(s.captionX, int32_t(ClampedPosition(LoadWhole(s.captionX) + dx * step,
-                                                   camera->callback.frameWidth, text.width())));
+                                                   picture.width(), text.width())));
     StoreWhole(s.captionY, int32_t(ClampedPosition(LoadWhole(s.captionY) + dy * step,
-                                                   camera->callback.frameHeight, text.height())));
+                                                   picture.height(), text.height())));
 }
 
 void TFrame_Panel1::MoveTime(int dx, int dy) {
-    if (!camera || !camera->callback.timeOverlay) return;
-    const QSize text = TextSize(*camera->callback.timeOverlay);
+    const QSize text = camera ? camera->view().TimeSize() : QSize();
+    if (text.isEmpty()) return;
+    const QSize picture = camera->view().FrameSize();
     CDataClass& s = *camera->settings;
     const int step = CSpinEdit3->value();
-    StoreWhole(s.timeX, int32_t(ClampedPosition(LoadWhole(s.timeX) + dx * step,
-                                                camera->callback.frameWidth, text.width())));
-    StoreWhole(s.timeY, int32_t(ClampedPosition(LoadWhole(s.timeY) + dy * step,
-                                                camera->callback.frameHeight, text.height())));
+    StoreWhole(s.timeX, int32_t(ClampedPosition(LoadWhole(s.timeX) + dx * step, picture.width(),
+                                                text.width())));
+    StoreWhole(s.timeY, int32_t(ClampedPosition(LoadWhole(s.timeY) + dy * step, picture.height(),
+                                                text.height())));
 }
 
 void TFrame_Panel1::MoveRuler(int direction) {
@@ -233,7 +230,7 @@ void TFrame_Panel1::SpeedButton1_ruleColorClick() {
 void TFrame_Panel1::SpeedButton14Click() {
     if (!camera) return;
     camera->settings->caption = Edit1->text();
-    camera->callback.RefreshCaption();
+    camera->view().RefreshCaption();
 }
 
 bool TFrame_Panel1::ChooseFont(LogFontW* chosen, Colour3* colour) {
@@ -253,12 +250,7 @@ void TFrame_Panel1::SpeedButton12Click() {
     Colour3 rgb = LoadWhole(camera->settings->captionColour);
     if (!ChooseFont(&font, &rgb)) return;
     camera->settings->captionFont = font;
-    COverlayController* overlay = camera->callback.captionOverlay.get();
-    if (!overlay) return;  // the colour goes with the renderer that draws it
-    overlay->SetCaptionColour(rgb.c0, rgb.c1, rgb.c2);
-    overlay->Deactivate();
-    overlay->CaptionFontChanged();
-    overlay->RenderCaption();
+    camera->view().RefreshCaptionFont(rgb);
 }
 
 void TFrame_Panel1::SpeedButton_TimerFontClick() {
@@ -267,16 +259,7 @@ void TFrame_Panel1::SpeedButton_TimerFontClick() {
     Colour3 rgb = LoadWhole(camera->settings->timeColour);
     if (!ChooseFont(&font, &rgb)) return;
     camera->settings->timeFont = font;
-    COverlayController* overlays[] = {camera->callback.timeOverlay.get(),
-                                      camera->callback.recordTimeOverlay.get()};
-    for (COverlayController* o : overlays)
-        if (o) o->SetTimeColour(rgb.c0, rgb.c1, rgb.c2);
-    for (COverlayController* o : overlays) {
-        if (!o) continue;
-        o->Deactivate();
-        o->TimeFontChanged();
-        o->Activate();
-    }
+    camera->view().RefreshTimeFont(rgb);
 }
 
 void TFrame_Panel1::EnableTimeControls(bool enabled) {
@@ -328,11 +311,11 @@ void TFrame_Panel1::LoadFromCamera() {
 
 void TFrame_Panel1::SaveToCamera() {
     if (!camera) return;
-    camera->callback.regionTestMode = false;
-    camera->ClearPreviewTarget();
+    camera->view().SetRegionTestMode(false);
+    camera->view().ClearPreviewTarget();
     CDataClass& s = *camera->settings;
     s.caption = Edit1->text();
-    camera->callback.RefreshCaption();
+    camera->view().RefreshCaption();
     StoreWhole(s.timeFormat, int32_t(ComboBox_TimerFormat->currentIndex()));
     StoreWhole(s.showTime, uint8_t(CheckBox_timer->isChecked()));
     StoreWhole(s.autoRecord, uint8_t(CheckBox_autoRecord->isChecked()));

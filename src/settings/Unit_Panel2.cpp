@@ -374,7 +374,7 @@ void TFrame_Panel2::LoadFromCamera() {
     CheckBox_motionPeople->setChecked(LoadWhole(s.motionPeople));
     EnableObjectControls();
     // Before the first frame the picture's size is unknown: the region then stays as stored.
-    const int w = camera->callback.frameWidth, h = camera->callback.frameHeight;
+    const int w = camera->view().FrameSize().width(), h = camera->view().FrameSize().height();
     if (w > 0 && h > 0) StoreRegion(s, RepairRegion(StoredRegion(s), w, h));
 
     CheckBox_startMove->setChecked(LoadWhole(s.motionEnabled));
@@ -400,8 +400,8 @@ void TFrame_Panel2::LoadFromCamera() {
 
 void TFrame_Panel2::SaveToCamera() {
     if (!camera) return;
-    camera->callback.regionTestMode = false;
-    camera->ClearPreviewTarget();
+    camera->view().SetRegionTestMode(false);
+    camera->view().ClearPreviewTarget();
     CDataClass& s = *camera->settings;
     StoreWhole(s.motionIntervalSeconds, int32_t(CSpinEdit1->value()));
     StoreWhole(s.motionSound, uint8_t(CheckBox_capImagePlaySound_move->isChecked()));

@@ -25,8 +25,9 @@ void TFrame_Panel2::FlashIndicator() {
 }
 
 QPoint TFrame_Panel2::ToPicture(QPoint at) const {
-    return {at.x() * PanelFactor(camera->callback.frameWidth, Panel2->width()),
-            at.y() * PanelFactor(camera->callback.frameHeight, Panel2->height())};
+    const QSize picture = camera->view().FrameSize();
+    return {at.x() * PanelFactor(picture.width(), Panel2->width()),
+            at.y() * PanelFactor(picture.height(), Panel2->height())};
 }
 
 void TFrame_Panel2::Panel2MouseMove(QPoint at) {
@@ -34,7 +35,7 @@ void TFrame_Panel2::Panel2MouseMove(QPoint at) {
     const QPoint p = ToPicture(at);
     const int x = p.x(), y = p.y();
     CDataClass& s = *camera->settings;
-    const int w = camera->callback.frameWidth, h = camera->callback.frameHeight;
+    const int w = camera->view().FrameSize().width(), h = camera->view().FrameSize().height();
     MotionRegion r = StoredRegion(s);
     if (dragging) {
         StoreRegion(s, MoveRegion(r, x - lastX, y - lastY, w, h));

@@ -152,8 +152,8 @@ void TFrame_Panel5::LoadFromCamera() {
 
 void TFrame_Panel5::SaveToCamera() {
     if (!camera) return;
-    camera->callback.regionTestMode = false;
-    camera->ClearPreviewTarget();
+    camera->view().SetRegionTestMode(false);
+    camera->view().ClearPreviewTarget();
     CDataClass& s = *camera->settings;
     s.videoFolder = Edit_VideoPath->text();
     s.imageFolder = Edit_ImagePath->text();

@@ -371,7 +371,7 @@ void TFrame_Panel6::BitBtn1Click() {
     BitBtn1->setEnabled(false);
     UsbCamera* cam = camera;
     FtpTestPicture picture{[cam] { cam->RequestSnapshot(kSnapshotTest); },
-                           [cam] { return cam->callback.snapshots.newestPath.get(); }};
+                           [cam] { return cam->view().newestSnapshotPath(); }};
     browser_->TestUpload(CurrentLogin(), Edit_FTPDIR_SHOW->text(), std::move(picture));
 }
 

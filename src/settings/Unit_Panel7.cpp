@@ -222,9 +222,11 @@ void TFrame_Panel7::LoadFromCamera() {
     Edit_password->setText(password);
     ComboBox_reach->setCurrentIndex(LoadWhole(s.broadcastLocalOnly) ? 0 : 1);
     // Another camera's addresses never stay on the page.
-    Label_LocalIP->setText(camera->IsBroadcasting() ? camera->privateUrl : QString());
-    Label_publicIP->setText(camera->IsBroadcasting() ? camera->publicUrl : QString());
-    ShowAddresses(camera->IsBroadcasting());
+    Label_LocalIP->setText(camera->broadcast().IsBroadcasting() ? camera->broadcast().privateUrl()
+                                                                : QString());
+    Label_publicIP->setText(camera->broadcast().IsBroadcasting() ? camera->broadcast().publicUrl()
+                                                                 : QString());
+    ShowAddresses(camera->broadcast().IsBroadcasting());
 }
 
 void TFrame_Panel7::SaveToCamera() {
@@ -255,25 +257,25 @@ void TFrame_Panel7::EnableControls(bool enabled) {
 
 void TFrame_Panel7::BitBtn5Click() {
     if (!camera) return;
-    if (camera->IsBroadcasting()) {
-        camera->StopBroadcast(true);
+    if (camera->broadcast().IsBroadcasting()) {
+        camera->broadcast().StopBroadcast(true);
         ShowAddresses(false);
         return;
     }
     SaveToCamera();
     QPointer<TFrame_Panel7> self(this);
     UsbCamera* asked = camera;
-    camera->ComputePublicUrl([self, asked] {
+    camera->broadcast().ComputePublicUrl([self, asked] {
         if (!self || self->camera != asked || !self->AddressesShown()) return;
-        self->Label_publicIP->setText(asked->publicUrl);
+        self->Label_publicIP->setText(asked->broadcast().publicUrl());
         self->ShowAddresses(true);
     });
     // A port the system chose is shown, as the record now holds it.
-    if (camera->StartBroadcast(false))
+    if (camera->broadcast().StartBroadcast(false))
         Edit_port->setText(QString::number(uint32_t(LoadWhole(camera->settings->broadcastPort))));
     // Shown even when the start failed: the fields then hold what the camera has.
-    Label_LocalIP->setText(camera->privateUrl);
-    Label_publicIP->setText(camera->publicUrl);
+    Label_LocalIP->setText(camera->broadcast().privateUrl());
+    Label_publicIP->setText(camera->broadcast().publicUrl());
     ShowAddresses(true);
 }
 

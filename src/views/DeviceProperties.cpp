@@ -167,7 +167,7 @@ void TDeviceProperties::RestoreDefaults() {
 
 void ShowDevicePropertyPages(UsbCamera* camera, QWidget* parentWindow) {
     if (!camera) return;
-    TDeviceProperties pages(parentWindow, camera->Controls());
+    TDeviceProperties pages(parentWindow, camera->device().Controls());
     pages.exec();
 }
 

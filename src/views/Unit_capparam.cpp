@@ -172,7 +172,8 @@ void TForm_capparam::FormCreate() {
     for (int i = 0; i < kImageParameterCount; ++i) {
         const ImageParameter p = kImageParameters[i];
         const int32_t value = ImageParameterValue(*camera->settings, p);
-        const bool adjustable = ImageParameterAdjustable(*camera->settings, camera->Controls(), p);
+        const bool adjustable =
+            ImageParameterAdjustable(*camera->settings, camera->device().Controls(), p);
         bars[size_t(i)]->setEnabled(adjustable);
         names[size_t(i)]->setEnabled(adjustable);
         images[size_t(i)]->setEnabled(adjustable);
@@ -196,7 +197,7 @@ void TForm_capparam::ScrollBar_constrctChange() {
         ImageParameterValue(*camera->settings, kImageParameters[i]) = value;
         labels[size_t(i)]->setText(QString::asprintf("%i", value));
     }
-    camera->ApplyImageParameters();
+    camera->device().ApplyImageParameters();
 }
 
 void TForm_capparam::SpeedButton1Click() {

@@ -138,12 +138,12 @@ TEST_F(CleanupTest, TheFileBeingRecordedIsNeverDeleted) {
     UsbCamera* cam = cameras[0].get();
     cam->settings->recordFrameRate = 10;
     // Recording into today's folder, frames written by hand.
-    cam->recorder->OpenRecording(*cam->settings);
-    cam->recorder->ResumeRecordingThread();
+    cam->recording().recorder().OpenRecording(*cam->settings);
+    cam->recording().recorder().ResumeRecordingThread();
     RecordFrame frame;
     frame.bgr.Resize(64, 48);
-    cam->recorder->WriteFrame(frame);
-    const QString recording = cam->recorder->CurrentFile();
+    cam->recording().recorder().WriteFrame(frame);
+    const QString recording = cam->recording().recorder().CurrentFile();
     ASSERT_FALSE(recording.isEmpty());
     files << recording;
     Make("20240510Video", "old.mp4", 10);
@@ -151,7 +151,7 @@ TEST_F(CleanupTest, TheFileBeingRecordedIsNeverDeleted) {
     EXPECT_TRUE(storage.DiskCleanup());
     EXPECT_TRUE(QFile::exists(recording));
     EXPECT_FALSE(Has("20240510Video", "old.mp4"));
-    cam->recorder->CloseRecording();
+    cam->recording().recorder().CloseRecording();
 }
 
 TEST(DiskLabels, MegabytesGigabytesTerabytes) {

@@ -21,6 +21,7 @@
 #include "common/TextConv.h"
 #include "config/Folders.h"
 #include "config/Option.h"
+#include "support/CameraInternals.h"
 #include "support/StartupSettings.h"
 #include "history/LogReceiver.h"
 #include "support/Wait.h"
@@ -293,7 +294,7 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
     UsbCamera cam(nullptr, &panel, panel.VideoPanel, "test:black:64x48@5", 0);
     panel.AttachCamera(&cam);
     QTemporaryDir dir;
-    cam.callback.snapshots.snapshotPath = dir.path() + "/none.jpg";
+    test::FrameCallback(cam).snapshots.snapshotPath = dir.path() + "/none.jpg";
     auto popUps = [] {
         int n = 0;
         for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<TForm2*>(w) != nullptr;
@@ -309,7 +310,7 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
     // The next manual snapshot shows in the same pop-up, for its own four seconds.
     const QString newest = dir.path() + "/newest.jpg";
     QImage(200, 100, QImage::Format_RGB32).save(newest, "JPEG");
-    cam.callback.snapshots.snapshotPath = newest;
+    test::FrameCallback(cam).snapshots.snapshotPath = newest;
     QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 2, 0));
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(popUps(), before + 1);
@@ -321,7 +322,7 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
     // A request message asks the camera for a snapshot of its kind.
     QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_REQUEST, 0, 3));
     QCoreApplication::sendPostedEvents(&panel);
-    EXPECT_EQ(cam.callback.snapshots.TakeRequest(), std::optional<int>(kSnapshotTimed));
+    EXPECT_EQ(test::FrameCallback(cam).snapshots.TakeRequest(), std::optional<int>(kSnapshotTimed));
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<TForm2*>(w)) delete w;
 }
@@ -400,16 +401,16 @@ TEST_F(MainWindowTest, TheBroadcastButtonTogglesTheSelectedCamerasBroadcastAndIt
     window = new TForm1(startup.Take());
     UsbCamera* cam = window->host.camera(0);
     ASSERT_NE(cam, nullptr);
-    ASSERT_TRUE(test::WaitFor([&] { return cam->callback.frameWidth > 0; }));
+    ASSERT_TRUE(test::WaitFor([&] { return cam->view().FrameSize().width() > 0; }));
     window->ImageBT2MouseDown();
-    EXPECT_TRUE(cam->IsBroadcasting());
+    EXPECT_TRUE(cam->broadcast().IsBroadcasting());
     EXPECT_EQ(window->ImageBT2->picture(), "btBitmap_23");
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(window->ImageBT2, &leave);
     EXPECT_EQ(window->ImageBT2->picture(), "btBitmap_23");  // kept while it broadcasts
 
     window->ImageBT2MouseDown();
-    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_FALSE(cam->broadcast().IsBroadcasting());
     EXPECT_TRUE(cam->HasGraph());
     EXPECT_EQ(window->ImageBT2->picture(), "btBitmap_21");
     const QStringList log = TodaysLog();

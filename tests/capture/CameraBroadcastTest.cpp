@@ -22,6 +22,7 @@ extern "C" {
 #include "config/Option.h"
 #include "history/LogReceiver.h"
 #include "host/CameraCell.h"
+#include "support/CameraInternals.h"
 #include "support/CameraFixture.h"
 #include "support/Wait.h"
 
@@ -110,8 +111,8 @@ protected:
         QDir().mkpath(rec.videoFolder);
         camera = std::make_unique<UsbCamera>(nullptr, &panel, &panel, "test:smpte:320x240@30", 0);
         panel.AttachCamera(camera.get());
-        if (autoRecord) camera->StartRecording();
-        EXPECT_TRUE(WaitFor([this] { return camera->callback.frameWidth > 0; }));
+        if (autoRecord) camera->recording().StartRecording();
+        EXPECT_TRUE(WaitFor([this] { return camera->view().FrameSize().width() > 0; }));
         return camera.get();
     }
     // The log lines of kind 1 with `description`; with a file or without.
@@ -125,7 +126,7 @@ protected:
         }
         return n;
     }
-    int Port() const { return camera->broadcastEngine().Port(); }
+    int Port() const { return camera->broadcast().broadcastEngine().Port(); }
     // The log lines whose description begins with the text `description`.
     QStringList LinesStartingWith(int description) {
         QCoreApplication::sendPostedEvents();
@@ -160,41 +161,43 @@ protected:
 
 TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) {
     UsbCamera* cam = Start(true);
-    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
-    const QString before = cam->recorder->CurrentFile();
+    ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
+    const QString before = cam->recording().recorder().CurrentFile();
     WaitFor([] { return false; }, 1500);
 
-    ASSERT_TRUE(cam->StartBroadcast(false)) << messages.join("\n").toStdString();
-    EXPECT_TRUE(cam->IsBroadcasting());
-    EXPECT_EQ(cam->callback.state, CameraState::Broadcasting);
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(false)) << messages.join("\n").toStdString();
+    EXPECT_TRUE(cam->broadcast().IsBroadcasting());
+    EXPECT_EQ(cam->state(), CameraState::Broadcasting);
     // The system's port is the camera's from now on, and its address says so.
     EXPECT_GT(Port(), 0);
     EXPECT_EQ(cam->settings->broadcastPort, Port());
-    EXPECT_TRUE(cam->privateUrl.endsWith(":" + QString::number(Port())));
+    EXPECT_TRUE(cam->broadcast().privateUrl().endsWith(":" + QString::number(Port())));
     const Media closed = Probe(before);
     EXPECT_EQ(closed.codec, AV_CODEC_ID_MPEG4);
     EXPECT_GT(closed.seconds, 1.0);
     ASSERT_TRUE(WaitFor([&] {
-        return !cam->recorder->CurrentFile().isEmpty() && cam->recorder->CurrentFile() != before;
+        return !cam->recording().recorder().CurrentFile().isEmpty() &&
+               cam->recording().recorder().CurrentFile() != before;
     }));
-    const QString during = cam->recorder->CurrentFile();
-    EXPECT_TRUE(cam->broadcastFile.startsWith(cam->settings->DayVideoFolder(QDate::currentDate())));
-    EXPECT_TRUE(cam->broadcastFile.endsWith(".wmv"));
+    const QString during = cam->recording().recorder().CurrentFile();
+    EXPECT_TRUE(cam->broadcast().broadcastFile().startsWith(
+        cam->settings->DayVideoFolder(QDate::currentDate())));
+    EXPECT_TRUE(cam->broadcast().broadcastFile().endsWith(".wmv"));
 
     const Media stream = Probe(QStringLiteral("http://127.0.0.1:%1/").arg(Port()));
     EXPECT_EQ(stream.codec, AV_CODEC_ID_WMV2);
     EXPECT_EQ(stream.width, 240);  // three quarters of 320 × 240
     EXPECT_EQ(stream.height, 180);
 
-    const QString file = cam->broadcastFile;
-    cam->StopBroadcast(true);
-    EXPECT_FALSE(cam->IsBroadcasting());
+    const QString file = cam->broadcast().broadcastFile();
+    cam->broadcast().StopBroadcast(true);
+    EXPECT_FALSE(cam->broadcast().IsBroadcasting());
     EXPECT_TRUE(cam->HasGraph());
-    EXPECT_EQ(cam->callback.state, CameraState::Recording);  // recording at start goes on
-    EXPECT_FALSE(QFile::exists(file));                       // not kept
+    EXPECT_EQ(cam->state(), CameraState::Recording);  // recording at start goes on
+    EXPECT_FALSE(QFile::exists(file));                // not kept
     EXPECT_FALSE(PortOpen(Port() ? Port() : cam->settings->broadcastPort));
     EXPECT_GT(Probe(during).seconds, 0.3);
-    ASSERT_TRUE(WaitFor([&] { return cam->recorder->CurrentFile() != during; }));
+    ASSERT_TRUE(WaitFor([&] { return cam->recording().recorder().CurrentFile() != during; }));
     // Broadcast started, without the copy that was not kept: no row names a deleted file.
     EXPECT_EQ(Lines(21, true), 0);
     EXPECT_EQ(Lines(21, false), 1);
@@ -204,9 +207,9 @@ TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) 
 
 TEST_F(CameraBroadcastTest, StopCameraEndsItWithoutRebuildingThePreviewAndKeepsAKeptFile) {
     UsbCamera* cam = Start(false);
-    ASSERT_TRUE(cam->StartBroadcast(true));
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(true));
     const int port = Port();
-    const QString file = cam->broadcastFile;
+    const QString file = cam->broadcast().broadcastFile();
     {
         Viewer a(port), b(port);
         EXPECT_GT(a.Read(8000, 4000).size(), 4000);
@@ -218,18 +221,18 @@ TEST_F(CameraBroadcastTest, StopCameraEndsItWithoutRebuildingThePreviewAndKeepsA
             const qsizetype had = v->data.size();
             EXPECT_GT(v->Read(8000, had + 4000).size(), had + 4000);
         }
-        EXPECT_EQ(cam->broadcastEngine().Stats().refused, 1);
+        EXPECT_EQ(cam->broadcast().broadcastEngine().Stats().refused, 1);
     }
 
     cam->StopCamera();
-    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_FALSE(cam->broadcast().IsBroadcasting());
     EXPECT_FALSE(cam->HasGraph());
     EXPECT_TRUE(cam->IsStopped());
-    EXPECT_EQ(cam->callback.state, CameraState::Idle);
+    EXPECT_EQ(cam->state(), CameraState::Idle);
     EXPECT_FALSE(PortOpen(port));
-    const uint64_t frames = cam->callback.framesDelivered;
+    const uint64_t frames = cam->view().framesDelivered();
     WaitFor([] { return false; }, 300);
-    EXPECT_EQ(cam->callback.framesDelivered, frames);
+    EXPECT_EQ(cam->view().framesDelivered(), frames);
     const Media kept = Probe(file);
     EXPECT_EQ(kept.codec, AV_CODEC_ID_WMV2);
     EXPECT_GT(kept.seconds, 1.0);
@@ -237,7 +240,7 @@ TEST_F(CameraBroadcastTest, StopCameraEndsItWithoutRebuildingThePreviewAndKeepsA
     EXPECT_EQ(Lines(22, false), 1);
 
     // A stopped camera starts again for a broadcast.
-    ASSERT_TRUE(cam->StartBroadcast(false));
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(false));
     EXPECT_TRUE(cam->HasGraph());
     EXPECT_FALSE(cam->IsStopped());
 }
@@ -246,15 +249,15 @@ TEST_F(CameraBroadcastTest, ATakenPortKeepsThePreviewAndRecordingAndSaysWhy) {
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
     UsbCamera* cam = Start(true, taken.serverPort());
-    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+    ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
 
-    EXPECT_FALSE(cam->StartBroadcast(false));
-    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_FALSE(cam->broadcast().StartBroadcast(false));
+    EXPECT_FALSE(cam->broadcast().IsBroadcasting());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QString::number(taken.serverPort())));
-    EXPECT_TRUE(cam->privateUrl.isEmpty());
+    EXPECT_TRUE(cam->broadcast().privateUrl().isEmpty());
     EXPECT_TRUE(cam->HasGraph());
-    EXPECT_EQ(cam->callback.state, CameraState::Recording);
+    EXPECT_EQ(cam->state(), CameraState::Recording);
     const uint64_t frames = panel.framesShown();
     EXPECT_TRUE(WaitFor([&] { return panel.framesShown() > frames + 5; }));
     QCoreApplication::sendPostedEvents();
@@ -265,18 +268,18 @@ TEST_F(CameraBroadcastTest, ATakenPortKeepsThePreviewAndRecordingAndSaysWhy) {
 
 TEST_F(CameraBroadcastTest, AMotionRecordingBesideTheBroadcastLeavesItStoppable) {
     UsbCamera* cam = Start(false);
-    ASSERT_TRUE(cam->StartBroadcast(false));
-    cam->StartMotionRecording();
-    EXPECT_EQ(cam->callback.state, CameraState::MotionRecording);
-    EXPECT_TRUE(cam->IsBroadcasting());
-    cam->StopMotionRecording();
-    EXPECT_EQ(cam->callback.state, CameraState::Broadcasting);
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(false));
+    cam->recording().StartMotionRecording();
+    EXPECT_EQ(cam->state(), CameraState::MotionRecording);
+    EXPECT_TRUE(cam->broadcast().IsBroadcasting());
+    cam->recording().StopMotionRecording();
+    EXPECT_EQ(cam->state(), CameraState::Broadcasting);
 
-    cam->StartMotionRecording();
-    cam->StopBroadcast(true);
-    EXPECT_FALSE(cam->IsBroadcasting());
-    EXPECT_FALSE(cam->recorder->recording());
-    EXPECT_NE(cam->callback.state, CameraState::MotionRecording);
+    cam->recording().StartMotionRecording();
+    cam->broadcast().StopBroadcast(true);
+    EXPECT_FALSE(cam->broadcast().IsBroadcasting());
+    EXPECT_FALSE(cam->recording().recorder().recording());
+    EXPECT_NE(cam->state(), CameraState::MotionRecording);
     QCoreApplication::sendPostedEvents();
     int motionStops = 0;
     for (const QString& l : ReadLogLines(LogFileName(option->LogPath, QDate::currentDate())))
@@ -287,34 +290,34 @@ TEST_F(CameraBroadcastTest, AMotionRecordingBesideTheBroadcastLeavesItStoppable)
 TEST_F(CameraBroadcastTest, WithSoundOnASyntheticCameraBroadcastsItsToneBesideThePictures) {
     audio = true;
     UsbCamera* cam = Start(false);
-    ASSERT_TRUE(cam->StartBroadcast(true)) << messages.join("\n").toStdString();
-    const QString file = cam->broadcastFile;
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(true)) << messages.join("\n").toStdString();
+    const QString file = cam->broadcast().broadcastFile();
     WaitFor([] { return false; }, 1500);
     const std::vector<AVCodecID> both{AV_CODEC_ID_WMAV2, AV_CODEC_ID_WMV2};
     EXPECT_EQ(Codecs(QStringLiteral("http://127.0.0.1:%1/").arg(Port())), both);
-    cam->StopBroadcast(true);
+    cam->broadcast().StopBroadcast(true);
     EXPECT_EQ(Codecs(file), both);
     EXPECT_TRUE(LinesStartingWith(30600).isEmpty());
     EXPECT_TRUE(LinesStartingWith(30601).isEmpty());
 
     // Again, after the sound ran once: a new broadcast gets it too.
-    ASSERT_TRUE(cam->StartBroadcast(true));
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(true));
     WaitFor([] { return false; }, 1000);
     cam->StopCamera();
-    EXPECT_EQ(Codecs(cam->broadcastFile), both);
+    EXPECT_EQ(Codecs(cam->broadcast().broadcastFile()), both);
 }
 
 TEST_F(CameraBroadcastTest, WithoutASoundDeviceThePicturesGoOutAndTheLogSaysSoOnce) {
     audio = true;
     SetBroadcastAudioSourceForTesting([](const QString&) { return AudioSource{}; });
     UsbCamera* cam = Start(false);
-    ASSERT_TRUE(cam->StartBroadcast(true));
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(true));
     EXPECT_TRUE(messages.isEmpty());
     WaitFor([] { return false; }, 1000);
     EXPECT_EQ(Codecs(QStringLiteral("http://127.0.0.1:%1/").arg(Port())),
               std::vector<AVCodecID>{AV_CODEC_ID_WMV2});
-    const QString file = cam->broadcastFile;
-    cam->StopBroadcast(true);
+    const QString file = cam->broadcast().broadcastFile();
+    cam->broadcast().StopBroadcast(true);
     EXPECT_EQ(Codecs(file), std::vector<AVCodecID>{AV_CODEC_ID_WMV2});
     EXPECT_EQ(LinesStartingWith(30600),
               QStringList{option->LanguageText(30600) + ": No sound input device was found."});
@@ -324,13 +327,13 @@ TEST_F(CameraBroadcastTest, WithoutASoundDeviceThePicturesGoOutAndTheLogSaysSoOn
     SetBroadcastAudioSourceForTesting([](const QString&) {
         return AudioSourceFromDescription("audiotestsrc is-live=true num-buffers=40", "brief");
     });
-    ASSERT_TRUE(cam->StartBroadcast(false));
-    const uint64_t frames = cam->callback.framesDelivered;
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(false));
+    const uint64_t frames = cam->view().framesDelivered();
     EXPECT_TRUE(WaitFor([&] { return LinesStartingWith(30601).size() == 1; }));
-    EXPECT_TRUE(cam->IsBroadcasting());
+    EXPECT_TRUE(cam->broadcast().IsBroadcasting());
     Viewer v(Port());
     EXPECT_GT(v.Read(8000, 20000).size(), 20000);
-    EXPECT_GT(cam->callback.framesDelivered, frames);
+    EXPECT_GT(cam->view().framesDelivered(), frames);
     EXPECT_EQ(LinesStartingWith(30601).size(), 1);
     EXPECT_EQ(LinesStartingWith(30600).size(), 1);
 }
@@ -374,9 +377,9 @@ TEST_F(CameraBroadcastTest, TheRegionTestTintShowsOnThePagePreviewOnly) {
     s.motionBottom = 240;
     s.motionMarkColour = 1;  // red
     HeadlessPanel preview(1);
-    cam->SetPreviewTarget(&preview, &preview);
-    cam->callback.regionTestMode = true;
-    ASSERT_TRUE(cam->StartBroadcast(false));
+    cam->view().SetPreviewTarget(&preview, &preview);
+    cam->view().SetRegionTestMode(true);
+    ASSERT_TRUE(cam->broadcast().StartBroadcast(false));
 
     ASSERT_TRUE(WaitFor([&] { return preview.framesShown() > 2 && panel.framesShown() > 2; }));
     const FramePtr page = preview.LatestFrame();
@@ -388,5 +391,5 @@ TEST_F(CameraBroadcastTest, TheRegionTestTintShowsOnThePagePreviewOnly) {
     EXPECT_EQ(TintedShare(Image(page)), 1.0);
     EXPECT_LT(TintedShare(Image(grid)), 0.5);
     EXPECT_LT(TintedShare(FirstMjpegPicture(Port())), 0.5) << "the viewers see the tint";
-    cam->ClearPreviewTarget();
+    cam->view().ClearPreviewTarget();
 }

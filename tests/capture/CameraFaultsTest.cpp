@@ -17,6 +17,7 @@
 #include "history/MediaRemux.h"
 #include "host/CameraCell.h"
 #include "host/CameraHost.h"
+#include "support/CameraInternals.h"
 #include "support/CameraFixture.h"
 #include "support/Wait.h"
 #include "upload/Unit_recordclass_ftp.h"
@@ -37,9 +38,9 @@ protected:
     CSampleGrabberCB& StillCamera(int cell) {
         UsbCamera* cam = Start("test:black:64x48@30", cell);
         cam->StopCamera();
-        cam->callback.SetUpFormat(64, 48, kPixelRGB24);
+        test::FrameCallback(cam).SetUpFormat(64, 48, kPixelRGB24);
         frame.Resize(64, 48);
-        return cam->callback;
+        return test::FrameCallback(cam);
     }
     VideoFrame frame;
 };
@@ -48,17 +49,17 @@ protected:
 
 TEST_F(CameraFaultsTest, ARecordingNeverStartsWithTheFrameOfAnEarlierRun) {
     UsbCamera* cam = Start("test:ball:160x120@30", 0);
-    cam->StartRecording();
-    ASSERT_TRUE(WaitFor([&] { return cam->HasLatestRawFrame(); }));
+    cam->recording().StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return test::FrameCallback(cam).HasLatestRawFrame(); }));
     // Once nobody records, frames are no longer copied for the recording thread.
-    cam->StopRecording();
-    EXPECT_FALSE(cam->callback.rawFrameWanted());
-    EXPECT_FALSE(cam->HasLatestRawFrame());
+    cam->recording().StopRecording();
+    EXPECT_FALSE(test::FrameCallback(cam).rawFrameWanted());
+    EXPECT_FALSE(test::FrameCallback(cam).HasLatestRawFrame());
 
-    cam->StartRecording();
-    ASSERT_TRUE(WaitFor([&] { return cam->HasLatestRawFrame(); }));
+    cam->recording().StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return test::FrameCallback(cam).HasLatestRawFrame(); }));
     cam->StopCamera();
-    EXPECT_FALSE(cam->HasLatestRawFrame());
+    EXPECT_FALSE(test::FrameCallback(cam).HasLatestRawFrame());
 }
 
 TEST_F(CameraFaultsTest, ARequestArrivingDuringAMotionSnapshotKeepsItsKind) {
@@ -101,12 +102,12 @@ TEST_F(CameraFaultsTest, TheFirstFramesOfEveryRecordingAreWritten) {
     UsbCamera* cam = Start("test:ball:160x120@30", 3);
     VideoFrame raw;
     for (int run = 0; run < 20; ++run) {
-        cam->StartRecording();
-        xvidCaptureControlthread* thread = cam->recorder->thread();
+        cam->recording().StartRecording();
+        xvidCaptureControlthread* thread = cam->recording().recorder().thread();
         ASSERT_TRUE(thread);
         ASSERT_TRUE(WaitFor([&] { return thread->framesWritten() > 0; })) << run;
         EXPECT_EQ(thread->framesRefused(), 0u) << run;
-        cam->StopRecording();
+        cam->recording().StopRecording();
     }
 }
 
@@ -130,7 +131,7 @@ TEST_F(CameraFaultsTest, StoppedCamerasEndTheirUploadsBeforeTheirCellsAreRelease
     host.CreateCameras({&cell});
     UsbCamera* cam = host.camera(0);
     ASSERT_TRUE(cam->IsStopped());
-    ASSERT_TRUE(cam->uploadRecord);
+    ASSERT_TRUE(cam->upload().uploadRecord());
     host.StopAllCameras();  // leaves stopped cameras alone
     ASSERT_TRUE(WaitFor([&] { return cell.requests > 0; }));
     host.DestroyCameras();
@@ -148,7 +149,7 @@ namespace {
 class SourceStall {
 public:
     explicit SourceStall(UsbCamera* cam) {
-        GstIterator* it = gst_bin_iterate_sources(GST_BIN(cam->graph));
+        GstIterator* it = gst_bin_iterate_sources(GST_BIN(test::Pipeline(cam)));
         GValue item = G_VALUE_INIT;
         if (gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
             pad_ = gst_element_get_static_pad(GST_ELEMENT(g_value_get_object(&item)), "src");
@@ -175,22 +176,23 @@ private:
 TEST_F(CameraFaultsTest, AStalledSourceHoldsUpNoOtherCameraAndItsRecordingGoesOnAfterwards) {
     UsbCamera* stalled = Start("test:ball:160x120@30", 0);
     UsbCamera* other = Start("test:smpte:160x120@30", 1);
-    stalled->StartRecording();
-    ASSERT_TRUE(WaitFor([&] { return stalled->recorder->thread()->framesWritten() > 10; }));
+    stalled->recording().StartRecording();
+    ASSERT_TRUE(
+        WaitFor([&] { return stalled->recording().recorder().thread()->framesWritten() > 10; }));
     {
         SourceStall stall(stalled);
         ASSERT_TRUE(stall.active());
         WaitFor([] { return false; }, 100);  // frames on their way still arrive
-        const uint64_t stalledBefore = stalled->callback.framesDelivered;
-        const uint64_t otherBefore = other->callback.framesDelivered;
+        const uint64_t stalledBefore = stalled->view().framesDelivered();
+        const uint64_t otherBefore = other->view().framesDelivered();
         WaitFor([] { return false; }, 1500);
-        EXPECT_EQ(stalled->callback.framesDelivered, stalledBefore);
-        EXPECT_GT(other->callback.framesDelivered, otherBefore + 20) << "held up by the stall";
+        EXPECT_EQ(stalled->view().framesDelivered(), stalledBefore);
+        EXPECT_GT(other->view().framesDelivered(), otherBefore + 20) << "held up by the stall";
     }
-    const uint64_t resumed = stalled->callback.framesDelivered;
-    ASSERT_TRUE(WaitFor([&] { return stalled->callback.framesDelivered > resumed + 15; }))
+    const uint64_t resumed = stalled->view().framesDelivered();
+    ASSERT_TRUE(WaitFor([&] { return stalled->view().framesDelivered() > resumed + 15; }))
         << "the camera did not come back after the stall";
-    stalled->StopRecording();
+    stalled->recording().StopRecording();
     int segments = 0;
     QDirIterator it(dir.path(), {"*.mp4"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {

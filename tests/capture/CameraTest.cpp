@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/CameraInternals.h"
 #include "support/CameraFixture.h"
 #include "support/Wait.h"
 
@@ -30,7 +31,7 @@ protected:
 TEST_F(CameraTest, SyntheticSourceDeliversFramesOfItsSizeWithTheCaption) {
     UsbCamera* cam = Start("test:smpte:320x240@30", 0);
     EXPECT_TRUE(cam->HasGraph());
-    EXPECT_EQ(cam->callback.state, CameraState::Previewing);
+    EXPECT_EQ(cam->state(), CameraState::Previewing);
     EXPECT_FALSE(cam->IsStopped());
     EXPECT_EQ(cam->settings->caption.get(), "0#");
     EXPECT_TRUE(cam->settings->deviceFriendlyName.get().contains("smpte"));
@@ -40,8 +41,8 @@ TEST_F(CameraTest, SyntheticSourceDeliversFramesOfItsSizeWithTheCaption) {
     EXPECT_EQ(f->width, 320);
     EXPECT_EQ(f->height, 240);
     EXPECT_EQ(f->stride, 960);
-    EXPECT_EQ(cam->callback.frameWidth, 320);
-    EXPECT_EQ(cam->callback.pixelFormatCode, kPixelRGB24);
+    EXPECT_EQ(cam->view().FrameSize().width(), 320);
+    EXPECT_EQ(test::FrameCallback(cam).pixelFormatCode, kPixelRGB24);
     // The caption "0#" is stamped in red at the top left.
     int red = 0;
     for (int y = 0; y < 16; ++y)
@@ -58,9 +59,9 @@ TEST_F(CameraTest, ALostDeviceStopsOnlyItsCamera) {
     UsbCamera* other = Start("test:smpte:160x120@30", 1);
     ASSERT_TRUE(
         WaitFor([&] { return panels[0]->framesShown() > 2 && panels[1]->framesShown() > 2; }));
-    lost->SimulateDeviceLost();
+    lost->network().SimulateDeviceLost();
     ASSERT_TRUE(WaitFor([&] { return !lost->HasGraph(); }));
-    EXPECT_EQ(lost->callback.state, CameraState::Idle);
+    EXPECT_EQ(lost->state(), CameraState::Idle);
     EXPECT_FALSE(lost->IsStopped());  // idle until the operator restarts it
     EXPECT_FALSE(panels[0]->LatestFrame());
     const auto before = panels[1]->framesShown();
@@ -105,7 +106,7 @@ TEST_F(CameraTest, NetworkStreamsMissingAndExcludedDevicesNeverRun) {
     UsbCamera* missing = Start("/dev/video99", 1);
     EXPECT_FALSE(missing->IsStopped());
     EXPECT_FALSE(missing->HasGraph());
-    EXPECT_EQ(missing->callback.state, CameraState::Idle);
+    EXPECT_EQ(missing->state(), CameraState::Idle);
     UsbCamera* excluded = Start("/dev/video41", 2);
     EXPECT_FALSE(excluded->HasGraph());
     EXPECT_EQ(excluded->settings->deviceFriendlyName.get(), kExcludedFriendlyName);
@@ -118,7 +119,7 @@ TEST_F(CameraTest, NetworkStreamsMissingAndExcludedDevicesNeverRun) {
 
 TEST_F(CameraTest, PreviewTargetRawFrameAndFullScreen) {
     UsbCamera* cam = Start("test:black:160x120@30", 0);
-    cam->callback.SetRawFrameWanted(true);
+    test::FrameCallback(cam).SetRawFrameWanted(true);
     struct Preview : VideoSurface {
         void PresentFrame(FramePtr) override { ++count; }
         void ClearFrame() override {}
@@ -127,9 +128,9 @@ TEST_F(CameraTest, PreviewTargetRawFrameAndFullScreen) {
         void FitVideo() override {}
         std::atomic<int> count{0};
     } preview;
-    cam->SetPreviewTarget(&preview, nullptr);
+    cam->view().SetPreviewTarget(&preview, nullptr);
     ASSERT_TRUE(WaitFor([&] { return preview.count >= 3; }));
-    cam->ClearPreviewTarget();
+    cam->view().ClearPreviewTarget();
     const int seen = preview.count;
     const auto shown = panels[0]->framesShown();
     ASSERT_TRUE(WaitFor([&] { return panels[0]->framesShown() > shown + 3; }));
@@ -137,18 +138,18 @@ TEST_F(CameraTest, PreviewTargetRawFrameAndFullScreen) {
 
     // What the recording thread is handed is the frame as delivered: black, without the caption.
     RecordFrame raw;
-    ASSERT_EQ(cam->callback.TakeLatestRawFrame(&raw), CSampleGrabberCB::RawFrame::kNew);
+    ASSERT_EQ(test::FrameCallback(cam).TakeLatestRawFrame(&raw), CSampleGrabberCB::RawFrame::kNew);
     EXPECT_EQ(raw.bgr.width, 160);
     EXPECT_EQ(raw.bgr.data, std::vector<uint8_t>(raw.bgr.data.size(), 0));
     EXPECT_NE(panels[0]->LatestFrame()->data, raw.bgr.data);
 
-    cam->ToggleFullScreen();
-    EXPECT_TRUE(cam->fullScreen);
+    cam->view().ToggleFullScreen();
+    EXPECT_TRUE(cam->view().IsFullScreen());
     EXPECT_TRUE(panels[0]->IsFullScreen());
-    cam->ToggleFullScreen();
+    cam->view().ToggleFullScreen();
     EXPECT_FALSE(panels[0]->IsFullScreen());
     cam->StopCamera();
-    cam->ToggleFullScreen();  // no graph: nothing
+    cam->view().ToggleFullScreen();  // no graph: nothing
     EXPECT_FALSE(panels[0]->IsFullScreen());
 }
 
@@ -181,6 +182,6 @@ TEST_F(CameraTest, PanelMessagesReachTheCameraOnlyWhenThereIsOne) {
     QCoreApplication::sendPostedEvents(&empty);  // ignored, no crash
     UsbCamera* cam = Start("test:black:160x120@30", 1);
     ASSERT_TRUE(WaitFor([&] { return panels[0]->framesShown() > 0; }));
-    cam->SimulateDeviceLost();  // the bus posts the graph-event message to the panel
+    cam->network().SimulateDeviceLost();  // the bus posts the graph-event message to the panel
     ASSERT_TRUE(WaitFor([&] { return !cam->HasGraph(); }));
 }

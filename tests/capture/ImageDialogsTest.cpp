@@ -59,9 +59,9 @@ protected:
 TEST_F(ImageDialogTest, BarsShowTheStoredPercentsAndMoveTheDeviceLive) {
     StartProgram({kBlack});
     UsbCamera* cam = cameras[0].get();
-    ASSERT_NE(cam->Controls(), nullptr);
+    ASSERT_NE(cam->device().Controls(), nullptr);
     cam->settings->imageHue = 0;  // the bottom of the range is a setting like any other
-    cam->ApplyImageParameters();
+    cam->device().ApplyImageParameters();
     TForm_capparam* d = OpenImageDialog(cam);
     EXPECT_TRUE(d->windowFlags() & Qt::FramelessWindowHint);
     const auto bars = d->Bars();
@@ -81,9 +81,9 @@ TEST_F(ImageDialogTest, BarsShowTheStoredPercentsAndMoveTheDeviceLive) {
     d->ScrollBar_brightness->setValue(90);
     EXPECT_EQ(cam->settings->imageBrightness, 90);
     EXPECT_EQ(d->Label_brightness->text(), "90");
-    EXPECT_EQ(cam->Controls()->Get(V4L2_CID_BRIGHTNESS), 80);
+    EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_BRIGHTNESS), 80);
     d->ScrollBar_hue->setValue(100);
-    EXPECT_EQ(cam->Controls()->Get(V4L2_CID_HUE), 100);
+    EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_HUE), 100);
     EXPECT_EQ(cam->settings->imageSharpness, -1);  // the disabled bar writes nothing
 
     // A left press drags the frameless window; the close button writes the record.
@@ -110,14 +110,14 @@ TEST_F(ImageDialogTest, AStoppedCameraKeepsTheMovesForItsNextStart) {
     d->ScrollBar_brightness->setValue(25);
     EXPECT_EQ(cam->settings->imageBrightness, 25);
     cam->RestartCamera();
-    ASSERT_NE(cam->Controls(), nullptr);
-    EXPECT_EQ(cam->Controls()->Get(V4L2_CID_BRIGHTNESS), -50);
+    ASSERT_NE(cam->device().Controls(), nullptr);
+    EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_BRIGHTNESS), -50);
 }
 
 TEST_F(ImageDialogTest, DevicePropertiesListTheSourceControlsAndLeaveTheRecordAlone) {
     StartProgram({kBlack});
     UsbCamera* cam = cameras[0].get();
-    TDeviceProperties pages(nullptr, cam->Controls());
+    TDeviceProperties pages(nullptr, cam->device().Controls());
     ASSERT_EQ(pages.rows.size(), 5u);
     EXPECT_EQ(pages.windowTitle(), LanguageText(text::kDeviceProperties30755));
     EXPECT_EQ(pages.emptyLabel, nullptr);
@@ -126,11 +126,11 @@ TEST_F(ImageDialogTest, DevicePropertiesListTheSourceControlsAndLeaveTheRecordAl
     EXPECT_EQ(contrast->value(), 100);
     EXPECT_EQ(pages.rows[1].valueLabel->text(), "100");
     contrast->setValue(160);
-    EXPECT_EQ(cam->Controls()->Get(V4L2_CID_CONTRAST), 160);
+    EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_CONTRAST), 160);
     EXPECT_EQ(pages.rows[1].valueLabel->text(), "160");
     EXPECT_EQ(cam->settings->imageContrast, 50);
     pages.RestoreDefaults();
-    EXPECT_EQ(cam->Controls()->Get(V4L2_CID_CONTRAST), 100);
+    EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_CONTRAST), 100);
     EXPECT_EQ(contrast->value(), 100);
 
     TDeviceProperties none(nullptr, nullptr);
@@ -320,7 +320,7 @@ TEST_F(ImageDialogTest, NoLanguageCutsATextOfTheImageDialogs) {
         QApplication::processEvents();
         EXPECT_EQ(test::CutTexts(dialog), QStringList()) << language;
         delete dialog.data();
-        for (TDeviceProperties* pages : {new TDeviceProperties(nullptr, cam->Controls()),
+        for (TDeviceProperties* pages : {new TDeviceProperties(nullptr, cam->device().Controls()),
                                          new TDeviceProperties(nullptr, nullptr)}) {
             pages->show();
             QApplication::processEvents();

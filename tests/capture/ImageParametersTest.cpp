@@ -201,7 +201,7 @@ protected:
 TEST_F(SyntheticImageTest, BrightnessChangesThePixelsAndThePercentsAreKept) {
     Start("test:black:160x120@30");
     ASSERT_TRUE(camera->HasGraph());
-    CameraControls* controls = camera->Controls();
+    CameraControls* controls = camera->device().Controls();
     ASSERT_NE(controls, nullptr);
     EXPECT_EQ(controls->List().size(), 5u);  // no sharpness
     CDataClass& record = *camera->settings;
@@ -216,7 +216,7 @@ TEST_F(SyntheticImageTest, BrightnessChangesThePixelsAndThePercentsAreKept) {
     const double dark = NextMeanLevel();
     EXPECT_LT(dark, 30);
     record.imageBrightness = 90;
-    camera->ApplyImageParameters();
+    camera->device().ApplyImageParameters();
     EXPECT_EQ(controls->Get(V4L2_CID_BRIGHTNESS), 80);
     const double bright = NextMeanLevel();
     EXPECT_GT(bright, dark + 80);
@@ -228,10 +228,10 @@ TEST_F(SyntheticImageTest, BrightnessChangesThePixelsAndThePercentsAreKept) {
     EXPECT_EQ(reloaded.imageBrightness, 90);
     EXPECT_EQ(reloaded.imageSharpness, -1);
     camera->StopCamera();
-    EXPECT_EQ(camera->Controls(), nullptr);
+    EXPECT_EQ(camera->device().Controls(), nullptr);
     camera->RestartCamera();
-    ASSERT_NE(camera->Controls(), nullptr);
-    EXPECT_EQ(camera->Controls()->Get(V4L2_CID_BRIGHTNESS), 80);
+    ASSERT_NE(camera->device().Controls(), nullptr);
+    EXPECT_EQ(camera->device().Controls()->Get(V4L2_CID_BRIGHTNESS), 80);
     EXPECT_EQ(record.imageBrightness, 90);
     EXPECT_GT(NextMeanLevel(), dark + 80);
 }

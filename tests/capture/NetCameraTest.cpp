@@ -20,6 +20,7 @@
 #include "history/MediaRemux.h"
 #include "host/CameraCell.h"
 #include "lang/TextIds.h"
+#include "support/CameraInternals.h"
 #include "support/CameraServer.h"
 #include "support/CameraFixture.h"
 #include "support/Wait.h"
@@ -90,13 +91,13 @@ bool GraphHas(GstElement* graph, const char* factory) {
 class NetCameraTest : public trelvix::test::CameraFixture {
 protected:
     void SetUp() override {
-        UsbCamera::SetReconnectDelaysForTesting(50, 400);
+        SetReconnectDelaysForTesting(50, 400);
         server = std::make_unique<CameraServer>(frames.path());
     }
     void TearDown() override {
         Clear();
-        UsbCamera::SetReconnectDelaysForTesting(0, 0);
-        UsbCamera::SetStallLimitForTesting(0);
+        SetReconnectDelaysForTesting(0, 0);
+        SetStallLimitForTesting(0);
     }
     UsbCamera* Start(const QString& id, int cell, int rate = 10) {
         return StartWith(id, cell, [rate](CDataClass& rec) { rec.recordFrameRate = rate; });
@@ -150,8 +151,8 @@ TEST_F(NetCameraTest, AnMjpegStreamDeliversFramesThroughTheFramePath) {
     EXPECT_EQ(f->height, 240);
     EXPECT_FALSE(IsGrey(f));
     // The pictures are decoded straight into the frames, with their colours where they belong.
-    EXPECT_FALSE(GraphHas(cam->graph, "jpegdec"));
-    EXPECT_FALSE(GraphHas(cam->graph, "videoconvert"));
+    EXPECT_FALSE(GraphHas(test::Pipeline(cam), "jpegdec"));
+    EXPECT_FALSE(GraphHas(test::Pipeline(cam), "videoconvert"));
     const uint8_t* ground = f->Row(220) + 3 * 10;
     for (int c = 0; c < 3; ++c) EXPECT_NEAR(ground[c], 90, 12) << "channel " << c;
     int yellow = 0;
@@ -161,13 +162,13 @@ TEST_F(NetCameraTest, AnMjpegStreamDeliversFramesThroughTheFramePath) {
     }
     EXPECT_GE(yellow, 60) << "the square's row";
     EXPECT_EQ(cam->settings->deviceFriendlyName.get(), "Yard");
-    EXPECT_FALSE(cam->IsReconnecting());
-    EXPECT_FALSE(cam->PollsPictures());
-    EXPECT_EQ(cam->reconnectDelayMs(), 0);
+    EXPECT_FALSE(cam->network().IsReconnecting());
+    EXPECT_FALSE(cam->network().PollsPictures());
+    EXPECT_EQ(cam->network().reconnectDelayMs(), 0);
     // Snapshots work as on any camera.
     cam->RequestSnapshot(kSnapshotManual);
-    ASSERT_TRUE(Eventually([&] { return !cam->callback.snapshots.snapshotPath.get().isEmpty(); }));
-    EXPECT_TRUE(QFile::exists(cam->callback.snapshots.snapshotPath));
+    ASSERT_TRUE(Eventually([&] { return !cam->view().snapshotPath().isEmpty(); }));
+    EXPECT_TRUE(QFile::exists(test::FrameCallback(cam).snapshots.snapshotPath));
     EXPECT_TRUE(Eventually([&] { return MotionPictures(0) >= 1; })) << "the square moves";
 }
 
@@ -181,7 +182,7 @@ TEST_F(NetCameraTest, AStreamOfOtherVideoIsDecodedAndConverted) {
     ASSERT_TRUE(server->Start());
     UsbCamera* cam = Start(server->Url("/movie.ts"), 0);
     ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 3; }));
-    EXPECT_TRUE(GraphHas(cam->graph, "videoconvert"));
+    EXPECT_TRUE(GraphHas(test::Pipeline(cam), "videoconvert"));
     const FramePtr f = panels[0]->LatestFrame();
     ASSERT_TRUE(f);
     EXPECT_EQ(f->width, 160);
@@ -199,7 +200,7 @@ TEST_F(NetCameraTest, PasswordsReachTheCameraButNoLogNameOrMessage) {
     ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 3; }));
     EXPECT_EQ(cam->settings->deviceFriendlyName.get(), server->Url("/secret", "user:***@"));
     UsbCamera* wrong = Start(server->Url("/secret", "user:nope@"), 1);
-    ASSERT_TRUE(Eventually([&] { return wrong->IsReconnecting(); }));
+    ASSERT_TRUE(Eventually([&] { return wrong->network().IsReconnecting(); }));
     Clear();
     for (const QString& line : Log())
         EXPECT_FALSE(line.contains("pa%3Ass") || line.contains("nope"));
@@ -208,19 +209,21 @@ TEST_F(NetCameraTest, PasswordsReachTheCameraButNoLogNameOrMessage) {
 TEST_F(NetCameraTest, ASinglePictureAddressIsPolledAtTheCameraRate) {
     // A loaded machine may take longer than the usual limit for the first picture; a stall is
     // not what this looks at, and a camera that stops answering is refused at once.
-    UsbCamera::SetStallLimitForTesting(120000);
+    SetStallLimitForTesting(120000);
     ASSERT_TRUE(server->Start());
     UsbCamera* cam = Start(server->Url("/snap.jpg"), 0, 20);
-    ASSERT_TRUE(Eventually([&] { return cam->PollsPictures() && panels[0]->framesShown() >= 8; }))
-        << cam->PollsPictures() << " " << panels[0]->framesShown() << " " << cam->IsReconnecting()
-        << " " << cam->HasGraph();
-    EXPECT_FALSE(cam->IsReconnecting());
+    ASSERT_TRUE(Eventually([&] {
+        return cam->network().PollsPictures() && panels[0]->framesShown() >= 8;
+    })) << cam->network().PollsPictures()
+        << " " << panels[0]->framesShown() << " " << cam->network().IsReconnecting() << " "
+        << cam->HasGraph();
+    EXPECT_FALSE(cam->network().IsReconnecting());
     EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 0) << "switching is no loss";
     EXPECT_EQ(panels[0]->LatestFrame()->width, 320);
     // A camera that stops answering is lost like a stream.
     server->Kill();
-    ASSERT_TRUE(Eventually([&] { return cam->IsReconnecting(); }));
-    EXPECT_TRUE(cam->PollsPictures());
+    ASSERT_TRUE(Eventually([&] { return cam->network().IsReconnecting(); }));
+    EXPECT_TRUE(cam->network().PollsPictures());
 }
 
 TEST_F(NetCameraTest, ALostStreamReconnectsWhileOthersRunAndRecordsIntoANewSegment) {
@@ -229,32 +232,34 @@ TEST_F(NetCameraTest, ALostStreamReconnectsWhileOthersRunAndRecordsIntoANewSegme
     UsbCamera* net = Start(server->Url("/stream"), 0, 10);
     UsbCamera* local = Start("test:ball:160x120@15", 1);
     ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 3; }));
-    net->StartRecording();
-    ASSERT_TRUE(Eventually([&] { return net->recorder->thread()->framesWritten() >= 5; }));
+    net->recording().StartRecording();
+    ASSERT_TRUE(
+        Eventually([&] { return net->recording().recorder().thread()->framesWritten() >= 5; }));
 
     server->Kill();
-    ASSERT_TRUE(Eventually([&] { return net->IsReconnecting(); }));
+    ASSERT_TRUE(Eventually([&] { return net->network().IsReconnecting(); }));
     EXPECT_TRUE(IsGrey(panels[0]->LatestFrame()));
     EXPECT_EQ(panels[0]->LatestFrame()->width, 320) << "the last picture, greyed";
-    EXPECT_TRUE(net->IsRecording()) << "the wish to record outlives the stream";
+    EXPECT_TRUE(net->recording().IsRecording()) << "the wish to record outlives the stream";
     // Attempts fail with growing pauses; the other camera never waits for them.
     const uint64_t before = panels[1]->framesShown();
-    ASSERT_TRUE(Eventually(
-        [&] { return net->reconnectDelayMs() >= 400 && panels[1]->framesShown() > before + 5; }));
-    EXPECT_TRUE(net->IsReconnecting());
+    ASSERT_TRUE(Eventually([&] {
+        return net->network().reconnectDelayMs() >= 400 && panels[1]->framesShown() > before + 5;
+    }));
+    EXPECT_TRUE(net->network().IsReconnecting());
     EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
     EXPECT_EQ(Recordings().size(), 1);
 
     ASSERT_TRUE(server->Start(port));
-    ASSERT_TRUE(Eventually([&] { return !net->IsReconnecting(); }));
+    ASSERT_TRUE(Eventually([&] { return !net->network().IsReconnecting(); }));
     EXPECT_EQ(LinesSaying(text::kStreamBack), 1);
-    EXPECT_EQ(net->reconnectDelayMs(), 0);
+    EXPECT_EQ(net->network().reconnectDelayMs(), 0);
     ASSERT_TRUE(Eventually([&] {
-        return Recordings().size() == 2 && net->recorder->thread() &&
-               net->recorder->thread()->framesWritten() >= 10;
+        return Recordings().size() == 2 && net->recording().recorder().thread() &&
+               net->recording().recorder().thread()->framesWritten() >= 10;
     }));
     EXPECT_FALSE(IsGrey(panels[0]->LatestFrame()));
-    net->StopRecording();
+    net->recording().StopRecording();
     local->StopCamera();
     for (const QString& file : Recordings())
         EXPECT_GT(ProbeDurationMs(file), 0) << file.toStdString();
@@ -270,12 +275,13 @@ TEST_F(NetCameraTest, AnRtspCameraRecordsAndDetectsMotionAndComesBackTenSecondsA
     ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 5; }));
     EXPECT_EQ(panels[0]->LatestFrame()->width, 320);
     EXPECT_FALSE(IsGrey(panels[0]->LatestFrame()));
-    net->StartRecording();
-    ASSERT_TRUE(Eventually([&] { return net->recorder->thread()->framesWritten() >= 5; }));
+    net->recording().StartRecording();
+    ASSERT_TRUE(
+        Eventually([&] { return net->recording().recorder().thread()->framesWritten() >= 5; }));
     ASSERT_TRUE(Eventually([&] { return MotionPictures(0) >= 1; })) << "the ball moves";
 
     rtsp.Kill();
-    ASSERT_TRUE(Eventually([&] { return net->IsReconnecting(); }));
+    ASSERT_TRUE(Eventually([&] { return net->network().IsReconnecting(); }));
     // Ten seconds without the server; the camera beside it never waits on the lost one.
     QElapsedTimer outage, sinceLastFrame;
     outage.start();
@@ -290,16 +296,17 @@ TEST_F(NetCameraTest, AnRtspCameraRecordsAndDetectsMotionAndComesBackTenSecondsA
         longestGapMs = std::max(longestGapMs, sinceLastFrame.elapsed());
     }
     EXPECT_LT(longestGapMs, 2000) << "one frame every 67 ms is due";
-    EXPECT_TRUE(net->IsReconnecting());
+    EXPECT_TRUE(net->network().IsReconnecting());
 
     ASSERT_TRUE(rtsp.Start(rtsp.port()));
-    ASSERT_TRUE(Eventually([&] { return !net->IsReconnecting(); }));
+    ASSERT_TRUE(Eventually([&] { return !net->network().IsReconnecting(); }));
     ASSERT_TRUE(Eventually([&] {
-        return Recordings().size() == 2 && net->recorder->thread()->framesWritten() >= 10;
+        return Recordings().size() == 2 &&
+               net->recording().recorder().thread()->framesWritten() >= 10;
     }));
     EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
     EXPECT_EQ(LinesSaying(text::kStreamBack), 1);
-    net->StopRecording();
+    net->recording().StopRecording();
     local->StopCamera();
     for (const QString& file : Recordings())
         EXPECT_GT(ProbeDurationMs(file), 0) << file.toStdString();
@@ -308,14 +315,15 @@ TEST_F(NetCameraTest, AnRtspCameraRecordsAndDetectsMotionAndComesBackTenSecondsA
 TEST_F(NetCameraTest, AnUnreachableCameraStartsReconnectingAndAStopEndsTheAttempts) {
     UsbCamera* http = Start(QStringLiteral("http://127.0.0.1:%1/stream").arg(ClosedPort()), 0);
     UsbCamera* rtsp = Start(QStringLiteral("rtsp://127.0.0.1:%1/live").arg(ClosedPort()), 1);
-    ASSERT_TRUE(Eventually([&] { return http->IsReconnecting() && rtsp->IsReconnecting(); }));
+    ASSERT_TRUE(Eventually(
+        [&] { return http->network().IsReconnecting() && rtsp->network().IsReconnecting(); }));
     EXPECT_TRUE(IsGrey(panels[0]->LatestFrame())) << "a dark picture says what goes on";
     EXPECT_FALSE(http->IsStopped());
     EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 2);
 
     http->StopCamera();
-    EXPECT_FALSE(http->IsReconnecting());
-    EXPECT_EQ(http->reconnectDelayMs(), 0);
+    EXPECT_FALSE(http->network().IsReconnecting());
+    EXPECT_EQ(http->network().reconnectDelayMs(), 0);
     EXPECT_FALSE(panels[0]->LatestFrame());
     const uint64_t shown = panels[0]->framesShown();
     WaitFor([] { return false; }, 300);
@@ -325,18 +333,18 @@ TEST_F(NetCameraTest, AnUnreachableCameraStartsReconnectingAndAStopEndsTheAttemp
 
 TEST_F(NetCameraTest, AStreamThatFallsSilentOnAnOpenConnectionCountsAsLost) {
     ASSERT_TRUE(server->Start());
-    UsbCamera::SetStallLimitForTesting(600);
+    SetStallLimitForTesting(600);
     UsbCamera* cam = Start(server->Url("/stall"), 0);
     // Sooner than the HTTP source's own read time-out would tell.
-    ASSERT_TRUE(WaitFor([&] { return cam->IsReconnecting(); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return cam->network().IsReconnecting(); }, 5000));
     EXPECT_EQ(panels[0]->LatestFrame()->width, 320) << "the two pictures it sent, greyed";
     EXPECT_TRUE(IsGrey(panels[0]->LatestFrame()));
     EXPECT_EQ(LinesSaying(text::kStreamLostReconnecting), 1);
 }
 
 TEST(NetCameraDelays, DoubleFromOneSecondUpToThirty) {
-    UsbCamera::SetReconnectDelaysForTesting(0, 0);
+    SetReconnectDelaysForTesting(0, 0);
     std::vector<int> seen;
-    for (int d = 0, i = 0; i < 8; ++i) seen.push_back(d = UsbCamera::NextReconnectDelay(d));
+    for (int d = 0, i = 0; i < 8; ++i) seen.push_back(d = NextReconnectDelay(d));
     EXPECT_EQ(seen, (std::vector<int>{1000, 2000, 4000, 8000, 16000, 30000, 30000, 30000}));
 }

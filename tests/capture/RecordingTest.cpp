@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/CameraInternals.h"
 #include "support/CameraFixture.h"
 #include "support/Wait.h"
 
@@ -83,15 +84,16 @@ protected:
 
 TEST_F(RecordingTest, RecordsAnMpeg4FileAtTheRecordingRate) {
     UsbCamera* cam = Start("test:smpte:320x240@30", 0, 10);
-    cam->StartRecording();
-    EXPECT_EQ(cam->callback.state, CameraState::Recording);
-    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
-    const QString file = cam->recorder->CurrentFile();
+    cam->recording().StartRecording();
+    EXPECT_EQ(cam->state(), CameraState::Recording);
+    ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
+    const QString file = cam->recording().recorder().CurrentFile();
     EXPECT_TRUE(file.startsWith(cam->settings->DayVideoFolder(QDate::currentDate())));
     // How the frames follow the clock is the schedule's test; here the file must hold them.
-    ASSERT_TRUE(WaitFor([&] { return cam->recorder->thread()->framesWritten() >= 20; }));
-    cam->StopRecording();
-    EXPECT_EQ(cam->callback.state, CameraState::Idle);
+    ASSERT_TRUE(
+        WaitFor([&] { return cam->recording().recorder().thread()->framesWritten() >= 20; }));
+    cam->recording().StopRecording();
+    EXPECT_EQ(cam->state(), CameraState::Idle);
     EXPECT_TRUE(cam->HasGraph());  // the preview runs on
     const Probe p = ProbeFile(file);
     EXPECT_EQ(p.codec, AV_CODEC_ID_MPEG4);
@@ -108,22 +110,22 @@ TEST_F(RecordingTest, RecordsAnMpeg4FileAtTheRecordingRate) {
 
 TEST_F(RecordingTest, StateTable) {
     UsbCamera* cam = Start("test:black:160x120@30", 1, 10);
-    cam->StopRecording();  // not recording: nothing
-    cam->StartRecording();
-    cam->StartRecording();  // again: nothing
-    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
-    const QString continuous = cam->recorder->CurrentFile();
+    cam->recording().StopRecording();  // not recording: nothing
+    cam->recording().StartRecording();
+    cam->recording().StartRecording();  // again: nothing
+    ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
+    const QString continuous = cam->recording().recorder().CurrentFile();
     // Motion takes over the continuous recording in the same file: no short file is cut off.
-    cam->StartMotionRecording();
-    EXPECT_TRUE(cam->IsMotionRecording());
+    cam->recording().StartMotionRecording();
+    EXPECT_TRUE(cam->recording().IsMotionRecording());
     WaitFor([] { return false; }, 300);
-    EXPECT_EQ(cam->recorder->CurrentFile(), continuous);
-    cam->StopRecording();  // requires Recording: nothing
-    EXPECT_TRUE(cam->IsMotionRecording());
-    cam->StopMotionRecording();
-    EXPECT_EQ(cam->callback.state, CameraState::Idle);  // continuous recording does not come back
-    EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
-    cam->StopMotionRecording();
+    EXPECT_EQ(cam->recording().recorder().CurrentFile(), continuous);
+    cam->recording().StopRecording();  // requires Recording: nothing
+    EXPECT_TRUE(cam->recording().IsMotionRecording());
+    cam->recording().StopMotionRecording();
+    EXPECT_EQ(cam->state(), CameraState::Idle);  // continuous recording does not come back
+    EXPECT_TRUE(cam->recording().recorder().CurrentFile().isEmpty());
+    cam->recording().StopMotionRecording();
     const QStringList lines = Log();
     EXPECT_EQ(CountLines(lines, 1, 13, false), 0);
     EXPECT_EQ(CountLines(lines, 1, 14, false), 0);
@@ -131,11 +133,11 @@ TEST_F(RecordingTest, StateTable) {
     EXPECT_EQ(CountLines(lines, 2, 9, false), 1);
     EXPECT_EQ(CountLines(lines, 1, 13, true), 1);
     // Stopping the camera while recording closes the file first.
-    cam->StartRecording();
-    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
-    const QString last = cam->recorder->CurrentFile();
+    cam->recording().StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
+    const QString last = cam->recording().recorder().CurrentFile();
     cam->StopCamera();
-    EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
+    EXPECT_TRUE(cam->recording().recorder().CurrentFile().isEmpty());
     EXPECT_GT(ProbeFile(last).duration, 0.0);
     EXPECT_EQ(CountLines(Log(), 1, 14, false), 1);
 }
@@ -158,7 +160,7 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
     });
     constexpr int kPaused = 30800, kResumed = 30801, kStarted = 13;
     UsbCamera* cam = Start("test:ball:160x120@30", 0, 10);
-    cam->StartRecording();
+    cam->recording().StartRecording();
     ASSERT_TRUE(WaitFor([&] { return CountLines(Log(now.date()), 1, kPaused, true) == 1; }));
     // A minute of tries on the full disk: no file, no start line, no second pause line.
     for (int i = 0; i < 12; ++i) {
@@ -181,7 +183,7 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
     lines = Log(now.date());
     EXPECT_EQ(CountLines(lines, 1, kResumed, true), 1);
     EXPECT_EQ(CountLines(lines, 1, kPaused, true), 1);
-    cam->StopRecording();
+    cam->recording().StopRecording();
     EXPECT_EQ(Recordings().size(), 1);
 }
 
@@ -207,18 +209,18 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
     ASSERT_TRUE(WaitFor([&] {
         advance(1);
         WaitFor([] { return false; }, 150);
-        return cam->IsMotionRecording();
+        return cam->recording().IsMotionRecording();
     }));
-    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
-    const QString file = cam->recorder->CurrentFile();
+    ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
+    const QString file = cam->recording().recorder().CurrentFile();
     // Still: nothing can differ by more than 255.
     cam->settings->motionSensitivity = 255;
     ASSERT_TRUE(WaitFor([&] {
         advance(1);
         WaitFor([] { return false; }, 150);
-        return !cam->IsMotionRecording();
+        return !cam->recording().IsMotionRecording();
     }));
-    EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
+    EXPECT_TRUE(cam->recording().recorder().CurrentFile().isEmpty());
     EXPECT_GT(ProbeFile(file).duration, 0.0);
     const QStringList lines = Log(now.date());
     EXPECT_EQ(CountLines(lines, 2, 8, false), 1);
@@ -233,27 +235,29 @@ TEST_F(RecordingTest, ANewDayGoesIntoTheNewDaysFolder) {
         return now;
     });
     UsbCamera* cam = Start("test:black:160x120@30", 3, 10);
-    cam->StartRecording();
-    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
-    EXPECT_TRUE(cam->recorder->CurrentFile().contains("/03/20240510Video/"));
+    cam->recording().StartRecording();
+    ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
+    EXPECT_TRUE(cam->recording().recorder().CurrentFile().contains("/03/20240510Video/"));
     {
         std::lock_guard lock(m);
         now = QDateTime(QDate(2024, 5, 11), QTime(0, 1, 0));
     }
-    cam->UpdateRecordingRoot();
-    ASSERT_TRUE(
-        WaitFor([&] { return cam->recorder->CurrentFile().contains("/03/20240511Video/"); }));
-    cam->StopRecording();
+    cam->recording().UpdateRecordingRoot();
+    ASSERT_TRUE(WaitFor(
+        [&] { return cam->recording().recorder().CurrentFile().contains("/03/20240511Video/"); }));
+    cam->recording().StopRecording();
     EXPECT_EQ(QDir(videos() + "/03/20240510Video").entryList(QDir::Files).size(), 1);
 }
 
 TEST_F(RecordingTest, AbsurdFrameRatesRecordAtTheNearestAllowedOne) {
     for (int rate : {1'000'000'001, 300'000'000, 0, -5}) {
         UsbCamera* cam = Start("test:ball:160x120@30", 0, rate);
-        cam->StartRecording();
-        ASSERT_TRUE(cam->recorder->thread());
-        EXPECT_EQ(cam->recorder->thread()->periodMs, rate > 0 ? 1000 / 30 : 1000 / 5) << rate;
-        ASSERT_TRUE(WaitFor([&] { return cam->recorder->thread()->framesWritten() > 2; }));
+        cam->recording().StartRecording();
+        ASSERT_TRUE(cam->recording().recorder().thread());
+        EXPECT_EQ(cam->recording().recorder().thread()->periodMs, rate > 0 ? 1000 / 30 : 1000 / 5)
+            << rate;
+        ASSERT_TRUE(
+            WaitFor([&] { return cam->recording().recorder().thread()->framesWritten() > 2; }));
         cam->StopCamera();  // returns: the thread ends at once
         Clear();
     }

@@ -108,9 +108,9 @@ TYPED_TEST(ShellStartTest, CamerasThatRecordAtStartRecordFromTheFirstSecond) {
     this->program.Start(this->startup.Take());
     CameraHost& host = this->program.Host();
     ASSERT_NE(host.camera(2), nullptr);
-    EXPECT_TRUE(host.camera(0)->IsRecording());
-    EXPECT_TRUE(host.camera(1)->IsRecording());
-    EXPECT_FALSE(host.camera(2)->IsRecording());
+    EXPECT_TRUE(host.camera(0)->recording().IsRecording());
+    EXPECT_TRUE(host.camera(1)->recording().IsRecording());
+    EXPECT_FALSE(host.camera(2)->recording().IsRecording());
     EXPECT_TRUE(host.housekeeping.TimersActive());
     ASSERT_TRUE(WaitFor([&] { return this->FilledRecordings(0) && this->FilledRecordings(1); }));
     EXPECT_EQ(this->FilledRecordings(2), 0);
@@ -174,8 +174,8 @@ TEST_F(HeadlessStartTest, ABroadcastStartRecordsEachCameraOnceFromTheStart) {
     program.shell->Start(true);
     CameraHost& host = program.Host();
     ASSERT_NE(host.camera(0), nullptr);
-    ASSERT_TRUE(host.camera(0)->IsBroadcasting());
-    EXPECT_TRUE(host.camera(0)->recorder->recording());
+    ASSERT_TRUE(host.camera(0)->broadcast().IsBroadcasting());
+    EXPECT_TRUE(host.camera(0)->recording().recorder().recording());
     ASSERT_TRUE(WaitFor([&] { return FilledRecordings(0) && FilledRecordings(1); }));
     WaitFor([] { return false; }, 1500);
     EXPECT_EQ(FilledRecordings(0), 1);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/CameraInternals.h"
 #include "support/CameraFixture.h"
 #include <sys/stat.h>
 
@@ -157,12 +158,11 @@ TEST_F(NotifyTest, MotionReachesTheBrokerTheWebhookAndTheMailboxAndTheBrokerComm
 
     watch.Publish("trelvix/0/recording/set", "ON");
     ASSERT_TRUE(WaitFor([&] {
-        return cam->callback.state == CameraState::Recording &&
-               watch.Has("trelvix/0/recording", "ON");
+        return cam->state() == CameraState::Recording && watch.Has("trelvix/0/recording", "ON");
     }));
     watch.Publish("trelvix/0/recording/set", "OFF");
     ASSERT_TRUE(WaitFor([&] {
-        return cam->callback.state == CameraState::Idle && watch.Has("trelvix/0/recording", "OFF");
+        return cam->state() == CameraState::Idle && watch.Has("trelvix/0/recording", "OFF");
     }));
 
     EXPECT_EQ(LogCount(text::kWebhookSent), 1);
@@ -188,7 +188,7 @@ TEST_F(NotifyTest, ABrokerThatWasGoneIsGivenTheCurrentStateAgain) {
     ASSERT_TRUE(WaitFor([&] { return !host->notifier()->brokerConnected(); }));
     // What changes meanwhile is what the broker must learn once it is back.
     cam->settings->motionSensitivity = 255;
-    cam->StartRecording();
+    cam->recording().StartRecording();
     ASSERT_TRUE(WaitWhileTimePasses([&] { return !host->notifier()->motionOn(0); }));
     ASSERT_TRUE(broker->Start());
     ASSERT_TRUE(WaitFor([&] { return host->notifier()->brokerConnected(); }));
@@ -209,7 +209,7 @@ TEST_F(NotifyTest, ABrokerThatWasGoneIsGivenTheCurrentStateAgain) {
     ASSERT_TRUE(WaitFor([&] { return current(late, true); }));
     EXPECT_EQ(LogCount(text::kMQTTBrokerUnreachable1), 1);
     EXPECT_EQ(LogCount(text::kMQTTBrokerConnected), 2);
-    cam->StopRecording();
+    cam->recording().StopRecording();
 }
 
 TEST_F(NotifyTest, AReceiverThatHangsAndAServerThatRefusesHoldUpNeitherFramesNorTheBroker) {

@@ -9,6 +9,7 @@
 #include "config/IniFile.h"
 #include "settings/SettingsFixture.h"
 #include "settings/Unit_Panel7.h"
+#include "support/CameraInternals.h"
 #include "support/RawHttpClient.h"
 
 using namespace trelvix;
@@ -78,7 +79,7 @@ TEST_F(BroadcastPageTest, StoredValuesOutOfRangeAreRepairedInTheRecordAtOnce) {
     EXPECT_EQ(page->Edit_port->text(), "9090");
     EXPECT_EQ(page->CSpinEdit_maxClient->value(), 5);
     EXPECT_FALSE(page->AddressesShown());
-    EXPECT_TRUE(cameras[0]->callback.regionTestMode);
+    EXPECT_TRUE(cameras[0]->view().regionTestMode());
 
     s.broadcastBitrateKbps = 2227;
     s.broadcastFpsIndex = -1;
@@ -95,7 +96,7 @@ TEST_F(BroadcastPageTest, StoredValuesOutOfRangeAreRepairedInTheRecordAtOnce) {
     EXPECT_EQ(s.broadcastPort, 0);
     EXPECT_EQ(s.broadcastSizeIndex, 3);
     EXPECT_EQ(s.broadcastBitrateKbps, 800);
-    EXPECT_TRUE(cameras[0]->callback.regionTestMode);  // saving leaves the preview alone
+    EXPECT_TRUE(cameras[0]->view().regionTestMode());  // saving leaves the preview alone
 }
 
 TEST_F(BroadcastPageTest, TheTestButtonStartsAndStopsAndTheWindowEndsTheBroadcast) {
@@ -106,8 +107,8 @@ TEST_F(BroadcastPageTest, TheTestButtonStartsAndStopsAndTheWindowEndsTheBroadcas
     OpenPage();
     page->Edit_port->setText("0");  // a free port
     page->BitBtn5->click();
-    ASSERT_TRUE(cam->IsBroadcasting());
-    const int port = cam->broadcastEngine().Port();
+    ASSERT_TRUE(cam->broadcast().IsBroadcasting());
+    const int port = cam->broadcast().broadcastEngine().Port();
     EXPECT_TRUE(page->AddressesShown());
     EXPECT_EQ(page->Label_LocalIP->text(), BroadcastPrivateUrl(port));
     EXPECT_EQ(page->Edit_port->text(), QString::number(port));
@@ -118,16 +119,16 @@ TEST_F(BroadcastPageTest, TheTestButtonStartsAndStopsAndTheWindowEndsTheBroadcas
     EXPECT_EQ(opened, QStringList({expected, BroadcastPrivateUrl(port)}));
 
     page->BitBtn5->click();
-    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_FALSE(cam->broadcast().IsBroadcasting());
     EXPECT_TRUE(cam->HasGraph());
     EXPECT_FALSE(page->AddressesShown());
 
     page->BitBtn5->click();
-    ASSERT_TRUE(cam->IsBroadcasting());
+    ASSERT_TRUE(cam->broadcast().IsBroadcasting());
     ShowPage(0);  // it runs on while other pages are shown
-    EXPECT_TRUE(cam->IsBroadcasting());
+    EXPECT_TRUE(cam->broadcast().IsBroadcasting());
     window->done(QDialog::Accepted);
-    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_FALSE(cam->broadcast().IsBroadcasting());
     EXPECT_TRUE(cam->HasGraph());
 }
 
@@ -143,7 +144,7 @@ TEST_F(BroadcastPageTest, WithoutAPublicAddressOrAStartTheFieldsSayNothingWrong)
     OpenPage();
     page->Edit_port->setText(QString::number(taken.serverPort()));
     page->BitBtn5->click();
-    EXPECT_FALSE(cam->IsBroadcasting());
+    EXPECT_FALSE(cam->broadcast().IsBroadcasting());
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(page->AddressesShown());  // shown, with what the camera holds: nothing
     EXPECT_EQ(page->Label_LocalIP->text(), "");
@@ -152,7 +153,7 @@ TEST_F(BroadcastPageTest, WithoutAPublicAddressOrAStartTheFieldsSayNothingWrong)
 
     page->Edit_port->setText("0");
     page->BitBtn5->click();
-    ASSERT_TRUE(cam->IsBroadcasting());
+    ASSERT_TRUE(cam->broadcast().IsBroadcasting());
     WaitFor([] { return false; }, 3500);  // the service never answers
     EXPECT_EQ(page->Label_publicIP->text(), "");
     EXPECT_FALSE(page->SpeedButton1->isEnabled());
@@ -174,8 +175,8 @@ TEST_F(BroadcastPageTest, AViewerPasswordAndThisComputerOnlyReachTheServerAndThe
     page->ComboBox_reach->setCurrentIndex(0);
     page->Edit_port->setText("0");
     page->BitBtn5->click();
-    ASSERT_TRUE(cam->IsBroadcasting());
-    const int port = cam->broadcastEngine().Port();
+    ASSERT_TRUE(cam->broadcast().IsBroadcasting());
+    const int port = cam->broadcast().broadcastEngine().Port();
     EXPECT_EQ(page->Label_LocalIP->text(), QStringLiteral("mms://127.0.0.1:%1").arg(port));
     RawClient stranger(port, "/");
     EXPECT_TRUE(stranger.ReadUntil([&] { return stranger.closed; }));

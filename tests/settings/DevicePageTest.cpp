@@ -276,7 +276,7 @@ TEST_F(DevicePageTest, ANewNetworkCameraTakesTheCellAfterTheLocalDevices) {
     ASSERT_NE(porch, nullptr);
     EXPECT_EQ(porch->settings->deviceFriendlyName.get(), "Porch");
     // Nobody answers there: the camera waits for its stream, the window is not held up.
-    EXPECT_TRUE(test::WaitFor([&] { return porch->IsReconnecting(); }));
+    EXPECT_TRUE(test::WaitFor([&] { return porch->network().IsReconnecting(); }));
 }
 
 TEST_F(DevicePageTest, TryingAnAddressShowsItsLivePictureOrSaysItHasNone) {

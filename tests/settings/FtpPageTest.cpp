@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include "support/CameraInternals.h"
 #include "settings/SettingsFixture.h"
 #include "settings/Unit_Panel6.h"
 #include "upload/FtpServer.h"
@@ -229,15 +230,16 @@ TEST_F(FtpPageTest, BrowsesARealServerAndTheTestStoresFivePicturesInTheChosenFol
     EXPECT_FALSE(page->BitBtn1->isEnabled());
     ASSERT_TRUE(FtpServer::WaitFor([&] { return page->BitBtn1->isEnabled(); }));
     ASSERT_TRUE(Quiet());
-    const QString newest = cam->callback.snapshots.newestPath;
+    const QString newest = test::FrameCallback(cam).snapshots.newestPath;
     const QString name = QFileInfo(newest).fileName();
     EXPECT_EQ(LogLines().count("upload file is ok."), 5) << LogLines().join('\n');
     EXPECT_EQ(LogLines().first(), "upload file is ok.");
     EXPECT_FALSE(page->ListViewLog->topLevelItem(0)->text(1).isEmpty());
     EXPECT_EQ(server.Count("STOR " + name), 5);
     EXPECT_EQ(test::ReadAll(server.root() + "/pub/cam 1/日本/" + name), test::ReadAll(newest));
-    EXPECT_GE(cam->callback.uploadList.Count(), 1);  // a test picture waits for the upload too
-    EXPECT_EQ(server.Count("CONNECT"), 1);           // one login for the whole visit
+    EXPECT_GE(test::FrameCallback(cam).uploadList.Count(),
+              1);                           // a test picture waits for the upload too
+    EXPECT_EQ(server.Count("CONNECT"), 1);  // one login for the whole visit
 
     // Logging in again rebuilds the tree from one root, on the connection that is open.
     page->BitBtn5->click();
@@ -283,7 +285,7 @@ TEST_F(FtpPageTest, AServerThatIsDownSlowOrRefusingGivesALineAndTheWindowKeepsAn
     ASSERT_TRUE(Quiet());
     EXPECT_EQ(LogLines().filter(QRegularExpression("^Login: ")).size(), 1) << LogLines().join('\n');
     EXPECT_EQ(LogLines().count("upload file is ok."), 0);
-    EXPECT_EQ(cam->callback.uploadList.Count(), 0);  // no picture without a login
+    EXPECT_EQ(test::FrameCallback(cam).uploadList.Count(), 0);  // no picture without a login
 
     page->Edit_FTPPORT->setText("99999");
     page->BitBtn5->click();
@@ -323,8 +325,8 @@ TEST_F(FtpPageTest, TextsShowWholeInEnglishAndChinese) {
         OpenPage();
         window->show();
         // The page shows the camera's live picture without the motion region's test.
-        EXPECT_EQ(cameras[0]->callback.previewNotifyWindow(), page);
-        EXPECT_FALSE(cameras[0]->callback.regionTestMode);
+        EXPECT_EQ(cameras[0]->view().previewNotifyWindow(), page);
+        EXPECT_FALSE(cameras[0]->view().regionTestMode());
         ASSERT_TRUE(test::WaitFor([&] { return page->Panel6->LatestFrame() != nullptr; }));
         for (const bool browser : {false, true}) {
             if (browser) page->BitBtn7->click();

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "support/CameraInternals.h"
 #include "capture/Sound.h"
 #include "common/Messages.h"
 #include "common/Process.h"
@@ -143,7 +144,7 @@ TEST_F(MotionPageTest, BeforeTheFirstFrameTheStoredRegionIsLeftAlone) {
     cam = cameras[0].get();
     StoreRegion(*cam->settings, {300, 200, 900, 700});
     Open();
-    EXPECT_EQ(cam->callback.frameWidth, 0);
+    EXPECT_EQ(cam->view().FrameSize().width(), 0);
     EXPECT_EQ(Region(), (MotionRegion{300, 200, 900, 700}));
 }
 

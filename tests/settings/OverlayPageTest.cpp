@@ -1,6 +1,7 @@
 // The overlay page: arrow clamps, guide lines, fonts and colours, and what reaches the picture.
 #include <QTest>
 
+#include "support/CameraInternals.h"
 #include "capture/Cautofont.h"
 #include "settings/SettingsFixture.h"
 
@@ -27,7 +28,7 @@ protected:
 TEST_F(OverlayPageTest, CaptionArrowsKeepTheTextInsideThePicture) {
     OpenOn("test:black:320x240@10");
     CDataClass& s = *cam->settings;
-    const auto mask = cam->callback.captionOverlay->mask();
+    const auto mask = test::FrameCallback(cam).captionOverlay->mask();
     ASSERT_TRUE(mask);
     const int w = mask->width, h = mask->height;
     page->CSpinEdit3->setValue(20);
@@ -46,8 +47,8 @@ TEST_F(OverlayPageTest, CaptionArrowsKeepTheTextInsideThePicture) {
     EXPECT_EQ(s.captionY, 240 - h);
     // The date and time move the same way, by their own text's size.
     page->CheckBox_timer->click();
-    ASSERT_TRUE(WaitFor([&] { return cam->callback.timeOverlay->mask() != nullptr; }));
-    const int th = cam->callback.timeOverlay->mask()->height;
+    ASSERT_TRUE(WaitFor([&] { return test::FrameCallback(cam).timeOverlay->mask() != nullptr; }));
+    const int th = test::FrameCallback(cam).timeOverlay->mask()->height;
     page->CSpinEdit3->setValue(20);
     s.timeY = 240 - th - 3;
     page->SpeedButton_TimerDown->click();
@@ -92,11 +93,11 @@ TEST_F(OverlayPageTest, FontDialogStoresTheFontAndTheColourOnlyWithARenderer) {
     page->SpeedButton12Click();
     EXPECT_EQ(s.captionFont.get().lfHeight, -20);
     EXPECT_EQ(s.captionColour, (Colour3{0, 255, 0}));
-    EXPECT_EQ(cam->callback.captionOverlay->mask()->height,
+    EXPECT_EQ(test::FrameCallback(cam).captionOverlay->mask()->height,
               QFontMetrics(CAutoFont::ToQFont(s.captionFont)).height());
     // Without a renderer only the font is stored.
     cam->StopCamera();
-    cam->callback.DestroyOverlays();
+    test::FrameCallback(cam).DestroyOverlays();
     page->dialogs.font = [](QWidget*, QFont* font, QColor* colour) {
         font->setPixelSize(30);
         *colour = QColor(0, 0, 255);

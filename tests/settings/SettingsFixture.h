@@ -19,6 +19,7 @@
 #include "settings/Unit_Panel1.h"
 #include "settings/Unit_Panel2.h"
 #include "settings/Unit_Panel5.h"
+#include "support/CameraInternals.h"
 #include "support/HeadlessCameras.h"
 #include "support/Wait.h"
 
@@ -77,7 +78,7 @@ protected:
     }
     // Waits for the camera's first frame, so its picture size is known.
     static bool Streaming(UsbCamera* cam) {
-        return WaitFor([cam] { return cam->callback.frameWidth > 0; });
+        return WaitFor([cam] { return cam->view().FrameSize().width() > 0; });
     }
     TForm_settings* Open(int initialIndex = 0) {
         window = std::make_unique<TForm_settings>(nullptr, initialIndex,

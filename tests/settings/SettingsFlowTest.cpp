@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QTest>
 
+#include "support/CameraInternals.h"
 #include "app/Unit1.h"
 #include "history/EventLog.h"
 #include "lang/TextIds.h"
@@ -122,10 +123,10 @@ TEST_F(SettingsFlowTest, PagesSaveRepeatedlyWhileTheCameraStreamsAndRecords) {
     });
     CDataClass& s = *cam->settings;
     ASSERT_TRUE(Streaming(cam));
-    cam->StartRecording();
+    cam->recording().StartRecording();
     Open();
     ShowPage(1);
-    const uint64_t before = cam->callback.framesDelivered;
+    const uint64_t before = cam->view().framesDelivered();
     for (int i = 0; i < 200; ++i) {
         const QString n = QString::number(i);
         window->overlayPage->Edit1->setText("caption " + n);
@@ -141,8 +142,8 @@ TEST_F(SettingsFlowTest, PagesSaveRepeatedlyWhileTheCameraStreamsAndRecords) {
         QCoreApplication::processEvents();
         if (i % 20 == 0) QTest::qWait(10);
     }
-    EXPECT_TRUE(WaitFor([&] { return cam->callback.framesDelivered > before + 5; }));
-    cam->StopRecording();
+    EXPECT_TRUE(WaitFor([&] { return cam->view().framesDelivered() > before + 5; }));
+    cam->recording().StopRecording();
     window->done(QDialog::Accepted);
     EXPECT_EQ(s.caption.get(), "caption 199");
     EXPECT_EQ(s.motionProgramParams.get(), "--round 199");

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "support/CameraInternals.h"
 #include "settings/PageRules.h"
 #include "settings/SettingsFixture.h"
 
@@ -48,20 +49,20 @@ TEST_F(SettingsWindowTest, EachPageGetsThePictureItShowsAndOnlyTheMotionPageTest
     StartProgram(kTwo);
     UsbCamera* cam = cameras[0].get();
     Open();
-    EXPECT_EQ(cam->callback.previewNotifyWindow(), window->overlayPage);
-    EXPECT_FALSE(cam->callback.regionTestMode);
+    EXPECT_EQ(cam->view().previewNotifyWindow(), window->overlayPage);
+    EXPECT_FALSE(cam->view().regionTestMode());
     ShowPage(1);
-    EXPECT_EQ(cam->callback.previewNotifyWindow(), window->motionPage);
-    EXPECT_TRUE(cam->callback.regionTestMode);
+    EXPECT_EQ(cam->view().previewNotifyWindow(), window->motionPage);
+    EXPECT_TRUE(cam->view().regionTestMode());
     ASSERT_TRUE(
         test::WaitFor([&] { return window->motionPage->Panel2->LatestFrame() != nullptr; }));
     ShowPage(2);  // no picture on the recording page: nothing is painted
-    EXPECT_EQ(cam->callback.previewNotifyWindow(), window.get());
-    EXPECT_FALSE(cam->callback.regionTestMode);
+    EXPECT_EQ(cam->view().previewNotifyWindow(), window.get());
+    EXPECT_FALSE(cam->view().regionTestMode());
     ShowPage(1);
     window->done(QDialog::Accepted);
-    EXPECT_EQ(cam->callback.previewNotifyWindow(), nullptr);
-    EXPECT_FALSE(cam->callback.regionTestMode);
+    EXPECT_EQ(cam->view().previewNotifyWindow(), nullptr);
+    EXPECT_FALSE(cam->view().regionTestMode());
 }
 
 TEST_F(SettingsWindowTest, SwitchingCamerasSavesTypedValuesIntoTheCameraTheyWereTypedFor) {
@@ -162,5 +163,5 @@ TEST_F(SettingsWindowTest, ADeviceWithoutARunningCameraLeavesThePagesWritingNowh
     EXPECT_EQ(window->overlayPage->Edit1->text(), "kept");  // the last contents stay
     window->overlayPage->SpeedButton14->click();
     window->done(QDialog::Accepted);
-    EXPECT_EQ(cameras[0]->callback.previewNotifyWindow(), nullptr);
+    EXPECT_EQ(cameras[0]->view().previewNotifyWindow(), nullptr);
 }

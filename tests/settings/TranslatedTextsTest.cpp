@@ -115,7 +115,7 @@ TEST_F(TranslatedTextsTest, NoChineseTextInTheWindowsOfOtherLanguages) {
             EXPECT_EQ(ChineseTexts(&settings), QStringList()) << "settings, language " << language;
             settings.done(QDialog::Rejected);
 
-            TDeviceProperties properties(nullptr, cam->Controls());
+            TDeviceProperties properties(nullptr, cam->device().Controls());
             EXPECT_EQ(ChineseTexts(&properties), QStringList()) << "properties, " << language;
             TFrmLog viewer(nullptr, 1);
             viewer.setAttribute(Qt::WA_DeleteOnClose, false);

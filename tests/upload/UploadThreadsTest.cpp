@@ -181,10 +181,10 @@ TEST_F(UploadThreadsTest, ACameraUploadsItsTimedPicturesIntoTheDayFolder) {
     {
         UsbCamera camera(nullptr, &panel, &panel, "test:smpte:160x120@15", 3);
         panel.AttachCamera(&camera);
-        ASSERT_TRUE(camera.uploadRecord);
+        ASSERT_TRUE(camera.upload().uploadRecord());
         // Starting again restarts both threads, here with a shorter second.
-        camera.uploadRecord->second = 20ms;
-        camera.StartUpload();
+        camera.upload().uploadRecord()->second = 20ms;
+        camera.upload().StartUpload();
         const QDir pictures(camera.settings->DayImageFolder(Now().date()));
         const QDir remote(server.root() + "/cams/" + pictures.dirName());
         // Stopping may cut a transfer short; the pictures stored whole before are compared.
@@ -198,7 +198,7 @@ TEST_F(UploadThreadsTest, ACameraUploadsItsTimedPicturesIntoTheDayFolder) {
             return whole.size() >= 2;
         }));
         camera.StopCamera();
-        EXPECT_FALSE(camera.uploadRecord);
+        EXPECT_FALSE(camera.upload().uploadRecord());
         EXPECT_EQ(pictures.dirName(), Now().toString("yyyyMMdd") + "Image");
         for (const QString& name : whole)
             EXPECT_EQ(ReadAll(remote.filePath(name)), ReadAll(pictures.filePath(name))) << name;
@@ -206,6 +206,7 @@ TEST_F(UploadThreadsTest, ACameraUploadsItsTimedPicturesIntoTheDayFolder) {
     }
     settings.ftpEnabled = 0;
     ASSERT_TRUE(settings.Save());
-    EXPECT_FALSE(UsbCamera(nullptr, &panel, &panel, "test:smpte:160x120@15", 3).uploadRecord);
+    EXPECT_FALSE(
+        UsbCamera(nullptr, &panel, &panel, "test:smpte:160x120@15", 3).upload().uploadRecord());
     PublishSettings(nullptr);
 }
