@@ -16,6 +16,7 @@
 #include "views/Unit_capparam.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFixture.h"
+#include "support/FakeControls.h"
 #include "support/StartupSettings.h"
 #include "support/TextFit.h"
 
@@ -143,12 +144,9 @@ namespace {
 
 // A device with every kind of control a panel shows; switching the automatic mode on makes
 // the manual value inactive, as drivers do.
-class PanelDevice : public CameraControls {
+class PanelDevice : public trelvix::test::FakeControls {
 public:
     enum : uint32_t { kAuto = 1, kManual, kMode, kReset, kFixed };
-    std::map<uint32_t, CameraControl> controls;
-    std::map<uint32_t, int32_t> values;
-    std::vector<std::pair<uint32_t, int32_t>> sets;
 
     PanelDevice() {
         Add(kAuto, "Auto", CameraControl::Kind::Boolean, 0, 1, 1);
@@ -161,32 +159,14 @@ public:
         values[kAuto] = 0;
     }
     void Add(uint32_t id, const char* name, CameraControl::Kind kind, int min, int max, int def) {
-        CameraControl c;
-        c.id = id;
+        CameraControl& c = FakeControls::Add(id, min, max, def);
         c.name = name;
         c.kind = kind;
-        c.minimum = min;
-        c.maximum = max;
-        c.defaultValue = def;
-        controls[id] = c;
-        values[id] = def;
-    }
-    std::vector<CameraControl> List() override {
-        std::vector<CameraControl> out;
-        for (auto& [id, c] : controls) out.push_back(c);
-        return out;
     }
     std::optional<CameraControl> Query(uint32_t id) override {
         CameraControl c = controls.at(id);
         if (id == kManual) c.inactive = values[kAuto] != 0;
         return c;
-    }
-    std::optional<int32_t> Get(uint32_t id) override { return values.at(id); }
-    bool Set(uint32_t id, int32_t value) override {
-        sets.emplace_back(id, value);
-        if (controls[id].readOnly) return false;
-        values[id] = value;
-        return true;
     }
 };
 

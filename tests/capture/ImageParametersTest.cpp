@@ -12,6 +12,7 @@
 #include "config/Option.h"
 #include "host/CameraCell.h"
 #include "support/CameraFixture.h"
+#include "support/FakeControls.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -21,45 +22,12 @@ namespace {
 
 // A device with brightness at 0 in -64..64, contrast 0..255, and a hue whose range has no
 // width; it has no saturation, sharpness or gamma. Sets are recorded.
-class FakeDevice : public CameraControls {
+class FakeDevice : public trelvix::test::FakeControls {
 public:
-    std::map<uint32_t, CameraControl> controls;
-    std::map<uint32_t, int32_t> values;
-    std::vector<std::pair<uint32_t, int32_t>> sets;
-    bool refuseSets = false;
-
     FakeDevice() {
         Add(V4L2_CID_BRIGHTNESS, -64, 64, 0);
         Add(V4L2_CID_CONTRAST, 0, 255, 32);
         Add(V4L2_CID_HUE, 5, 5, 5);
-    }
-    void Add(uint32_t id, int32_t min, int32_t max, int32_t value) {
-        CameraControl c;
-        c.id = id;
-        c.minimum = min;
-        c.maximum = max;
-        controls[id] = c;
-        values[id] = value;
-    }
-    std::vector<CameraControl> List() override {
-        std::vector<CameraControl> out;
-        for (auto& [id, c] : controls) out.push_back(c);
-        return out;
-    }
-    std::optional<CameraControl> Query(uint32_t id) override {
-        auto it = controls.find(id);
-        if (it == controls.end()) return std::nullopt;
-        return it->second;
-    }
-    std::optional<int32_t> Get(uint32_t id) override {
-        if (!controls.count(id)) return std::nullopt;
-        return values[id];
-    }
-    bool Set(uint32_t id, int32_t value) override {
-        sets.emplace_back(id, value);
-        if (refuseSets) return false;
-        values[id] = value;
-        return true;
     }
 };
 

@@ -20,13 +20,8 @@ const QString kA = "test:black:160x120@10";
 const QString kB = "test:smpte:160x120@10";
 const QString kC = "test:snow:160x120@10";
 
-class DevicePageTest : public SettingsFixture {
+class DevicePageTest : public trelvix::test::MainWindowFixture {
 protected:
-    void TearDown() override {
-        TForm_settings::SetModalRunnerForTesting(nullptr);
-        mainWindow.reset();
-        SettingsFixture::TearDown();
-    }
     void WriteExcluded(const QByteArray& lines) {
         QFile f(dir.path() + "/device.bin");
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -55,15 +50,6 @@ protected:
         // The main window may have replaced the settings object.
         option = gOption;
     }
-    int LogLinesSaying(int textId) {
-        QCoreApplication::sendPostedEvents();
-        int n = 0;
-        for (const QString& line :
-             ReadLogLines(LogFileName(gOption->LogPath, QDate::currentDate())))
-            n += SplitLogLine(line)[5] == LanguageText(textId);
-        return n;
-    }
-    std::unique_ptr<TForm1> mainWindow;
 };
 
 }  // namespace
@@ -107,7 +93,7 @@ TEST_F(DevicePageTest, AnExcludedDeviceLeavesTheRebuiltGrid) {
     StartProgram({kA, kB}, 0);
     FreshRecord(0);
     FreshRecord(1);
-    mainWindow = std::make_unique<TForm1>(TakeSettings());
+    OpenMainWindow();
     ASSERT_NE(mainWindow->host.camera(1), nullptr);
     PressSettings([](TForm_settings& w) {
         Mark(DevicePage(w), 0, true);
@@ -123,7 +109,7 @@ TEST_F(DevicePageTest, AnExcludedDeviceLeavesTheRebuiltGrid) {
 TEST_F(DevicePageTest, RowsChangedOnTheSystemPageRebuildTheGridAfterClosing) {
     StartProgram({kA}, 0);
     FreshRecord(0);
-    mainWindow = std::make_unique<TForm1>(TakeSettings());
+    OpenMainWindow();
     ASSERT_EQ(mainWindow->cellPanels.size(), 4u);
     PressSettings([](TForm_settings& w) {
         auto* page = static_cast<TFrame_Panel8*>(w.pages[5]);
@@ -141,7 +127,7 @@ TEST_F(DevicePageTest, OkWithoutChangesOnEitherPageOnlyRestartsTheCameras) {
     StartProgram({kA, kB}, 0);
     FreshRecord(0);
     FreshRecord(1);
-    mainWindow = std::make_unique<TForm1>(TakeSettings());
+    OpenMainWindow();
     UsbCamera* first = mainWindow->host.camera(0);
     for (int entry : {5, 6}) {
         const int startedBefore = LogLinesSaying(text::kCameraStarted);
@@ -261,7 +247,7 @@ TEST_F(DevicePageTest, ANewNetworkCameraTakesTheCellAfterTheLocalDevices) {
     StartProgram({kA}, 0);
     FreshRecord(0);
     FreshRecord(1);
-    mainWindow = std::make_unique<TForm1>(TakeSettings());
+    OpenMainWindow();
     const QString address = QString("http://127.0.0.1:%1/video").arg(test::ClosedPort());
     PressSettings([&](TForm_settings& w) {
         TNetCamEditor* ed = DevicePage(w)->NetCams;

@@ -10,7 +10,9 @@
 #include <memory>
 #include <vector>
 
+#include "app/Unit1.h"
 #include "capture/Usbcamera.h"
+#include "history/EventLog.h"
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "host/SettingsInForce.h"
@@ -118,6 +120,31 @@ protected:
     std::unique_ptr<TForm_settings> window;
     int questions = 0;
     bool answerYes = true;
+};
+
+// The same with the main window over the cameras, the way the operator opens the settings.
+class MainWindowFixture : public SettingsFixture {
+protected:
+    void TearDown() override {
+        TForm_settings::SetModalRunnerForTesting(nullptr);
+        mainWindow.reset();
+        SettingsFixture::TearDown();
+    }
+    // The main window takes the settings over, as at the program's start.
+    TForm1* OpenMainWindow() {
+        mainWindow = std::make_unique<TForm1>(TakeSettings());
+        return mainWindow.get();
+    }
+    int LogLinesSaying(int textId) {
+        QCoreApplication::sendPostedEvents();
+        int n = 0;
+        for (const QString& line :
+             ReadLogLines(LogFileName(gOption->LogPath, QDate::currentDate())))
+            n += SplitLogLine(line)[5] == LanguageText(textId);
+        return n;
+    }
+
+    std::unique_ptr<TForm1> mainWindow;
 };
 
 }  // namespace trelvix::test

@@ -15,23 +15,7 @@ using trelvix::test::WaitFor;
 
 namespace {
 
-class SettingsFlowTest : public SettingsFixture {
-protected:
-    void TearDown() override {
-        TForm_settings::SetModalRunnerForTesting(nullptr);
-        mainWindow.reset();
-        SettingsFixture::TearDown();
-    }
-    int LogLinesSaying(int textId) {
-        QCoreApplication::sendPostedEvents();
-        int n = 0;
-        for (const QString& line :
-             ReadLogLines(LogFileName(gOption->LogPath, QDate::currentDate())))
-            n += SplitLogLine(line)[5] == LanguageText(textId);
-        return n;
-    }
-    std::unique_ptr<TForm1> mainWindow;
-};
+using SettingsFlowTest = trelvix::test::MainWindowFixture;
 
 int Pictures(const QString& folder) {
     int n = 0;
@@ -46,7 +30,7 @@ TEST_F(SettingsFlowTest, MotionSwitchedOnInTheWindowWorksAfterClosingWithoutARes
     StartProgram({"test:ball:160x120@10", "test:black:160x120@10"}, 0);
     FreshRecord(0);
     FreshRecord(1);
-    mainWindow = std::make_unique<TForm1>(TakeSettings());
+    OpenMainWindow();
     mainWindow->SelectCell(1);
     UsbCamera* ball = mainWindow->host.camera(0);
     ASSERT_NE(ball, nullptr);
@@ -76,7 +60,7 @@ TEST_F(SettingsFlowTest, MotionSwitchedOnInTheWindowWorksAfterClosingWithoutARes
 TEST_F(SettingsFlowTest, AChangedGridIsRebuiltAfterTheWindowCloses) {
     StartProgram({"test:black:160x120@10"}, 0);
     FreshRecord(0);
-    mainWindow = std::make_unique<TForm1>(TakeSettings());
+    OpenMainWindow();
     TForm_settings::SetModalRunnerForTesting([](TForm_settings&) {
         gOption->requestedCols = 3;
         return QDialog::Accepted;
@@ -92,7 +76,7 @@ TEST_F(SettingsFlowTest, AChangedGridIsRebuiltAfterTheWindowCloses) {
 TEST_F(SettingsFlowTest, TheWindowOpensOnlyAfterThePassword) {
     StartProgram({"test:black:160x120@10"}, 0);
     FreshRecord(0);
-    mainWindow = std::make_unique<TForm1>(TakeSettings());
+    OpenMainWindow();
     gOption->passwordOn = 1;
     bool granted = false;
     Option::SetPasswordPrompt([&](QObject*, const QString&) { return granted; });
