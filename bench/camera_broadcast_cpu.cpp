@@ -80,12 +80,12 @@ int main(int argc, char** argv) {
     CDataClass record;
     record.cameraId = 0;
     record.videoFolder = home.path() + "/videos/";
-    record.recordFrameRate = 30;
-    record.autoRecord = 1;
-    record.showTime = 1;
-    record.rulerShow = 1;
-    record.broadcastPort = 0;
-    record.broadcastMaxClients = 20;
+    StoreLive(record.recordFrameRate, 30);
+    StoreLive(record.autoRecord, 1);
+    StoreLive(record.showTime, 1);
+    StoreLive(record.rulerShow, 1);
+    StoreLive(record.broadcastPort, 0);
+    StoreLive(record.broadcastMaxClients, 20);
     record.Save();
     QDir().mkpath(record.videoFolder);
     HeadlessPanel panel(0);

@@ -26,14 +26,14 @@ int main(int argc, char** argv) {
         rec.cameraId = i;
         rec.videoFolder = rec.imageFolder = folder;
         rec.caption = QString::asprintf("%d#", i);
-        rec.autoRecord = 1;
-        rec.recordFrameRate = rate;
-        rec.showTime = 1;
-        rec.motionEnabled = 1;
+        StoreLive(rec.autoRecord, 1);
+        StoreLive(rec.recordFrameRate, rate);
+        StoreLive(rec.showTime, 1);
+        StoreLive(rec.motionEnabled, 1);
         // A picture per motion would measure the disk, not the detection.
-        rec.motionNoPicture = 1;
-        rec.motionSound = 0;
-        rec.shutterSound = 0;
+        StoreLive(rec.motionNoPicture, 1);
+        StoreLive(rec.motionSound, 0);
+        StoreLive(rec.shutterSound, 0);
         if (!rec.Save()) {
             std::fprintf(stderr, "camera_records: cannot write the record of camera %d\n", i);
             return 1;

@@ -15,12 +15,12 @@ namespace {
 
 struct Setup {
     explicit Setup(int orientation) {
-        settings.orientation = orientation;
-        settings.rulerShow = 1;
-        settings.showTime = 1;
+        StoreLive(settings.orientation, orientation);
+        StoreLive(settings.rulerShow, 1);
+        StoreLive(settings.showTime, 1);
         settings.caption = "Front gate 1#";
-        settings.ruler5Row = 600;
-        settings.ruler10Row = 500;
+        StoreLive(settings.ruler5Row, 600);
+        StoreLive(settings.ruler10Row, 500);
         cb.settings = &settings;
         cb.CreateOverlays();
         cb.SetUpFormat(1280, 720, kPixelRGB24);

@@ -33,8 +33,8 @@ VideoFrame Pattern(int w, int h, int phase) {
 struct Camera {
     Camera(int w, int h) {
         settings.imageFolder = tempDir->path();
-        settings.shutterSound = 0;
-        settings.motionSound = 0;
+        StoreLive(settings.shutterSound, 0);
+        StoreLive(settings.motionSound, 0);
         cb.settings = &settings;
         cb.CreateOverlays();
         cb.SetUpFormat(w, h, kPixelRGB24);
@@ -46,10 +46,10 @@ struct Camera {
 void Compare(benchmark::State& state, bool wholeFrame) {
     Camera c(1280, 720);
     if (wholeFrame) {
-        c.settings.motionLeft = 0;
-        c.settings.motionTop = 0;
-        c.settings.motionRight = 1280;
-        c.settings.motionBottom = 720;
+        StoreLive(c.settings.motionLeft, 0);
+        StoreLive(c.settings.motionTop, 0);
+        StoreLive(c.settings.motionRight, 1280);
+        StoreLive(c.settings.motionBottom, 720);
     }
     VideoFrame a = Pattern(1280, 720, 0), b = Pattern(1280, 720, 9);
     c.cb.motion.CompareWithPreviousFrame(a.data.data(), a.data.size(), a.width, a.height,
@@ -75,12 +75,12 @@ BENCHMARK(CompareDefaultRegion)->Unit(benchmark::kMicrosecond);
 // most of the picture.
 void CheckEveryFrame(benchmark::State& state, int mode) {
     CDataClass s;
-    s.motionMode = mode;
-    s.motionIntervalSeconds = 0;
-    s.motionLeft = 20;
-    s.motionTop = 20;
-    s.motionRight = 620;
-    s.motionBottom = 460;
+    StoreLive(s.motionMode, mode);
+    StoreLive(s.motionIntervalSeconds, 0);
+    StoreLive(s.motionLeft, 20);
+    StoreLive(s.motionTop, 20);
+    StoreLive(s.motionRight, 620);
+    StoreLive(s.motionBottom, 460);
     std::vector<VideoFrame> frames;
     for (int i = 0; i < 16; ++i) {
         VideoFrame f = Pattern(640, 480, 0);
@@ -129,13 +129,13 @@ BENCHMARK(Snapshot1080p)->Unit(benchmark::kMillisecond);
 // Every frame of the burst finds motion and writes its picture on the frame thread.
 void ReportMotionBurst(int w, int h) {
     Camera c(w, h);
-    c.settings.motionEnabled = 1;
-    c.settings.motionIntervalSeconds = 0;
-    c.settings.motionLeft = 0;
-    c.settings.motionTop = 0;
-    c.settings.motionRight = w;
-    c.settings.motionBottom = h;
-    c.settings.showTime = 1;
+    StoreLive(c.settings.motionEnabled, 1);
+    StoreLive(c.settings.motionIntervalSeconds, 0);
+    StoreLive(c.settings.motionLeft, 0);
+    StoreLive(c.settings.motionTop, 0);
+    StoreLive(c.settings.motionRight, w);
+    StoreLive(c.settings.motionBottom, h);
+    StoreLive(c.settings.showTime, 1);
     c.cb.RefreshOverlays();
     VideoFrame a = Pattern(w, h, 0), b = Pattern(w, h, 100);
     double longest = 0, total = 0;

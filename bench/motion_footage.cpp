@@ -127,15 +127,15 @@ struct SearchCost {
 class SecondCounter {
 public:
     explicit SecondCounter(const Setup& s) {
-        settings.motionMode = s.mode;
-        settings.motionSensitivity = s.sensitivity;
-        settings.motionMinSize = s.minSize;
-        settings.motionPeople = s.people;
-        settings.motionIntervalSeconds = 0;
-        settings.motionLeft = s.region.left;
-        settings.motionTop = s.region.top;
-        settings.motionRight = s.region.right;
-        settings.motionBottom = s.region.bottom;
+        StoreLive(settings.motionMode, s.mode);
+        StoreLive(settings.motionSensitivity, s.sensitivity);
+        StoreLive(settings.motionMinSize, s.minSize);
+        StoreLive(settings.motionPeople, s.people);
+        StoreLive(settings.motionIntervalSeconds, 0);
+        StoreLive(settings.motionLeft, s.region.left);
+        StoreLive(settings.motionTop, s.region.top);
+        StoreLive(settings.motionRight, s.region.right);
+        StoreLive(settings.motionBottom, s.region.bottom);
     }
     void Take(const VideoFrame& f) {
         const QDateTime now = start.addMSecs(100 * frames);
@@ -144,7 +144,7 @@ public:
         if (detector.Check(f.data.data(), f.data.size(), f.width, f.height, settings, true, false,
                            now) == MotionVerdict::kMotion)
             reported[second] = true;
-        if (settings.motionPeople && !detector.objects.empty() && frames - lastTimed >= 5) {
+        if (Live(settings.motionPeople) && !detector.objects.empty() && frames - lastTimed >= 5) {
             lastTimed = frames;
             const auto begin = std::chrono::steady_clock::now();
             FindPerson(f.data.data(), f.stride, f.width, f.height, detector.objects.front());

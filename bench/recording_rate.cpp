@@ -33,9 +33,9 @@ int main(int argc, char** argv) {
     LogReceiverObject receiver;
     CDataClass rec;
     rec.cameraId = 0;
-    rec.recordFrameRate = rate;
-    rec.showTime = 1;
-    rec.rulerShow = 1;
+    StoreLive(rec.recordFrameRate, rate);
+    StoreLive(rec.showTime, 1);
+    StoreLive(rec.rulerShow, 1);
     rec.Save();
     HeadlessPanel panel(0);
     auto cam = std::make_unique<UsbCamera>(nullptr, &panel, &panel, source, 0);

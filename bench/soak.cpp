@@ -89,21 +89,21 @@ void WriteCameraRecords(int ftpPort) {
     for (int i = 0; i < kCameras; ++i) {
         CDataClass r;
         r.cameraId = i;
-        r.showTime = 1;
-        r.motionEnabled = 1;
-        r.motionSound = 0;
-        r.ftpEnabled = 1;
+        StoreLive(r.showTime, 1);
+        StoreLive(r.motionEnabled, 1);
+        StoreLive(r.motionSound, 0);
+        StoreLive(r.ftpEnabled, 1);
         r.ftpHost = QStringLiteral("127.0.0.1");
         r.ftpPort = QString::number(ftpPort);
         r.ftpUser = QStringLiteral("cam");
         r.ftpPassword = QStringLiteral("s3cret");
-        r.ftpMotionPictures = 1;
-        r.ftpIntervalSeconds = 10;
+        StoreLive(r.ftpMotionPictures, 1);
+        StoreLive(r.ftpIntervalSeconds, 10);
         // Uploads keep up with four cameras' motion pictures, into the server's root.
-        r.ftpUploadSeconds = 10;
-        r.ftpBatchSize = 60;
+        StoreLive(r.ftpUploadSeconds, 10);
+        StoreLive(r.ftpBatchSize, 60);
         r.ftpFolder = QStringLiteral("/");
-        r.broadcastPort = 0;  // a free port
+        StoreLive(r.broadcastPort, 0);  // a free port
         r.Save();
     }
 }

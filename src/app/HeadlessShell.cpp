@@ -71,7 +71,7 @@ QStringList HeadlessShell::CameraSummary() const {
         if (!cam) continue;
         QString state = cam->IsStopped() ? QStringLiteral("stopped") : QStringLiteral("running");
         if (cam->recording().IsRecording()) state += QStringLiteral(", recording");
-        if (cam->settings->ftpEnabled) state += QStringLiteral(", uploading");
+        if (Live(cam->settings->ftpEnabled)) state += QStringLiteral(", uploading");
         lines << QStringLiteral("camera %1: %2 at %3, %4")
                      .arg(i)
                      .arg(gOption->deviceNames.value(i),

@@ -337,6 +337,7 @@ void TForm1::ImageBT4MouseDown() {
     WithAccess([this] {
         if (!gOption) return;
         gOption->deviceListChanged = false;
+        const std::vector<CDataClass> before = host.RecordsNow();
         const UsbCamera* selected = SelectedCamera();
         {
             TForm_settings settings(
@@ -354,7 +355,7 @@ void TForm1::ImageBT4MouseDown() {
             LayoutGrid();
             host.housekeeping.StartTimers();
         } else {
-            host.RestartAllCameras();
+            host.RestartChangedCameras(before);
             LayoutGrid();
         }
     });

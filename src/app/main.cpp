@@ -120,10 +120,10 @@ int StartUp(bool gui, bool demo, SingleInstance* instance, std::unique_ptr<Optio
                 if (QFile::exists(CameraSettingsPath(i))) continue;
                 CDataClass record;
                 record.cameraId = i;
-                record.showTime = 1;
-                record.rulerShow = 1;
+                StoreLive(record.showTime, 1);
+                StoreLive(record.rulerShow, 1);
                 // Each demo camera can broadcast at the same time as the others.
-                record.broadcastPort = 8080 + i;
+                StoreLive(record.broadcastPort, 8080 + i);
                 record.Save();
             }
         }

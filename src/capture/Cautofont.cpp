@@ -148,8 +148,8 @@ void DrawGuideLines(uint8_t* frame, int width, int height, int stride, CDataClas
             }
         }
     };
-    line(Live(s->ruler5Row), s->ruler5Colour, 100);
-    line(Live(s->ruler10Row), s->ruler10Colour, 80);
+    line(Live(s->ruler5Row), Live(s->ruler5Colour), 100);
+    line(Live(s->ruler10Row), Live(s->ruler10Colour), 80);
 }
 
 COverlayController::COverlayController(CDataClass* settings) : settings_(settings) {}
@@ -159,7 +159,7 @@ COverlayController::~COverlayController() = default;
 void COverlayController::CreateWriter(bool caption) {
     auto writer = CreatePixelWriter(pixelFormatCode_);
     if (writer) {
-        const Colour3 c = caption ? settings_->captionColour : settings_->timeColour;
+        const Colour3 c = caption ? Live(settings_->captionColour) : Live(settings_->timeColour);
         writer->SetColour(c.c0, c.c1, c.c2);
     }
     pixelWriter_ = std::move(writer);
@@ -190,13 +190,13 @@ void COverlayController::SetGeometry(int width, int height, int bitCount, bool b
 }
 
 void COverlayController::SetCaptionColour(uint8_t r, uint8_t g, uint8_t b) {
-    settings_->captionColour = {r, g, b};
+    StoreLive(settings_->captionColour, {r, g, b});
     std::lock_guard lock(mutex_);
     if (pixelWriter_) pixelWriter_->SetColour(r, g, b);
 }
 
 void COverlayController::SetTimeColour(uint8_t r, uint8_t g, uint8_t b) {
-    settings_->timeColour = {r, g, b};
+    StoreLive(settings_->timeColour, {r, g, b});
     std::lock_guard lock(mutex_);
     if (pixelWriter_) pixelWriter_->SetColour(r, g, b);
 }

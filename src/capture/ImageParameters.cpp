@@ -12,7 +12,7 @@ namespace {
 
 struct ParameterEntry {
     uint32_t controlId;
-    int32_t CDataClass::*field;
+    LiveNumber<int32_t> CDataClass::*field;
 };
 
 constexpr ParameterEntry kEntries[kImageParameterCount] = {
@@ -41,12 +41,12 @@ uint32_t ImageParameterControlId(ImageParameter p) {
     return EntryOf(p).controlId;
 }
 
-int32_t& ImageParameterValue(CDataClass& record, ImageParameter p) {
-    return record.*(EntryOf(p).field);
+void SetImageParameterValue(CDataClass& record, ImageParameter p, int32_t percent) {
+    StoreLive(record.*(EntryOf(p).field), percent);
 }
 
 int32_t ImageParameterValue(const CDataClass& record, ImageParameter p) {
-    return record.*(EntryOf(p).field);
+    return Live(record.*(EntryOf(p).field));
 }
 
 int32_t PercentOfRange(int32_t value, int32_t minimum, int32_t maximum) {
@@ -63,13 +63,13 @@ int32_t ValueOfPercent(int32_t percent, int32_t minimum, int32_t maximum) {
 void ReadImageParameters(CDataClass& record, CameraControls* controls) {
     if (!controls) return;
     for (ImageParameter p : kImageParameters) {
-        int32_t& stored = ImageParameterValue(record, p);
+        const int32_t stored = ImageParameterValue(record, p);
         // A damaged entry beyond 100 is no percentage: it is read again like an unset one.
         if (stored >= 0 && stored <= 100) continue;
         const auto c = RangedControl(controls, p);
         if (!c) continue;
         if (const auto value = controls->Get(c->id))
-            stored = PercentOfRange(*value, c->minimum, c->maximum);
+            SetImageParameterValue(record, p, PercentOfRange(*value, c->minimum, c->maximum));
     }
 }
 

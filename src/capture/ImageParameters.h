@@ -22,7 +22,7 @@ inline constexpr ImageParameter kImageParameters[kImageParameterCount] = {
 // The device control behind a parameter (a V4L2 control id).
 uint32_t ImageParameterControlId(ImageParameter p);
 // The record's member for a parameter: 0 to 100, or -1 when unset.
-int32_t& ImageParameterValue(CDataClass& record, ImageParameter p);
+void SetImageParameterValue(CDataClass& record, ImageParameter p, int32_t percent);
 int32_t ImageParameterValue(const CDataClass& record, ImageParameter p);
 
 // (value - minimum) * 100 / (maximum - minimum), truncated; a value outside the range counts

@@ -397,7 +397,7 @@ void UsbCamera::SimulateDeviceLost() {
 }
 
 void UsbCamera::StartUpload() {
-    if (!settings->ftpEnabled) return;
+    if (!Live(settings->ftpEnabled)) return;
     if (uploadRecord_) {
         uploadRecord_->StopTimedSnapshots();
         uploadRecord_->StopUploadThread();

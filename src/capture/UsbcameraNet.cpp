@@ -119,7 +119,7 @@ GstElement* UsbCamera::MakeNetworkSource() {
     const NetSourceKind kind =
         pollPictures_ ? NetSourceKind::kHttpPictures : NetSource::KindOf(address);
     QString why;
-    netSource_ = NetSource::Make(address, kind, udp, settings->recordFrameRate, &why);
+    netSource_ = NetSource::Make(address, kind, udp, Live(settings->recordFrameRate), &why);
     if (!netSource_) {
         qCWarning(lcNetcam, "camera %d: %s", cameraId(), why.toUtf8().constData());
         return nullptr;

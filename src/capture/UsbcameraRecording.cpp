@@ -47,7 +47,7 @@ constexpr RecordingKind kOnMotion{CameraState::MotionRecording, kEventMotion,
 void UsbCamera::StartRecorder() {
     if (!recordSource_) recordSource_ = std::make_unique<CameraRecordSource>(*this);
     recorder_->OpenRecording(*settings);
-    recorder_->StartRecordingThread(*recordSource_, settings->recordFrameRate);
+    recorder_->StartRecordingThread(*recordSource_, Live(settings->recordFrameRate));
     recorder_->ResumeRecordingThread();
 }
 
@@ -88,7 +88,7 @@ void UsbCamera::StopMotionRecording() {
 
 void UsbCamera::UpdateRecordingRoot() {
     try {
-        recorder_->SetRoot(settings->DayVideoFolder(Now().date()), settings->segmentMinutes);
+        recorder_->SetRoot(settings->DayVideoFolder(Now().date()), Live(settings->segmentMinutes));
     } catch (const std::exception&) {
         // The day folder cannot be made: recording goes on where it was.
     }

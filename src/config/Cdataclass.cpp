@@ -29,19 +29,19 @@ template <typename... M>
 constexpr CameraFileInts Ints(M... members) {
     return {{members...}, int(sizeof...(members)), std::nullopt};
 }
-constexpr CameraFileInts Int(int32_t C::*member) {
+constexpr CameraFileInts Int(LiveNumber<int32_t> C::*member) {
     return Ints(member);
 }
-constexpr CameraFileInts IntLoadedAs(int32_t C::*member, int32_t value) {
+constexpr CameraFileInts IntLoadedAs(LiveNumber<int32_t> C::*member, int32_t value) {
     return {{member}, 1, value};
 }
-constexpr uint8_t C::*Byte(uint8_t C::*member) {
+constexpr LiveNumber<uint8_t> C::*Byte(LiveNumber<uint8_t> C::*member) {
     return member;
 }
 constexpr SyncValue<LogFontW> C::*Font(SyncValue<LogFontW> C::*member) {
     return member;
 }
-constexpr Colour3 C::*Colour(Colour3 C::*member) {
+constexpr LiveNumber<Colour3> C::*Colour(LiveNumber<Colour3> C::*member) {
     return member;
 }
 constexpr CameraFileText Text(SyncText C::*member, const char16_t* emptyValue = u"") {
@@ -51,42 +51,46 @@ constexpr CameraFileText Text(SyncText C::*member, const char16_t* emptyValue = 
 constexpr CameraFileText KeptText(SyncText C::*member) {
     return {member, nullptr};
 }
+// Items that act on the next frame; every other one after a restart.
+constexpr CameraFileItem Now(CameraFileValue value) {
+    return {value, ActsOn::kNextFrame};
+}
 
 constexpr CameraFileItem kItems[] = {
     KeptText(&C::deviceFriendlyName),
     KeptText(&C::deviceId),
     KeptText(&C::videoFolder),
     KeptText(&C::imageFolder),
-    Text(&C::caption),
-    Ints(&C::captionX, &C::captionY),
-    Font(&C::captionFont),
-    Colour(&C::captionColour),
-    IntLoadedAs(&C::motionAreaPercent, 50),
-    Int(&C::motionSensitivity),
-    Ints(&C::motionLeft, &C::motionTop, &C::motionRight, &C::motionBottom),
-    Int(&C::motionMarkColour),
-    Byte(&C::motionEnabled),
-    Int(&C::motionIntervalSeconds),
+    Now(Text(&C::caption)),
+    Now(Ints(&C::captionX, &C::captionY)),
+    Now(Font(&C::captionFont)),
+    Now(Colour(&C::captionColour)),
+    Now(IntLoadedAs(&C::motionAreaPercent, 50)),
+    Now(Int(&C::motionSensitivity)),
+    Now(Ints(&C::motionLeft, &C::motionTop, &C::motionRight, &C::motionBottom)),
+    Now(Int(&C::motionMarkColour)),
+    Now(Byte(&C::motionEnabled)),
+    Now(Int(&C::motionIntervalSeconds)),
     KeptText(&C::spareText1),
     KeptText(&C::spareText2),
     Byte(&C::spareFlag),
     KeptText(&C::spareText3),
-    Byte(&C::showTime),
-    Int(&C::timeFormat),
-    Ints(&C::timeX, &C::timeY),
-    Font(&C::timeFont),
-    Colour(&C::timeColour),
-    Byte(&C::shutterSound),
-    Text(&C::shutterSoundFile),
-    Byte(&C::motionSound),
-    Text(&C::motionSoundFile),
-    Byte(&C::motionNoPicture),
-    Byte(&C::motionRunProgram),
-    Text(&C::motionProgramPath),
-    Text(&C::motionProgramParams),
-    Int(&C::motionProgramShow),
-    Byte(&C::motionRecord),
-    Int(&C::motionRecordStopSeconds),
+    Now(Byte(&C::showTime)),
+    Now(Int(&C::timeFormat)),
+    Now(Ints(&C::timeX, &C::timeY)),
+    Now(Font(&C::timeFont)),
+    Now(Colour(&C::timeColour)),
+    Now(Byte(&C::shutterSound)),
+    Now(Text(&C::shutterSoundFile)),
+    Now(Byte(&C::motionSound)),
+    Now(Text(&C::motionSoundFile)),
+    Now(Byte(&C::motionNoPicture)),
+    Now(Byte(&C::motionRunProgram)),
+    Now(Text(&C::motionProgramPath)),
+    Now(Text(&C::motionProgramParams)),
+    Now(Int(&C::motionProgramShow)),
+    Now(Byte(&C::motionRecord)),
+    Now(Int(&C::motionRecordStopSeconds)),
     Int(&C::broadcastMaxClients),
     Int(&C::broadcastPort),
     Int(&C::broadcastSizeIndex),
@@ -97,13 +101,13 @@ constexpr CameraFileItem kItems[] = {
     Byte(&C::spareFlag2),
     Int(&C::spareInt2),
     Int(&C::spareInt3),
-    Int(&C::orientation),
+    Now(Int(&C::orientation)),
     Int(&C::spareInt4),
-    Byte(&C::motionEnabled),  // the second copy: at load it wins
+    Now(Byte(&C::motionEnabled)),  // the second copy: at load it wins
     Byte(&C::autoRecord),
-    Int(&C::softBrightness),
+    Now(Int(&C::softBrightness)),
     Int(&C::spareInt5),
-    Int(&C::softContrast),
+    Now(Int(&C::softContrast)),
     Byte(&C::ftpEnabled),
     Int(&C::ftpIntervalSeconds),
     Byte(&C::ftpDateFolders),
@@ -120,11 +124,11 @@ constexpr CameraFileItem kItems[] = {
     Int(&C::xvidCompress),
     Int(&C::xvidQuant),
     Int(&C::segmentMinutes),
-    Byte(&C::rulerShow),
-    Int(&C::ruler5Row),
-    Colour(&C::ruler5Colour),
-    Int(&C::ruler10Row),
-    Colour(&C::ruler10Colour),
+    Now(Byte(&C::rulerShow)),
+    Now(Int(&C::ruler5Row)),
+    Now(Colour(&C::ruler5Colour)),
+    Now(Int(&C::ruler10Row)),
+    Now(Colour(&C::ruler10Colour)),
     Int(&C::recordFrameRate),
     Ints(&C::imageBrightness, &C::imageContrast, &C::imageSaturation, &C::imageHue,
          &C::imageSharpness, &C::imageGamma),
@@ -138,21 +142,30 @@ public:
 
     bool Item(const CameraFileInts& item) {
         if (Left() < 4 * item.count) return false;
-        for (int32_t C::*m : item.Members()) Raw(&(rec_.*m), 4);
-        if (item.loadsAs) rec_.*item.members[0] = *item.loadsAs;
+        for (LiveNumber<int32_t> C::*m : item.Members()) {
+            int32_t v = 0;
+            Raw(&v, 4);
+            StoreLive(rec_.*m, v);
+        }
+        if (item.loadsAs) StoreLive(rec_.*item.members[0], *item.loadsAs);
         return true;
     }
-    bool Item(uint8_t C::*m) { return Raw(&(rec_.*m), 1); }
+    bool Item(LiveNumber<uint8_t> C::*m) {
+        uint8_t v = 0;
+        if (!Raw(&v, 1)) return false;
+        StoreLive(rec_.*m, v);
+        return true;
+    }
     bool Item(SyncValue<LogFontW> C::*m) {
         LogFontW font;
         if (!Raw(&font, sizeof font)) return false;
         rec_.*m = font;
         return true;
     }
-    bool Item(Colour3 C::*m) {
+    bool Item(LiveNumber<Colour3> C::*m) {
         uint8_t b[3];
         if (!Raw(b, 3)) return false;
-        rec_.*m = Colour3{b[0], b[1], b[2]};
+        StoreLive(rec_.*m, Colour3{b[0], b[1], b[2]});
         return true;
     }
     bool Item(const CameraFileText& item) {
@@ -198,15 +211,21 @@ public:
     explicit Writer(const CDataClass& rec) : rec_(rec) {}
 
     void Item(const CameraFileInts& item) {
-        for (int32_t C::*m : item.Members()) Raw(&(rec_.*m), 4);
+        for (LiveNumber<int32_t> C::*m : item.Members()) {
+            const int32_t v = Live(rec_.*m);
+            Raw(&v, 4);
+        }
     }
-    void Item(uint8_t C::*m) { Raw(&(rec_.*m), 1); }
+    void Item(LiveNumber<uint8_t> C::*m) {
+        const uint8_t v = Live(rec_.*m);
+        Raw(&v, 1);
+    }
     void Item(SyncValue<LogFontW> C::*m) {
         const LogFontW font = (rec_.*m).get();
         Raw(&font, sizeof font);
     }
-    void Item(Colour3 C::*m) {
-        const Colour3& c = rec_.*m;
+    void Item(LiveNumber<Colour3> C::*m) {
+        const Colour3 c = Live(rec_.*m);
         const uint8_t b[3] = {c.c0, c.c1, c.c2};
         Raw(b, 3);
     }
@@ -249,7 +268,7 @@ namespace {
 struct CameraIniItem {
     const char* section;
     const char* key;
-    std::variant<int32_t C::*, uint8_t C::*> member;
+    std::variant<LiveNumber<int32_t> C::*, LiveNumber<uint8_t> C::*> member;
     std::span<const char* const> words;  // a number stored as one of these words (its index)
     int min = 0, max = 0;                // the range of a number stored as digits
 };
@@ -268,23 +287,24 @@ QString IniKey(const CameraIniItem& item, int cameraId) {
 
 // A value that does not read keeps the member's default.
 void ReadIniItem(const CameraIniItem& item, const QString& text, CDataClass& rec) {
-    if (const auto flag = std::get_if<uint8_t C::*>(&item.member)) {
-        if (const auto b = TextToBool(text)) rec.*(*flag) = *b;
+    if (const auto flag = std::get_if<LiveNumber<uint8_t> C::*>(&item.member)) {
+        if (const auto b = TextToBool(text)) StoreLive(rec.*(*flag), *b);
         return;
     }
-    int32_t& number = rec.*std::get<int32_t C::*>(item.member);
+    LiveNumber<int32_t>& number = rec.*std::get<LiveNumber<int32_t> C::*>(item.member);
     if (item.words.empty()) {
-        if (const auto n = TextToInt(text)) number = std::clamp(*n, item.min, item.max);
+        if (const auto n = TextToInt(text)) StoreLive(number, std::clamp(*n, item.min, item.max));
         return;
     }
     for (size_t i = 0; i < item.words.size(); ++i)
-        if (text.compare(QLatin1String(item.words[i]), Qt::CaseInsensitive) == 0) number = int(i);
+        if (text.compare(QLatin1String(item.words[i]), Qt::CaseInsensitive) == 0)
+            StoreLive(number, int32_t(i));
 }
 
 QString IniItemText(const CameraIniItem& item, const CDataClass& rec) {
-    if (const auto flag = std::get_if<uint8_t C::*>(&item.member))
-        return BoolToText(rec.*(*flag) != 0);
-    const int32_t number = rec.*std::get<int32_t C::*>(item.member);
+    if (const auto flag = std::get_if<LiveNumber<uint8_t> C::*>(&item.member))
+        return BoolToText(Live(rec.*(*flag)) != 0);
+    const int32_t number = Live(rec.*std::get<LiveNumber<int32_t> C::*>(item.member));
     if (item.words.empty()) return QString::number(number);
     return QLatin1String(
         item.words[size_t(std::clamp<int32_t>(number, 0, int(item.words.size()) - 1))]);
@@ -332,13 +352,27 @@ void CDataClass::LoadFromBytes(const QByteArray& bytes) {
     // The first item the file cannot supply ends the load: it and all later ones keep their
     // defaults.
     for (const CameraFileItem& item : kItems)
-        if (!std::visit([&](const auto& i) { return r.Item(i); }, item)) return;
+        if (!std::visit([&](const auto& i) { return r.Item(i); }, item.value)) return;
 }
 
 QByteArray CDataClass::SaveToBytes() const {
     Writer w(*this);
-    for (const CameraFileItem& item : kItems) std::visit([&](const auto& i) { w.Item(i); }, item);
+    for (const CameraFileItem& item : kItems)
+        std::visit([&](const auto& i) { w.Item(i); }, item.value);
     return w.data_;
+}
+
+bool NeedsRestart(const CDataClass& before, const CDataClass& after) {
+    for (const CameraFileItem& item : kItems) {
+        if (item.acts != ActsOn::kRestart) continue;
+        Writer a(before), b(after);
+        std::visit([&](const auto& i) { a.Item(i); }, item.value);
+        std::visit([&](const auto& i) { b.Item(i); }, item.value);
+        if (a.data_ != b.data_) return true;
+    }
+    // The INI items act on the next frame; the broadcast's access is read when it starts.
+    return before.broadcastPassword.get() != after.broadcastPassword.get() ||
+           Live(before.broadcastLocalOnly) != Live(after.broadcastLocalOnly);
 }
 
 bool CDataClass::Save() {

@@ -10,6 +10,7 @@
 #include <span>
 #include <variant>
 
+#include "common/LiveNumber.h"
 #include "common/SyncValue.h"
 
 namespace trelvix {
@@ -74,45 +75,45 @@ public:
     QString DayVideoFolder(const QDate& date) const;
 
     // Members, in declaration order with their defaults.
-    int32_t spareInt1 = 0;
-    uint8_t spareFlag2 = 1;
-    int32_t spareInt2 = 29;
-    int32_t spareInt3 = 2227;
-    int32_t broadcastMaxClients = 2;
-    int32_t broadcastPort = 8080;
-    int32_t broadcastSizeIndex = 0;
-    int32_t broadcastFpsIndex = 29;
-    int32_t broadcastBitrateKbps = 1335;
-    uint8_t broadcastAudio = 0;
-    int32_t orientation = 0;
-    int32_t spareInt4 = 0;
-    uint8_t autoRecord = 1;
-    uint8_t ftpEnabled = 0;
+    LiveNumber<int32_t> spareInt1{0};
+    LiveNumber<uint8_t> spareFlag2{1};
+    LiveNumber<int32_t> spareInt2{29};
+    LiveNumber<int32_t> spareInt3{2227};
+    LiveNumber<int32_t> broadcastMaxClients{2};
+    LiveNumber<int32_t> broadcastPort{8080};
+    LiveNumber<int32_t> broadcastSizeIndex{0};
+    LiveNumber<int32_t> broadcastFpsIndex{29};
+    LiveNumber<int32_t> broadcastBitrateKbps{1335};
+    LiveNumber<uint8_t> broadcastAudio{0};
+    LiveNumber<int32_t> orientation{0};
+    LiveNumber<int32_t> spareInt4{0};
+    LiveNumber<uint8_t> autoRecord{1};
+    LiveNumber<uint8_t> ftpEnabled{0};
     SyncText ftpHost;
     SyncText ftpPort{QStringLiteral("21")};
     SyncText ftpUser;
     SyncText ftpPassword;
     SyncText ftpFolder;
-    uint8_t ftpDateFolders = 0;
-    uint8_t ftpUseFixedName = 0;
+    LiveNumber<uint8_t> ftpDateFolders{0};
+    LiveNumber<uint8_t> ftpUseFixedName{0};
     SyncText ftpFixedFileName;
-    uint8_t ftpMotionPictures = 0;
-    int32_t ftpUploadSeconds = 120;
-    int32_t ftpBatchSize = 30;
-    int32_t ftpIntervalSeconds = 5;
-    int32_t xvidCompress = 15;
-    int32_t xvidQuant = 4;
-    int32_t segmentMinutes = 30;
-    int32_t recordFrameRate = 10;
-    int32_t softBrightness = 0;
-    int32_t spareInt5 = 0;
-    int32_t softContrast = 0;
-    int32_t imageBrightness = -1;
-    int32_t imageContrast = -1;
-    int32_t imageSaturation = -1;
-    int32_t imageHue = -1;
-    int32_t imageSharpness = -1;
-    int32_t imageGamma = -1;
+    LiveNumber<uint8_t> ftpMotionPictures{0};
+    LiveNumber<int32_t> ftpUploadSeconds{120};
+    LiveNumber<int32_t> ftpBatchSize{30};
+    LiveNumber<int32_t> ftpIntervalSeconds{5};
+    LiveNumber<int32_t> xvidCompress{15};
+    LiveNumber<int32_t> xvidQuant{4};
+    LiveNumber<int32_t> segmentMinutes{30};
+    LiveNumber<int32_t> recordFrameRate{10};
+    LiveNumber<int32_t> softBrightness{0};
+    LiveNumber<int32_t> spareInt5{0};
+    LiveNumber<int32_t> softContrast{0};
+    LiveNumber<int32_t> imageBrightness{-1};
+    LiveNumber<int32_t> imageContrast{-1};
+    LiveNumber<int32_t> imageSaturation{-1};
+    LiveNumber<int32_t> imageHue{-1};
+    LiveNumber<int32_t> imageSharpness{-1};
+    LiveNumber<int32_t> imageGamma{-1};
     SyncText settingsPath;
     SyncText spareText2;
     SyncText spareText1;
@@ -123,49 +124,49 @@ public:
     SyncText videoFolder;
     SyncText imageFolder;
     SyncText caption{QStringLiteral("noset")};
-    int32_t captionX = 0;
-    int32_t captionY = 0;
+    LiveNumber<int32_t> captionX{0};
+    LiveNumber<int32_t> captionY{0};
     SyncValue<LogFontW> captionFont;
-    Colour3 captionColour{255, 0, 0};
-    uint8_t showTime = 0;
-    int32_t timeFormat = 0;
-    int32_t timeX = 0;
-    int32_t timeY = 20;
+    LiveNumber<Colour3> captionColour{Colour3{255, 0, 0}};
+    LiveNumber<uint8_t> showTime{0};
+    LiveNumber<int32_t> timeFormat{0};
+    LiveNumber<int32_t> timeX{0};
+    LiveNumber<int32_t> timeY{20};
     SyncValue<LogFontW> timeFont;
-    Colour3 timeColour{255, 0, 0};
-    int32_t motionAreaPercent = 50;
-    int32_t motionSensitivity = 8;
-    int32_t motionLeft = 20;
-    int32_t motionTop = 20;
-    int32_t motionRight = 200;
-    int32_t motionBottom = 200;
-    int32_t motionMarkColour = 3;
-    uint8_t motionEnabled = 0;
-    uint8_t spareFlag = 0;
-    int32_t motionIntervalSeconds = 2;
-    uint8_t rulerShow = 0;
-    int32_t ruler5Row = 230;
-    Colour3 ruler5Colour{0, 0, 255};
-    int32_t ruler10Row = 130;
-    Colour3 ruler10Colour{0, 255, 255};
-    uint8_t shutterSound = 1;
+    LiveNumber<Colour3> timeColour{Colour3{255, 0, 0}};
+    LiveNumber<int32_t> motionAreaPercent{50};
+    LiveNumber<int32_t> motionSensitivity{8};
+    LiveNumber<int32_t> motionLeft{20};
+    LiveNumber<int32_t> motionTop{20};
+    LiveNumber<int32_t> motionRight{200};
+    LiveNumber<int32_t> motionBottom{200};
+    LiveNumber<int32_t> motionMarkColour{3};
+    LiveNumber<uint8_t> motionEnabled{0};
+    LiveNumber<uint8_t> spareFlag{0};
+    LiveNumber<int32_t> motionIntervalSeconds{2};
+    LiveNumber<uint8_t> rulerShow{0};
+    LiveNumber<int32_t> ruler5Row{230};
+    LiveNumber<Colour3> ruler5Colour{Colour3{0, 0, 255}};
+    LiveNumber<int32_t> ruler10Row{130};
+    LiveNumber<Colour3> ruler10Colour{Colour3{0, 255, 255}};
+    LiveNumber<uint8_t> shutterSound{1};
     SyncText shutterSoundFile{QStringLiteral("拍照咔嚓.WAV")};
-    uint8_t motionSound = 1;
+    LiveNumber<uint8_t> motionSound{1};
     SyncText motionSoundFile{QStringLiteral("欢迎光临.WAV")};
-    uint8_t motionNoPicture = 0;
-    uint8_t motionRunProgram = 0;
+    LiveNumber<uint8_t> motionNoPicture{0};
+    LiveNumber<uint8_t> motionRunProgram{0};
     SyncText motionProgramPath;
     SyncText motionProgramParams;
-    int32_t motionProgramShow = 0;
-    uint8_t motionRecord = 0;
-    int32_t motionRecordStopSeconds = 20;
+    LiveNumber<int32_t> motionProgramShow{0};
+    LiveNumber<uint8_t> motionRecord{0};
+    LiveNumber<int32_t> motionRecordStopSeconds{20};
     // Kept in the INI, not in the camera file, whose layout is fixed.
-    int32_t motionMode = 0;     // MotionMode
-    int32_t motionMinSize = 5;  // the smallest moving object, per mille of the picture
-    uint8_t motionPeople = 0;   // motion counts only when a person moves
+    LiveNumber<int32_t> motionMode{0};     // MotionMode
+    LiveNumber<int32_t> motionMinSize{5};  // the smallest moving object, per mille of the picture
+    LiveNumber<uint8_t> motionPeople{0};   // motion counts only when a person moves
     // Not in the camera file: kept in the INI file (config/BroadcastAccess.h).
     SyncText broadcastPassword;
-    uint8_t broadcastLocalOnly = 0;
+    LiveNumber<uint8_t> broadcastLocalOnly{0};
 
 private:
     bool LoadIniItems();
@@ -177,11 +178,11 @@ private:
 // The camera file as one table of items in file order, each naming the members it holds. Load and
 // save walk it, so the order is written once; item-by-item copies can walk it too.
 struct CameraFileInts {  // int32 values, read whole or not at all
-    std::array<int32_t CDataClass::*, 6> members{};
+    std::array<LiveNumber<int32_t> CDataClass::*, 6> members{};
     int count = 0;
     std::optional<int32_t> loadsAs;  // when set, load gives the member this, never the stored value
 
-    std::span<int32_t CDataClass::*const> Members() const {
+    std::span<LiveNumber<int32_t> CDataClass::*const> Members() const {
         return {members.data(), size_t(count)};
     }
 };
@@ -189,22 +190,25 @@ struct CameraFileText {  // int32 byte length + UTF-16LE, at most CDataClass::kM
     SyncText CDataClass::*member = nullptr;
     const char16_t* emptyValue = u"";  // what a length <= 0 gives; null keeps the member as it was
 };
-using CameraFileItem = std::variant<CameraFileInts, uint8_t CDataClass::*, CameraFileText,
-                                    SyncValue<LogFontW> CDataClass::*, Colour3 CDataClass::*>;
+using CameraFileValue =
+    std::variant<CameraFileInts, LiveNumber<uint8_t> CDataClass::*, CameraFileText,
+                 SyncValue<LogFontW> CDataClass::*, LiveNumber<Colour3> CDataClass::*>;
+// When a changed value takes effect on a running camera: with its next frame (the frame path,
+// motion check, overlays, snapshots and the device read it as they go), or only once the camera
+// restarts (its pipeline, recording, broadcast or upload is built from it).
+enum class ActsOn : uint8_t { kNextFrame, kRestart };
+struct CameraFileItem {
+    template <typename V>
+    constexpr CameraFileItem(V v, ActsOn a = ActsOn::kRestart) : value(v), acts(a) {}  // NOLINT
+    CameraFileValue value;
+    ActsOn acts;
+};
 
 // All 74 items; motionEnabled is in it twice (items 13 and 47), settingsPath and cameraId not.
 std::span<const CameraFileItem> CameraFileItems();
 
-// A number of a running camera's record, read whole: the settings window replaces numbers
-// while camera threads read them, without a lock (see StoreLive).
-template <typename T>
-T Live(const T& field) {
-    return std::atomic_ref<T>(const_cast<T&>(field)).load(std::memory_order_relaxed);
-}
-template <typename T>
-void StoreLive(T& field, T value) {
-    std::atomic_ref<T>(field).store(value, std::memory_order_relaxed);
-}
+// Whether `after` differs from `before` in a value that acts only after a restart.
+bool NeedsRestart(const CDataClass& before, const CDataClass& after);
 
 // The record file of a camera: user folder + decimal id + ".bin".
 QString CameraSettingsPath(int cameraId);

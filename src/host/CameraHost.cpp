@@ -124,7 +124,7 @@ void CameraHost::CreateCameras(const std::vector<CameraCell*>& cells, bool broad
     // A broadcast records beside itself: a recording begun before it would be cut at once.
     if (broadcast) StartAllBroadcasts();
     for (const auto& cam : cameras_)
-        if (cam && cam->settings->autoRecord && !cam->broadcast().IsBroadcasting())
+        if (cam && Live(cam->settings->autoRecord) && !cam->broadcast().IsBroadcasting())
             cam->recording().StartRecording();
     AnnounceCameras();
 }
@@ -137,13 +137,33 @@ void CameraHost::StopAllCameras() {
 }
 
 void CameraHost::RestartAllCameras() {
-    for (const auto& cam : cameras_)
-        if (cam) cam->StopCamera();
-    for (const auto& cam : cameras_)
-        if (cam) cam->RestartCamera();
-    for (const auto& cam : cameras_) {
-        if (!cam) continue;
-        if (cam->settings->autoRecord) cam->recording().StartRecording();
+    RestartCameras(std::vector<bool>(cameras_.size(), true));
+}
+
+std::vector<CDataClass> CameraHost::RecordsNow() const {
+    std::vector<CDataClass> records(cameras_.size());
+    for (size_t i = 0; i < cameras_.size(); ++i)
+        if (cameras_[i]) records[i] = *cameras_[i]->settings;
+    return records;
+}
+
+void CameraHost::RestartChangedCameras(const std::vector<CDataClass>& before) {
+    std::vector<bool> changed(cameras_.size(), false);
+    for (size_t i = 0; i < cameras_.size() && i < before.size(); ++i)
+        changed[i] = cameras_[i] && NeedsRestart(before[i], *cameras_[i]->settings);
+    RestartCameras(changed);
+}
+
+void CameraHost::RestartCameras(const std::vector<bool>& which) {
+    auto chosen = [&](size_t i) { return cameras_[i] && i < which.size() && which[i]; };
+    for (size_t i = 0; i < cameras_.size(); ++i)
+        if (chosen(i)) cameras_[i]->StopCamera();
+    for (size_t i = 0; i < cameras_.size(); ++i)
+        if (chosen(i)) cameras_[i]->RestartCamera();
+    for (size_t i = 0; i < cameras_.size(); ++i) {
+        if (!chosen(i)) continue;
+        UsbCamera* cam = cameras_[i].get();
+        if (Live(cam->settings->autoRecord)) cam->recording().StartRecording();
         cam->upload().StartUpload();
     }
     // Captions may have changed.
@@ -158,7 +178,7 @@ void CameraHost::ToggleCamera(int cell) {
     else
         cam->StopCamera();
     if (cam->IsStopped()) return;
-    if (cam->settings->autoRecord) cam->recording().StartRecording();
+    if (Live(cam->settings->autoRecord)) cam->recording().StartRecording();
     // Stopping ended the camera's uploads; starting it again brings them back.
     cam->upload().StartUpload();
 }

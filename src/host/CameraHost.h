@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "config/Cdataclass.h"
 #include "history/LogReceiver.h"
 #include "host/Housekeeping.h"
 #include "host/Storage.h"
@@ -41,6 +42,11 @@ public:
     // Every camera stopped, then each started again, then recording and upload, so that
     // changed settings take effect.
     void RestartAllCameras();
+    // The cameras' records as they are now (cell by cell), for RestartChangedCameras.
+    std::vector<CDataClass> RecordsNow() const;
+    // The same for the cameras whose record changed since `before` in a value that acts only
+    // after a restart; the others keep running (and recording) without a gap.
+    void RestartChangedCameras(const std::vector<CDataClass>& before);
     // The stop/start button on one cell.
     void ToggleCamera(int cell);
     // The broadcast button on one cell: its camera's broadcast stops (back to the preview) or
@@ -83,6 +89,7 @@ private:
     void AnnounceCameras();
     void CarryOut(int camera, CameraCommand command);
     void ReplaceSettings(std::unique_ptr<Option> settings);
+    void RestartCameras(const std::vector<bool>& which);
 
     std::unique_ptr<Option> settings_;
     std::unique_ptr<Notifier> notifier_;

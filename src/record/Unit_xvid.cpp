@@ -99,10 +99,10 @@ void xvid::OpenRecording(const CDataClass& s) {
         folder = s.videoFolder;  // the writer reports the failure by writing nothing
     }
     std::lock_guard lock(openMutex_);
-    rate_ = AllowedFrameRate(s.recordFrameRate);
-    quant_ = s.xvidQuant;
-    compress_ = s.xvidCompress;
-    minutes_ = s.segmentMinutes;
+    rate_ = AllowedFrameRate(Live(s.recordFrameRate));
+    quant_ = Live(s.xvidQuant);
+    compress_ = Live(s.xvidCompress);
+    minutes_ = Live(s.segmentMinutes);
     folder_ = folder;
     openWidth_ = openHeight_ = 0;
 }

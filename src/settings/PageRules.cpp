@@ -4,26 +4,15 @@
 
 namespace trelvix {
 
-void StoreWhole(Colour3& field, Colour3 value) {
-    StoreWhole(field.c0, value.c0);
-    StoreWhole(field.c1, value.c1);
-    StoreWhole(field.c2, value.c2);
-}
-
-Colour3 LoadWhole(Colour3& field) {
-    return {LoadWhole(field.c0), LoadWhole(field.c1), LoadWhole(field.c2)};
-}
-
 MotionRegion StoredRegion(CDataClass& s) {
-    return {LoadWhole(s.motionLeft), LoadWhole(s.motionTop), LoadWhole(s.motionRight),
-            LoadWhole(s.motionBottom)};
+    return {Live(s.motionLeft), Live(s.motionTop), Live(s.motionRight), Live(s.motionBottom)};
 }
 
 void StoreRegion(CDataClass& s, const MotionRegion& r) {
-    StoreWhole(s.motionLeft, int32_t(r.left));
-    StoreWhole(s.motionTop, int32_t(r.top));
-    StoreWhole(s.motionRight, int32_t(r.right));
-    StoreWhole(s.motionBottom, int32_t(r.bottom));
+    StoreLive(s.motionLeft, int32_t(r.left));
+    StoreLive(s.motionTop, int32_t(r.top));
+    StoreLive(s.motionRight, int32_t(r.right));
+    StoreLive(s.motionBottom, int32_t(r.bottom));
 }
 
 MotionRegion RepairRegion(MotionRegion r, int width, int height) {
@@ -84,7 +73,7 @@ MotionRegion ResizeRegion(MotionRegion r, int edge, int delta, int width, int he
 namespace {
 
 using C = CDataClass;
-using SharedField = std::variant<int32_t C::*, uint8_t C::*, SyncText C::*>;
+using SharedField = std::variant<LiveNumber<int32_t> C::*, LiveNumber<uint8_t> C::*, SyncText C::*>;
 
 // The groups in the order they are copied; the region's four edges count as one block.
 // clang-format off
@@ -119,7 +108,7 @@ void CopySharedSettings(CDataClass& from, CDataClass& to) {
                 if constexpr (std::is_same_v<T, SyncText>)
                     (to.*member).set((from.*member).get());
                 else
-                    StoreWhole(to.*member, LoadWhole(from.*member));
+                    StoreLive(to.*member, Live(from.*member));
             },
             field);
     }

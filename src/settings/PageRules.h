@@ -1,6 +1,5 @@
-// What the camera pages do to a settings record that is plain arithmetic: whole-value writes
-// into a running camera's record, the motion region's repairs and mouse edits, and the copy of
-// settings from one camera to the others.
+// What the camera pages do to a settings record that is plain arithmetic: the motion region's
+// repairs and mouse edits, and the copy of settings from one camera to the others.
 #pragma once
 
 #include <atomic>
@@ -10,21 +9,6 @@
 #include "config/Cdataclass.h"
 
 namespace trelvix {
-
-// A running camera's frame and recording threads read its numbers without a lock: the window
-// writes each one as a single relaxed store, and only when it changes.
-template <typename T>
-void StoreWhole(T& field, T value) {
-    std::atomic_ref<T> ref(field);
-    if (ref.load(std::memory_order_relaxed) != value) ref.store(value, std::memory_order_relaxed);
-}
-template <typename T>
-T LoadWhole(T& field) {
-    return std::atomic_ref<T>(field).load(std::memory_order_relaxed);
-}
-// A colour is three bytes: each is written whole, so a frame sees at worst a mix for one frame.
-void StoreWhole(Colour3& field, Colour3 value);
-Colour3 LoadWhole(Colour3& field);
 
 MotionRegion StoredRegion(CDataClass& s);
 void StoreRegion(CDataClass& s, const MotionRegion& r);

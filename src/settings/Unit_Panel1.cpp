@@ -190,10 +190,10 @@ void TFrame_Panel1::MoveCaption(int dx, int dy) {
     const QSize picture = camera->view().FrameSize();
     CDataClass& s = *camera->settings;
     const int step = CSpinEdit3->value();
-    StoreWhole(s.captionX, int32_t(ClampedPosition(LoadWhole(s.captionX) + dx * step,
-                                                   picture.width(), text.width())));
-    StoreWhole(s.captionY, int32_t(ClampedPosition(LoadWhole(s.captionY) + dy * step,
-                                                   picture.height(), text.height())));
+    StoreLive(s.captionX, int32_t(ClampedPosition(Live(s.captionX) + dx * step, picture.width(),
+                                                  text.width())));
+    StoreLive(s.captionY, int32_t(ClampedPosition(Live(s.captionY) + dy * step, picture.height(),
+                                                  text.height())));
 }
 
 void TFrame_Panel1::MoveTime(int dx, int dy) {
@@ -202,29 +202,30 @@ void TFrame_Panel1::MoveTime(int dx, int dy) {
     const QSize picture = camera->view().FrameSize();
     CDataClass& s = *camera->settings;
     const int step = CSpinEdit3->value();
-    StoreWhole(s.timeX, int32_t(ClampedPosition(LoadWhole(s.timeX) + dx * step, picture.width(),
-                                                text.width())));
-    StoreWhole(s.timeY, int32_t(ClampedPosition(LoadWhole(s.timeY) + dy * step, picture.height(),
-                                                text.height())));
+    StoreLive(s.timeX,
+              int32_t(ClampedPosition(Live(s.timeX) + dx * step, picture.width(), text.width())));
+    StoreLive(s.timeY,
+              int32_t(ClampedPosition(Live(s.timeY) + dy * step, picture.height(), text.height())));
 }
 
 void TFrame_Panel1::MoveRuler(int direction) {
     if (!camera) return;
     // No limit here: the frame path moves a row outside the picture back to its default.
-    int32_t& row = ComboBox_ruler->currentIndex() == 0 ? camera->settings->ruler5Row
-                                                       : camera->settings->ruler10Row;
-    StoreWhole(row, int32_t(LoadWhole(row) + direction * CSpinEdit3->value()));
+    LiveNumber<int32_t>& row = ComboBox_ruler->currentIndex() == 0 ? camera->settings->ruler5Row
+                                                                   : camera->settings->ruler10Row;
+    StoreLive(row, int32_t(Live(row) + direction * CSpinEdit3->value()));
 }
 
 void TFrame_Panel1::SpeedButton1_ruleColorClick() {
     if (!camera) return;
-    Colour3& stored = ComboBox_ruler->currentIndex() == 0 ? camera->settings->ruler5Colour
-                                                          : camera->settings->ruler10Colour;
-    const Colour3 bgr = LoadWhole(stored);
+    LiveNumber<Colour3>& stored = ComboBox_ruler->currentIndex() == 0
+                                      ? camera->settings->ruler5Colour
+                                      : camera->settings->ruler10Colour;
+    const Colour3 bgr = Live(stored);
     QColor colour(bgr.c2, bgr.c1, bgr.c0);
     if (!dialogs.colour(this, &colour)) return;
-    StoreWhole(stored,
-               Colour3{uint8_t(colour.blue()), uint8_t(colour.green()), uint8_t(colour.red())});
+    StoreLive(stored,
+              Colour3{uint8_t(colour.blue()), uint8_t(colour.green()), uint8_t(colour.red())});
 }
 
 void TFrame_Panel1::SpeedButton14Click() {
@@ -247,7 +248,7 @@ bool TFrame_Panel1::ChooseFont(LogFontW* chosen, Colour3* colour) {
 void TFrame_Panel1::SpeedButton12Click() {
     if (!camera) return;
     LogFontW font = camera->settings->captionFont;
-    Colour3 rgb = LoadWhole(camera->settings->captionColour);
+    Colour3 rgb = Live(camera->settings->captionColour);
     if (!ChooseFont(&font, &rgb)) return;
     camera->settings->captionFont = font;
     camera->view().RefreshCaptionFont(rgb);
@@ -256,7 +257,7 @@ void TFrame_Panel1::SpeedButton12Click() {
 void TFrame_Panel1::SpeedButton_TimerFontClick() {
     if (!camera) return;
     LogFontW font = camera->settings->timeFont;
-    Colour3 rgb = LoadWhole(camera->settings->timeColour);
+    Colour3 rgb = Live(camera->settings->timeColour);
     if (!ChooseFont(&font, &rgb)) return;
     camera->settings->timeFont = font;
     camera->view().RefreshTimeFont(rgb);
@@ -272,25 +273,25 @@ void TFrame_Panel1::EnableTimeControls(bool enabled) {
 
 void TFrame_Panel1::CheckBox_timerClick() {
     if (!camera) return;
-    StoreWhole(camera->settings->showTime, uint8_t(CheckBox_timer->isChecked()));
+    StoreLive(camera->settings->showTime, uint8_t(CheckBox_timer->isChecked()));
     EnableTimeControls(CheckBox_timer->isChecked());
 }
 
 void TFrame_Panel1::ComboBox_TimerFormatCloseUp() {
     if (!camera || ComboBox_TimerFormat->currentIndex() < 0) return;
-    StoreWhole(camera->settings->timeFormat, int32_t(ComboBox_TimerFormat->currentIndex()));
+    StoreLive(camera->settings->timeFormat, int32_t(ComboBox_TimerFormat->currentIndex()));
 }
 
 void TFrame_Panel1::CheckBox_rulerClick() {
     if (!camera) return;
-    StoreWhole(camera->settings->rulerShow, uint8_t(CheckBox_ruler->isChecked()));
+    StoreLive(camera->settings->rulerShow, uint8_t(CheckBox_ruler->isChecked()));
 }
 
 void TFrame_Panel1::RadioButton_roteClick() {
     if (!camera) return;
     const QRadioButton* radios[] = {RadioButton_rote0, RadioButton_rote1, RadioButton_rote2};
     for (int i = 0; i < 3; ++i)
-        if (radios[i]->isChecked()) StoreWhole(camera->settings->orientation, int32_t(i));
+        if (radios[i]->isChecked()) StoreLive(camera->settings->orientation, int32_t(i));
 }
 
 void TFrame_Panel1::LoadFromCamera() {
@@ -298,14 +299,14 @@ void TFrame_Panel1::LoadFromCamera() {
     CDataClass& s = *camera->settings;
     Edit1->setText(s.caption);
     // A format the list does not have shows, and is saved as, the first one.
-    const int format = LoadWhole(s.timeFormat);
+    const int format = Live(s.timeFormat);
     ComboBox_TimerFormat->setCurrentIndex(format >= 0 && format < 4 ? format : 0);
-    CheckBox_timer->setChecked(LoadWhole(s.showTime));
+    CheckBox_timer->setChecked(Live(s.showTime));
     EnableTimeControls(CheckBox_timer->isChecked());
-    CheckBox_autoRecord->setChecked(LoadWhole(s.autoRecord));
-    CheckBox_ruler->setChecked(LoadWhole(s.rulerShow));
+    CheckBox_autoRecord->setChecked(Live(s.autoRecord));
+    CheckBox_ruler->setChecked(Live(s.rulerShow));
     QRadioButton* radios[] = {RadioButton_rote0, RadioButton_rote1, RadioButton_rote2};
-    const int orientation = LoadWhole(s.orientation);
+    const int orientation = Live(s.orientation);
     if (orientation >= 0 && orientation < 3) radios[orientation]->setChecked(true);
 }
 
@@ -316,10 +317,10 @@ void TFrame_Panel1::SaveToCamera() {
     CDataClass& s = *camera->settings;
     s.caption = Edit1->text();
     camera->view().RefreshCaption();
-    StoreWhole(s.timeFormat, int32_t(ComboBox_TimerFormat->currentIndex()));
-    StoreWhole(s.showTime, uint8_t(CheckBox_timer->isChecked()));
-    StoreWhole(s.autoRecord, uint8_t(CheckBox_autoRecord->isChecked()));
-    StoreWhole(s.rulerShow, uint8_t(CheckBox_ruler->isChecked()));
+    StoreLive(s.timeFormat, int32_t(ComboBox_TimerFormat->currentIndex()));
+    StoreLive(s.showTime, uint8_t(CheckBox_timer->isChecked()));
+    StoreLive(s.autoRecord, uint8_t(CheckBox_autoRecord->isChecked()));
+    StoreLive(s.rulerShow, uint8_t(CheckBox_ruler->isChecked()));
     RadioButton_roteClick();
 }
 

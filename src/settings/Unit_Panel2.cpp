@@ -297,16 +297,15 @@ void TFrame_Panel2::EnableRecordControls(bool enabled) {
 
 void TFrame_Panel2::CheckBox_capImagePlaySound_moveClick() {
     if (!camera) return;
-    StoreWhole(camera->settings->motionSound,
-               uint8_t(CheckBox_capImagePlaySound_move->isChecked()));
-    EnableSoundControls(LoadWhole(camera->settings->motionSound));
+    StoreLive(camera->settings->motionSound, uint8_t(CheckBox_capImagePlaySound_move->isChecked()));
+    EnableSoundControls(Live(camera->settings->motionSound));
 }
 
 void TFrame_Panel2::CheckBox_capImageShellExecute_moveClick() {
     if (!camera) return;
-    StoreWhole(camera->settings->motionRunProgram,
-               uint8_t(CheckBox_capImageShellExecute_move->isChecked()));
-    EnableProgramControls(LoadWhole(camera->settings->motionRunProgram));
+    StoreLive(camera->settings->motionRunProgram,
+              uint8_t(CheckBox_capImageShellExecute_move->isChecked()));
+    EnableProgramControls(Live(camera->settings->motionRunProgram));
 }
 
 void TFrame_Panel2::CheckBox_CapVideo_moveClick() {
@@ -355,46 +354,46 @@ void TFrame_Panel2::BitBtn1_capImageShellExecute_moveClick() {
 }
 
 void TFrame_Panel2::SetMarkColour(int colour) {
-    if (camera) StoreWhole(camera->settings->motionMarkColour, int32_t(colour));
+    if (camera) StoreLive(camera->settings->motionMarkColour, int32_t(colour));
 }
 
 void TFrame_Panel2::TrackBar_dltaChange() {
-    if (camera) StoreWhole(camera->settings->motionSensitivity, int32_t(TrackBar_dlta->value()));
+    if (camera) StoreLive(camera->settings->motionSensitivity, int32_t(TrackBar_dlta->value()));
 }
 
 void TFrame_Panel2::LoadFromCamera() {
     if (!camera) return;
     CDataClass& s = *camera->settings;
     // A stored sensitivity out of range is shown clamped, and the slider's change stores it.
-    TrackBar_dlta->setValue(LoadWhole(s.motionSensitivity));
+    TrackBar_dlta->setValue(Live(s.motionSensitivity));
     TrackBar_dltaChange();
-    CSpinEdit1->setValue(LoadWhole(s.motionIntervalSeconds));
-    CSpinEdit_minSize->setValue(LoadWhole(s.motionMinSize));
-    ComboBox_motionMode->setCurrentIndex(LoadWhole(s.motionMode) == kMotionObject ? 1 : 0);
-    CheckBox_motionPeople->setChecked(LoadWhole(s.motionPeople));
+    CSpinEdit1->setValue(Live(s.motionIntervalSeconds));
+    CSpinEdit_minSize->setValue(Live(s.motionMinSize));
+    ComboBox_motionMode->setCurrentIndex(Live(s.motionMode) == kMotionObject ? 1 : 0);
+    CheckBox_motionPeople->setChecked(Live(s.motionPeople));
     EnableObjectControls();
     // Before the first frame the picture's size is unknown: the region then stays as stored.
     const int w = camera->view().FrameSize().width(), h = camera->view().FrameSize().height();
     if (w > 0 && h > 0) StoreRegion(s, RepairRegion(StoredRegion(s), w, h));
 
-    CheckBox_startMove->setChecked(LoadWhole(s.motionEnabled));
-    CheckBox_capImagePlaySound_move->setChecked(LoadWhole(s.motionSound));
+    CheckBox_startMove->setChecked(Live(s.motionEnabled));
+    CheckBox_capImagePlaySound_move->setChecked(Live(s.motionSound));
     GroupBox_capImagePlaySound_move->setEnabled(CheckBox_capImagePlaySound_move->isChecked());
     // A sound the list does not have leaves no selection, and saving then keeps the stored name.
     ComboBox_capImagePlaySound_move->setCurrentIndex(
         SoundIndex(s.motionSoundFile, Qt::CaseSensitive));
     CheckBox_capImagePlaySound_moveClick();
 
-    CheckBox_NoCapImage_move->setChecked(LoadWhole(s.motionNoPicture));
-    CheckBox_capImageShellExecute_move->setChecked(LoadWhole(s.motionRunProgram));
+    CheckBox_NoCapImage_move->setChecked(Live(s.motionNoPicture));
+    CheckBox_capImageShellExecute_move->setChecked(Live(s.motionRunProgram));
     program_capImageShellExecute_move->setText(s.motionProgramPath);
-    const int show = LoadWhole(s.motionProgramShow);
+    const int show = Live(s.motionProgramShow);
     RunMode_capImageShellExecute_move->setCurrentIndex(show >= 0 && show < 3 ? show : 0);
     param_capImageShellExecute_move->setText(s.motionProgramParams);
-    EnableProgramControls(LoadWhole(s.motionRunProgram));
+    EnableProgramControls(Live(s.motionRunProgram));
 
-    CheckBox_CapVideo_move->setChecked(LoadWhole(s.motionRecord));
-    CSpinEdit_CapVideo_move->setValue(LoadWhole(s.motionRecordStopSeconds));
+    CheckBox_CapVideo_move->setChecked(Live(s.motionRecord));
+    CSpinEdit_CapVideo_move->setValue(Live(s.motionRecordStopSeconds));
     EnableRecordControls(CheckBox_CapVideo_move->isChecked());
 }
 
@@ -403,18 +402,18 @@ void TFrame_Panel2::SaveToCamera() {
     camera->view().SetRegionTestMode(false);
     camera->view().ClearPreviewTarget();
     CDataClass& s = *camera->settings;
-    StoreWhole(s.motionIntervalSeconds, int32_t(CSpinEdit1->value()));
-    StoreWhole(s.motionSound, uint8_t(CheckBox_capImagePlaySound_move->isChecked()));
+    StoreLive(s.motionIntervalSeconds, int32_t(CSpinEdit1->value()));
+    StoreLive(s.motionSound, uint8_t(CheckBox_capImagePlaySound_move->isChecked()));
     if (ComboBox_capImagePlaySound_move->currentIndex() >= 0)
         s.motionSoundFile = SoundFile(ComboBox_capImagePlaySound_move->currentIndex());
-    StoreWhole(s.motionEnabled, uint8_t(CheckBox_startMove->isChecked()));
-    StoreWhole(s.motionNoPicture, uint8_t(CheckBox_NoCapImage_move->isChecked()));
-    StoreWhole(s.motionRunProgram, uint8_t(CheckBox_capImageShellExecute_move->isChecked()));
+    StoreLive(s.motionEnabled, uint8_t(CheckBox_startMove->isChecked()));
+    StoreLive(s.motionNoPicture, uint8_t(CheckBox_NoCapImage_move->isChecked()));
+    StoreLive(s.motionRunProgram, uint8_t(CheckBox_capImageShellExecute_move->isChecked()));
     s.motionProgramPath = program_capImageShellExecute_move->text();
-    StoreWhole(s.motionProgramShow, int32_t(RunMode_capImageShellExecute_move->currentIndex()));
+    StoreLive(s.motionProgramShow, int32_t(RunMode_capImageShellExecute_move->currentIndex()));
     s.motionProgramParams = param_capImageShellExecute_move->text();
-    StoreWhole(s.motionRecord, uint8_t(CheckBox_CapVideo_move->isChecked()));
-    StoreWhole(s.motionRecordStopSeconds, int32_t(CSpinEdit_CapVideo_move->value()));
+    StoreLive(s.motionRecord, uint8_t(CheckBox_CapVideo_move->isChecked()));
+    StoreLive(s.motionRecordStopSeconds, int32_t(CSpinEdit_CapVideo_move->value()));
 }
 
 void TFrame_Panel2::EnableControls(bool enabled) {

@@ -54,17 +54,17 @@ QWidget* TFrame_Panel2::BuildObjectControls() {
 
 void TFrame_Panel2::ComboBox_motionModeChange() {
     if (camera && ComboBox_motionMode->currentIndex() >= 0)
-        StoreWhole(camera->settings->motionMode, int32_t(ComboBox_motionMode->currentIndex()));
+        StoreLive(camera->settings->motionMode, int32_t(ComboBox_motionMode->currentIndex()));
     EnableObjectControls();
 }
 
 void TFrame_Panel2::CSpinEdit_minSizeChange() {
-    if (camera) StoreWhole(camera->settings->motionMinSize, int32_t(CSpinEdit_minSize->value()));
+    if (camera) StoreLive(camera->settings->motionMinSize, int32_t(CSpinEdit_minSize->value()));
 }
 
 void TFrame_Panel2::CheckBox_motionPeopleClick() {
     if (camera)
-        StoreWhole(camera->settings->motionPeople, uint8_t(CheckBox_motionPeople->isChecked()));
+        StoreLive(camera->settings->motionPeople, uint8_t(CheckBox_motionPeople->isChecked()));
 }
 
 void TFrame_Panel2::EnableObjectControls() {

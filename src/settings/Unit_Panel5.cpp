@@ -140,14 +140,14 @@ void TFrame_Panel5::LoadFromCamera() {
     CDataClass& s = *camera->settings;
     Edit_VideoPath->setText(s.videoFolder);
     Edit_ImagePath->setText(s.imageFolder);
-    TrackBar_XVIDjgminutes->setValue(LoadWhole(s.segmentMinutes));
-    TrackBar_XVIDcompress->setValue(LoadWhole(s.xvidCompress));
-    TrackBar_XVIDquant->setValue(LoadWhole(s.xvidQuant));
+    TrackBar_XVIDjgminutes->setValue(Live(s.segmentMinutes));
+    TrackBar_XVIDcompress->setValue(Live(s.xvidCompress));
+    TrackBar_XVIDquant->setValue(Live(s.xvidQuant));
     // The labels show the positions even where a bar did not move.
     Label_XVIDjgminutes->setNum(TrackBar_XVIDjgminutes->value());
     Label_XVIDcompress->setNum(TrackBar_XVIDcompress->value());
     Label_XVIDquant->setNum(TrackBar_XVIDquant->value());
-    CSpinEdit_frameRate->setValue(LoadWhole(s.recordFrameRate));
+    CSpinEdit_frameRate->setValue(Live(s.recordFrameRate));
 }
 
 void TFrame_Panel5::SaveToCamera() {
@@ -157,10 +157,10 @@ void TFrame_Panel5::SaveToCamera() {
     CDataClass& s = *camera->settings;
     s.videoFolder = Edit_VideoPath->text();
     s.imageFolder = Edit_ImagePath->text();
-    StoreWhole(s.segmentMinutes, int32_t(TrackBar_XVIDjgminutes->value()));
-    StoreWhole(s.xvidCompress, int32_t(TrackBar_XVIDcompress->value()));
-    StoreWhole(s.xvidQuant, int32_t(TrackBar_XVIDquant->value()));
-    StoreWhole(s.recordFrameRate, int32_t(CSpinEdit_frameRate->value()));
+    StoreLive(s.segmentMinutes, int32_t(TrackBar_XVIDjgminutes->value()));
+    StoreLive(s.xvidCompress, int32_t(TrackBar_XVIDcompress->value()));
+    StoreLive(s.xvidQuant, int32_t(TrackBar_XVIDquant->value()));
+    StoreLive(s.recordFrameRate, int32_t(CSpinEdit_frameRate->value()));
 }
 
 void TFrame_Panel5::EnableControls(bool enabled) {

@@ -389,12 +389,12 @@ void TFrame_Panel6::LoadFromCamera() {
     if (!camera) return;
     CDataClass& s = *camera->settings;
     // A stored 0 or less is what the page would save as the default, so it shows the default.
-    CSpinEdit4->setValue(PositiveOr(LoadWhole(s.ftpIntervalSeconds), 3));
-    CSpinEdit1->setValue(PositiveOr(LoadWhole(s.ftpUploadSeconds), 3));
-    CSpinEdit2->setValue(PositiveOr(LoadWhole(s.ftpBatchSize), 1));
-    CheckBox_FTPmakeDIRbyDate->setChecked(LoadWhole(s.ftpDateFolders) != 0);
-    CheckBox_FTPfixdFileName->setChecked(LoadWhole(s.ftpUseFixedName) != 0);
-    CheckBox_FTPMoveImageUpload->setChecked(LoadWhole(s.ftpMotionPictures) != 0);
+    CSpinEdit4->setValue(PositiveOr(Live(s.ftpIntervalSeconds), 3));
+    CSpinEdit1->setValue(PositiveOr(Live(s.ftpUploadSeconds), 3));
+    CSpinEdit2->setValue(PositiveOr(Live(s.ftpBatchSize), 1));
+    CheckBox_FTPmakeDIRbyDate->setChecked(Live(s.ftpDateFolders) != 0);
+    CheckBox_FTPfixdFileName->setChecked(Live(s.ftpUseFixedName) != 0);
+    CheckBox_FTPMoveImageUpload->setChecked(Live(s.ftpMotionPictures) != 0);
     Edit_FTPfixedFileName->setText(s.ftpFixedFileName);
     Edit_FTPIP->setText(s.ftpHost);
     Edit_FTPUSER->setText(s.ftpUser);
@@ -402,7 +402,7 @@ void TFrame_Panel6::LoadFromCamera() {
     Edit_FTPPASSWORD->setText(s.ftpPassword);
     Edit_FTPDIR->setText(s.ftpFolder);
     // After the edits: the box's check must see this camera's host and port, not the last one's.
-    CheckBox_start->setChecked(LoadWhole(s.ftpEnabled) != 0);
+    CheckBox_start->setChecked(Live(s.ftpEnabled) != 0);
     if (CheckBox_start->isChecked() && !HostAndPortGiven()) {
         CheckBox_start->setChecked(false);
         // Said once the window shows, not while it is still being built.
@@ -416,13 +416,13 @@ void TFrame_Panel6::LoadFromCamera() {
 void TFrame_Panel6::SaveToCamera() {
     if (!camera) return;
     CDataClass& s = *camera->settings;
-    StoreWhole(s.ftpIntervalSeconds, PositiveOr(CSpinEdit4->value(), 3));
-    StoreWhole(s.ftpUploadSeconds, PositiveOr(CSpinEdit1->value(), 3));
-    StoreWhole(s.ftpBatchSize, PositiveOr(CSpinEdit2->value(), 1));
-    StoreWhole(s.ftpEnabled, uint8_t(CheckBox_start->isChecked()));
-    StoreWhole(s.ftpDateFolders, uint8_t(CheckBox_FTPmakeDIRbyDate->isChecked()));
-    StoreWhole(s.ftpUseFixedName, uint8_t(CheckBox_FTPfixdFileName->isChecked()));
-    StoreWhole(s.ftpMotionPictures, uint8_t(CheckBox_FTPMoveImageUpload->isChecked()));
+    StoreLive(s.ftpIntervalSeconds, PositiveOr(CSpinEdit4->value(), 3));
+    StoreLive(s.ftpUploadSeconds, PositiveOr(CSpinEdit1->value(), 3));
+    StoreLive(s.ftpBatchSize, PositiveOr(CSpinEdit2->value(), 1));
+    StoreLive(s.ftpEnabled, uint8_t(CheckBox_start->isChecked()));
+    StoreLive(s.ftpDateFolders, uint8_t(CheckBox_FTPmakeDIRbyDate->isChecked()));
+    StoreLive(s.ftpUseFixedName, uint8_t(CheckBox_FTPfixdFileName->isChecked()));
+    StoreLive(s.ftpMotionPictures, uint8_t(CheckBox_FTPMoveImageUpload->isChecked()));
     s.ftpFixedFileName = Edit_FTPfixedFileName->text();
     s.ftpHost = Edit_FTPIP->text();
     s.ftpUser = Edit_FTPUSER->text();

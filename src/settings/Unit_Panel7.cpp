@@ -204,23 +204,22 @@ void TFrame_Panel7::Open(const QLineEdit* address) {
 void TFrame_Panel7::LoadFromCamera() {
     if (!camera) return;
     CDataClass& s = *camera->settings;
-    const int size = LoadWhole(s.broadcastSizeIndex);
+    const int size = Live(s.broadcastSizeIndex);
     ComboBox_profile->setCurrentIndex(size >= 0 && size < kSizeItems ? size : 0);
-    if (LoadWhole(s.broadcastBitrateKbps) < kLowestKbps ||
-        LoadWhole(s.broadcastBitrateKbps) > kHighestKbps)
-        StoreWhole(s.broadcastBitrateKbps, int32_t(kDefaultKbps));
-    TrackBar_BitRate->setValue(LoadWhole(s.broadcastBitrateKbps));
+    if (Live(s.broadcastBitrateKbps) < kLowestKbps || Live(s.broadcastBitrateKbps) > kHighestKbps)
+        StoreLive(s.broadcastBitrateKbps, int32_t(kDefaultKbps));
+    TrackBar_BitRate->setValue(Live(s.broadcastBitrateKbps));
     Label_profile_BitRate_value->setText(Kbps(TrackBar_BitRate->value()));
-    const int fps = LoadWhole(s.broadcastFpsIndex);
-    if (fps < 0 || fps >= kFpsItems) StoreWhole(s.broadcastFpsIndex, int32_t(4));
-    ComboBox_profile_fps->setCurrentIndex(LoadWhole(s.broadcastFpsIndex));
-    Edit_port->setText(QString::number(uint32_t(LoadWhole(s.broadcastPort))));
-    CSpinEdit_maxClient->setValue(LoadWhole(s.broadcastMaxClients));
-    CheckBox_audio->setChecked(LoadWhole(s.broadcastAudio) != 0);
+    const int fps = Live(s.broadcastFpsIndex);
+    if (fps < 0 || fps >= kFpsItems) StoreLive(s.broadcastFpsIndex, int32_t(4));
+    ComboBox_profile_fps->setCurrentIndex(Live(s.broadcastFpsIndex));
+    Edit_port->setText(QString::number(uint32_t(Live(s.broadcastPort))));
+    CSpinEdit_maxClient->setValue(Live(s.broadcastMaxClients));
+    CheckBox_audio->setChecked(Live(s.broadcastAudio) != 0);
     const QString password = s.broadcastPassword.get();
     CheckBox_password->setChecked(!password.isEmpty());
     Edit_password->setText(password);
-    ComboBox_reach->setCurrentIndex(LoadWhole(s.broadcastLocalOnly) ? 0 : 1);
+    ComboBox_reach->setCurrentIndex(Live(s.broadcastLocalOnly) ? 0 : 1);
     // Another camera's addresses never stay on the page.
     Label_LocalIP->setText(camera->broadcast().IsBroadcasting() ? camera->broadcast().privateUrl()
                                                                 : QString());
@@ -232,19 +231,19 @@ void TFrame_Panel7::LoadFromCamera() {
 void TFrame_Panel7::SaveToCamera() {
     if (!camera) return;
     CDataClass& s = *camera->settings;
-    StoreWhole(s.broadcastSizeIndex, int32_t(std::max(0, ComboBox_profile->currentIndex())));
-    StoreWhole(s.broadcastFpsIndex, int32_t(std::max(0, ComboBox_profile_fps->currentIndex())));
-    StoreWhole(s.broadcastBitrateKbps, int32_t(TrackBar_BitRate->value()));
+    StoreLive(s.broadcastSizeIndex, int32_t(std::max(0, ComboBox_profile->currentIndex())));
+    StoreLive(s.broadcastFpsIndex, int32_t(std::max(0, ComboBox_profile_fps->currentIndex())));
+    StoreLive(s.broadcastBitrateKbps, int32_t(TrackBar_BitRate->value()));
     // Its leading digits; none gives 0.
     const QString port = Edit_port->text();
     qsizetype digits = 0;
     while (digits < port.size() && port[digits].isDigit()) ++digits;
-    StoreWhole(s.broadcastPort, int32_t(port.left(digits).toInt()));
-    StoreWhole(s.broadcastMaxClients, int32_t(CSpinEdit_maxClient->value()));
-    StoreWhole(s.broadcastAudio, uint8_t(CheckBox_audio->isChecked() ? 1 : 0));
+    StoreLive(s.broadcastPort, int32_t(port.left(digits).toInt()));
+    StoreLive(s.broadcastMaxClients, int32_t(CSpinEdit_maxClient->value()));
+    StoreLive(s.broadcastAudio, uint8_t(CheckBox_audio->isChecked() ? 1 : 0));
     // A ticked box without a password leaves the broadcast open, as an empty one does.
     s.broadcastPassword.set(CheckBox_password->isChecked() ? Edit_password->text() : QString());
-    StoreWhole(s.broadcastLocalOnly, uint8_t(ComboBox_reach->currentIndex() == 0 ? 1 : 0));
+    StoreLive(s.broadcastLocalOnly, uint8_t(ComboBox_reach->currentIndex() == 0 ? 1 : 0));
 }
 
 void TFrame_Panel7::EnableControls(bool enabled) {
@@ -272,7 +271,7 @@ void TFrame_Panel7::BitBtn5Click() {
     });
     // A port the system chose is shown, as the record now holds it.
     if (camera->broadcast().StartBroadcast(false))
-        Edit_port->setText(QString::number(uint32_t(LoadWhole(camera->settings->broadcastPort))));
+        Edit_port->setText(QString::number(uint32_t(Live(camera->settings->broadcastPort))));
     // Shown even when the start failed: the fields then hold what the camera has.
     Label_LocalIP->setText(camera->broadcast().privateUrl());
     Label_publicIP->setText(camera->broadcast().publicUrl());

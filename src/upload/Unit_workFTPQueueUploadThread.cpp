@@ -14,7 +14,7 @@ FTPQueueUploadThread::FTPQueueUploadThread(RecordClass_FTP* owner)
       queue(owner->queue),
       settings(owner->settings),
       // At least one second: a period of 0 would spin.
-      period_(owner->second * std::max(1, int(owner->settings.ftpUploadSeconds))) {}
+      period_(owner->second * std::max(1, int(Live(owner->settings.ftpUploadSeconds)))) {}
 
 FTPQueueUploadThread::~FTPQueueUploadThread() {
     Terminate();
@@ -43,11 +43,11 @@ bool FTPQueueUploadThread::UploadBatch(TIndyFTPCore& ftp, UploadQueue& queue,
                                        const CDataClass& settings) {
     // A stopping thread leaves the queue alone: the pictures wait for the next start.
     if (ftp.Aborted() || queue.Count() == 0) return false;
-    const QStringList batch = queue.TakeBatch(std::max(1, int(settings.ftpBatchSize)));
+    const QStringList batch = queue.TakeBatch(std::max(1, int(Live(settings.ftpBatchSize))));
     if (batch.isEmpty()) return false;
-    const bool dateFolders = settings.ftpDateFolders != 0;
+    const bool dateFolders = Live(settings.ftpDateFolders) != 0;
     const QString fixedName =
-        settings.ftpUseFixedName ? settings.ftpFixedFileName.get() : QString();
+        Live(settings.ftpUseFixedName) ? settings.ftpFixedFileName.get() : QString();
     if (ftp.Connect())
         ftp.UploadFiles(batch, dateFolders ? SubFolderOf(batch.first()) : QString(), fixedName);
     ftp.Disconnect();

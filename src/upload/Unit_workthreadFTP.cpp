@@ -12,7 +12,7 @@ Work_FTP::Work_FTP(RecordClass_FTP* owner)
     : targetWindow(owner->targetWindow),
       cameraId_(owner->settings.cameraId),
       // At least one second: an interval of 0 would flood the camera with requests.
-      interval_(owner->second * std::max(1, int(owner->settings.ftpIntervalSeconds))) {}
+      interval_(owner->second * std::max(1, int(Live(owner->settings.ftpIntervalSeconds)))) {}
 
 Work_FTP::~Work_FTP() {
     Terminate();

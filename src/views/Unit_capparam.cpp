@@ -194,7 +194,7 @@ void TForm_capparam::ScrollBar_constrctChange() {
     for (int i = 0; i < kImageParameterCount; ++i) {
         if (!bars[size_t(i)]->isEnabled()) continue;
         const int value = bars[size_t(i)]->value();
-        ImageParameterValue(*camera->settings, kImageParameters[i]) = value;
+        SetImageParameterValue(*camera->settings, kImageParameters[i], value);
         labels[size_t(i)]->setText(QString::asprintf("%i", value));
     }
     camera->device().ApplyImageParameters();

@@ -136,7 +136,7 @@ TEST_F(CleanupTest, TodaysFilesStopAsSoonAsTheLimitIsMet) {
 
 TEST_F(CleanupTest, TheFileBeingRecordedIsNeverDeleted) {
     UsbCamera* cam = cameras[0].get();
-    cam->settings->recordFrameRate = 10;
+    StoreLive(cam->settings->recordFrameRate, 10);
     // Recording into today's folder, frames written by hand.
     cam->recording().recorder().OpenRecording(*cam->settings);
     cam->recording().recorder().ResumeRecordingThread();

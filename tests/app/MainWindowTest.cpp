@@ -389,8 +389,8 @@ TEST_F(MainWindowTest, TheBroadcastButtonTogglesTheSelectedCamerasBroadcastAndIt
     startup.Drop();
     CDataClass record;
     record.cameraId = 0;
-    record.broadcastPort = 0;  // a free port
-    record.autoRecord = 0;
+    StoreLive(record.broadcastPort, 0);  // a free port
+    StoreLive(record.autoRecord, 0);
     record.Save();
     Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
         *ids = {"test:black:64x48@10"};

@@ -98,15 +98,15 @@ protected:
         CDataClass rec;
         rec.cameraId = 0;
         rec.videoFolder = dir.path() + "/videos/";
-        rec.recordFrameRate = 10;
-        rec.autoRecord = autoRecord;
-        rec.showTime = 1;
-        rec.broadcastPort = port;
-        rec.broadcastSizeIndex = 1;
-        rec.broadcastFpsIndex = 9;
-        rec.broadcastBitrateKbps = 400;
-        rec.broadcastMaxClients = 2;
-        rec.broadcastAudio = audio;
+        StoreLive(rec.recordFrameRate, 10);
+        StoreLive(rec.autoRecord, autoRecord);
+        StoreLive(rec.showTime, 1);
+        StoreLive(rec.broadcastPort, port);
+        StoreLive(rec.broadcastSizeIndex, 1);
+        StoreLive(rec.broadcastFpsIndex, 9);
+        StoreLive(rec.broadcastBitrateKbps, 400);
+        StoreLive(rec.broadcastMaxClients, 2);
+        StoreLive(rec.broadcastAudio, audio);
         rec.Save();
         QDir().mkpath(rec.videoFolder);
         camera = std::make_unique<UsbCamera>(nullptr, &panel, &panel, "test:smpte:320x240@30", 0);
@@ -170,7 +170,7 @@ TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) 
     EXPECT_EQ(cam->state(), CameraState::Broadcasting);
     // The system's port is the camera's from now on, and its address says so.
     EXPECT_GT(Port(), 0);
-    EXPECT_EQ(cam->settings->broadcastPort, Port());
+    EXPECT_EQ(Live(cam->settings->broadcastPort), Port());
     EXPECT_TRUE(cam->broadcast().privateUrl().endsWith(":" + QString::number(Port())));
     const Media closed = Probe(before);
     EXPECT_EQ(closed.codec, AV_CODEC_ID_MPEG4);
@@ -195,7 +195,7 @@ TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) 
     EXPECT_TRUE(cam->HasGraph());
     EXPECT_EQ(cam->state(), CameraState::Recording);  // recording at start goes on
     EXPECT_FALSE(QFile::exists(file));                // not kept
-    EXPECT_FALSE(PortOpen(Port() ? Port() : cam->settings->broadcastPort));
+    EXPECT_FALSE(PortOpen(Port() ? Port() : Live(cam->settings->broadcastPort)));
     EXPECT_GT(Probe(during).seconds, 0.3);
     ASSERT_TRUE(WaitFor([&] { return cam->recording().recorder().CurrentFile() != during; }));
     // Broadcast started, without the copy that was not kept: no row names a deleted file.
@@ -371,11 +371,11 @@ double TintedShare(const QImage& image) {
 TEST_F(CameraBroadcastTest, TheRegionTestTintShowsOnThePagePreviewOnly) {
     UsbCamera* cam = Start(false);
     CDataClass& s = *cam->settings;
-    s.motionLeft = 0;
-    s.motionTop = 0;
-    s.motionRight = 320;
-    s.motionBottom = 240;
-    s.motionMarkColour = 1;  // red
+    StoreLive(s.motionLeft, 0);
+    StoreLive(s.motionTop, 0);
+    StoreLive(s.motionRight, 320);
+    StoreLive(s.motionBottom, 240);
+    StoreLive(s.motionMarkColour, 1);  // red
     HeadlessPanel preview(1);
     cam->view().SetPreviewTarget(&preview, &preview);
     cam->view().SetRegionTestMode(true);

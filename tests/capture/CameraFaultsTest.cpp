@@ -64,7 +64,7 @@ TEST_F(CameraFaultsTest, ARecordingNeverStartsWithTheFrameOfAnEarlierRun) {
 
 TEST_F(CameraFaultsTest, ARequestArrivingDuringAMotionSnapshotKeepsItsKind) {
     CSampleGrabberCB& cb = StillCamera(1);
-    cb.settings->motionRunProgram = 1;
+    StoreLive(cb.settings->motionRunProgram, 1);
     cb.settings->motionProgramPath = QCoreApplication::applicationFilePath();
     // The timed request comes while the motion snapshot runs its program.
     SetProgramRunner([&](const QString&, const QStringList&) {
@@ -121,9 +121,9 @@ TEST_F(CameraFaultsTest, StoppedCamerasEndTheirUploadsBeforeTheirCellsAreRelease
         int requests = 0;
     } cell(0);
     CDataClass rec;
-    rec.ftpEnabled = 1;
+    StoreLive(rec.ftpEnabled, 1);
     rec.ftpHost = "127.0.0.1";
-    rec.ftpIntervalSeconds = 1;
+    StoreLive(rec.ftpIntervalSeconds, 1);
     rec.Save();
     option->deviceIds = {"mms://camera.invalid/live"};  // never runs: stopped from the start
     option->deviceCount = 1;

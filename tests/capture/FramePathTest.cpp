@@ -61,13 +61,13 @@ TEST(Orientation, OddSizesKeepTheMiddleAndTwiceRestores) {
 
 TEST(LivePath, OrientsFirstThenStampsThenShowsThePreview) {
     Callback c(64, 32);
-    c.settings.orientation = 2;
+    StoreLive(c.settings.orientation, 2);
     c.settings.caption = "X";
-    c.settings.captionColour = {255, 0, 0};
-    c.settings.showTime = 1;
-    c.settings.timeFormat = 3;
-    c.settings.timeX = 0;
-    c.settings.timeY = 0;  // over the caption: drawn after it
+    StoreLive(c.settings.captionColour, {255, 0, 0});
+    StoreLive(c.settings.showTime, 1);
+    StoreLive(c.settings.timeFormat, 3);
+    StoreLive(c.settings.timeX, 0);
+    StoreLive(c.settings.timeY, 0);  // over the caption: drawn after it
     c.cb.timeOverlay->SetTimeColour(0, 0, 255);
     c.cb.RefreshOverlays();
     Capture preview;
@@ -103,9 +103,9 @@ TEST(LivePath, OrientsFirstThenStampsThenShowsThePreview) {
 
 TEST(LivePath, UnknownPixelFormatDrawsNoTextButStillOrients) {
     Callback c(8, 2);
-    c.settings.orientation = 1;
+    StoreLive(c.settings.orientation, 1);
     c.settings.caption = "X";
-    c.settings.showTime = 1;
+    StoreLive(c.settings.showTime, 1);
     c.cb.SetUpFormat(8, 2, kPixelUnknown);
     c.cb.DestroyOverlays();
     c.cb.CreateOverlays();
@@ -120,7 +120,7 @@ TEST(LivePath, UnknownPixelFormatDrawsNoTextButStillOrients) {
 
 TEST(RecordPath, UsesItsOwnTimeRendererAndNothingOfTheLivePathsExtras) {
     Callback c(120, 40);
-    c.settings.showTime = 1;
+    StoreLive(c.settings.showTime, 1);
     c.settings.caption = "R";
     c.cb.RefreshOverlays();
     Capture preview;
@@ -150,9 +150,10 @@ GstSample* BgrSample(const VideoFrame& f) {
 TEST(RecordPath, IsHandedTheNewestFrameAsDeliveredOnceAndThenToldItHasItStill) {
     EnsureGStreamer();
     Callback c(24, 8);
-    c.settings.rulerShow = 1;  // the live path draws on its own frame, never on the one handed over
-    c.settings.ruler5Row = 6;
-    c.settings.showTime = 1;
+    StoreLive(c.settings.rulerShow,
+              1);  // the live path draws on its own frame, never on the one handed over
+    StoreLive(c.settings.ruler5Row, 6);
+    StoreLive(c.settings.showTime, 1);
     c.cb.RefreshOverlays();
     RecordFrame mine;
     EXPECT_EQ(c.cb.TakeLatestRawFrame(&mine), CSampleGrabberCB::RawFrame::kNone)
@@ -179,9 +180,9 @@ TEST(RecordPath, IsHandedTheNewestFrameAsDeliveredOnceAndThenToldItHasItStill) {
 
 TEST(RecordPath, TheSameFrameAgainShowsTheNewTimeAsAFreshOneWould) {
     Callback c(160, 40);
-    c.settings.showTime = 1;
-    c.settings.timeX = 4;
-    c.settings.timeY = 4;
+    StoreLive(c.settings.showTime, 1);
+    StoreLive(c.settings.timeX, 4);
+    StoreLive(c.settings.timeY, 4);
     c.cb.RefreshOverlays();
     QDateTime now(QDate(2026, 12, 9), QTime(10, 0, 1));
     SetClockForTesting([&] { return now; });

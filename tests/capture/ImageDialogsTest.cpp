@@ -61,7 +61,7 @@ TEST_F(ImageDialogTest, BarsShowTheStoredPercentsAndMoveTheDeviceLive) {
     StartProgram({kBlack});
     UsbCamera* cam = cameras[0].get();
     ASSERT_NE(cam->device().Controls(), nullptr);
-    cam->settings->imageHue = 0;  // the bottom of the range is a setting like any other
+    StoreLive(cam->settings->imageHue, 0);  // the bottom of the range is a setting like any other
     cam->device().ApplyImageParameters();
     TForm_capparam* d = OpenImageDialog(cam);
     EXPECT_TRUE(d->windowFlags() & Qt::FramelessWindowHint);
@@ -80,12 +80,12 @@ TEST_F(ImageDialogTest, BarsShowTheStoredPercentsAndMoveTheDeviceLive) {
     EXPECT_EQ(d->names[4]->text(), LanguageText(30304));
 
     d->ScrollBar_brightness->setValue(90);
-    EXPECT_EQ(cam->settings->imageBrightness, 90);
+    EXPECT_EQ(Live(cam->settings->imageBrightness), 90);
     EXPECT_EQ(d->Label_brightness->text(), "90");
     EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_BRIGHTNESS), 80);
     d->ScrollBar_hue->setValue(100);
     EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_HUE), 100);
-    EXPECT_EQ(cam->settings->imageSharpness, -1);  // the disabled bar writes nothing
+    EXPECT_EQ(Live(cam->settings->imageSharpness), -1);  // the disabled bar writes nothing
 
     // A left press drags the frameless window; the close button writes the record.
     const QPoint before = d->pos();
@@ -97,8 +97,8 @@ TEST_F(ImageDialogTest, BarsShowTheStoredPercentsAndMoveTheDeviceLive) {
     EXPECT_TRUE(dialog.isNull());
     CDataClass saved;
     saved.Load(0);
-    EXPECT_EQ(saved.imageBrightness, 90);
-    EXPECT_EQ(saved.imageHue, 100);
+    EXPECT_EQ(Live(saved.imageBrightness), 90);
+    EXPECT_EQ(Live(saved.imageHue), 100);
 }
 
 TEST_F(ImageDialogTest, AStoppedCameraKeepsTheMovesForItsNextStart) {
@@ -109,7 +109,7 @@ TEST_F(ImageDialogTest, AStoppedCameraKeepsTheMovesForItsNextStart) {
     EXPECT_TRUE(d->ScrollBar_brightness->isEnabled());
     EXPECT_FALSE(d->ScrollBar_Sharpness->isEnabled());
     d->ScrollBar_brightness->setValue(25);
-    EXPECT_EQ(cam->settings->imageBrightness, 25);
+    EXPECT_EQ(Live(cam->settings->imageBrightness), 25);
     cam->RestartCamera();
     ASSERT_NE(cam->device().Controls(), nullptr);
     EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_BRIGHTNESS), -50);
@@ -129,7 +129,7 @@ TEST_F(ImageDialogTest, DevicePropertiesListTheSourceControlsAndLeaveTheRecordAl
     contrast->setValue(160);
     EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_CONTRAST), 160);
     EXPECT_EQ(pages.rows[1].valueLabel->text(), "160");
-    EXPECT_EQ(cam->settings->imageContrast, 50);
+    EXPECT_EQ(Live(cam->settings->imageContrast), 50);
     pages.RestoreDefaults();
     EXPECT_EQ(cam->device().Controls()->Get(V4L2_CID_CONTRAST), 100);
     EXPECT_EQ(contrast->value(), 100);

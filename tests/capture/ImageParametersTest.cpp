@@ -58,12 +58,12 @@ TEST(ImageParameterRecord, AFreshRecordReadsTheDeviceOnceAndAppliesItsPercentsAf
     FakeDevice device;
     CDataClass record;
     ReadImageParameters(record, &device);
-    EXPECT_EQ(record.imageBrightness, 50);
-    EXPECT_EQ(record.imageContrast, 12);  // 32 * 100 / 255
-    EXPECT_EQ(record.imageHue, -1);       // no width: stays unset
-    EXPECT_EQ(record.imageSaturation, -1);
-    EXPECT_EQ(record.imageSharpness, -1);
-    EXPECT_EQ(record.imageGamma, -1);
+    EXPECT_EQ(Live(record.imageBrightness), 50);
+    EXPECT_EQ(Live(record.imageContrast), 12);  // 32 * 100 / 255
+    EXPECT_EQ(Live(record.imageHue), -1);       // no width: stays unset
+    EXPECT_EQ(Live(record.imageSaturation), -1);
+    EXPECT_EQ(Live(record.imageSharpness), -1);
+    EXPECT_EQ(Live(record.imageGamma), -1);
 
     ApplyImageParameters(record, &device);
     EXPECT_EQ(device.values[V4L2_CID_BRIGHTNESS], 0);
@@ -72,12 +72,12 @@ TEST(ImageParameterRecord, AFreshRecordReadsTheDeviceOnceAndAppliesItsPercentsAf
 
     // From then on the stored value wins over the device's own.
     device.values[V4L2_CID_BRIGHTNESS] = 40;
-    record.imageBrightness = 0;
+    StoreLive(record.imageBrightness, 0);
     ReadImageParameters(record, &device);
-    EXPECT_EQ(record.imageBrightness, 0);
+    EXPECT_EQ(Live(record.imageBrightness), 0);
     ApplyImageParameters(record, &device);
     EXPECT_EQ(device.values[V4L2_CID_BRIGHTNESS], -64);
-    record.imageBrightness = 100;
+    StoreLive(record.imageBrightness, 100);
     ApplyImageParameters(record, &device);
     EXPECT_EQ(device.values[V4L2_CID_BRIGHTNESS], 64);
 }
@@ -85,26 +85,26 @@ TEST(ImageParameterRecord, AFreshRecordReadsTheDeviceOnceAndAppliesItsPercentsAf
 TEST(ImageParameterRecord, DamagedEntriesRefusalsAndMissingDevicesLoseNothing) {
     FakeDevice device;
     CDataClass record;
-    record.imageBrightness = 150;  // no percentage: read again
-    record.imageContrast = -7;
+    StoreLive(record.imageBrightness, 150);  // no percentage: read again
+    StoreLive(record.imageContrast, -7);
     ApplyImageParameters(record, &device);
     EXPECT_TRUE(device.sets.empty());
     ReadImageParameters(record, &device);
-    EXPECT_EQ(record.imageBrightness, 50);
-    EXPECT_EQ(record.imageContrast, 12);
+    EXPECT_EQ(Live(record.imageBrightness), 50);
+    EXPECT_EQ(Live(record.imageContrast), 12);
 
     device.refuseSets = true;
-    record.imageBrightness = 80;
+    StoreLive(record.imageBrightness, 80);
     ApplyImageParameters(record, &device);
-    EXPECT_EQ(record.imageBrightness, 80);
+    EXPECT_EQ(Live(record.imageBrightness), 80);
     EXPECT_EQ(device.values[V4L2_CID_BRIGHTNESS], 0);
 
     // No controls (camera not running): nothing read, stored values kept and adjustable.
     CDataClass idle;
-    idle.imageHue = 30;
+    StoreLive(idle.imageHue, 30);
     ReadImageParameters(idle, nullptr);
     ApplyImageParameters(idle, nullptr);
-    EXPECT_EQ(idle.imageBrightness, -1);
+    EXPECT_EQ(Live(idle.imageBrightness), -1);
     EXPECT_TRUE(ImageParameterAdjustable(idle, nullptr, ImageParameter::Hue));
     EXPECT_FALSE(ImageParameterAdjustable(idle, nullptr, ImageParameter::Brightness));
 }
@@ -112,9 +112,9 @@ TEST(ImageParameterRecord, DamagedEntriesRefusalsAndMissingDevicesLoseNothing) {
 TEST(ImageParameterRecord, OnlyControlsTheDeviceHasAreAdjustableAndZeroIsOne) {
     FakeDevice device;
     CDataClass record;
-    record.imageBrightness = 0;
-    record.imageHue = 40;    // stored, but the device's hue has no range
-    record.imageGamma = 60;  // stored, but this device has no gamma
+    StoreLive(record.imageBrightness, 0);
+    StoreLive(record.imageHue, 40);    // stored, but the device's hue has no range
+    StoreLive(record.imageGamma, 60);  // stored, but this device has no gamma
     EXPECT_TRUE(ImageParameterAdjustable(record, &device, ImageParameter::Brightness));
     EXPECT_FALSE(ImageParameterAdjustable(record, &device, ImageParameter::Hue));
     EXPECT_FALSE(ImageParameterAdjustable(record, &device, ImageParameter::Gamma));
@@ -173,17 +173,17 @@ TEST_F(SyntheticImageTest, BrightnessChangesThePixelsAndThePercentsAreKept) {
     ASSERT_NE(controls, nullptr);
     EXPECT_EQ(controls->List().size(), 5u);  // no sharpness
     CDataClass& record = *camera->settings;
-    EXPECT_EQ(record.imageBrightness, 50);
-    EXPECT_EQ(record.imageContrast, 50);
-    EXPECT_EQ(record.imageSaturation, 50);
-    EXPECT_EQ(record.imageHue, 50);
-    EXPECT_EQ(record.imageGamma, 50);
-    EXPECT_EQ(record.imageSharpness, -1);
+    EXPECT_EQ(Live(record.imageBrightness), 50);
+    EXPECT_EQ(Live(record.imageContrast), 50);
+    EXPECT_EQ(Live(record.imageSaturation), 50);
+    EXPECT_EQ(Live(record.imageHue), 50);
+    EXPECT_EQ(Live(record.imageGamma), 50);
+    EXPECT_EQ(Live(record.imageSharpness), -1);
     EXPECT_EQ(controls->Get(V4L2_CID_GAMMA), 100);  // read and applied without drift
 
     const double dark = NextMeanLevel();
     EXPECT_LT(dark, 30);
-    record.imageBrightness = 90;
+    StoreLive(record.imageBrightness, 90);
     camera->device().ApplyImageParameters();
     EXPECT_EQ(controls->Get(V4L2_CID_BRIGHTNESS), 80);
     const double bright = NextMeanLevel();
@@ -193,13 +193,13 @@ TEST_F(SyntheticImageTest, BrightnessChangesThePixelsAndThePercentsAreKept) {
     ASSERT_TRUE(record.Save());
     CDataClass reloaded;
     reloaded.Load(3);
-    EXPECT_EQ(reloaded.imageBrightness, 90);
-    EXPECT_EQ(reloaded.imageSharpness, -1);
+    EXPECT_EQ(Live(reloaded.imageBrightness), 90);
+    EXPECT_EQ(Live(reloaded.imageSharpness), -1);
     camera->StopCamera();
     EXPECT_EQ(camera->device().Controls(), nullptr);
     camera->RestartCamera();
     ASSERT_NE(camera->device().Controls(), nullptr);
     EXPECT_EQ(camera->device().Controls()->Get(V4L2_CID_BRIGHTNESS), 80);
-    EXPECT_EQ(record.imageBrightness, 90);
+    EXPECT_EQ(Live(record.imageBrightness), 90);
     EXPECT_GT(NextMeanLevel(), dark + 80);
 }

@@ -119,11 +119,11 @@ protected:
 }  // namespace
 
 TEST_F(MotionTest, SensitivityAndAreaThresholdsAreStrict) {
-    settings.motionLeft = 10;
-    settings.motionTop = 10;
-    settings.motionRight = 20;
-    settings.motionBottom = 20;  // 100 pixels
-    settings.motionSensitivity = 8;
+    StoreLive(settings.motionLeft, 10);
+    StoreLive(settings.motionTop, 10);
+    StoreLive(settings.motionRight, 20);
+    StoreLive(settings.motionBottom, 20);  // 100 pixels
+    StoreLive(settings.motionSensitivity, 8);
     VideoFrame base = Frame(100);
     EXPECT_FALSE(Compare(base));  // stores only
     EXPECT_FALSE(Compare(base));  // identical
@@ -158,11 +158,11 @@ TEST_F(MotionTest, SensitivityAndAreaThresholdsAreStrict) {
 
 TEST_F(MotionTest, WideRegionsCountEveryPixelOnce) {
     // Wide enough for the sixteen-pixel steps, with a tail, and reaching past the frame.
-    settings.motionLeft = 3;
-    settings.motionTop = 5;
-    settings.motionRight = 500;
-    settings.motionBottom = 9;
-    settings.motionAreaPercent = 0;
+    StoreLive(settings.motionLeft, 3);
+    StoreLive(settings.motionTop, 5);
+    StoreLive(settings.motionRight, 500);
+    StoreLive(settings.motionBottom, 9);
+    StoreLive(settings.motionAreaPercent, 0);
     VideoFrame a = Frame(0);
     Compare(a);
     VideoFrame b = a;
@@ -173,26 +173,26 @@ TEST_F(MotionTest, WideRegionsCountEveryPixelOnce) {
     b.Row(6)[3 * 2] = 50;       // left of it
     EXPECT_TRUE(Compare(b));
     // 3 of 61 × 4 pixels: 1 %.
-    settings.motionAreaPercent = 1;
+    StoreLive(settings.motionAreaPercent, 1);
     VideoFrame c = b;
     for (int x : {3, 40, 63}) c.Row(5)[3 * x] = 99;
     c.Row(5)[3 * 10] = 99;
     EXPECT_FALSE(Compare(c));  // 4 px: 1 %
     // An empty region never reports and never reads outside the frame.
-    settings.motionLeft = 70;
-    settings.motionRight = 80;
+    StoreLive(settings.motionLeft, 70);
+    StoreLive(settings.motionRight, 80);
     VideoFrame d = Frame(9);
     EXPECT_FALSE(Compare(d));
     EXPECT_FALSE(Compare(a));
 }
 
 TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
-    settings.motionEnabled = 1;
-    settings.motionNoPicture = 1;
-    settings.motionSound = 0;
-    settings.motionRecord = 1;
-    settings.motionRecordStopSeconds = 5;
-    settings.motionIntervalSeconds = 0;
+    StoreLive(settings.motionEnabled, 1);
+    StoreLive(settings.motionNoPicture, 1);
+    StoreLive(settings.motionSound, 0);
+    StoreLive(settings.motionRecord, 1);
+    StoreLive(settings.motionRecordStopSeconds, 5);
+    StoreLive(settings.motionIntervalSeconds, 0);
     VideoFrame a = Frame(0), b = RegionChanged();
     cb->CheckMotion(a.data.data(), a.data.size());  // first check: stores only
     cb->CheckMotion(b.data.data(), b.data.size());  // interval 0: every frame is checked
@@ -207,7 +207,7 @@ TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
     EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 1), 1);
 
     // Interval 2: no check until two whole seconds have passed.
-    settings.motionIntervalSeconds = 2;
+    StoreLive(settings.motionIntervalSeconds, 2);
     now = now.addMSecs(1999);
     cb->CheckMotion(b.data.data(), b.data.size());
     EXPECT_TRUE(cb->motion.lastMotionCheck < now);
@@ -228,8 +228,8 @@ TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
 }
 
 TEST_F(MotionTest, RegionTestOnlyFlashesThePage) {
-    settings.motionEnabled = 0;
-    settings.motionIntervalSeconds = 0;
+    StoreLive(settings.motionEnabled, 0);
+    StoreLive(settings.motionIntervalSeconds, 0);
     Receiver page;
     NullSurface preview;
     cb->regionTestMode = true;
@@ -247,22 +247,22 @@ TEST_F(MotionTest, RegionTestOnlyFlashesThePage) {
     EXPECT_FALSE(QDir(settings.imageFolder.get()).exists());
 
     // The marking sets one channel of the region to 155.
-    settings.motionMarkColour = 2;
+    StoreLive(settings.motionMarkColour, 2);
     VideoFrame m = Frame(7);
     cb->MarkRegion(m.data.data(), m.data.size());
     EXPECT_EQ(m.Row(20)[3 * 20 + 1], 155);
     EXPECT_EQ(m.Row(20)[3 * 20], 7);
     EXPECT_EQ(m.Row(47)[3 * 63 + 1], 155);  // the region reaches past the frame: clipped
     EXPECT_EQ(m.Row(19)[3 * 20 + 1], 7);
-    settings.motionMarkColour = 1;
+    StoreLive(settings.motionMarkColour, 1);
     cb->MarkRegion(m.data.data(), m.data.size());
     EXPECT_EQ(m.Row(20)[3 * 20 + 2], 155);
 }
 
 TEST_F(MotionTest, SnapshotKindsTheirRecordsSoundsAndQueue) {
-    settings.ftpEnabled = 1;
-    settings.ftpMotionPictures = 1;
-    settings.motionRunProgram = 1;
+    StoreLive(settings.ftpEnabled, 1);
+    StoreLive(settings.ftpMotionPictures, 1);
+    StoreLive(settings.motionRunProgram, 1);
     settings.motionProgramPath = QCoreApplication::applicationFilePath();
     settings.motionProgramParams = "--alarm \"front gate\"";
     QFile::copy(QCoreApplication::applicationDirPath() + "/media/拍照咔嚓.WAV",
@@ -308,10 +308,10 @@ TEST_F(MotionTest, SnapshotKindsTheirRecordsSoundsAndQueue) {
 }
 
 TEST_F(MotionTest, MotionWithoutPictureBusyDropAndUnwritableFolder) {
-    settings.motionNoPicture = 1;
-    settings.ftpEnabled = 1;
-    settings.ftpMotionPictures = 1;
-    settings.motionRunProgram = 1;
+    StoreLive(settings.motionNoPicture, 1);
+    StoreLive(settings.ftpEnabled, 1);
+    StoreLive(settings.ftpMotionPictures, 1);
+    StoreLive(settings.motionRunProgram, 1);
     settings.motionProgramPath = QCoreApplication::applicationFilePath();
     VideoFrame f = Frame(1);
     cb->TakeSnapshot(f.data.data(), f.data.size(), 0);
@@ -442,14 +442,14 @@ TEST(RegionCompare, CountsMatchAPlainPixelByPixelCount) {
 }
 
 TEST_F(MotionTest, AnObjectIsFramedOnItsPictureAndItsBoxGoesWithTheRecord) {
-    settings.motionEnabled = 1;
-    settings.motionSound = 0;
-    settings.motionMode = kMotionObject;
-    settings.motionIntervalSeconds = 0;
-    settings.motionLeft = 0;
-    settings.motionTop = 0;
-    settings.motionRight = W;
-    settings.motionBottom = H;
+    StoreLive(settings.motionEnabled, 1);
+    StoreLive(settings.motionSound, 0);
+    StoreLive(settings.motionMode, kMotionObject);
+    StoreLive(settings.motionIntervalSeconds, 0);
+    StoreLive(settings.motionLeft, 0);
+    StoreLive(settings.motionTop, 0);
+    StoreLive(settings.motionRight, W);
+    StoreLive(settings.motionBottom, H);
     VideoFrame still = Frame(90);
     for (int i = 0; i < 3; ++i) Check(still);
     VideoFrame moving = still;

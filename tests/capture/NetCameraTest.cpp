@@ -100,7 +100,8 @@ protected:
         SetStallLimitForTesting(0);
     }
     UsbCamera* Start(const QString& id, int cell, int rate = 10) {
-        return StartWith(id, cell, [rate](CDataClass& rec) { rec.recordFrameRate = rate; });
+        return StartWith(id, cell,
+                         [rate](CDataClass& rec) { StoreLive(rec.recordFrameRate, rate); });
     }
     // The whole picture, and any change of 1 % of it: a small ball or square is motion.
     void DetectMotion(UsbCamera* cam) {
@@ -142,7 +143,7 @@ TEST_F(NetCameraTest, AnMjpegStreamDeliversFramesThroughTheFramePath) {
     ASSERT_TRUE(server->Start());
     option->netCams.cams = {{"Yard", server->Url("/stream"), false}};
     UsbCamera* cam = Start(server->Url("/stream"), 0);
-    cam->settings->showTime = 1;
+    StoreLive(cam->settings->showTime, 1);
     DetectMotion(cam);
     ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 5; }));
     const FramePtr f = panels[0]->LatestFrame();

@@ -44,12 +44,12 @@ VideoFrame FromPicture(const QString& path) {
 class ObjectMotionTest : public ::testing::TestWithParam<int> {
 protected:
     ObjectMotionTest() {
-        settings.motionMode = GetParam();
-        settings.motionIntervalSeconds = 0;
-        settings.motionLeft = 20;
-        settings.motionTop = 20;
-        settings.motionRight = 620;
-        settings.motionBottom = 460;
+        StoreLive(settings.motionMode, GetParam());
+        StoreLive(settings.motionIntervalSeconds, 0);
+        StoreLive(settings.motionLeft, 20);
+        StoreLive(settings.motionTop, 20);
+        StoreLive(settings.motionRight, 620);
+        StoreLive(settings.motionBottom, 460);
     }
     // Checks `f` a tenth of a second after the last check.
     MotionVerdict Check(const VideoFrame& f) {
@@ -91,7 +91,7 @@ TEST_P(ObjectMotionTest, APersonSizedObjectInALargeRegionIsFoundOnlyAsAnObject) 
     Fill(outside, {0, 0, 32, 72}, 20);
     EXPECT_EQ(Check(outside), MotionVerdict::kNone);
     Settle(still);
-    settings.motionMinSize = 20;
+    StoreLive(settings.motionMinSize, 20);
     EXPECT_EQ(Check(walking), MotionVerdict::kNone);
 }
 
@@ -133,10 +133,10 @@ TEST_P(ObjectMotionTest, APersonWalkingOnARealRoad) {
     const VideoFrame person = FromPicture(dir + "road_38.0.jpg");
     ASSERT_EQ(empty1.width, 384);
     // The road in the lower right; people pass above it in every picture.
-    settings.motionLeft = 215;
-    settings.motionTop = 150;
-    settings.motionRight = 384;
-    settings.motionBottom = 240;
+    StoreLive(settings.motionLeft, 215);
+    StoreLive(settings.motionTop, 150);
+    StoreLive(settings.motionRight, 384);
+    StoreLive(settings.motionBottom, 240);
     Settle(empty1);
     EXPECT_EQ(Check(empty2), MotionVerdict::kNone);
     Settle(empty2);
@@ -174,15 +174,17 @@ bool MotionWithin(MotionDetector& d, const VideoFrame& f, const CDataClass& s, Q
 
 TEST(PersonCheckTest, AWalkerCountsAndAMovingBlockOfHisSizeDoesNot) {
     CDataClass settings;
-    settings.motionMode = kMotionObject;
-    settings.motionIntervalSeconds = 0;
-    settings.motionPeople = 1;
+    StoreLive(settings.motionMode, kMotionObject);
+    StoreLive(settings.motionIntervalSeconds, 0);
+    StoreLive(settings.motionPeople, 1);
     QDateTime now{QDate(2026, 3, 1), QTime(12, 0)};
     const QString dir = QStringLiteral(TRELVIX_TEST_DATA "/capture/footage/");
     const VideoFrame empty = FromPicture(dir + "road_29.0.jpg");
     const VideoFrame person = FromPicture(dir + "road_38.0.jpg");
-    settings.motionLeft = 215, settings.motionTop = 150;
-    settings.motionRight = 384, settings.motionBottom = 240;
+    StoreLive(settings.motionLeft, 215);
+    StoreLive(settings.motionTop, 150);
+    StoreLive(settings.motionRight, 384);
+    StoreLive(settings.motionBottom, 240);
     MotionDetector detector;
     for (int i = 0; i < 5; ++i)
         detector.Check(empty.data.data(), empty.data.size(), empty.width, empty.height, settings,
@@ -196,8 +198,10 @@ TEST(PersonCheckTest, AWalkerCountsAndAMovingBlockOfHisSizeDoesNot) {
     const VideoFrame still = Scene(640, 480);
     VideoFrame block = still;
     Fill(block, {300, 200, 340, 290}, 20);
-    settings.motionLeft = 20, settings.motionTop = 20;
-    settings.motionRight = 620, settings.motionBottom = 460;
+    StoreLive(settings.motionLeft, 20);
+    StoreLive(settings.motionTop, 20);
+    StoreLive(settings.motionRight, 620);
+    StoreLive(settings.motionBottom, 460);
     MotionDetector inLine(true);
     for (int i = 0; i < 5; ++i)
         inLine.Check(still.data.data(), still.data.size(), 640, 480, settings, true, false,

@@ -99,12 +99,12 @@ TEST(TimeText, FourFormatsOnATuesday) {
 
 TEST(GuideLines, TwoRowsAboveEachRowAtBothEdges) {
     CDataClass s;
-    s.rulerShow = 1;
+    StoreLive(s.rulerShow, 1);
     VideoFrame f;
     f.Resize(320, 240);
     DrawGuideLines(f.data.data(), f.width, f.height, f.stride, &s);
-    const auto red = Painted(f, s.ruler5Colour);      // row 230: rows 228 and 229
-    const auto yellow = Painted(f, s.ruler10Colour);  // row 130: rows 128 and 129
+    const auto red = Painted(f, Live(s.ruler5Colour));      // row 230: rows 228 and 229
+    const auto yellow = Painted(f, Live(s.ruler10Colour));  // row 130: rows 128 and 129
     const std::string five = std::string(100, '#') + std::string(120, '.') + std::string(100, '#');
     const std::string ten = std::string(80, '#') + std::string(160, '.') + std::string(80, '#');
     EXPECT_EQ(red[228], five);
@@ -116,43 +116,43 @@ TEST(GuideLines, TwoRowsAboveEachRowAtBothEdges) {
     EXPECT_EQ(yellow[130], std::string(320, '.'));
 
     // Rows out of range are moved in the settings themselves.
-    s.ruler5Row = 5;
-    s.ruler10Row = 240;
+    StoreLive(s.ruler5Row, 5);
+    StoreLive(s.ruler10Row, 240);
     DrawGuideLines(f.data.data(), f.width, f.height, f.stride, &s);
-    EXPECT_EQ(s.ruler5Row, 200);
-    EXPECT_EQ(s.ruler10Row, 100);
-    s.ruler5Row = 10;
-    s.ruler10Row = 11;
+    EXPECT_EQ(Live(s.ruler5Row), 200);
+    EXPECT_EQ(Live(s.ruler10Row), 100);
+    StoreLive(s.ruler5Row, 10);
+    StoreLive(s.ruler10Row, 11);
     DrawGuideLines(f.data.data(), f.width, f.height, f.stride, &s);
-    EXPECT_EQ(s.ruler5Row, 200);
-    EXPECT_EQ(s.ruler10Row, 11);
+    EXPECT_EQ(Live(s.ruler5Row), 200);
+    EXPECT_EQ(Live(s.ruler10Row), 11);
 
     // A frame too small for the moved rows and segments is left alone, never overrun.
     VideoFrame small;
     small.Resize(50, 60);
-    s.ruler5Row = 230;
+    StoreLive(s.ruler5Row, 230);
     DrawGuideLines(small.data.data(), small.width, small.height, small.stride, &s);
-    EXPECT_EQ(Painted(small, s.ruler5Colour)[58], std::string(50, '.'));
+    EXPECT_EQ(Painted(small, Live(s.ruler5Colour))[58], std::string(50, '.'));
 
     // Off: nothing drawn.
     VideoFrame clean;
     clean.Resize(320, 240);
-    s.rulerShow = 0;
+    StoreLive(s.rulerShow, 0);
     DrawGuideLines(clean.data.data(), clean.width, clean.height, clean.stride, &s);
     EXPECT_EQ(clean.data, std::vector<uint8_t>(clean.data.size(), 0));
 }
 
 TEST(Overlay, StampingPlacesAndClipsTheMaskBits) {
     CDataClass s;
-    s.captionColour = {255, 0, 0};
+    StoreLive(s.captionColour, {255, 0, 0});
     COverlayController o(&s);
     o.SetCaptionFormat(kPixelRGB24);
     o.SetGeometry(8, 6, 24, false);
     o.SetMask(Mask({"#.#.#.#.#.", ".#.#.#.#.#", "##########"}));
     VideoFrame f;
     f.Resize(8, 6);
-    s.captionX = 3;
-    s.captionY = 4;
+    StoreLive(s.captionX, 3);
+    StoreLive(s.captionY, 4);
     o.DrawCaption(f.data.data());
     const Colour3 red{0, 0, 255};  // frame byte order
     EXPECT_EQ(Painted(f, red), (std::vector<std::string>{"........", "........", "........",
@@ -161,8 +161,8 @@ TEST(Overlay, StampingPlacesAndClipsTheMaskBits) {
     // Partly off the left and top edges: only the part inside is drawn.
     VideoFrame g;
     g.Resize(8, 6);
-    s.captionX = -2;
-    s.captionY = -1;
+    StoreLive(s.captionX, -2);
+    StoreLive(s.captionY, -1);
     o.DrawCaption(g.data.data());
     EXPECT_EQ(Painted(g, red), (std::vector<std::string>{".#.#.#.#", "########", "........",
                                                          "........", "........", "........"}));
@@ -170,25 +170,25 @@ TEST(Overlay, StampingPlacesAndClipsTheMaskBits) {
     // Beyond the right or bottom edge: nothing.
     VideoFrame h;
     h.Resize(8, 6);
-    s.captionX = 8;
-    s.captionY = 0;
+    StoreLive(s.captionX, 8);
+    StoreLive(s.captionY, 0);
     o.DrawCaption(h.data.data());
-    s.captionX = 0;
-    s.captionY = 6;
+    StoreLive(s.captionX, 0);
+    StoreLive(s.captionY, 6);
     o.DrawCaption(h.data.data());
     EXPECT_EQ(h.data, std::vector<uint8_t>(h.data.size(), 0));
 }
 
 TEST(Overlay, BottomUpFramesAndTwoBytePixels) {
     CDataClass s;
-    s.timeColour = {255, 0, 0};
+    StoreLive(s.timeColour, {255, 0, 0});
     COverlayController o(&s);
     o.SetTimeFormat(kPixelRGB555);
     o.SetGeometry(4, 3, 16, true);  // stride (2 × 4 + 3) & ~3 = 8
     o.SetMask(Mask({"#..#"}));
     std::vector<uint8_t> frame(8 * 3, 0);
-    s.timeX = 0;
-    s.timeY = 0;
+    StoreLive(s.timeX, 0);
+    StoreLive(s.timeY, 0);
     o.StampTime(frame.data());
     // The top picture row is the last memory row.
     EXPECT_EQ(std::vector<uint8_t>(frame.begin() + 16, frame.end()),
@@ -238,8 +238,8 @@ TEST(Overlay, RenderedTextsOnlyInkIsWritten) {
 
 TEST(Overlay, TimeTextIsRenderedOncePerDistinctText) {
     CDataClass s;
-    s.showTime = 1;
-    s.timeFormat = 3;
+    StoreLive(s.showTime, 1);
+    StoreLive(s.timeFormat, 3);
     COverlayController o(&s);
     o.SetTimeFormat(kPixelRGB24);
     o.SetGeometry(160, 40, 24, false);
@@ -264,7 +264,7 @@ TEST(Overlay, TimeTextIsRenderedOncePerDistinctText) {
     o.DrawTime(b.data.data(), t.addSecs(1));
     EXPECT_NE(o.mask(), beforeFont);
     // Switched off: not drawn.
-    s.showTime = 0;
+    StoreLive(s.showTime, 0);
     VideoFrame c;
     c.Resize(160, 40);
     o.DrawTime(c.data.data(), t);
@@ -313,8 +313,8 @@ TEST(Overlay, AbsurdFontsAndPositionsStayWithinTheFrame) {
     VideoFrame f;
     f.Resize(320, 240);
     for (int x : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
-        s.captionX = x;
-        s.captionY = x;
+        StoreLive(s.captionX, x);
+        StoreLive(s.captionY, x);
         o.DrawCaption(f.data.data());
     }
     EXPECT_EQ(f.data, std::vector<uint8_t>(f.data.size(), 0));
@@ -352,7 +352,7 @@ TEST(Overlay, StampedTextsRunInTheirOwnDirectionWhateverTheInterfaceLanguage) {
 
 TEST(Overlay, KeptUnderAStampTheSamePictureIsStampedAgainAsIfFresh) {
     CDataClass s;
-    s.timeColour = {0, 255, 0};
+    StoreLive(s.timeColour, {0, 255, 0});
     for (const bool bottomUp : {false, true}) {
         COverlayController o(&s);
         o.SetTimeFormat(kPixelRGB24);
@@ -362,8 +362,8 @@ TEST(Overlay, KeptUnderAStampTheSamePictureIsStampedAgainAsIfFresh) {
         pristine.Resize(8, 6);
         for (size_t i = 0; i < pristine.data.size(); ++i) pristine.data[i] = uint8_t(i * 13 + 5);
         // Partly off the top and left edges, then inside with another text.
-        s.timeX = -1;
-        s.timeY = -1;
+        StoreLive(s.timeX, -1);
+        StoreLive(s.timeY, -1);
         o.SetMask(Mask({"#####", "#.#.#", "#####"}));
         VideoFrame f = pristine;
         o.StampTime(f.data.data());
@@ -377,8 +377,8 @@ TEST(Overlay, KeptUnderAStampTheSamePictureIsStampedAgainAsIfFresh) {
         o.RestoreUnder(f.data.data());
         EXPECT_EQ(f.data, restored.data);
 
-        s.timeX = 2;
-        s.timeY = 3;
+        StoreLive(s.timeX, 2);
+        StoreLive(s.timeY, 3);
         o.SetMask(Mask({".#.", "###"}));
         o.StampTime(f.data.data());
         VideoFrame fresh = pristine;

@@ -164,9 +164,9 @@ TEST(PlaneRecording, OnlyFourTwoZeroAndFourTwoTwoPicturesDecodeToPlanes) {
 
 TEST(PlaneRecording, TheSamePlanesAgainShowTheNewTimeAsFreshOnesWould) {
     Callback c(160, 40);
-    c.settings.showTime = 1;
-    c.settings.timeX = 3;  // odd: the text starts inside a chroma sample
-    c.settings.timeY = 5;
+    StoreLive(c.settings.showTime, 1);
+    StoreLive(c.settings.timeX, 3);  // odd: the text starts inside a chroma sample
+    StoreLive(c.settings.timeY, 5);
     c.settings.caption = "Gate";
     c.cb.RefreshOverlays();
     QDateTime now(QDate(2026, 12, 9), QTime(10, 0, 1));
@@ -188,7 +188,7 @@ TEST(PlaneRecording, TheSamePlanesAgainShowTheNewTimeAsFreshOnesWould) {
 
 TEST(PlaneRecording, PlanesThatMustBeTurnedOrLinedBecomeBgrFirst) {
     Callback c(32, 16);
-    c.settings.orientation = 1;  // upside down
+    StoreLive(c.settings.orientation, 1);  // upside down
     VideoFrame source;
     source.Resize(32, 16);
     for (int y = 0; y < 8; ++y) std::memset(source.Row(y), 255, size_t(source.stride));

@@ -66,7 +66,7 @@ protected:
     UsbCamera* Start(const QString& id, int cell, int rate = 10) {
         return StartWith(id, cell, [&](CDataClass& rec) {
             rec.videoFolder = videos();
-            rec.recordFrameRate = rate;
+            StoreLive(rec.recordFrameRate, rate);
         });
     }
     int CountLines(const QStringList& lines, int kind, int description, bool withFile) {
@@ -199,12 +199,12 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
         now = now.addSecs(s);
     };
     UsbCamera* cam = Start("test:snow:160x120@30", 2, 10);
-    cam->settings->motionEnabled = 1;
-    cam->settings->motionNoPicture = 1;
-    cam->settings->motionSound = 0;
-    cam->settings->motionRecord = 1;
-    cam->settings->motionRecordStopSeconds = 3;
-    cam->settings->motionIntervalSeconds = 1;
+    StoreLive(cam->settings->motionEnabled, 1);
+    StoreLive(cam->settings->motionNoPicture, 1);
+    StoreLive(cam->settings->motionSound, 0);
+    StoreLive(cam->settings->motionRecord, 1);
+    StoreLive(cam->settings->motionRecordStopSeconds, 3);
+    StoreLive(cam->settings->motionIntervalSeconds, 1);
     // Snow changes every pixel: the second check finds motion.
     ASSERT_TRUE(WaitFor([&] {
         advance(1);
@@ -214,7 +214,7 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
     ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
     const QString file = cam->recording().recorder().CurrentFile();
     // Still: nothing can differ by more than 255.
-    cam->settings->motionSensitivity = 255;
+    StoreLive(cam->settings->motionSensitivity, 255);
     ASSERT_TRUE(WaitFor([&] {
         advance(1);
         WaitFor([] { return false; }, 150);

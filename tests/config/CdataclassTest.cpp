@@ -195,23 +195,23 @@ TEST(CDataClassFile, LoadReadsEveryItemAndSaveWritesItBack) {
     EXPECT_EQ(rec.deviceFriendlyName.get(), "Cam Friendly");
     EXPECT_EQ(rec.deviceId.get(), "/dev/video7");
     EXPECT_EQ(rec.caption.get(), "Gate");
-    EXPECT_EQ(rec.captionY, 12);
+    EXPECT_EQ(Live(rec.captionY), 12);
     EXPECT_EQ(rec.captionFont.get().lfHeight, -16);
-    EXPECT_EQ(rec.captionColour, (Colour3{1, 2, 3}));
-    EXPECT_EQ(rec.motionAreaPercent, 50);  // item 9 is always overridden
-    EXPECT_EQ(rec.motionBottom, 202);
-    EXPECT_EQ(rec.motionEnabled, 1);  // the second copy wins
+    EXPECT_EQ(Live(rec.captionColour), (Colour3{1, 2, 3}));
+    EXPECT_EQ(Live(rec.motionAreaPercent), 50);  // item 9 is always overridden
+    EXPECT_EQ(Live(rec.motionBottom), 202);
+    EXPECT_EQ(Live(rec.motionEnabled), 1);  // the second copy wins
     EXPECT_EQ(rec.spareText3.get(), "s3");
     EXPECT_EQ(rec.timeFont.get().lfHeight, -20);
     EXPECT_EQ(rec.motionProgramParams.get(), "-a motion");
-    EXPECT_EQ(rec.broadcastBitrateKbps, 999);
-    EXPECT_EQ(rec.spareFlag2, 0);
-    EXPECT_EQ(rec.softContrast, -51);
+    EXPECT_EQ(Live(rec.broadcastBitrateKbps), 999);
+    EXPECT_EQ(Live(rec.spareFlag2), 0);
+    EXPECT_EQ(Live(rec.softContrast), -51);
     EXPECT_EQ(rec.ftpPort.get(), "2121");
     EXPECT_EQ(rec.ftpPassword.get(), "secret");
-    EXPECT_EQ(rec.ruler10Colour, (Colour3{10, 11, 12}));
-    EXPECT_EQ(rec.recordFrameRate, 25);
-    EXPECT_EQ(rec.imageGamma, 60);
+    EXPECT_EQ(Live(rec.ruler10Colour), (Colour3{10, 11, 12}));
+    EXPECT_EQ(Live(rec.recordFrameRate), 25);
+    EXPECT_EQ(Live(rec.imageGamma), 60);
 
     // Written back, only item 9 (forced to 50) and item 13 (the one member) differ.
     QByteArray expected = file;
@@ -264,21 +264,21 @@ TEST(CDataClassFile, ShortOrDamagedFilesKeepDefaultsForWhatIsMissing) {
     // Truncated after item 40: items 1-40 load, the rest keep defaults.
     CDataClass rec;
     rec.LoadFromBytes(DistinctFile(40).data);
-    EXPECT_EQ(rec.broadcastBitrateKbps, 999);
-    EXPECT_EQ(rec.spareInt1, 0);
-    EXPECT_EQ(rec.motionEnabled, 0);  // item 13 held 0 and item 47 is missing
-    EXPECT_EQ(rec.autoRecord, 1);
+    EXPECT_EQ(Live(rec.broadcastBitrateKbps), 999);
+    EXPECT_EQ(Live(rec.spareInt1), 0);
+    EXPECT_EQ(Live(rec.motionEnabled), 0);  // item 13 held 0 and item 47 is missing
+    EXPECT_EQ(Live(rec.autoRecord), 1);
     EXPECT_EQ(rec.ftpPort.get(), "21");
-    EXPECT_EQ(rec.imageGamma, -1);
+    EXPECT_EQ(Live(rec.imageGamma), -1);
 
     // Cut inside a multi-value item: the whole item keeps its defaults.
     QByteArray cut = DistinctFile(10).data;
     cut += Bytes().i32(21).i32(22).data;  // half of item 11
     CDataClass half;
     half.LoadFromBytes(cut);
-    EXPECT_EQ(half.motionSensitivity, 9);
-    EXPECT_EQ(half.motionLeft, 20);
-    EXPECT_EQ(half.motionTop, 20);
+    EXPECT_EQ(Live(half.motionSensitivity), 9);
+    EXPECT_EQ(Live(half.motionLeft), 20);
+    EXPECT_EQ(Live(half.motionTop), 20);
 
     // A length running past the end of the file, and garbage.
     CDataClass runaway;
@@ -290,7 +290,7 @@ TEST(CDataClassFile, ShortOrDamagedFilesKeepDefaultsForWhatIsMissing) {
     garbage.deviceId = "kept";
     garbage.LoadFromBytes(QByteArray(3000, '\xff'));  // every length reads as -1: texts kept
     EXPECT_EQ(garbage.deviceId.get(), "kept");
-    EXPECT_EQ(garbage.motionAreaPercent, 50);
+    EXPECT_EQ(Live(garbage.motionAreaPercent), 50);
 }
 
 TEST(CDataClassFile, EveryMemberLoadsFromItsOwnItemAndSavesBackInPlace) {
@@ -300,15 +300,18 @@ TEST(CDataClassFile, EveryMemberLoadsFromItsOwnItemAndSavesBackInPlace) {
     r.LoadFromBytes(file);
     // In file order; an int32 value is 100 × its item + its place in the item.
     const auto ints = VectorOf<int32_t>(
-        r.captionX, r.captionY, r.motionAreaPercent, r.motionSensitivity, r.motionLeft, r.motionTop,
-        r.motionRight, r.motionBottom, r.motionMarkColour, r.motionIntervalSeconds, r.timeFormat,
-        r.timeX, r.timeY, r.motionProgramShow, r.motionRecordStopSeconds, r.broadcastMaxClients,
-        r.broadcastPort, r.broadcastSizeIndex, r.broadcastFpsIndex, r.broadcastBitrateKbps,
-        r.spareInt1, r.spareInt2, r.spareInt3, r.orientation, r.spareInt4, r.softBrightness,
-        r.spareInt5, r.softContrast, r.ftpIntervalSeconds, r.ftpUploadSeconds, r.ftpBatchSize,
-        r.xvidCompress, r.xvidQuant, r.segmentMinutes, r.ruler5Row, r.ruler10Row, r.recordFrameRate,
-        r.imageBrightness, r.imageContrast, r.imageSaturation, r.imageHue, r.imageSharpness,
-        r.imageGamma);
+        Live(r.captionX), Live(r.captionY), Live(r.motionAreaPercent), Live(r.motionSensitivity),
+        Live(r.motionLeft), Live(r.motionTop), Live(r.motionRight), Live(r.motionBottom),
+        Live(r.motionMarkColour), Live(r.motionIntervalSeconds), Live(r.timeFormat), Live(r.timeX),
+        Live(r.timeY), Live(r.motionProgramShow), Live(r.motionRecordStopSeconds),
+        Live(r.broadcastMaxClients), Live(r.broadcastPort), Live(r.broadcastSizeIndex),
+        Live(r.broadcastFpsIndex), Live(r.broadcastBitrateKbps), Live(r.spareInt1),
+        Live(r.spareInt2), Live(r.spareInt3), Live(r.orientation), Live(r.spareInt4),
+        Live(r.softBrightness), Live(r.spareInt5), Live(r.softContrast), Live(r.ftpIntervalSeconds),
+        Live(r.ftpUploadSeconds), Live(r.ftpBatchSize), Live(r.xvidCompress), Live(r.xvidQuant),
+        Live(r.segmentMinutes), Live(r.ruler5Row), Live(r.ruler10Row), Live(r.recordFrameRate),
+        Live(r.imageBrightness), Live(r.imageContrast), Live(r.imageSaturation), Live(r.imageHue),
+        Live(r.imageSharpness), Live(r.imageGamma));
     EXPECT_EQ(ints,
               VectorOf<int32_t>(600, 601, 50, 1000, 1100, 1101, 1102, 1103, 1200, 1400, 2000, 2100,
                                 2101, 3200, 3400, 3500, 3600, 3700, 3900, 4000, 4100, 4300, 4400,
@@ -316,9 +319,11 @@ TEST(CDataClassFile, EveryMemberLoadsFromItsOwnItemAndSavesBackInPlace) {
                                 6900, 7100, 7300, 7400, 7401, 7402, 7403, 7404, 7405));
     // motionEnabled holds item 47, the second copy.
     const auto bytes = VectorOf<int>(
-        r.motionEnabled, r.spareFlag, r.showTime, r.shutterSound, r.motionSound, r.motionNoPicture,
-        r.motionRunProgram, r.motionRecord, r.broadcastAudio, r.spareFlag2, r.autoRecord,
-        r.ftpEnabled, r.ftpDateFolders, r.ftpUseFixedName, r.ftpMotionPictures, r.rulerShow);
+        Live(r.motionEnabled), Live(r.spareFlag), Live(r.showTime), Live(r.shutterSound),
+        Live(r.motionSound), Live(r.motionNoPicture), Live(r.motionRunProgram),
+        Live(r.motionRecord), Live(r.broadcastAudio), Live(r.spareFlag2), Live(r.autoRecord),
+        Live(r.ftpEnabled), Live(r.ftpDateFolders), Live(r.ftpUseFixedName),
+        Live(r.ftpMotionPictures), Live(r.rulerShow));
     EXPECT_EQ(bytes,
               (std::vector<int>{47, 17, 19, 24, 26, 28, 29, 33, 38, 42, 48, 52, 54, 55, 64, 68}));
     const std::vector<const SyncText*> texts = Texts(r);
@@ -326,10 +331,10 @@ TEST(CDataClassFile, EveryMemberLoadsFromItsOwnItemAndSavesBackInPlace) {
     for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(texts[i]->get(), ItemText(kTextItems[i]));
     EXPECT_EQ(r.captionFont.get().lfHeight, 7);
     EXPECT_EQ(r.timeFont.get().lfHeight, 22);
-    EXPECT_EQ(r.captionColour, (Colour3{8, 9, 10}));
-    EXPECT_EQ(r.timeColour, (Colour3{23, 24, 25}));
-    EXPECT_EQ(r.ruler5Colour, (Colour3{70, 71, 72}));
-    EXPECT_EQ(r.ruler10Colour, (Colour3{72, 73, 74}));
+    EXPECT_EQ(Live(r.captionColour), (Colour3{8, 9, 10}));
+    EXPECT_EQ(Live(r.timeColour), (Colour3{23, 24, 25}));
+    EXPECT_EQ(Live(r.ruler5Colour), (Colour3{70, 71, 72}));
+    EXPECT_EQ(Live(r.ruler10Colour), (Colour3{72, 73, 74}));
 
     // Only item 9 (read as 50) and item 13 (the one member, last set by item 47) change.
     QByteArray expected = file;
@@ -431,7 +436,7 @@ TEST(CDataClassRecord, CameraSavesItsRecordOnlyWhenDestroyed) {
     EXPECT_EQ(rec.deviceId.get(), "/dev/video3");
     EXPECT_EQ(rec.caption.get(), "3#");
     EXPECT_EQ(rec.settingsPath.get(), path);
-    EXPECT_EQ(rec.autoRecord, 1);
+    EXPECT_EQ(Live(rec.autoRecord), 1);
 
     // An empty caption stays empty: only "noset" is replaced.
     rec.caption = "";
@@ -447,20 +452,21 @@ TEST(CDataClassRecord, MotionModeAndObjectSizeLiveInTheIniBesideOtherLines) {
     {
         QFile f(ini);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\n"
-                "Mode6=object\n");
+        f.write(
+            "[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\n"
+            "Mode6=object\n");
     }
     CDataClass rec;
     rec.Load(5);
-    EXPECT_EQ(rec.motionMode, kMotionObject);
-    EXPECT_EQ(rec.motionMinSize, 5) << "a value that does not read keeps the default";
-    rec.motionMode = kMotionArea;
-    rec.motionMinSize = 2000;  // beyond the picture: kept as stored, clamped when read
+    EXPECT_EQ(Live(rec.motionMode), kMotionObject);
+    EXPECT_EQ(Live(rec.motionMinSize), 5) << "a value that does not read keeps the default";
+    StoreLive(rec.motionMode, kMotionArea);
+    StoreLive(rec.motionMinSize, 2000);  // beyond the picture: kept as stored, clamped when read
     ASSERT_TRUE(rec.Save());
     CDataClass again;
     again.Load(5);
-    EXPECT_EQ(again.motionMode, kMotionArea);
-    EXPECT_EQ(again.motionMinSize, 1000);
+    EXPECT_EQ(Live(again.motionMode), kMotionArea);
+    EXPECT_EQ(Live(again.motionMinSize), 1000);
     QFile f(ini);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());
@@ -487,12 +493,12 @@ TEST(CDataClassRecord, BroadcastAccessIsKeptPerCameraInTheIniFileForTheOwnerOnly
     CDataClass rec;
     rec.Load(5);
     EXPECT_EQ(rec.broadcastPassword.get(), "");  // open, on every address, as before
-    EXPECT_EQ(rec.broadcastLocalOnly, 0);
+    EXPECT_EQ(Live(rec.broadcastLocalOnly), 0);
     rec.Save();
     EXPECT_EQ(readAll(), before) << "an open broadcast leaves the file alone";
 
     rec.broadcastPassword = " pa=ss \"w\xC3\xB6rd\" ";
-    rec.broadcastLocalOnly = 1;
+    StoreLive(rec.broadcastLocalOnly, 1);
     ASSERT_TRUE(rec.Save());
     EXPECT_EQ(QFile::permissions(ini) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
     EXPECT_TRUE(readAll().startsWith(before));
@@ -501,8 +507,8 @@ TEST(CDataClassRecord, BroadcastAccessIsKeptPerCameraInTheIniFileForTheOwnerOnly
     again.Load(5);
     other.Load(6);
     EXPECT_EQ(again.broadcastPassword.get(), rec.broadcastPassword.get());
-    EXPECT_EQ(again.broadcastLocalOnly, 1);
+    EXPECT_EQ(Live(again.broadcastLocalOnly), 1);
     EXPECT_EQ(other.broadcastPassword.get(), "");
-    EXPECT_EQ(other.broadcastLocalOnly, 0);
+    EXPECT_EQ(Live(other.broadcastLocalOnly), 0);
     QFile::remove(ini);
 }

@@ -42,7 +42,7 @@ protected:
             rec.cameraId = i;
             rec.deviceId = ids[i];
             rec.caption = "cam " + ids[i].section(':', 1, 1);
-            rec.imageBrightness = 10 * (i + 1);
+            StoreLive(rec.imageBrightness, 10 * (i + 1));
             ASSERT_TRUE(rec.Save());
         }
         gDevices = {kA, kB, kC};
@@ -77,7 +77,7 @@ protected:
             out << QString("%1=%2/%3")
                        .arg(cam->settings->deviceId.get().section(':', 1, 1),
                             cam->settings->caption.get())
-                       .arg(cam->settings->imageBrightness);
+                       .arg(Live(cam->settings->imageBrightness));
         }
         return out.join(", ").toStdString();
     }

@@ -66,7 +66,7 @@ protected:
             CDataClass rec;
             rec.cameraId = i;
             rec.videoFolder = videos();
-            rec.autoRecord = i < 2;
+            StoreLive(rec.autoRecord, i < 2);
             rec.Save();
         }
         Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
@@ -167,7 +167,7 @@ TEST_F(HeadlessStartTest, ABroadcastStartRecordsEachCameraOnceFromTheStart) {
     for (int i = 0; i < 3; ++i) {
         CDataClass rec;
         rec.Load(i);
-        rec.broadcastPort = 0;  // the system's choice
+        StoreLive(rec.broadcastPort, 0);  // the system's choice
         rec.Save();
     }
     program.shell = std::make_unique<HeadlessShell>(startup.Take());

@@ -59,10 +59,10 @@ protected:
         rec.caption = "Porch";
         rec.imageFolder = dir.path() + "/pictures";
         rec.videoFolder = dir.path() + "/videos";
-        rec.motionEnabled = 1;
-        rec.motionSound = 0;
-        rec.motionIntervalSeconds = 1;
-        rec.autoRecord = 0;
+        StoreLive(rec.motionEnabled, 1);
+        StoreLive(rec.motionSound, 0);
+        StoreLive(rec.motionIntervalSeconds, 1);
+        StoreLive(rec.autoRecord, 0);
         rec.Save();
         option->deviceIds = {"test:snow:160x120@30"};
         option->deviceCount = 1;
@@ -151,7 +151,7 @@ TEST_F(NotifyTest, MotionReachesTheBrokerTheWebhookAndTheMailboxAndTheBrokerComm
     EXPECT_TRUE(mail.contains("Content-Type: image/jpeg"));
 
     // Still: OFF once the hold is over, and no second notice within the cooldown.
-    cam->settings->motionSensitivity = 255;
+    StoreLive(cam->settings->motionSensitivity, 255);
     ASSERT_TRUE(WaitWhileTimePasses([&] { return watch.Has("trelvix/0/motion", "OFF"); }));
     EXPECT_EQ(servers.Count("post-*.bin"), 1);
     EXPECT_EQ(servers.Count("mail-*.eml"), 1);
@@ -187,7 +187,7 @@ TEST_F(NotifyTest, ABrokerThatWasGoneIsGivenTheCurrentStateAgain) {
     broker->Stop();
     ASSERT_TRUE(WaitFor([&] { return !host->notifier()->brokerConnected(); }));
     // What changes meanwhile is what the broker must learn once it is back.
-    cam->settings->motionSensitivity = 255;
+    StoreLive(cam->settings->motionSensitivity, 255);
     cam->recording().StartRecording();
     ASSERT_TRUE(WaitWhileTimePasses([&] { return !host->notifier()->motionOn(0); }));
     ASSERT_TRUE(broker->Start());

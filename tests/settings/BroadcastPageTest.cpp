@@ -63,39 +63,39 @@ protected:
 TEST_F(BroadcastPageTest, StoredValuesOutOfRangeAreRepairedInTheRecordAtOnce) {
     StartProgram({"test:black:320x240@10"});
     CDataClass& s = *cameras[0]->settings;
-    s.broadcastFpsIndex = 30;
-    s.broadcastBitrateKbps = 100;
-    s.broadcastSizeIndex = 7;
-    s.broadcastPort = 9090;
-    s.broadcastMaxClients = 5;
+    StoreLive(s.broadcastFpsIndex, 30);
+    StoreLive(s.broadcastBitrateKbps, 100);
+    StoreLive(s.broadcastSizeIndex, 7);
+    StoreLive(s.broadcastPort, 9090);
+    StoreLive(s.broadcastMaxClients, 5);
     OpenPage();
     EXPECT_EQ(page->ComboBox_profile_fps->currentText(), "5 FPS");
-    EXPECT_EQ(s.broadcastFpsIndex, 4);
+    EXPECT_EQ(Live(s.broadcastFpsIndex), 4);
     EXPECT_EQ(page->TrackBar_BitRate->value(), 1335);
     EXPECT_EQ(page->Label_profile_BitRate_value->text(), "1335kbps");
-    EXPECT_EQ(s.broadcastBitrateKbps, 1335);
+    EXPECT_EQ(Live(s.broadcastBitrateKbps), 1335);
     EXPECT_EQ(page->ComboBox_profile->currentText(), "100%");
-    EXPECT_EQ(s.broadcastSizeIndex, 7);  // only saving stores the list's choice
+    EXPECT_EQ(Live(s.broadcastSizeIndex), 7);  // only saving stores the list's choice
     EXPECT_EQ(page->Edit_port->text(), "9090");
     EXPECT_EQ(page->CSpinEdit_maxClient->value(), 5);
     EXPECT_FALSE(page->AddressesShown());
     EXPECT_TRUE(cameras[0]->view().regionTestMode());
 
-    s.broadcastBitrateKbps = 2227;
-    s.broadcastFpsIndex = -1;
+    StoreLive(s.broadcastBitrateKbps, 2227);
+    StoreLive(s.broadcastFpsIndex, -1);
     page->LoadFromCamera();
-    EXPECT_EQ(s.broadcastBitrateKbps, 2227);
-    EXPECT_EQ(s.broadcastFpsIndex, 4);
+    EXPECT_EQ(Live(s.broadcastBitrateKbps), 2227);
+    EXPECT_EQ(Live(s.broadcastFpsIndex), 4);
     page->TrackBar_BitRate->setValue(800);
     EXPECT_EQ(page->Label_profile_BitRate_value->text(), "800kbps");
-    EXPECT_EQ(s.broadcastBitrateKbps, 2227);  // the bar is stored by the save
+    EXPECT_EQ(Live(s.broadcastBitrateKbps), 2227);  // the bar is stored by the save
 
     page->Edit_port->clear();
     page->ComboBox_profile->setCurrentIndex(3);
     page->SaveToCamera();
-    EXPECT_EQ(s.broadcastPort, 0);
-    EXPECT_EQ(s.broadcastSizeIndex, 3);
-    EXPECT_EQ(s.broadcastBitrateKbps, 800);
+    EXPECT_EQ(Live(s.broadcastPort), 0);
+    EXPECT_EQ(Live(s.broadcastSizeIndex), 3);
+    EXPECT_EQ(Live(s.broadcastBitrateKbps), 800);
     EXPECT_TRUE(cameras[0]->view().regionTestMode());  // saving leaves the preview alone
 }
 

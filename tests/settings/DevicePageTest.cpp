@@ -123,26 +123,42 @@ TEST_F(DevicePageTest, RowsChangedOnTheSystemPageRebuildTheGridAfterClosing) {
     EXPECT_NE(mainWindow->host.camera(0), nullptr);
 }
 
-TEST_F(DevicePageTest, OkWithoutChangesOnEitherPageOnlyRestartsTheCameras) {
+// A camera restarts (a gap in its recording) only for a change that acts after a restart.
+TEST_F(DevicePageTest, OkRestartsOnlyTheCamerasWhoseChangeNeedsIt) {
     StartProgram({kA, kB}, 0);
     FreshRecord(0);
     FreshRecord(1);
     OpenMainWindow();
     UsbCamera* first = mainWindow->host.camera(0);
-    for (int entry : {5, 6}) {
+    UsbCamera* second = mainWindow->host.camera(1);
+    struct Change {
+        int entry;
+        std::function<void(CDataClass&)> edit;
+        int restarts;
+    };
+    const Change changes[] = {
+        {5, [](CDataClass&) {}, 0},
+        {6, [](CDataClass&) {}, 0},
+        {5, [](CDataClass& r) { StoreLive(r.motionSensitivity, 3); }, 0},  // next frame
+        {5, [](CDataClass& r) { StoreLive(r.segmentMinutes, 5); }, 1},
+    };
+    for (const Change& change : changes) {
         const int startedBefore = LogLinesSaying(text::kCameraStarted);
-        PressSettings([entry](TForm_settings& w) {
-            w.ListView_Navigate->setCurrentRow(entry);
-            auto* ok = w.pages[size_t(entry)]->findChild<QPushButton*>("BitBtn2");
+        PressSettings([&](TForm_settings& w) {
+            change.edit(*second->settings);
+            w.ListView_Navigate->setCurrentRow(change.entry);
+            auto* ok = w.pages[size_t(change.entry)]->findChild<QPushButton*>("BitBtn2");
             ASSERT_NE(ok, nullptr);
             ok->click();
         });
-        EXPECT_EQ(gOption, option) << "no rebuild after page " << entry;
+        EXPECT_EQ(gOption, option) << "no rebuild after page " << change.entry;
         EXPECT_EQ(mainWindow->host.camera(0), first);
         EXPECT_EQ(mainWindow->cellPanels.size(), 4u);
         EXPECT_FALSE(first->IsStopped());
-        EXPECT_EQ(LogLinesSaying(text::kCameraStarted), startedBefore + 2) << entry;
+        EXPECT_EQ(LogLinesSaying(text::kCameraStarted), startedBefore + change.restarts)
+            << change.entry;
     }
+    EXPECT_EQ(Live(second->settings->motionSensitivity), 3);
 }
 
 // Both program pages in English and Chinese: every text whole. With TRELVIX_SHOT_DIR set the

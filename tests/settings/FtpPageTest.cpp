@@ -86,13 +86,13 @@ TEST_F(FtpPageTest, FieldsLoadAndSaveWithDefaultsForIntervalsOfZeroOrLess) {
     StartCamera(kCamera, 0, [](CDataClass& r) {
         Server("ftp.example.com", "2121")(r);
         r.ftpFolder = "/pub/cam1/";
-        r.ftpDateFolders = 1;
-        r.ftpUseFixedName = 1;
+        StoreLive(r.ftpDateFolders, 1);
+        StoreLive(r.ftpUseFixedName, 1);
         r.ftpFixedFileName = "latest.jpg";
-        r.ftpMotionPictures = 1;
-        r.ftpIntervalSeconds = 0;
-        r.ftpUploadSeconds = -5;
-        r.ftpBatchSize = 0;
+        StoreLive(r.ftpMotionPictures, 1);
+        StoreLive(r.ftpIntervalSeconds, 0);
+        StoreLive(r.ftpUploadSeconds, -5);
+        StoreLive(r.ftpBatchSize, 0);
     });
     OpenPage();
     EXPECT_EQ(page->Edit_FTPIP->text(), "ftp.example.com");
@@ -103,12 +103,12 @@ TEST_F(FtpPageTest, FieldsLoadAndSaveWithDefaultsForIntervalsOfZeroOrLess) {
     EXPECT_FALSE(page->Edit_FTPfixedFileName->isEnabled());
     page->SaveToCamera();
     CDataClass& s = *cameras[0]->settings;
-    EXPECT_EQ(s.ftpIntervalSeconds, 3);
-    EXPECT_EQ(s.ftpUploadSeconds, 3);
-    EXPECT_EQ(s.ftpBatchSize, 1);
-    EXPECT_EQ(s.ftpUseFixedName, 0);
-    EXPECT_EQ(s.ftpDateFolders, 1);
-    EXPECT_EQ(s.ftpMotionPictures, 1);
+    EXPECT_EQ(Live(s.ftpIntervalSeconds), 3);
+    EXPECT_EQ(Live(s.ftpUploadSeconds), 3);
+    EXPECT_EQ(Live(s.ftpBatchSize), 1);
+    EXPECT_EQ(Live(s.ftpUseFixedName), 0);
+    EXPECT_EQ(Live(s.ftpDateFolders), 1);
+    EXPECT_EQ(Live(s.ftpMotionPictures), 1);
     EXPECT_EQ(s.ftpFixedFileName.get(), "latest.jpg");
     EXPECT_EQ(s.ftpPort.get(), "2121");
     EXPECT_EQ(s.ftpFolder.get(), "/pub/cam1/");
@@ -131,7 +131,7 @@ TEST_F(FtpPageTest, FieldsLoadAndSaveWithDefaultsForIntervalsOfZeroOrLess) {
 
 TEST_F(FtpPageTest, TheStartSwitchAndTheBrowserNeedHostAndPort) {
     StartProgram({kCamera}, 0);
-    StartCamera(kCamera, 0, [](CDataClass& r) { r.ftpEnabled = 1; });
+    StartCamera(kCamera, 0, [](CDataClass& r) { StoreLive(r.ftpEnabled, 1); });
     // Loaded on with no host: the switch's check refuses it, so saving turns upload off.
     OpenPage();
     EXPECT_FALSE(page->CheckBox_start->isChecked());
@@ -141,7 +141,7 @@ TEST_F(FtpPageTest, TheStartSwitchAndTheBrowserNeedHostAndPort) {
     EXPECT_EQ(messages, QStringList{needed});
     EXPECT_FALSE(page->CheckBox_start->isChecked());
     page->SaveToCamera();
-    EXPECT_EQ(cameras[0]->settings->ftpEnabled, 0);
+    EXPECT_EQ(Live(cameras[0]->settings->ftpEnabled), 0);
 
     page->BitBtn7->click();
     EXPECT_FALSE(page->PanelFTPWizart->isVisibleTo(page));
@@ -158,7 +158,7 @@ TEST_F(FtpPageTest, TheStartSwitchAndTheBrowserNeedHostAndPort) {
     EXPECT_EQ(messages.size(), 3);
     page->CheckBox_start->click();
     page->SaveToCamera();
-    EXPECT_EQ(cameras[0]->settings->ftpEnabled, 1);
+    EXPECT_EQ(Live(cameras[0]->settings->ftpEnabled), 1);
 
     // The browser starts at the stored folder; only its take button puts a folder back.
     page->Edit_FTPDIR->setText("/pub/");

@@ -152,34 +152,34 @@ TEST_F(MotionPageTest, SensitivityAndColourAreStoredAtOnceOutOfRangeValuesRepair
     StartProgram({"test:black:320x240@10"});
     cam = cameras[0].get();
     CDataClass& s = *cam->settings;
-    s.motionSensitivity = 99;
-    s.motionIntervalSeconds = 9;
-    s.motionRecordStopSeconds = 5;
+    StoreLive(s.motionSensitivity, 99);
+    StoreLive(s.motionIntervalSeconds, 9);
+    StoreLive(s.motionRecordStopSeconds, 5);
     page = Open()->motionPage;
     EXPECT_EQ(page->TrackBar_dlta->value(), 40);
-    EXPECT_EQ(s.motionSensitivity, 40);
+    EXPECT_EQ(Live(s.motionSensitivity), 40);
     EXPECT_EQ(page->CSpinEdit1->value(), 6);
     page->TrackBar_dlta->setValue(12);
-    EXPECT_EQ(s.motionSensitivity, 12);
+    EXPECT_EQ(Live(s.motionSensitivity), 12);
     page->SpeedButton9->click();
-    EXPECT_EQ(s.motionMarkColour, 1);
+    EXPECT_EQ(Live(s.motionMarkColour), 1);
     page->SpeedButton10->click();
-    EXPECT_EQ(s.motionMarkColour, 2);
+    EXPECT_EQ(Live(s.motionMarkColour), 2);
     // The switch, the interval and the seconds wait for the save.
     page->CheckBox_startMove->click();
-    EXPECT_EQ(s.motionEnabled, 0);
+    EXPECT_EQ(Live(s.motionEnabled), 0);
     page->SaveToCamera();
-    EXPECT_EQ(s.motionEnabled, 1);
-    EXPECT_EQ(s.motionIntervalSeconds, 6);
-    EXPECT_EQ(s.motionRecordStopSeconds, 20);
+    EXPECT_EQ(Live(s.motionEnabled), 1);
+    EXPECT_EQ(Live(s.motionIntervalSeconds), 6);
+    EXPECT_EQ(Live(s.motionRecordStopSeconds), 20);
 }
 
 TEST_F(MotionPageTest, TheDetectionModeAndTheSmallestObjectActAtOnce) {
     StartProgram({"test:black:320x240@10"});
     cam = cameras[0].get();
     CDataClass& s = *cam->settings;
-    s.motionMode = kMotionObject;
-    s.motionMinSize = 7;
+    StoreLive(s.motionMode, kMotionObject);
+    StoreLive(s.motionMinSize, 7);
     page = Open()->motionPage;
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -188,18 +188,18 @@ TEST_F(MotionPageTest, TheDetectionModeAndTheSmallestObjectActAtOnce) {
     EXPECT_TRUE(page->CSpinEdit_minSize->isEnabled());
     EXPECT_EQ(page->CSpinEdit_minSize->value(), 7);
     page->CSpinEdit_minSize->setValue(9);
-    EXPECT_EQ(s.motionMinSize, 9);
+    EXPECT_EQ(Live(s.motionMinSize), 9);
     // The smallest object means nothing to the area mode.
     page->ComboBox_motionMode->setCurrentIndex(0);
-    EXPECT_EQ(s.motionMode, kMotionArea);
+    EXPECT_EQ(Live(s.motionMode), kMotionArea);
     EXPECT_FALSE(page->CSpinEdit_minSize->isEnabled());
 }
 
 TEST_F(MotionPageTest, TheIndicatorFlashesWhenTheCameraSeesMotionInTheRegion) {
     StartProgram({"test:ball:160x120@10"});
     cam = cameras[0].get();
-    cam->settings->motionIntervalSeconds = 0;
-    cam->settings->motionAreaPercent = 1;  // any move of the ball counts
+    StoreLive(cam->settings->motionIntervalSeconds, 0);
+    StoreLive(cam->settings->motionAreaPercent, 1);  // any move of the ball counts
     Open();
     page = window->motionPage;
     TShape* shape = page->Shape1;
@@ -282,20 +282,20 @@ TEST_F(MotionPageTest, ReactionsFollowTheirSwitchesAndTheProgramRunsWithoutAShel
     StartProgram({"test:black:320x240@10"});
     cam = cameras[0].get();
     CDataClass& s = *cam->settings;
-    s.motionRecord = 1;
-    s.motionProgramShow = 7;
+    StoreLive(s.motionRecord, 1);
+    StoreLive(s.motionProgramShow, 7);
     page = Open()->motionPage;
     EXPECT_EQ(page->RunMode_capImageShellExecute_move->currentIndex(), 0);
     EXPECT_FALSE(page->program_capImageShellExecute_move->isEnabled());
     // Unchecking greys the seconds; the record changes only when the page is saved.
     page->CheckBox_CapVideo_move->click();
     EXPECT_FALSE(page->CSpinEdit_CapVideo_move->isEnabled());
-    EXPECT_EQ(s.motionRecord, 1);
+    EXPECT_EQ(Live(s.motionRecord), 1);
     page->CheckBox_capImageShellExecute_move->click();
-    EXPECT_EQ(s.motionRunProgram, 1);
+    EXPECT_EQ(Live(s.motionRunProgram), 1);
     EXPECT_TRUE(page->program_capImageShellExecute_move->isEnabled());
     page->CheckBox_capImagePlaySound_move->click();
-    EXPECT_EQ(s.motionSound, 0);
+    EXPECT_EQ(Live(s.motionSound), 0);
     EXPECT_FALSE(page->ComboBox_capImagePlaySound_move->isEnabled());
 
     QTemporaryDir dir;
@@ -318,8 +318,8 @@ TEST_F(MotionPageTest, ReactionsFollowTheirSwitchesAndTheProgramRunsWithoutAShel
     EXPECT_EQ(runs[0], QStringList({program, "--zone", "front door;", "rm", "-rf", "x"}));
     page->program_capImageShellExecute_move->setText(program);
     page->SaveToCamera();
-    EXPECT_EQ(s.motionRecord, 0);
+    EXPECT_EQ(Live(s.motionRecord), 0);
     EXPECT_EQ(s.motionProgramPath.get(), program);
-    EXPECT_EQ(s.motionProgramShow, 1);
+    EXPECT_EQ(Live(s.motionProgramShow), 1);
     EXPECT_EQ(s.motionProgramParams.get(), "--zone \"front door\"; rm -rf x");
 }

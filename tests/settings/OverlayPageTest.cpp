@@ -32,27 +32,27 @@ TEST_F(OverlayPageTest, CaptionArrowsKeepTheTextInsideThePicture) {
     ASSERT_TRUE(mask);
     const int w = mask->width, h = mask->height;
     page->CSpinEdit3->setValue(20);
-    s.captionX = 320 - w - 10;
+    StoreLive(s.captionX, 320 - w - 10);
     page->SpeedButton18->click();  // right
-    EXPECT_EQ(s.captionX, 320 - w);
-    s.captionY = 5;
+    EXPECT_EQ(Live(s.captionX), 320 - w);
+    StoreLive(s.captionY, 5);
     page->SpeedButton15->click();  // up
-    EXPECT_EQ(s.captionY, 0);
+    EXPECT_EQ(Live(s.captionY), 0);
     // A step of 0 moves nothing but still pulls a text back into the picture.
     page->CSpinEdit3->setValue(0);
-    s.captionX = 400;
-    s.captionY = 300;
+    StoreLive(s.captionX, 400);
+    StoreLive(s.captionY, 300);
     page->SpeedButton16->click();
-    EXPECT_EQ(s.captionX, 320 - w);
-    EXPECT_EQ(s.captionY, 240 - h);
+    EXPECT_EQ(Live(s.captionX), 320 - w);
+    EXPECT_EQ(Live(s.captionY), 240 - h);
     // The date and time move the same way, by their own text's size.
     page->CheckBox_timer->click();
     ASSERT_TRUE(WaitFor([&] { return test::FrameCallback(cam).timeOverlay->mask() != nullptr; }));
     const int th = test::FrameCallback(cam).timeOverlay->mask()->height;
     page->CSpinEdit3->setValue(20);
-    s.timeY = 240 - th - 3;
+    StoreLive(s.timeY, 240 - th - 3);
     page->SpeedButton_TimerDown->click();
-    EXPECT_EQ(s.timeY, 240 - th);
+    EXPECT_EQ(Live(s.timeY), 240 - th);
 }
 
 TEST_F(OverlayPageTest, GuideLineButtonsActOnTheChosenLineAndItsColour) {
@@ -61,20 +61,20 @@ TEST_F(OverlayPageTest, GuideLineButtonsActOnTheChosenLineAndItsColour) {
     page->ComboBox_ruler->setCurrentIndex(1);  // the ten-metre line
     page->CSpinEdit3->setValue(2);
     page->SpeedButton_rulerDOWN->click();
-    EXPECT_EQ(s.ruler10Row, 132);
-    EXPECT_EQ(s.ruler5Row, 230);
+    EXPECT_EQ(Live(s.ruler10Row), 132);
+    EXPECT_EQ(Live(s.ruler5Row), 230);
     page->ComboBox_ruler->setCurrentIndex(0);
-    s.ruler5Colour = {1, 2, 3};
+    StoreLive(s.ruler5Colour, {1, 2, 3});
     page->dialogs.colour = [](QWidget*, QColor* c) {
         *c = QColor(255, 0, 0);
         return true;
     };
     page->SpeedButton1_ruleColorClick();
-    EXPECT_EQ(s.ruler5Colour, (Colour3{0, 0, 255}));  // blue, green, red
-    EXPECT_EQ(s.ruler10Colour, (Colour3{0, 255, 255}));
+    EXPECT_EQ(Live(s.ruler5Colour), (Colour3{0, 0, 255}));  // blue, green, red
+    EXPECT_EQ(Live(s.ruler10Colour), (Colour3{0, 255, 255}));
     // Switched on, the line is in the page's picture at once.
     page->CheckBox_ruler->click();
-    EXPECT_EQ(s.rulerShow, 1);
+    EXPECT_EQ(Live(s.rulerShow), 1);
     ASSERT_TRUE(WaitFor([&] {
         const FramePtr f = page->Panel1->LatestFrame();
         return f && f->Row(229)[2] == 255 && f->Row(229)[0] == 0;
@@ -92,7 +92,7 @@ TEST_F(OverlayPageTest, FontDialogStoresTheFontAndTheColourOnlyWithARenderer) {
     };
     page->SpeedButton12Click();
     EXPECT_EQ(s.captionFont.get().lfHeight, -20);
-    EXPECT_EQ(s.captionColour, (Colour3{0, 255, 0}));
+    EXPECT_EQ(Live(s.captionColour), (Colour3{0, 255, 0}));
     EXPECT_EQ(test::FrameCallback(cam).captionOverlay->mask()->height,
               QFontMetrics(CAutoFont::ToQFont(s.captionFont)).height());
     // Without a renderer only the font is stored.
@@ -105,11 +105,11 @@ TEST_F(OverlayPageTest, FontDialogStoresTheFontAndTheColourOnlyWithARenderer) {
     };
     page->SpeedButton12Click();
     EXPECT_EQ(s.captionFont.get().lfHeight, -30);
-    EXPECT_EQ(s.captionColour, (Colour3{0, 255, 0}));
+    EXPECT_EQ(Live(s.captionColour), (Colour3{0, 255, 0}));
     // Arrow buttons need the renderer too.
-    s.captionX = 7;
+    StoreLive(s.captionX, 7);
     page->SpeedButton16->click();
-    EXPECT_EQ(s.captionX, 7);
+    EXPECT_EQ(Live(s.captionX), 7);
 }
 
 // The font dialog starts from the font and colour drawn now, so changing only the size keeps
@@ -121,8 +121,8 @@ TEST_F(OverlayPageTest, FontDialogStartsFromTheDrawnFontAndColour) {
     drawn.setPixelSize(20);
     s.captionFont = CAutoFont::FromQFont(drawn);
     s.timeFont = CAutoFont::FromQFont(drawn);
-    s.captionColour = Colour3{255, 0, 0};
-    s.timeColour = Colour3{0, 0, 255};
+    StoreLive(s.captionColour, Colour3{255, 0, 0});
+    StoreLive(s.timeColour, Colour3{0, 0, 255});
     QFont seen;
     QColor seenColour;
     page->dialogs.font = [&](QWidget*, QFont* font, QColor* colour) {
@@ -135,14 +135,14 @@ TEST_F(OverlayPageTest, FontDialogStartsFromTheDrawnFontAndColour) {
     EXPECT_EQ(seen.family(), "DejaVu Sans");
     EXPECT_EQ(seen.pixelSize(), 20);
     EXPECT_EQ(seenColour, QColor(255, 0, 0));
-    EXPECT_EQ(s.captionColour, (Colour3{255, 0, 0}));
+    EXPECT_EQ(Live(s.captionColour), (Colour3{255, 0, 0}));
     EXPECT_EQ(s.captionFont.get().lfHeight, -30);
     EXPECT_EQ(CAutoFont::ToQFont(s.captionFont).family(), "DejaVu Sans");
 
     page->SpeedButton_TimerFontClick();
     EXPECT_EQ(seen.pixelSize(), 20);
     EXPECT_EQ(seenColour, QColor(0, 0, 255));
-    EXPECT_EQ(s.timeColour, (Colour3{0, 0, 255}));
+    EXPECT_EQ(Live(s.timeColour), (Colour3{0, 0, 255}));
     EXPECT_EQ(s.timeFont.get().lfHeight, -30);
 }
 
@@ -159,12 +159,12 @@ TEST_F(OverlayPageTest, LoadRepairsTheFormatAndSaveStoresWhatThePageShows) {
     EXPECT_TRUE(page->RadioButton_rote2->isChecked());
     EXPECT_TRUE(page->SpeedButton_TimerFont->isEnabled());
     page->CheckBox_timer->click();
-    EXPECT_EQ(s.showTime, 0);
+    EXPECT_EQ(Live(s.showTime), 0);
     EXPECT_FALSE(page->SpeedButton_TimerFont->isEnabled());
     page->RadioButton_rote1->click();
-    EXPECT_EQ(s.orientation, 1);
+    EXPECT_EQ(Live(s.orientation), 1);
     // An orientation the page does not know leaves the buttons, and saving keeps them.
-    s.orientation = 5;
+    StoreLive(s.orientation, 5);
     page->LoadFromCamera();
     EXPECT_TRUE(page->RadioButton_rote1->isChecked());
     page->Edit1->clear();
@@ -172,7 +172,7 @@ TEST_F(OverlayPageTest, LoadRepairsTheFormatAndSaveStoresWhatThePageShows) {
     EXPECT_EQ(s.caption.get(), "");
     page->CheckBox_autoRecord->setChecked(false);
     page->SaveToCamera();
-    EXPECT_EQ(s.timeFormat, 0);
-    EXPECT_EQ(s.autoRecord, 0);
-    EXPECT_EQ(s.orientation, 1);
+    EXPECT_EQ(Live(s.timeFormat), 0);
+    EXPECT_EQ(Live(s.autoRecord), 0);
+    EXPECT_EQ(Live(s.orientation), 1);
 }

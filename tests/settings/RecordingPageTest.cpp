@@ -31,10 +31,10 @@ protected:
 TEST_F(RecordingPageTest, StoredValuesOutOfRangeLoadAndSaveClamped) {
     StartProgram({"test:black:320x240@10"});
     CDataClass& s = *cameras[0]->settings;
-    s.segmentMinutes = 90;
-    s.recordFrameRate = 2;
-    s.xvidQuant = -4;
-    s.xvidCompress = 11;
+    StoreLive(s.segmentMinutes, 90);
+    StoreLive(s.recordFrameRate, 2);
+    StoreLive(s.xvidQuant, -4);
+    StoreLive(s.xvidCompress, 11);
     OpenPage();
     EXPECT_EQ(page->TrackBar_XVIDjgminutes->value(), 60);
     EXPECT_EQ(page->Label_XVIDjgminutes->text(), "60");
@@ -43,12 +43,12 @@ TEST_F(RecordingPageTest, StoredValuesOutOfRangeLoadAndSaveClamped) {
     EXPECT_FALSE(page->TrackBar_XVIDcompress->isVisibleTo(page));
     page->TrackBar_XVIDquant->setValue(9);
     EXPECT_EQ(page->Label_XVIDquant->text(), "9");
-    EXPECT_EQ(s.xvidQuant, -4);  // bars are stored by the save
+    EXPECT_EQ(Live(s.xvidQuant), -4);  // bars are stored by the save
     page->SaveToCamera();
-    EXPECT_EQ(s.segmentMinutes, 60);
-    EXPECT_EQ(s.recordFrameRate, 5);
-    EXPECT_EQ(s.xvidQuant, 9);
-    EXPECT_EQ(s.xvidCompress, 11);
+    EXPECT_EQ(Live(s.segmentMinutes), 60);
+    EXPECT_EQ(Live(s.recordFrameRate), 5);
+    EXPECT_EQ(Live(s.xvidQuant), 9);
+    EXPECT_EQ(Live(s.xvidCompress), 11);
 }
 
 TEST_F(RecordingPageTest, TheVideoFolderDialogReArmsRetentionEvenWhenCancelled) {

@@ -58,7 +58,7 @@ protected:
         QFile::remove(CameraSettingsPath(cell));
         CDataClass record;
         record.cameraId = cell;
-        record.autoRecord = 0;
+        StoreLive(record.autoRecord, 0);
         record.Save();
     }
     // `prepare` edits the fresh record before the camera starts reading it.

@@ -34,7 +34,7 @@ TEST_F(SettingsFlowTest, MotionSwitchedOnInTheWindowWorksAfterClosingWithoutARes
     mainWindow->SelectCell(1);
     UsbCamera* ball = mainWindow->host.camera(0);
     ASSERT_NE(ball, nullptr);
-    ball->settings->motionAreaPercent = 1;
+    StoreLive(ball->settings->motionAreaPercent, 1);
     int opened = 0;
     TForm_settings::SetModalRunnerForTesting([&](TForm_settings& w) {
         ++opened;
@@ -51,7 +51,7 @@ TEST_F(SettingsFlowTest, MotionSwitchedOnInTheWindowWorksAfterClosingWithoutARes
     EXPECT_EQ(mainWindow->ImageBT4->picture(), "btBitmap_41");
     // The same camera object, restarted with its new settings.
     ASSERT_EQ(mainWindow->host.camera(0), ball);
-    EXPECT_EQ(ball->settings->motionEnabled, 1);
+    EXPECT_EQ(Live(ball->settings->motionEnabled), 1);
     EXPECT_FALSE(ball->IsStopped());
     EXPECT_TRUE(WaitFor([&] { return LogLinesSaying(text::kPictureTaken) > 0; }));
     EXPECT_GT(Pictures(ball->settings->imageFolder), 0);
@@ -100,10 +100,10 @@ TEST_F(SettingsFlowTest, TheWindowOpensOnlyAfterThePassword) {
 TEST_F(SettingsFlowTest, PagesSaveRepeatedlyWhileTheCameraStreamsAndRecords) {
     StartProgram({"test:ball:320x240@30"}, 0);
     UsbCamera* cam = StartCamera(gOption->deviceIds[0], 0, [](CDataClass& s) {
-        s.motionEnabled = 1;
-        s.motionIntervalSeconds = 0;
-        s.motionAreaPercent = 1;
-        s.motionSound = 0;
+        StoreLive(s.motionEnabled, 1);
+        StoreLive(s.motionIntervalSeconds, 0);
+        StoreLive(s.motionAreaPercent, 1);
+        StoreLive(s.motionSound, 0);
     });
     CDataClass& s = *cam->settings;
     ASSERT_TRUE(Streaming(cam));

@@ -73,7 +73,7 @@ TEST_F(SettingsWindowTest, SwitchingCamerasSavesTypedValuesIntoTheCameraTheyWere
     Choose(window.get(), 1);
     EXPECT_EQ(window->currentCamera, cameras[1].get());
     EXPECT_EQ(cameras[0]->settings->caption.get(), "front door");
-    EXPECT_EQ(cameras[0]->settings->motionIntervalSeconds, 5);
+    EXPECT_EQ(Live(cameras[0]->settings->motionIntervalSeconds), 5);
     EXPECT_EQ(cameras[1]->settings->caption.get(), "1#");
     EXPECT_EQ(window->overlayPage->Edit1->text(), "1#");
     EXPECT_EQ(window->motionPage->CSpinEdit1->value(), 2);
@@ -93,19 +93,19 @@ TEST_F(SettingsWindowTest, ApplyToAllCopiesTheSharedSettingsAtOnceOnYes) {
     StartProgram(kTwo);
     CDataClass& a = *cameras[0]->settings;
     CDataClass& b = *cameras[1]->settings;
-    a.motionSensitivity = 17;
+    StoreLive(a.motionSensitivity, 17);
     a.videoFolder = "/videos/";
-    a.segmentMinutes = 45;
-    a.broadcastPort = 9001;
+    StoreLive(a.segmentMinutes, 45);
+    StoreLive(a.broadcastPort, 9001);
     Open();
     window->CheckBox_AppToAll->click();
     EXPECT_EQ(questions, 1);
-    EXPECT_EQ(b.motionSensitivity, 17);
+    EXPECT_EQ(Live(b.motionSensitivity), 17);
     EXPECT_EQ(b.videoFolder.get(), "/videos/");
-    EXPECT_EQ(b.segmentMinutes, 45);
+    EXPECT_EQ(Live(b.segmentMinutes), 45);
     // The caption and the broadcast port stay each camera's own.
     EXPECT_EQ(b.caption.get(), "1#");
-    EXPECT_EQ(b.broadcastPort, 8080);
+    EXPECT_EQ(Live(b.broadcastPort), 8080);
     // Unchecking asks nothing.
     window->CheckBox_AppToAll->click();
     EXPECT_EQ(questions, 1);
@@ -119,14 +119,14 @@ TEST_F(SettingsWindowTest, ApplyToAllAnsweredNoCopiesTheFinalValuesAtClose) {
     Open();
     window->CheckBox_AppToAll->click();
     EXPECT_TRUE(window->CheckBox_AppToAll->isChecked());
-    EXPECT_EQ(cameras[1]->settings->motionEnabled, 0);
+    EXPECT_EQ(Live(cameras[1]->settings->motionEnabled), 0);
     window->motionPage->CheckBox_startMove->setChecked(true);
     window->recordingPage->TrackBar_XVIDjgminutes->setValue(50);
     window->overlayPage->Edit1->setText("only mine");
     window->done(QDialog::Accepted);
     EXPECT_TRUE(gOption->applyToAll);
-    EXPECT_EQ(cameras[1]->settings->motionEnabled, 1);
-    EXPECT_EQ(cameras[1]->settings->segmentMinutes, 50);
+    EXPECT_EQ(Live(cameras[1]->settings->motionEnabled), 1);
+    EXPECT_EQ(Live(cameras[1]->settings->segmentMinutes), 50);
     EXPECT_EQ(cameras[1]->settings->caption.get(), "1#");
 }
 

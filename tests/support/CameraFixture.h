@@ -59,7 +59,7 @@ protected:
         CDataClass rec;
         rec.cameraId = cell;
         rec.videoFolder = rec.imageFolder = dir.path();
-        rec.autoRecord = 0;
+        StoreLive(rec.autoRecord, 0);
         if (prepare) prepare(rec);
         rec.Save();
         return HeadlessCameras::Start(id, cell);

@@ -73,9 +73,9 @@ TEST_F(UploadThreadsTest, TwelvePathsGoOutInBatchesOfFiveFiveAndTwo) {
     FtpServer server;
     ASSERT_GT(server.port(), 0);
     Point(server);
-    settings.ftpDateFolders = 1;
-    settings.ftpBatchSize = 5;
-    settings.ftpUploadSeconds = 3;
+    StoreLive(settings.ftpDateFolders, 1);
+    StoreLive(settings.ftpBatchSize, 5);
+    StoreLive(settings.ftpUploadSeconds, 3);
     const QStringList paths = Queue(12);
     RecordClass_FTP record(queue, nullptr, settings);
     record.second = 1ms;
@@ -101,8 +101,8 @@ TEST_F(UploadThreadsTest, EmptyFixedNameAndAnUnreachableServer) {
     FtpServer server;
     ASSERT_GT(server.port(), 0);
     Point(server);
-    settings.ftpBatchSize = 4;
-    settings.ftpUseFixedName = 1;  // with no name: files keep their own
+    StoreLive(settings.ftpBatchSize, 4);
+    StoreLive(settings.ftpUseFixedName, 1);  // with no name: files keep their own
     const QStringList paths = Queue(10);
     TIndyFTPCore ftp;
     ftp.SetServer("127.0.0.1", server.portText(), "/", "s3cret", "cam");
@@ -124,7 +124,7 @@ TEST_F(UploadThreadsTest, EmptyFixedNameAndAnUnreachableServer) {
 TEST_F(UploadThreadsTest, TimedSnapshotRequestsEndWithTheirThread) {
     Receiver panel;
     settings.cameraId = 2;
-    settings.ftpIntervalSeconds = 0;  // taken as one second
+    StoreLive(settings.ftpIntervalSeconds, 0);  // taken as one second
     RecordClass_FTP record(queue, nullptr, settings);
     record.second = 2ms;
     record.targetWindow = &panel;
@@ -147,7 +147,7 @@ TEST_P(StopDuringBatch, EndsTheBatchAndLeavesThePictures) {
     FtpServer server({"--hang", GetParam()});
     ASSERT_GT(server.port(), 0);
     Point(server);
-    settings.ftpBatchSize = 3;
+    StoreLive(settings.ftpBatchSize, 3);
     const QStringList paths = Queue(5);
     auto record = std::make_unique<RecordClass_FTP>(queue, nullptr, settings);
     record->StartUploadThread();
@@ -171,10 +171,11 @@ TEST_F(UploadThreadsTest, ACameraUploadsItsTimedPicturesIntoTheDayFolder) {
     settings.cameraId = 3;
     settings.imageFolder = local.path() + "/pictures/";
     QDir().mkpath(settings.imageFolder);
-    settings.ftpEnabled = settings.ftpDateFolders = 1;
+    StoreLive(settings.ftpEnabled, 1);
+    StoreLive(settings.ftpDateFolders, 1);
     settings.ftpFolder = "/cams/";
-    settings.ftpIntervalSeconds = 1;
-    settings.ftpUploadSeconds = 3;
+    StoreLive(settings.ftpIntervalSeconds, 1);
+    StoreLive(settings.ftpUploadSeconds, 3);
     QDir(server.root()).mkpath("cams");
     ASSERT_TRUE(settings.Save());
     HeadlessPanel panel(3);
@@ -204,7 +205,7 @@ TEST_F(UploadThreadsTest, ACameraUploadsItsTimedPicturesIntoTheDayFolder) {
             EXPECT_EQ(ReadAll(remote.filePath(name)), ReadAll(pictures.filePath(name))) << name;
         panel.AttachCamera(nullptr);
     }
-    settings.ftpEnabled = 0;
+    StoreLive(settings.ftpEnabled, 0);
     ASSERT_TRUE(settings.Save());
     EXPECT_FALSE(
         UsbCamera(nullptr, &panel, &panel, "test:smpte:160x120@15", 3).upload().uploadRecord());
