@@ -51,7 +51,7 @@ private:
             return v;
         } else {
             S s = 0;
-            std::memcpy(&s, &v, sizeof v);
+            std::memcpy(&s, static_cast<const void*>(&v), sizeof v);
             return s;
         }
     }
@@ -60,7 +60,7 @@ private:
             return s;
         } else {
             T v;
-            std::memcpy(&v, &s, sizeof v);
+            std::memcpy(static_cast<void*>(&v), &s, sizeof v);
             return v;
         }
     }
