@@ -80,6 +80,10 @@ protected:
         SetProgramRunner(nullptr);
         cb.reset();
     }
+    void Region(int left, int top, int right, int bottom) {
+        settings.motionLeft = left, settings.motionTop = top;
+        settings.motionRight = right, settings.motionBottom = bottom;
+    }
     VideoFrame Frame(uint8_t value) {
         VideoFrame f;
         f.Resize(W, H);
@@ -119,10 +123,7 @@ protected:
 }  // namespace
 
 TEST_F(MotionTest, SensitivityAndAreaThresholdsAreStrict) {
-    settings.motionLeft = 10;
-    settings.motionTop = 10;
-    settings.motionRight = 20;
-    settings.motionBottom = 20;  // 100 pixels
+    Region(10, 10, 20, 20);  // 100 pixels
     settings.motionSensitivity = 8;
     VideoFrame base = Frame(100);
     EXPECT_FALSE(Compare(base));  // stores only
@@ -158,10 +159,7 @@ TEST_F(MotionTest, SensitivityAndAreaThresholdsAreStrict) {
 
 TEST_F(MotionTest, WideRegionsCountEveryPixelOnce) {
     // Wide enough for the sixteen-pixel steps, with a tail, and reaching past the frame.
-    settings.motionLeft = 3;
-    settings.motionTop = 5;
-    settings.motionRight = 500;
-    settings.motionBottom = 9;
+    Region(3, 5, 500, 9);
     settings.motionAreaPercent = 0;
     VideoFrame a = Frame(0);
     Compare(a);
@@ -446,10 +444,7 @@ TEST_F(MotionTest, AnObjectIsFramedOnItsPictureAndItsBoxGoesWithTheRecord) {
     settings.motionSound = 0;
     settings.motionMode = kMotionObject;
     settings.motionIntervalSeconds = 0;
-    settings.motionLeft = 0;
-    settings.motionTop = 0;
-    settings.motionRight = W;
-    settings.motionBottom = H;
+    Region(0, 0, W, H);
     VideoFrame still = Frame(90);
     for (int i = 0; i < 3; ++i) Check(still);
     VideoFrame moving = still;
