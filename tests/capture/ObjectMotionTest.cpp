@@ -171,9 +171,11 @@ TEST(PersonCheckTest, AWalkerCountsAndAMovingBlockOfHisSizeDoesNot) {
                        true, false, now = now.addMSecs(100));
     // The motion waits for the search, which answers from its own thread, then counts, framed
     // where the walker is.
+    bool moved = false;  // checked until the first motion only
     ASSERT_TRUE(trelvix::test::WaitFor([&, at = now.addMSecs(100)] {
-        return detector.Check(person.data.data(), person.data.size(), person.width, person.height,
-                              settings, true, false, at) == MotionVerdict::kMotion;
+        return moved = moved || detector.Check(person.data.data(), person.data.size(), person.width,
+                                               person.height, settings, true, false,
+                                               at) == MotionVerdict::kMotion;
     }));
     EXPECT_LT(detector.objectBox.left, 285);
     EXPECT_GT(detector.objectBox.right, 270);
