@@ -53,11 +53,12 @@ TEST_F(WindowFrameTest, RestoredMainWindowKeepsItsTitleBarOnTheScreen) {
     window.showNormal();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isMaximized(); }, 5000));
     ASSERT_TRUE(WaitForFrame(window));
-    QTest::qWait(300);  // the frame settles after the state change
     const QRect area = WorkArea(window);
+    // The frame settles after the state change.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return area.contains(window.frameGeometry()); }, 5000))
+        << "restored window leaves the screen";
     EXPECT_GE(window.frameGeometry().top(), area.top()) << "title bar above the screen";
     EXPECT_GE(window.frameGeometry().left(), area.left());
-    EXPECT_TRUE(area.contains(window.frameGeometry())) << "restored window leaves the screen";
 }
 
 TEST_F(WindowFrameTest, SnapshotPopupOuterSizeIsThePicture) {

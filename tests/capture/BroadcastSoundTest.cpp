@@ -94,28 +94,30 @@ struct Collected {
 };
 
 TEST(BroadcastSound, CaptureDeliversStereoAt44100AndSaysWhyItCannot) {
-    Collected tone;
-    AudioCapture capture;
-    // A mono tone at another rate still arrives as 16-bit stereo at 44.1 kHz, in real time.
+    Collected tone, endless, clock;
+    AudioCapture capture, live, timer;
+    // A live mono tone of one second at another rate arrives as one second of 16-bit stereo at
+    // 44.1 kHz, and its end is reported once.
     const AudioSource source = AudioSourceFromDescription(
-        "audiotestsrc is-live=true volume=0.5 ! capsfilter caps=audio/x-raw,rate=22050,channels=1",
+        "audiotestsrc is-live=true volume=0.5 samplesperbuffer=2205 num-buffers=10 ! "
+        "capsfilter caps=audio/x-raw,rate=22050,channels=1",
         "tone");
     ASSERT_TRUE(capture.Start(source, tone.Samples(), tone.Failed()))
         << capture.ErrorText().toStdString();
-    const auto start = std::chrono::steady_clock::now();
-    const int64_t before = tone.Frames();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const double rate = double(tone.Frames() - before) / seconds;
-    EXPECT_GT(rate, 44100 * 0.7);
-    EXPECT_LT(rate, 44100 * 1.3);
+    ASSERT_TRUE(WaitFor([&] { return tone.failures > 0; }));
+    EXPECT_NEAR(tone.Frames(), 44100, 441);
+    EXPECT_GT(std::sqrt(tone.sumSquares / double(2 * tone.Frames())), 0.5 * 32767 * 0.5);
+    // A stopped capture delivers nothing more while a third one delivers a fifth of a second.
+    const AudioSource running = AudioSourceFromDescription("audiotestsrc is-live=true", "live");
+    ASSERT_TRUE(live.Start(running, endless.Samples()));
+    live.Stop();
+    const int64_t stopped = endless.Frames();
+    ASSERT_TRUE(timer.Start(running, clock.Samples()));
+    ASSERT_TRUE(WaitFor([&] { return clock.Frames() >= 8820; }));
+    timer.Stop();
+    EXPECT_EQ(endless.Frames(), stopped);
+    EXPECT_EQ(tone.failures, 1);
     capture.Stop();
-    const int64_t stopped = tone.Frames();
-    EXPECT_GT(std::sqrt(tone.sumSquares / double(2 * stopped)), 0.5 * 32767 * 0.5);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(tone.Frames(), stopped);
-    EXPECT_EQ(tone.failures, 0);
 
     Collected none;
     EXPECT_FALSE(capture.Start(AudioSource{}, none.Samples()));
@@ -128,16 +130,6 @@ TEST(BroadcastSound, CaptureDeliversStereoAt44100AndSaysWhyItCannot) {
         none.Samples(), {}, 500));
     EXPECT_EQ(capture.ErrorText(), "The sound device delivers nothing.");
     EXPECT_FALSE(capture.IsRunning());
-
-    // A source that gives out after a while is reported once.
-    Collected brief;
-    ASSERT_TRUE(capture.Start(
-        AudioSourceFromDescription("audiotestsrc is-live=true num-buffers=10", "brief"),
-        brief.Samples(), brief.Failed()));
-    EXPECT_TRUE(WaitFor([&] { return brief.failures > 0; }));
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_EQ(brief.failures, 1);
-    capture.Stop();
 }
 
 struct Stream {
@@ -224,6 +216,7 @@ public:
                 for (int y = 0; y < 240; ++y)
                     std::memset(f->Row(y), 40 + (k * 4 + y / 2) % 160, 3 * 320);
                 engine->PushFrame(f->data.data(), 320, 240, f->stride);
+                ++fed_;
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
             }
         });
@@ -243,6 +236,10 @@ public:
         });
     }
     ~Feeder() { Stop(); }
+    // Waits until `n` pictures have gone in since the start.
+    bool Fed(int n) const {
+        return WaitFor([&] { return fed_ >= n; });
+    }
     void Stop() {
         run_ = false;
         if (pictures_.joinable()) pictures_.join();
@@ -250,26 +247,33 @@ public:
     }
 
 private:
+    std::atomic<int> fed_{0};
     std::atomic<bool> run_{true};
     std::thread pictures_, sound_;
 };
 
-TEST(BroadcastSound, PlayersAndTheFileGetSoundAsStreamOneBesideThePictures) {
-    QTemporaryDir dir;
-    BroadcastEngine engine;
+// What the Feeder's pictures and sound make, on a port the system chooses.
+BroadcastParams WithSound() {
     BroadcastParams p;
     p.sourceWidth = 320;
     p.sourceHeight = 240;
     p.fpsIndex = 9;
     p.bitrateKbps = 300;
     p.port = 0;
-    p.maxClients = 2;
     p.keyFrameMs = 1000;
     p.audio = true;
+    return p;
+}
+
+TEST(BroadcastSound, PlayersAndTheFileGetSoundAsStreamOneBesideThePictures) {
+    QTemporaryDir dir;
+    BroadcastEngine engine;
+    BroadcastParams p = WithSound();
+    p.maxClients = 2;
     p.filePath = dir.path() + "/sound.wmv";
     ASSERT_TRUE(engine.Start(p)) << engine.ErrorText().toStdString();
     Feeder feeder(&engine);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(feeder.Fed(15));
 
     for (const char* scheme : {"http", "mmsh"}) {
         SCOPED_TRACE(scheme);
@@ -290,7 +294,7 @@ TEST(BroadcastSound, PlayersAndTheFileGetSoundAsStreamOneBesideThePictures) {
         EXPECT_TRUE(WaitFor([&] { return engine.Stats().viewers == 0; }));
     }
 
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    ASSERT_TRUE(feeder.Fed(35));  // the file's pictures cover more than three seconds
     feeder.Stop();
     engine.Stop();
     const auto file = Read(p.filePath, 1000);
@@ -305,17 +309,9 @@ TEST(BroadcastSound, PlayersAndTheFileGetSoundAsStreamOneBesideThePictures) {
 
 TEST(BroadcastSound, SoundThatStopsNeverHoldsUpThePictures) {
     BroadcastEngine engine;
-    BroadcastParams p;
-    p.sourceWidth = 320;
-    p.sourceHeight = 240;
-    p.fpsIndex = 9;
-    p.bitrateKbps = 300;
-    p.port = 0;
-    p.keyFrameMs = 1000;
-    p.audio = true;
-    ASSERT_TRUE(engine.Start(p));
+    ASSERT_TRUE(engine.Start(WithSound()));
     Feeder feeder(&engine, 0.5);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(feeder.Fed(15));
     const auto streams = Read(QStringLiteral("http://127.0.0.1:%1/").arg(engine.Port()), 2.0);
     ASSERT_EQ(streams.size(), 2u);
     EXPECT_EQ(streams[0].decoded, 0);

@@ -146,6 +146,7 @@ protected:
                     engine.PushFrame(f->data.data(), f->width, f->height, f->stride);
                 else
                     engine.PushFrame(f);
+                ++fed;
                 std::this_thread::sleep_for(std::chrono::milliseconds(60));
             }
         });
@@ -163,6 +164,7 @@ protected:
     BroadcastEngine engine;
     int port = 0;
     std::atomic<bool> feeding{false};
+    std::atomic<int> fed{0};  // frames pushed
     std::thread feeder;
 };
 
@@ -174,8 +176,8 @@ TEST_F(BroadcastEngineTest, PlayersOpenItOverHttpAndMmsAndTheFileIsKept) {
     ASSERT_TRUE(Start(p)) << engine.ErrorText().toStdString();
     EXPECT_GT(port, 0);
     EXPECT_EQ(engine.Size(), QSize(240, 180));
-    // Join well after the start: the first packet a viewer gets is a key frame.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    // Join after a second and a half of frames: the first packet a viewer gets is a key frame.
+    ASSERT_TRUE(WaitFor([&] { return fed >= 25; }));
 
     for (const char* scheme : {"http", "mmsh"}) {
         SCOPED_TRACE(scheme);

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gst/gst.h>
 #include <gtest/gtest.h>
@@ -21,6 +20,8 @@
 #include "support/CameraFixture.h"
 #include "support/Wait.h"
 #include "upload/Unit_recordclass_ftp.h"
+#include "upload/Unit_workthreadFTP.h"
+#include "upload/UploadQueue.h"
 
 using namespace trelvix;
 using trelvix::test::WaitFor;
@@ -136,9 +137,11 @@ TEST_F(CameraFaultsTest, StoppedCamerasEndTheirUploadsBeforeTheirCellsAreRelease
     ASSERT_TRUE(WaitFor([&] { return cell.requests > 0; }));
     host.DestroyCameras();
     const int before = cell.requests;
-    QElapsedTimer t;
-    t.start();
-    WaitFor([&] { return t.elapsed() > 1500; }, 2000);
+    // An upload of the same interval started now: its third request comes two intervals later.
+    UploadQueue queue;
+    RecordClass_FTP same(queue, &cell, rec);
+    same.StartTimedSnapshots();
+    ASSERT_TRUE(WaitFor([&] { return same.timedThread->requestsPosted() >= 3; }));
     EXPECT_EQ(cell.requests, before);
     EXPECT_EQ(cell.camera, nullptr);
 }
@@ -182,12 +185,14 @@ TEST_F(CameraFaultsTest, AStalledSourceHoldsUpNoOtherCameraAndItsRecordingGoesOn
     {
         SourceStall stall(stalled);
         ASSERT_TRUE(stall.active());
-        WaitFor([] { return false; }, 100);  // frames on their way still arrive
+        // Frames on their way still arrive while the other camera delivers a few.
+        const uint64_t otherAtStall = other->view().framesDelivered();
+        ASSERT_TRUE(WaitFor([&] { return other->view().framesDelivered() > otherAtStall + 3; }));
         const uint64_t stalledBefore = stalled->view().framesDelivered();
         const uint64_t otherBefore = other->view().framesDelivered();
-        WaitFor([] { return false; }, 1500);
+        EXPECT_TRUE(WaitFor([&] { return other->view().framesDelivered() > otherBefore + 20; }))
+            << "held up by the stall";
         EXPECT_EQ(stalled->view().framesDelivered(), stalledBefore);
-        EXPECT_GT(other->view().framesDelivered(), otherBefore + 20) << "held up by the stall";
     }
     const uint64_t resumed = stalled->view().framesDelivered();
     ASSERT_TRUE(WaitFor([&] { return stalled->view().framesDelivered() > resumed + 15; }))

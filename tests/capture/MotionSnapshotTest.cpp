@@ -80,6 +80,12 @@ protected:
         SetProgramRunner(nullptr);
         cb.reset();
     }
+    void Region(int left, int top, int right, int bottom) {
+        StoreLive(settings.motionLeft, left);
+        StoreLive(settings.motionTop, top);
+        StoreLive(settings.motionRight, right);
+        StoreLive(settings.motionBottom, bottom);
+    }
     VideoFrame Frame(uint8_t value) {
         VideoFrame f;
         f.Resize(W, H);
@@ -119,10 +125,7 @@ protected:
 }  // namespace
 
 TEST_F(MotionTest, SensitivityAndAreaThresholdsAreStrict) {
-    StoreLive(settings.motionLeft, 10);
-    StoreLive(settings.motionTop, 10);
-    StoreLive(settings.motionRight, 20);
-    StoreLive(settings.motionBottom, 20);  // 100 pixels
+    Region(10, 10, 20, 20);  // 100 pixels
     StoreLive(settings.motionSensitivity, 8);
     VideoFrame base = Frame(100);
     EXPECT_FALSE(Compare(base));  // stores only
@@ -158,10 +161,7 @@ TEST_F(MotionTest, SensitivityAndAreaThresholdsAreStrict) {
 
 TEST_F(MotionTest, WideRegionsCountEveryPixelOnce) {
     // Wide enough for the sixteen-pixel steps, with a tail, and reaching past the frame.
-    StoreLive(settings.motionLeft, 3);
-    StoreLive(settings.motionTop, 5);
-    StoreLive(settings.motionRight, 500);
-    StoreLive(settings.motionBottom, 9);
+    Region(3, 5, 500, 9);
     StoreLive(settings.motionAreaPercent, 0);
     VideoFrame a = Frame(0);
     Compare(a);
@@ -446,10 +446,7 @@ TEST_F(MotionTest, AnObjectIsFramedOnItsPictureAndItsBoxGoesWithTheRecord) {
     StoreLive(settings.motionSound, 0);
     StoreLive(settings.motionMode, kMotionObject);
     StoreLive(settings.motionIntervalSeconds, 0);
-    StoreLive(settings.motionLeft, 0);
-    StoreLive(settings.motionTop, 0);
-    StoreLive(settings.motionRight, W);
-    StoreLive(settings.motionBottom, H);
+    Region(0, 0, W, H);
     VideoFrame still = Frame(90);
     for (int i = 0; i < 3; ++i) Check(still);
     VideoFrame moving = still;

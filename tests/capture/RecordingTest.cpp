@@ -62,7 +62,28 @@ protected:
         while (it.hasNext()) files << it.next();
         return files;
     }
+    QDateTime now = QDateTime::currentDateTime();
+    std::mutex clockMutex;
     QString videos() const { return dir.path() + "/videos"; }
+    // The clock the recording reads, from `now` on; Advance moves it.
+    void UseTestClock() {
+        SetClockForTesting([this] {
+            std::lock_guard lock(clockMutex);
+            return now;
+        });
+    }
+    void Advance(int s) {
+        std::lock_guard lock(clockMutex);
+        now = now.addSecs(s);
+    }
+    // Waits until the camera has delivered (or its recording thread written) `more` frames.
+    static bool More(UsbCamera* cam, uint64_t more, bool written = false) {
+        const auto count = [cam, written] {
+            const auto* t = cam->recording().recorder().thread();
+            return written ? (t ? t->framesWritten() : 0) : cam->view().framesDelivered();
+        };
+        return WaitFor([&, from = count()] { return count() >= from + more; });
+    }
     UsbCamera* Start(const QString& id, int cell, int rate = 10) {
         return StartWith(id, cell, [&](CDataClass& rec) {
             rec.videoFolder = videos();
@@ -118,7 +139,7 @@ TEST_F(RecordingTest, StateTable) {
     // Motion takes over the continuous recording in the same file: no short file is cut off.
     cam->recording().StartMotionRecording();
     EXPECT_TRUE(cam->recording().IsMotionRecording());
-    WaitFor([] { return false; }, 300);
+    ASSERT_TRUE(More(cam, 3, true));
     EXPECT_EQ(cam->recording().recorder().CurrentFile(), continuous);
     cam->recording().StopRecording();  // requires Recording: nothing
     EXPECT_TRUE(cam->recording().IsMotionRecording());
@@ -143,16 +164,7 @@ TEST_F(RecordingTest, StateTable) {
 }
 
 TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnother) {
-    QDateTime now = QDateTime::currentDateTime();
-    std::mutex m;
-    SetClockForTesting([&] {
-        std::lock_guard lock(m);
-        return now;
-    });
-    auto advance = [&](int s) {
-        std::lock_guard lock(m);
-        now = now.addSecs(s);
-    };
+    UseTestClock();
     std::atomic<qint64> free{0};
     SetFreeSpaceQuery([&](const QString&, qint64* bytes) {
         *bytes = free;
@@ -164,8 +176,8 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
     ASSERT_TRUE(WaitFor([&] { return CountLines(Log(now.date()), 1, kPaused, true) == 1; }));
     // A minute of tries on the full disk: no file, no start line, no second pause line.
     for (int i = 0; i < 12; ++i) {
-        advance(6);
-        WaitFor([] { return false; }, 100);
+        Advance(6);
+        ASSERT_TRUE(More(cam, 2, true));  // the writer saw the time
     }
     QStringList lines = Log(now.date());
     EXPECT_EQ(CountLines(lines, 1, kPaused, true), 1);
@@ -178,7 +190,7 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
     }
 
     free = qint64(1) << 32;
-    advance(6);
+    Advance(6);
     ASSERT_TRUE(WaitFor([&] { return CountLines(Log(now.date()), 1, kStarted, true) == 1; }));
     lines = Log(now.date());
     EXPECT_EQ(CountLines(lines, 1, kResumed, true), 1);
@@ -188,16 +200,7 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
 }
 
 TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
-    QDateTime now = QDateTime::currentDateTime();
-    std::mutex m;
-    SetClockForTesting([&] {
-        std::lock_guard lock(m);
-        return now;
-    });
-    auto advance = [&](int s) {
-        std::lock_guard lock(m);
-        now = now.addSecs(s);
-    };
+    UseTestClock();
     UsbCamera* cam = Start("test:snow:160x120@30", 2, 10);
     StoreLive(cam->settings->motionEnabled, 1);
     StoreLive(cam->settings->motionNoPicture, 1);
@@ -207,18 +210,16 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
     StoreLive(cam->settings->motionIntervalSeconds, 1);
     // Snow changes every pixel: the second check finds motion.
     ASSERT_TRUE(WaitFor([&] {
-        advance(1);
-        WaitFor([] { return false; }, 150);
-        return cam->recording().IsMotionRecording();
+        Advance(1);
+        return More(cam, 2) && cam->recording().IsMotionRecording();
     }));
     ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
     const QString file = cam->recording().recorder().CurrentFile();
     // Still: nothing can differ by more than 255.
     StoreLive(cam->settings->motionSensitivity, 255);
     ASSERT_TRUE(WaitFor([&] {
-        advance(1);
-        WaitFor([] { return false; }, 150);
-        return !cam->recording().IsMotionRecording();
+        Advance(1);
+        return More(cam, 2) && !cam->recording().IsMotionRecording();
     }));
     EXPECT_TRUE(cam->recording().recorder().CurrentFile().isEmpty());
     EXPECT_GT(ProbeFile(file).duration, 0.0);
@@ -228,20 +229,13 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
 }
 
 TEST_F(RecordingTest, ANewDayGoesIntoTheNewDaysFolder) {
-    QDateTime now(QDate(2024, 5, 10), QTime(23, 59, 0));
-    std::mutex m;
-    SetClockForTesting([&] {
-        std::lock_guard lock(m);
-        return now;
-    });
+    now = QDateTime(QDate(2024, 5, 10), QTime(23, 59, 0));
+    UseTestClock();
     UsbCamera* cam = Start("test:black:160x120@30", 3, 10);
     cam->recording().StartRecording();
     ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
     EXPECT_TRUE(cam->recording().recorder().CurrentFile().contains("/03/20240510Video/"));
-    {
-        std::lock_guard lock(m);
-        now = QDateTime(QDate(2024, 5, 11), QTime(0, 1, 0));
-    }
+    Advance(120);
     cam->recording().UpdateRecordingRoot();
     ASSERT_TRUE(WaitFor(
         [&] { return cam->recording().recorder().CurrentFile().contains("/03/20240511Video/"); }));

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 #include "common/Files.h"
 #include "config/Language.h"
@@ -10,13 +12,10 @@
 using namespace trelvix;
 
 TEST(Language, ModuleTableAndOutOfRangeIndexes) {
-    EXPECT_EQ(LanguageModuleFile(0), "LangEN.qm");
-    EXPECT_EQ(LanguageModuleFile(1), "LangCN.qm");
-    EXPECT_EQ(LanguageModuleFile(12), "LangPOR.qm");
-    EXPECT_EQ(LanguageModuleFile(13), "LangMY.qm");
-    EXPECT_EQ(LanguageModuleFile(14), "LangVN.qm");
-    EXPECT_EQ(LanguageModuleFile(15), "LangCN.qm");
-    EXPECT_EQ(LanguageModuleFile(-1), "LangCN.qm");
+    const std::vector<std::pair<int, const char*>> table = {
+        {0, "LangEN.qm"},  {1, "LangCN.qm"},  {12, "LangPOR.qm"}, {13, "LangMY.qm"},
+        {14, "LangVN.qm"}, {15, "LangCN.qm"}, {-1, "LangCN.qm"}};
+    for (const auto& [index, file] : table) EXPECT_EQ(LanguageModuleFile(index), file) << index;
 }
 
 TEST(Language, SystemLocaleMapsToTheLanguageIndex) {
@@ -24,23 +23,12 @@ TEST(Language, SystemLocaleMapsToTheLanguageIndex) {
         const QLocale l(QString::fromLatin1(name));
         return LanguageIndexForLangId(WindowsLanguageId(l.language(), l.territory()));
     };
-    EXPECT_EQ(index("zh_CN"), 1);
-    EXPECT_EQ(index("zh_TW"), 2);
-    EXPECT_EQ(index("zh_HK"), 2);
-    EXPECT_EQ(index("ja_JP"), 3);
-    EXPECT_EQ(index("es_ES"), 4);
-    EXPECT_EQ(index("es_AR"), 4);
-    EXPECT_EQ(index("es_US"), 0);  // not in the table
-    EXPECT_EQ(index("fr_CA"), 5);
-    EXPECT_EQ(index("de_AT"), 7);
-    EXPECT_EQ(index("ru_RU"), 8);
-    EXPECT_EQ(index("ko_KR"), 9);
-    EXPECT_EQ(index("ar_EG"), 11);
-    EXPECT_EQ(index("pt_PT"), 12);
-    EXPECT_EQ(index("pt_BR"), 12);
-    EXPECT_EQ(index("vi_VN"), 14);
-    EXPECT_EQ(index("en_US"), 0);
-    EXPECT_EQ(index("C"), 0);
+    // es_US is not in the table.
+    const std::vector<std::pair<const char*, int>> table = {
+        {"zh_CN", 1},  {"zh_TW", 2},  {"zh_HK", 2},  {"ja_JP", 3}, {"es_ES", 4}, {"es_AR", 4},
+        {"es_US", 0},  {"fr_CA", 5},  {"de_AT", 7},  {"ru_RU", 8}, {"ko_KR", 9}, {"ar_EG", 11},
+        {"pt_PT", 12}, {"pt_BR", 12}, {"vi_VN", 14}, {"en_US", 0}, {"C", 0}};
+    for (const auto& [name, want] : table) EXPECT_EQ(index(name), want) << name;
     EXPECT_EQ(LanguageIndexForLangId(2066), 9);
     EXPECT_EQ(LanguageIndexForLangId(5124), 0);
 }

@@ -47,6 +47,18 @@ protected:
         return kind + "|Src|" + day.toString("yyyy-MM-dd") + "|" + time + "|Cam|" + desc + "|" +
                num + "|" + file + "|";
     }
+    // A recording of `frames` black frames at ten a second, the day's only line.
+    void LoggedRecording(const QString& name, int width, int height, int frames) {
+        EXPECT_TRUE(yMP4CNew(92, kYmp4Agreed));
+        EXPECT_TRUE(yMP4COpen(92, 10, width, height, 4, 15, option->LogPath + name, 30));
+        VideoFrame f;
+        f.Resize(width, height);
+        for (int i = 0; i < frames; ++i) EXPECT_TRUE(yVideoWrite(92, f.data.data(), f.data.size()));
+        const QString file = yMP4CCurrentFile(92);
+        yMP4CClose(92);
+        yMP4CDelete(92);
+        WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
+    }
 };
 
 }  // namespace
@@ -246,15 +258,7 @@ TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
 }
 
 TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
-    ASSERT_TRUE(yMP4CNew(92, kYmp4Agreed));
-    ASSERT_TRUE(yMP4COpen(92, 10, 160, 120, 4, 15, option->LogPath + "clip", 30));
-    VideoFrame f;
-    f.Resize(160, 120);
-    for (int i = 0; i < 10; ++i) ASSERT_TRUE(yVideoWrite(92, f.data.data(), f.data.size()));
-    const QString file = yMP4CCurrentFile(92);
-    yMP4CClose(92);
-    yMP4CDelete(92);
-    WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
+    LoggedRecording("clip", 160, 120, 10);
     QPointer<TFrmLog> viewer = new TFrmLog(nullptr, 3, DeleteLogged);
     viewer->show();
     ASSERT_EQ(viewer->RowCount(), 1);
@@ -270,15 +274,7 @@ TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
 // Playing keeps the window's title, and the window never reaches past the work area, even
 // when it grows for the video from a place near the screen's corner.
 TEST_F(LogViewerTest, PlayingKeepsTheTitleAndTheWindowInsideTheWorkArea) {
-    ASSERT_TRUE(yMP4CNew(93, kYmp4Agreed));
-    ASSERT_TRUE(yMP4COpen(93, 10, 640, 360, 4, 15, option->LogPath + "wide", 30));
-    VideoFrame f;
-    f.Resize(640, 360);
-    for (int i = 0; i < 20; ++i) ASSERT_TRUE(yVideoWrite(93, f.data.data(), f.data.size()));
-    const QString file = yMP4CCurrentFile(93);
-    yMP4CClose(93);
-    yMP4CDelete(93);
-    WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
+    LoggedRecording("wide", 640, 360, 20);
     TFrmLog viewer(nullptr, 3, DeleteLogged);
     viewer.setAttribute(Qt::WA_DeleteOnClose, false);
     viewer.show();

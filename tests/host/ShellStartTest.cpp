@@ -88,6 +88,13 @@ protected:
         while (it.hasNext()) n += QFileInfo(it.next()).size() > 0;
         return n;
     }
+    // Waits until camera `id` has written `more` frames into its recording (ten a second).
+    bool MoreWritten(int id, uint64_t more) {
+        const auto written = [&] {
+            return program.Host().camera(id)->recording().recorder().thread()->framesWritten();
+        };
+        return WaitFor([&, from = written()] { return written() >= from + more; });
+    }
     QStringList LogLines() {
         QCoreApplication::sendPostedEvents();
         return ReadLogLines(LogFileName(gOption->LogPath, QDate::currentDate()));
@@ -122,7 +129,7 @@ TYPED_TEST(ShellStartTest, CamerasThatRecordAtStartRecordFromTheFirstSecond) {
         return n;
     };
     EXPECT_TRUE(WaitFor([&] { return startLines() == 2; })) << startLines();
-    WaitFor([] { return false; }, 300);
+    ASSERT_TRUE(this->MoreWritten(0, 3) && this->MoreWritten(1, 3));
     EXPECT_EQ(startLines(), 2);
     this->program.Exit();
     EXPECT_EQ(gOption, nullptr);    // the settings were saved and are gone
@@ -177,7 +184,7 @@ TEST_F(HeadlessStartTest, ABroadcastStartRecordsEachCameraOnceFromTheStart) {
     ASSERT_TRUE(host.camera(0)->broadcast().IsBroadcasting());
     EXPECT_TRUE(host.camera(0)->recording().recorder().recording());
     ASSERT_TRUE(WaitFor([&] { return FilledRecordings(0) && FilledRecordings(1); }));
-    WaitFor([] { return false; }, 1500);
+    ASSERT_TRUE(MoreWritten(0, 15) && MoreWritten(1, 15));
     EXPECT_EQ(FilledRecordings(0), 1);
     EXPECT_EQ(FilledRecordings(1), 1);
     int starts = 0;
@@ -205,7 +212,7 @@ TEST_F(WindowedStartTest, AGridRebuildStartsEachRecordingOnce) {
     TForm_settings::SetModalRunnerForTesting(nullptr);
     ASSERT_EQ(program.window->cellPanels.size(), 2u);
     ASSERT_TRUE(WaitFor([&] { return FilledRecordings(0) == 2; }));
-    WaitFor([] { return false; }, 1500);
+    ASSERT_TRUE(MoreWritten(0, 15));
     EXPECT_EQ(FilledRecordings(0), 2);  // the one before and the one after
     int starts = 0;
     for (const QString& line : LogLines()) {

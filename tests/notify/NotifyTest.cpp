@@ -73,7 +73,8 @@ protected:
         host->CreateCameras({&cell});
         return host->camera(0);
     }
-    // The camera's clock moves on while waiting, so motion checks fall due.
+    // The camera's clock moves on while waiting, so motion checks fall due; each step waits
+    // for two frames, so one has been checked at the new time.
     template <typename F>
     bool WaitWhileTimePasses(F done) {
         return WaitFor([&] {
@@ -81,7 +82,8 @@ protected:
                 std::lock_guard lock(clockMutex);
                 now = now.addSecs(1);
             }
-            WaitFor([] { return false; }, 100);
+            const uint64_t seen = host->camera(0)->view().framesDelivered();
+            WaitFor([&] { return host->camera(0)->view().framesDelivered() >= seen + 2; });
             return done();
         });
     }

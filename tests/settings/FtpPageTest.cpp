@@ -305,7 +305,8 @@ TEST_F(FtpPageTest, AServerThatIsDownSlowOrRefusingGivesALineAndTheWindowKeepsAn
     page->Edit_FTPPASSWORD->setText("s3cret");
     page->BitBtn5->click();
     ASSERT_TRUE(FtpServer::WaitFor([&] { return hung.Count("MLSD") == 1; }));
-    test::WaitFor([] { return false; }, 300);
+    const uint64_t frames = cam->view().framesDelivered();
+    ASSERT_TRUE(test::WaitFor([&] { return cam->view().framesDelivered() > frames + 3; }));
     EXPECT_TRUE(page->Animate2->isVisibleTo(page));
     EXPECT_FALSE(page->BitBtn5->isEnabled());
     EXPECT_LT(stalls.longest(), 100);

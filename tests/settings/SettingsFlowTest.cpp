@@ -1,7 +1,6 @@
 // The settings window in the running program: opened from the main window, edits reaching the
 // cameras afterwards, and pages saving while the cameras stream.
 #include <QDirIterator>
-#include <QTest>
 
 #include "support/CameraInternals.h"
 #include "app/Unit1.h"
@@ -124,7 +123,10 @@ TEST_F(SettingsFlowTest, PagesSaveRepeatedlyWhileTheCameraStreamsAndRecords) {
         window->SaveAllPages();
         window->ShowSelectedPage();
         QCoreApplication::processEvents();
-        if (i % 20 == 0) QTest::qWait(10);
+        if (i % 20 == 0)  // a frame in between
+            WaitFor([&, n = cam->view().framesDelivered()] {
+                return cam->view().framesDelivered() > n;
+            });
     }
     EXPECT_TRUE(WaitFor([&] { return cam->view().framesDelivered() > before + 5; }));
     cam->recording().StopRecording();

@@ -30,14 +30,15 @@ p.add_argument("--slow", type=float, default=0)
 p.add_argument("--silent", action="store_true")
 a = p.parse_args()
 
+log = open(a.log, "a", buffering=1, encoding="utf-8")
 if a.silent:
     listener = socket.create_server(("127.0.0.1", a.port))
     print("PORT %d" % listener.getsockname()[1], flush=True)
     held = []
     while True:
         held.append(listener.accept()[0])
+        log.write("CONNECT\n")
 logging.basicConfig(level=logging.WARNING)  # the command log is enough
-log = open(a.log, "a", buffering=1, encoding="utf-8")
 stors = [0]
 
 
