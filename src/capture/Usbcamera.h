@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "broadcast/Broadcast.h"
+#include "capture/NetSource.h"
 #include "notify/Notice.h"
 #include "capture/Cautofont.h"
 #include "capture/CameraControls.h"
@@ -32,7 +33,6 @@ namespace trelvix {
 
 class AudioCapture;
 class JpegDecoder;
-class NetSource;
 class RecordClass_FTP;
 class RecordFrameSource;
 class UsbCamera;
@@ -340,6 +340,24 @@ private:
     // Owns the address look-ups, so none answers a camera that is gone.
     std::unique_ptr<QObject> lookups_;
     std::unique_ptr<RecordFrameSource> recordSource_;
+
+    // A network camera whose own stream is recorded ("record=copy", UsbcameraCopy.cpp).
+    NetSourceCopy CopyWiring();
+    bool CopiesStream() const { return copyWanted_ && !copyRefused_; }
+    void OnCopyPacket(const CopyStreamInfo& info, const CopyPacket& packet);
+    void CopyRefused();
+    void StartCopyRecorder();
+    // Whether anything uses decoded pictures of a copied camera.
+    bool PicturesWanted() const;
+    void WatchDecodeNeed();
+    void UpdateDecodeGate();
+    // Frames decoded plus packets copied: what shows that the stream runs.
+    uint64_t StreamActivity() const { return callback.framesDelivered + packetsSeen_; }
+    std::atomic<uint64_t> packetsSeen_{0};
+    bool copyWanted_ = false;   // the camera's entry asks for it
+    bool copyRefused_ = false;  // its stream turned out not to be H.264/H.265
+    std::unique_ptr<QTimer> decodeTimer_;
+    std::unique_ptr<QObject> copyCalls_;  // streaming threads reach the UI thread through it
 };
 
 // Shows a failure of a capture pipeline ("Error!" message box in the windowed program);

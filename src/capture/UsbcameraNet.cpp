@@ -110,7 +110,8 @@ GstElement* UsbCamera::MakeNetworkSource() {
     const NetSourceKind kind =
         pollPictures_ ? NetSourceKind::kHttpPictures : NetSource::KindOf(address);
     QString why;
-    netSource_ = NetSource::Make(address, kind, udp, settings->recordFrameRate, &why);
+    netSource_ =
+        NetSource::Make(address, kind, udp, settings->recordFrameRate, &why, CopyWiring());
     if (!netSource_) {
         qCWarning(lcNetcam, "camera %d: %s", cameraId(), why.toUtf8().constData());
         return nullptr;
@@ -120,7 +121,7 @@ GstElement* UsbCamera::MakeNetworkSource() {
 
 void UsbCamera::ExpectFirstPicture() {
     // Counted before the pipeline runs, so a lone picture is never missed.
-    framesAtBuild_ = lastSeenFrames_ = callback.framesDelivered;
+    framesAtBuild_ = lastSeenFrames_ = StreamActivity();
     callback.reportNextFrame = true;
 }
 
@@ -133,11 +134,12 @@ void UsbCamera::WatchStream() {
     }
     // Two quiet checks in a row: a stream may pause for up to half the limit between them.
     stallTimer_->start(stallLimitMs / 2);
+    WatchDecodeNeed();
 }
 
 void UsbCamera::CheckStall() {
     if (!graph) return;
-    const uint64_t frames = callback.framesDelivered;
+    const uint64_t frames = StreamActivity();
     quietChecks_ = frames == lastSeenFrames_ ? quietChecks_ + 1 : 0;
     lastSeenFrames_ = frames;
     // A connection that stays open but carries nothing reports no error by itself.
@@ -148,7 +150,7 @@ void UsbCamera::CheckStall() {
 void UsbCamera::HandleNetworkEvents(bool error, bool ended, const QString& why) {
     // An address that answered with one picture and ended is polled from now on.
     if (!error && ended && netSource_ && netSource_->AnsweredOnePicture() &&
-        callback.framesDelivered > framesAtBuild_) {
+        StreamActivity() > framesAtBuild_) {
         pollPictures_ = true;
         DropPipeline();
         if (BuildPreviewGraph(callback.videoPanel()) < 0)
@@ -159,7 +161,7 @@ void UsbCamera::HandleNetworkEvents(bool error, bool ended, const QString& why) 
         StreamLost(error ? why : QStringLiteral("the stream ended"));
         return;
     }
-    if (callback.framesDelivered > framesAtBuild_) StreamBack();
+    if (StreamActivity() > framesAtBuild_) StreamBack();
 }
 
 void UsbCamera::StreamLost(const QString& why) {
