@@ -134,7 +134,8 @@ struct CopyChain {
     }
 
     static void Build(NetSource* s, GstPad* pad, bool h265) {
-        GstElement* depay = gst_element_factory_make(h265 ? "rtph265depay" : "rtph264depay", nullptr);
+        GstElement* depay =
+            gst_element_factory_make(h265 ? "rtph265depay" : "rtph264depay", nullptr);
         GstElement* parse = gst_element_factory_make(h265 ? "h265parse" : "h264parse", nullptr);
         GstElement* filter = gst_element_factory_make("capsfilter", nullptr);
         GstElement* tee = gst_element_factory_make("tee", nullptr);
@@ -148,9 +149,8 @@ struct CopyChain {
             GST_ELEMENT_ERROR(s->bin_, CORE, MISSING_PLUGIN, ("a parser is missing"), (nullptr));
             return;
         }
-        GstCaps* caps = gst_caps_from_string(
-            h265 ? "video/x-h265,stream-format=hvc1,alignment=au"
-                 : "video/x-h264,stream-format=avc,alignment=au");
+        GstCaps* caps = gst_caps_from_string(h265 ? "video/x-h265,stream-format=hvc1,alignment=au"
+                                                  : "video/x-h264,stream-format=avc,alignment=au");
         g_object_set(filter, "caps", caps, nullptr);
         gst_caps_unref(caps);
         // A stalled disk drops the oldest packets rather than stopping the pictures.
@@ -203,18 +203,20 @@ struct CopyChain {
 
     static CopyStreamInfo InfoOf(const GstCaps* caps) {
         CopyStreamInfo info;
-        const GstStructure* st = caps && gst_caps_get_size(caps) ? gst_caps_get_structure(caps, 0)
-                                                                : nullptr;
+        const GstStructure* st =
+            caps && gst_caps_get_size(caps) ? gst_caps_get_structure(caps, 0) : nullptr;
         if (!st) return info;
         info.codec =
             gst_structure_has_name(st, "video/x-h265") ? CopyCodec::kH265 : CopyCodec::kH264;
         gst_structure_get_int(st, "width", &info.width);
         gst_structure_get_int(st, "height", &info.height);
         const GValue* data = gst_structure_get_value(st, "codec_data");
-        GstBuffer* buffer = data && GST_VALUE_HOLDS_BUFFER(data) ? gst_value_get_buffer(data) : nullptr;
+        GstBuffer* buffer =
+            data && GST_VALUE_HOLDS_BUFFER(data) ? gst_value_get_buffer(data) : nullptr;
         GstMapInfo map;
         if (buffer && gst_buffer_map(buffer, &map, GST_MAP_READ)) {
-            info.extradata = QByteArray(reinterpret_cast<const char*>(map.data), qsizetype(map.size));
+            info.extradata =
+                QByteArray(reinterpret_cast<const char*>(map.data), qsizetype(map.size));
             gst_buffer_unmap(buffer, &map);
         }
         return info;
@@ -223,8 +225,8 @@ struct CopyChain {
     // Decoders get nothing while no picture is wanted, then start again at a key frame.
     static void WatchDecoder(GstBin*, GstElement* element, gpointer self) {
         GstElementFactory* f = gst_element_get_factory(element);
-        const char* klass = f ? gst_element_factory_get_metadata(f, GST_ELEMENT_METADATA_KLASS)
-                              : nullptr;
+        const char* klass =
+            f ? gst_element_factory_get_metadata(f, GST_ELEMENT_METADATA_KLASS) : nullptr;
         if (!klass || !strstr(klass, "Decoder")) return;
         GstPad* in = gst_element_get_static_pad(element, "sink");
         if (!in) return;
@@ -240,7 +242,8 @@ struct CopyChain {
         }
         if (s->waitKey_) {
             GstBuffer* b = GST_PAD_PROBE_INFO_BUFFER(info);
-            if (b && GST_BUFFER_FLAG_IS_SET(b, GST_BUFFER_FLAG_DELTA_UNIT)) return GST_PAD_PROBE_DROP;
+            if (b && GST_BUFFER_FLAG_IS_SET(b, GST_BUFFER_FLAG_DELTA_UNIT))
+                return GST_PAD_PROBE_DROP;
             s->waitKey_ = false;
         }
         return GST_PAD_PROBE_OK;
@@ -256,6 +259,8 @@ std::unique_ptr<NetSource> NetSource::Make(const QString& address, NetSourceKind
                                            NetSourceCopy copy) {
     std::unique_ptr<NetSource> s(new NetSource);
     if (kind == NetSourceKind::kRtsp) s->copy_ = std::move(copy);
+    // A copied camera decodes nothing until the camera says pictures are used.
+    s->decodeWanted_ = !s->copies();
     s->kind_ = kind;
     s->address_ = address;
     s->periodMs_ = 1000 / std::clamp(picturesPerSecond, 1, 30);

@@ -29,8 +29,8 @@ enum class NetSourceKind { kRtsp, kHttpStream, kHttpPictures };
 using PacketSink = std::function<void(const CopyStreamInfo&, const CopyPacket&)>;
 
 struct NetSourceCopy {
-    PacketSink packets;           // none: nothing is copied
-    QString detect;               // a second stream for the pictures; empty: the same one
+    PacketSink packets;            // none: nothing is copied
+    QString detect;                // a second stream for the pictures; empty: the same one
     std::function<void()> cannot;  // the stream is no H.264/H.265: once, on a streaming thread
 };
 
@@ -84,7 +84,7 @@ private:
     std::atomic<uint64_t> packets_{0};
     GstElement* decode_ = nullptr;  // the bin's decoder (owned by the bin)
     std::atomic<bool> decodeWanted_{true};
-    bool waitKey_ = true;      // the gate opened: the decoder starts at a key frame
+    bool waitKey_ = true;          // the gate opened: the decoder starts at a key frame
     GstCaps* lastCaps_ = nullptr;  // the caps `info_` was read from
     CopyStreamInfo info_;
 };

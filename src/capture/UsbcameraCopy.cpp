@@ -31,8 +31,10 @@ NetSourceCopy UsbCamera::CopyWiring() {
     if (!copyCalls_) copyCalls_ = std::make_unique<QObject>();
     QObject* calls = copyCalls_.get();
     return {[this](const CopyStreamInfo& info, const CopyPacket& p) { OnCopyPacket(info, p); },
-            detect, [this, calls] {
-                QMetaObject::invokeMethod(calls, [this] { CopyRefused(); }, Qt::QueuedConnection);
+            detect,
+            [this, calls] {
+                QMetaObject::invokeMethod(
+                    calls, [this] { CopyRefused(); }, Qt::QueuedConnection);
             }};
 }
 

@@ -110,7 +110,8 @@ std::vector<NetCamEntry> ParseNetCams(const QByteArray& bytes, QStringList* othe
 
 QByteArray SerializeNetCams(const std::vector<NetCamEntry>& cams, const QStringList& otherLines) {
     QByteArray out = QByteArray(kHeader1) + " name, a tab, the address (rtsp://, rtsps://, " +
-                     "http://, https://);\n" + kHeader2 + " \"udp\" takes RTSP over UDP.\n" + kHeader3 +
+                     "http://, https://);\n" + kHeader2 + " \"udp\" takes RTSP over UDP.\n" +
+                     kHeader3 +
                      " \"record=copy\" records the camera's own stream, \"detect=<address>\"" +
                      " names a smaller stream for the pictures.\n";
     for (const QString& line : otherLines) out += line.toUtf8() + '\n';

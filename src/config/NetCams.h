@@ -14,10 +14,10 @@ namespace trelvix {
 struct NetCamEntry {
     QString name;
     QString address;
-    bool udp = false;   // RTSP transport; TCP otherwise
-    bool copy = false;  // record the camera's own stream without re-encoding
-    QString detect;     // a second, smaller stream for pictures; empty: the address's own
-    QStringList otherOptions;  // words this version does not know, written back as they were
+    bool udp = false;            // RTSP transport; TCP otherwise
+    bool copy = false;           // record the camera's own stream without re-encoding
+    QString detect{};            // a second, smaller stream for pictures; empty: the address's own
+    QStringList otherOptions{};  // words this version does not know, written back as they were
 
     bool operator==(const NetCamEntry&) const = default;
 };

@@ -20,13 +20,13 @@ constexpr int64_t kDefaultFrameNs = kNs / 30;
 
 // The timed-text sample description: centred at the bottom, white on nothing, one font.
 const uint8_t kTextSampleEntry[] = {
-    0, 0, 0, 0,                 // display flags
-    1, 0xFF,                    // centred, at the bottom
-    0, 0, 0, 0,                 // no background
-    0, 0, 0, 0, 0, 0, 0, 0,     // text box: the player's
-    0, 0, 0, 0, 0, 1, 0, 0x12,  // style: font 1, 18 px
-    0xFF, 0xFF, 0xFF, 0xFF,     // white
-    0, 0, 0, 0x12, 'f', 't', 'a', 'b', 0, 1, 0, 1, 5, 'S', 'e', 'r', 'i', 'f'};
+    0,    0,    0,    0,                          // display flags
+    1,    0xFF,                                   // centred, at the bottom
+    0,    0,    0,    0,                          // no background
+    0,    0,    0,    0,    0,   0,   0,   0,     // text box: the player's
+    0,    0,    0,    0,    0,   1,   0,   0x12,  // style: font 1, 18 px
+    0xFF, 0xFF, 0xFF, 0xFF,                       // white
+    0,    0,    0,    0x12, 'f', 't', 'a', 'b',  0, 1, 0, 1, 5, 'S', 'e', 'r', 'i', 'f'};
 
 bool CopyExtradata(AVCodecParameters* par, const uint8_t* data, size_t size) {
     par->extradata = static_cast<uint8_t*>(av_mallocz(size + AV_INPUT_BUFFER_PADDING_SIZE));
@@ -132,9 +132,8 @@ bool Mp4CopySegment::Write(const CopyPacket& p) {
     pkt_->stream_index = video_->index;
     pkt_->pts = pts;
     pkt_->dts = dts;
-    pkt_->duration =
-        std::max<int64_t>(1, av_rescale(lastDurationNs_ ? lastDurationNs_ : kDefaultFrameNs,
-                                        kVideoRate, kNs));
+    pkt_->duration = std::max<int64_t>(
+        1, av_rescale(lastDurationNs_ ? lastDurationNs_ : kDefaultFrameNs, kVideoRate, kNs));
     pkt_->flags = p.key ? AV_PKT_FLAG_KEY : 0;
     const int w = av_write_frame(fmt_, pkt_);
     pkt_->data = nullptr;

@@ -49,7 +49,7 @@ private:
     AVPacket* pkt_ = nullptr;
     TimedText textOf_;
     int64_t origin_ = 0;
-    int64_t lastDts_ = -1;      // in the video stream's time base
+    int64_t lastDts_ = -1;  // in the video stream's time base
     int64_t lastDurationNs_ = 0;
     int64_t lastTimeNs_ = -1;  // the previous packet's time from the origin
     int64_t nextSecond_ = 0;   // the next text sample due
