@@ -21,12 +21,14 @@ constexpr int kDecodeCheckMs = 250;
 NetSourceCopy UsbCamera::CopyWiring() {
     copyWanted_ = false;
     QString detect;
-    if (gOption && IsRtspAddress(settings->deviceId))
+    if (gOption)
         for (const NetCamEntry& cam : gOption->netCams.cams)
             if (cam.address == settings->deviceId) {
                 copyWanted_ = cam.copy;
                 detect = cam.detect;
             }
+    // Only RTSP carries H.264/H.265 here: other cameras record as they always did.
+    if (copyWanted_ && !IsRtspAddress(settings->deviceId)) CopyRefused();
     if (!CopiesStream()) return {};
     if (!copyCalls_) copyCalls_ = std::make_unique<QObject>();
     QObject* calls = copyCalls_.get();
@@ -52,7 +54,8 @@ void UsbCamera::CopyRefused() {
     if (copyRefused_) return;
     copyRefused_ = true;
     qCInfo(lcNetcam,
-           "camera %d (%s): the stream is not H.264 or H.265, so it is recorded re-encoded",
+           "camera %d (%s): record=copy needs an H.264 or H.265 stream over RTSP; this one is "
+           "recorded re-encoded",
            cameraId(), MaskCredentials(settings->deviceId).toUtf8().constData());
     if (netSource_) netSource_->SetDecodeWanted(true);
     if (recorder->recording() && recorder->copying()) {

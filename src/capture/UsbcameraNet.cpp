@@ -110,8 +110,7 @@ GstElement* UsbCamera::MakeNetworkSource() {
     const NetSourceKind kind =
         pollPictures_ ? NetSourceKind::kHttpPictures : NetSource::KindOf(address);
     QString why;
-    netSource_ =
-        NetSource::Make(address, kind, udp, settings->recordFrameRate, &why, CopyWiring());
+    netSource_ = NetSource::Make(address, kind, udp, settings->recordFrameRate, &why, CopyWiring());
     if (!netSource_) {
         qCWarning(lcNetcam, "camera %d: %s", cameraId(), why.toUtf8().constData());
         return nullptr;

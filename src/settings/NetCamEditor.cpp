@@ -97,8 +97,10 @@ NetCamEntry TNetCamEditor::Entered() const {
     const QString address = Edit_Address->text().trimmed();
     // The transport and the copy mean something to RTSP only.
     const bool rtsp = IsRtspAddress(address);
-    return {Edit_Name->text().trimmed(), address, CheckBox_Udp->isChecked() && rtsp,
-            CheckBox_Copy->isChecked() && rtsp, Edit_Detect->text().trimmed()};
+    const bool copy = CheckBox_Copy->isChecked() && rtsp;
+    // The detection stream stands in for the pictures of a copied stream only.
+    return {Edit_Name->text().trimmed(), address, CheckBox_Udp->isChecked() && rtsp, copy,
+            copy ? Edit_Detect->text().trimmed() : QString()};
 }
 
 bool TNetCamEditor::Acceptable(const NetCamEntry& cam) {
