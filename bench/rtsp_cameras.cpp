@@ -1,7 +1,8 @@
 // N loopback RTSP H.264 cameras for the side-by-side benchmark. One clip, encoded once, is sent
 // in a loop at its frame rate from rtsp://127.0.0.1:PORT/cam1 … /camN, so the cameras cost the
-// feeder only their sending, as real cameras cost the recorder nothing to encode.
-// Usage: rtsp_cameras CLIP.mp4 N PORT   (prints "READY" once it listens)
+// feeder only their sending, as real cameras cost the recorder nothing to encode. With SUB, a
+// second, smaller clip is each camera's detection stream at /cam1_sub … /camN_sub.
+// Usage: rtsp_cameras CLIP.mp4 N PORT [SUB.mp4]   (prints "READY" once it listens)
 #include <gst/app/gstappsink.h>
 #include <gst/app/gstappsrc.h>
 #include <gst/gst.h>
@@ -84,26 +85,33 @@ void Configure(GstRTSPMediaFactory*, GstRTSPMedia* media, gpointer data) {
 int main(int argc, char** argv) {
     gst_init(&argc, &argv);
     if (argc < 4) {
-        std::fprintf(stderr, "usage: rtsp_cameras CLIP.mp4 N PORT\n");
+        std::fprintf(stderr, "usage: rtsp_cameras CLIP.mp4 N PORT [SUB.mp4]\n");
         return 2;
     }
-    Clip clip;
-    if (!ReadClip(argv[1], &clip)) {
-        std::fprintf(stderr, "rtsp_cameras: no H.264 pictures in %s\n", argv[1]);
-        return 1;
+    Clip clips[2];
+    const int kinds = argc > 4 ? 2 : 1;
+    for (int k = 0; k < kinds; ++k) {
+        const char* path = argv[k == 0 ? 1 : 4];
+        if (!ReadClip(path, &clips[k])) {
+            std::fprintf(stderr, "rtsp_cameras: no H.264 pictures in %s\n", path);
+            return 1;
+        }
     }
     GstRTSPServer* server = gst_rtsp_server_new();
     gst_rtsp_server_set_address(server, "127.0.0.1");
     gst_rtsp_server_set_service(server, argv[3]);
     GstRTSPMountPoints* mounts = gst_rtsp_server_get_mount_points(server);
     for (int i = 1; i <= std::atoi(argv[2]); ++i) {
-        GstRTSPMediaFactory* f = gst_rtsp_media_factory_new();
-        gst_rtsp_media_factory_set_launch(f,
-                                          "( appsrc name=src is-live=true do-timestamp=false ! "
-                                          "rtph264pay name=pay0 pt=96 config-interval=-1 )");
-        gst_rtsp_media_factory_set_shared(f, TRUE);
-        g_signal_connect(f, "media-configure", G_CALLBACK(Configure), &clip);
-        gst_rtsp_mount_points_add_factory(mounts, ("/cam" + std::to_string(i)).c_str(), f);
+        for (int k = 0; k < kinds; ++k) {
+            GstRTSPMediaFactory* f = gst_rtsp_media_factory_new();
+            gst_rtsp_media_factory_set_launch(f,
+                                              "( appsrc name=src is-live=true do-timestamp=false ! "
+                                              "rtph264pay name=pay0 pt=96 config-interval=-1 )");
+            gst_rtsp_media_factory_set_shared(f, TRUE);
+            g_signal_connect(f, "media-configure", G_CALLBACK(Configure), &clips[k]);
+            const std::string path = "/cam" + std::to_string(i) + (k ? "_sub" : "");
+            gst_rtsp_mount_points_add_factory(mounts, path.c_str(), f);
+        }
     }
     g_object_unref(mounts);
     if (gst_rtsp_server_attach(server, nullptr) == 0) {

@@ -1,6 +1,7 @@
 #include "record/Mp4CopySegment.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstring>
 
 extern "C" {
@@ -16,7 +17,6 @@ namespace {
 
 constexpr int64_t kNs = 1000000000;
 constexpr int kVideoRate = 90000;
-constexpr int64_t kDefaultFrameNs = kNs / 30;
 
 // The timed-text sample description: centred at the bottom, white on nothing, one font.
 const uint8_t kTextSampleEntry[] = {
@@ -111,36 +111,43 @@ bool Mp4CopySegment::Open() {
 bool Mp4CopySegment::Write(const CopyPacket& p) {
     if (failed_ || !fmt_) return false;
     const int64_t t = (p.dts >= 0 ? p.dts : p.pts) - origin_;
-    if (text_) {
-        // After a gap only the current second is told, not every one missed.
-        if (t / kNs > nextSecond_ + 2) nextSecond_ = t / kNs;
-        while (nextSecond_ * kNs <= t)
-            if (!WriteText(nextSecond_++)) return false;
-    }
-    if (lastTimeNs_ >= 0 && t > lastTimeNs_) lastDurationNs_ = t - lastTimeNs_;
-    lastTimeNs_ = t;
-
     int64_t dts = av_rescale(t, kVideoRate, kNs);
     if (dts <= lastDts_) dts = lastDts_ + 1;  // the muxer needs rising times
     int64_t pts = av_rescale(p.pts - origin_, kVideoRate, kNs);
     if (pts < dts) pts = dts;
+    // A picture is written once the next one came: then its duration is known, and the muxer
+    // never has to guess it when it cuts a fragment.
+    if (!pending_.isEmpty() && !WritePending(dts - lastDts_)) return false;
     lastDts_ = dts;
+    pending_ = QByteArray(reinterpret_cast<const char*>(p.data), qsizetype(p.size));
+    pendingPts_ = pts;
+    pendingKey_ = p.key;
+    pendingNs_ = t;
+    ++packets_;
+    return true;
+}
 
+bool Mp4CopySegment::WritePending(int64_t duration) {
     av_packet_unref(pkt_);
-    pkt_->data = const_cast<uint8_t*>(p.data);
-    pkt_->size = int(p.size);
+    pkt_->data = reinterpret_cast<uint8_t*>(pending_.data());
+    pkt_->size = int(pending_.size());
     pkt_->stream_index = video_->index;
-    pkt_->pts = pts;
-    pkt_->dts = dts;
-    pkt_->duration = std::max<int64_t>(
-        1, av_rescale(lastDurationNs_ ? lastDurationNs_ : kDefaultFrameNs, kVideoRate, kNs));
-    pkt_->flags = p.key ? AV_PKT_FLAG_KEY : 0;
+    pkt_->pts = pendingPts_;
+    pkt_->dts = lastDts_;
+    pkt_->duration = std::max<int64_t>(1, duration);
+    pkt_->flags = pendingKey_ ? AV_PKT_FLAG_KEY : 0;
     const int w = av_write_frame(fmt_, pkt_);
     pkt_->data = nullptr;
     pkt_->size = 0;
+    pending_.clear();
+    lastDuration_ = duration;
     if (w < 0) return Fail();
-    // The first picture goes to the disk at once, so a file is reported only once it plays.
-    if (packets_++ == 0 && av_write_frame(fmt_, nullptr) < 0) return Fail();
+    if (text_) {
+        // After a gap only the current second is told, not every one missed.
+        if (pendingNs_ / kNs > nextSecond_ + 2) nextSecond_ = pendingNs_ / kNs;
+        while (nextSecond_ * kNs <= pendingNs_)
+            if (!WriteText(nextSecond_++)) return false;
+    }
     return Flush();
 }
 
@@ -172,6 +179,8 @@ bool Mp4CopySegment::Flush() {
 
 bool Mp4CopySegment::Finish() {
     if (fmt_) {
+        // The last picture lasts as long as the one before it.
+        if (headerWritten_ && !failed_ && !pending_.isEmpty()) WritePending(lastDuration_);
         if (headerWritten_ && !failed_ && av_write_trailer(fmt_) < 0) failed_ = true;
         if (fmt_->pb && fmt_->pb->error < 0) failed_ = true;
         avio_closep(&fmt_->pb);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -39,6 +40,7 @@ public:
 private:
     Mp4CopySegment() = default;
     bool Open();
+    bool WritePending(int64_t duration);
     bool WriteText(int64_t second);
     bool Flush();
     bool Fail();
@@ -49,10 +51,11 @@ private:
     AVPacket* pkt_ = nullptr;
     TimedText textOf_;
     int64_t origin_ = 0;
-    int64_t lastDts_ = -1;  // in the video stream's time base
-    int64_t lastDurationNs_ = 0;
-    int64_t lastTimeNs_ = -1;  // the previous packet's time from the origin
-    int64_t nextSecond_ = 0;   // the next text sample due
+    int64_t lastDts_ = -1;  // the newest picture's, in the video stream's time base
+    QByteArray pending_;    // the newest picture, written when the next one comes
+    int64_t pendingPts_ = 0, pendingNs_ = 0, lastDuration_ = 1;
+    bool pendingKey_ = false;
+    int64_t nextSecond_ = 0;  // the next text sample due
     int64_t packets_ = 0;
     int64_t headerEnd_ = 0;
     int64_t lastGood_ = 0;

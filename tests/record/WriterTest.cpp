@@ -298,8 +298,9 @@ TEST_P(WriterKill, AKilledRecordingIsPlayableUpToItsLastSecond) {
     EXPECT_EQ(p.codec, GetParam() == WriterInput::kCopied ? AV_CODEC_ID_H264 : AV_CODEC_ID_MPEG4);
     EXPECT_GE(p.frames, 35 - 10 - 1);  // at most a second and a frame lost
     EXPECT_LE(p.frames, 35);
-    if (GetParam() == WriterInput::kCopied)
+    if (GetParam() == WriterInput::kCopied) {
         EXPECT_GE(test::ReadRecorded(folder + files[0]).texts.size(), 2u) << "the time track";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(WriterCrash, WriterKill,
