@@ -10,7 +10,6 @@
 #include <cstring>
 #include <mutex>
 
-#include "common/Logging.h"
 #include "config/NetCams.h"
 
 namespace trelvix {
