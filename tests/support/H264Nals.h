@@ -75,6 +75,7 @@ struct Recorded {
     AVCodecID video = AV_CODEC_ID_NONE;
     QByteArray extradata;
     std::vector<QByteArray> slices;  // in file order
+    std::vector<int64_t> videoMs;    // each picture's decoding time
     int videoPackets = 0;
     bool firstIsKey = false;
     AVCodecID text = AV_CODEC_ID_NONE;
@@ -104,6 +105,8 @@ inline Recorded ReadRecorded(const QString& path) {
     while (av_read_frame(fmt, pkt) >= 0) {
         if (pkt->stream_index == video) {
             if (r.videoPackets++ == 0) r.firstIsKey = pkt->flags & AV_PKT_FLAG_KEY;
+            r.videoMs.push_back(
+                av_rescale_q(pkt->dts, fmt->streams[video]->time_base, AVRational{1, 1000}));
             for (const QByteArray& nal : LengthPrefixedNals(pkt->data, size_t(pkt->size)))
                 if (IsSlice(nal)) r.slices.push_back(nal);
         } else if (pkt->stream_index == text && pkt->size >= 2) {
