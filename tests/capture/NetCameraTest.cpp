@@ -348,6 +348,27 @@ TEST_F(NetCameraTest, ACopiedRtspCameraRecordsWhatTheServerSentAndDecodesOnlyWhe
         << r.texts[0].toStdString();
 }
 
+// Only RTSP brings H.264/H.265 here: an MJPEG camera set to copy records as always, and says
+// so once, however often its stream starts.
+TEST_F(NetCameraTest, AnMjpegCameraSetToCopyRecordsAsBeforeAndSaysSoOnce) {
+    ASSERT_TRUE(server->Start());
+    option->netCams.cams = {{"Yard", server->Url("/stream"), false, true}};
+    testing::internal::CaptureStderr();
+    UsbCamera* cam = Start(server->Url("/stream"), 0);
+    cam->StartRecording();
+    ASSERT_TRUE(Eventually(
+        [&] { return cam->recorder->thread() && cam->recorder->thread()->framesWritten() >= 5; }));
+    EXPECT_FALSE(cam->recorder->copying());
+    cam->StopCamera();
+    const uint64_t before = panels[0]->framesShown();
+    cam->RestartCamera();
+    ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= before + 5; }));
+    const std::string said = testing::internal::GetCapturedStderr();
+    const size_t first = said.find("record=copy");
+    EXPECT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find("record=copy", first + 1), std::string::npos) << "said once";
+}
+
 TEST_F(NetCameraTest, AnUnreachableCameraStartsReconnectingAndAStopEndsTheAttempts) {
     UsbCamera* http = Start(QStringLiteral("http://127.0.0.1:%1/stream").arg(ClosedPort()), 0);
     UsbCamera* rtsp = Start(QStringLiteral("rtsp://127.0.0.1:%1/live").arg(ClosedPort()), 1);
