@@ -163,6 +163,11 @@ struct CopyChain {
         gst_element_link_many(depay, parse, filter, tee, nullptr);
         gst_element_link_many(tee, toSink, sink, nullptr);
         if (toDecode) {
+            // Closed already before the queue: while nobody wants pictures, the decoder's side
+            // costs nothing at all.
+            GstPad* in = gst_element_get_static_pad(toDecode, "sink");
+            gst_pad_add_probe(in, GST_PAD_PROBE_TYPE_BUFFER, Gate, s, nullptr);
+            gst_object_unref(in);
             gst_bin_add(GST_BIN(s->bin_), toDecode);
             gst_element_link_many(tee, toDecode, s->decode_, nullptr);
         }
