@@ -79,7 +79,7 @@ bool UsbCamera::PicturesWanted() const {
     const VideoSurface* video = callback.videoPanel();
     return (video && video->ShowsPictures()) || settings->motionEnabled || broadcasting_ ||
            uploadRecord || callback.previewNotifyWindow() || callback.regionTestMode ||
-           (recorder->recording() && !recorder->copying());
+           callback.snapshots.snapshotRequested || (recorder->recording() && !recorder->copying());
 }
 
 void UsbCamera::WatchDecodeNeed() {

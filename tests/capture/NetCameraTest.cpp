@@ -322,6 +322,9 @@ TEST_F(NetCameraTest, ACopiedRtspCameraRecordsWhatTheServerSentAndDecodesOnlyWhe
         return Recordings().size() == 1 && test::ReadRecorded(Recordings()[0]).videoPackets >= 40;
     }));
     EXPECT_EQ(cam->callback.framesDelivered, 0u) << "nothing uses the pictures";
+    cam->RequestSnapshot(kSnapshotManual);
+    ASSERT_TRUE(Eventually([&] { return !cam->callback.snapshots.snapshotPath.get().isEmpty(); }))
+        << "a snapshot is a use";
     DetectMotion(cam);
     ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 3; }));
     EXPECT_EQ(panels[0]->LatestFrame()->width, 320);
