@@ -1558,5 +1558,15 @@
         <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
         <translation>その範囲の録画を読み込めませんでした。</translation>
     </message>
+    <message id="31220">
+        <source>Record the camera's own stream</source>
+        <extracomment>device page: check box, a network camera's H.264/H.265 stream is recorded as it came, without re-encoding</extracomment>
+        <translation>カメラ自身のストリームを録画</translation>
+    </message>
+    <message id="31221">
+        <source>Smaller stream for detection (optional)</source>
+        <extracomment>device page: label of the address of a second, smaller stream of the same camera used for the live picture and motion detection</extracomment>
+        <translation>検出用の小さいストリーム（任意）</translation>
+    </message>
 </context>
 </TS>

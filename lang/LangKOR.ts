@@ -1558,5 +1558,15 @@
         <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
         <translation>해당 구간의 녹화를 읽을 수 없습니다.</translation>
     </message>
+    <message id="31220">
+        <source>Record the camera's own stream</source>
+        <extracomment>device page: check box, a network camera's H.264/H.265 stream is recorded as it came, without re-encoding</extracomment>
+        <translation>카메라 자체 스트림 녹화</translation>
+    </message>
+    <message id="31221">
+        <source>Smaller stream for detection (optional)</source>
+        <extracomment>device page: label of the address of a second, smaller stream of the same camera used for the live picture and motion detection</extracomment>
+        <translation>감지용 작은 스트림(선택 사항)</translation>
+    </message>
 </context>
 </TS>

@@ -1558,5 +1558,15 @@
         <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
         <translation>Не удалось прочитать запись этого отрезка.</translation>
     </message>
+    <message id="31220">
+        <source>Record the camera's own stream</source>
+        <extracomment>device page: check box, a network camera's H.264/H.265 stream is recorded as it came, without re-encoding</extracomment>
+        <translation>Записывать собственный поток камеры</translation>
+    </message>
+    <message id="31221">
+        <source>Smaller stream for detection (optional)</source>
+        <extracomment>device page: label of the address of a second, smaller stream of the same camera used for the live picture and motion detection</extracomment>
+        <translation>Меньший поток для обнаружения (необязательно)</translation>
+    </message>
 </context>
 </TS>

@@ -306,6 +306,7 @@ void UsbCamera::TearDownGraph() {
 void UsbCamera::DropPipeline() {
     callback.reportNextFrame = false;
     if (stallTimer_) stallTimer_->stop();
+    if (decodeTimer_) decodeTimer_->stop();
     if (netSource_) netSource_->Stop();
     if (graph) {
         if (grabber) {

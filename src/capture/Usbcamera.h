@@ -7,11 +7,14 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "capture/CameraControls.h"
 #include "capture/CameraParts.h"
+#include "capture/NetSource.h"
 #include "capture/SampleGrabberCB.h"
 #include "config/Cdataclass.h"
+#include "config/NetCams.h"
 #include "notify/Notice.h"
 #include "record/Unit_xvid.h"
 
@@ -22,7 +25,6 @@ namespace trelvix {
 
 class AudioCapture;
 class NetCamList;
-class NetSource;
 class RecordClass_FTP;
 class RecordFrameSource;
 struct RecordingKind;
@@ -207,6 +209,24 @@ private:
     // Owns the address look-ups, so none answers a camera that is gone.
     std::unique_ptr<QObject> lookups_;
     std::unique_ptr<RecordFrameSource> recordSource_;
+
+    // A network camera whose own stream is recorded ("record=copy", UsbcameraCopy.cpp).
+    NetSourceCopy CopyWiring();
+    bool CopiesStream() const { return copyWanted_ && !copyRefused_; }
+    void OnCopyPacket(const CopyStreamInfo& info, const CopyPacket& packet);
+    void CopyRefused();
+    void StartCopyRecorder();
+    // Whether anything uses decoded pictures of a copied camera.
+    bool PicturesWanted() const;
+    void WatchDecodeNeed();
+    void UpdateDecodeGate();
+    // Frames decoded plus packets copied: what shows that the stream runs.
+    uint64_t StreamActivity() const { return callback.framesDelivered + packetsSeen_; }
+    std::atomic<uint64_t> packetsSeen_{0};
+    bool copyWanted_ = false;   // the camera's entry asks for it
+    bool copyRefused_ = false;  // its stream turned out not to be H.264/H.265
+    std::unique_ptr<QTimer> decodeTimer_;
+    std::unique_ptr<QObject> copyCalls_;  // streaming threads reach the UI thread through it
 };
 
 // Whether a file name is that of a broadcast's local copy that was not to be kept.
@@ -214,6 +234,8 @@ bool IsUnkeptBroadcastCopy(const QString& fileName);
 
 // The host's list of network cameras (their names and options); none until it sets one.
 void SetNetworkCameraList(const NetCamList* list);
+// The entry of the list that has `address`.
+std::optional<NetCamEntry> KnownNetworkCamera(const QString& address);
 // Pauses between attempts to reach a lost stream: 1, 2, 4 … 30 s; tests shorten them (0
 // restores).
 int NextReconnectDelay(int previousMs);

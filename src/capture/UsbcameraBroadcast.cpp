@@ -88,6 +88,8 @@ bool UsbCamera::BuildBroadcastGraph(bool keepFile, QString* why) {
         callback.stopped = false;
     }
     BroadcastParams p = BroadcastSettings();
+    // A copied camera that decoded nothing so far starts now, at its next key frame.
+    if (netSource_) netSource_->SetDecodeWanted(true);
     const QSize source = WaitForFrameSize(3000);
     if (source.isEmpty()) {
         *why = LanguageText(text::kTheCameraDeliversNoPicture);

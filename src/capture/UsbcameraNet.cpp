@@ -95,7 +95,7 @@ void SetNetworkCameraList(const NetCamList* list) {
     knownNetCams = list;
 }
 
-static std::optional<NetCamEntry> NetCamEntryOf(const QString& address) {
+std::optional<NetCamEntry> KnownNetworkCamera(const QString& address) {
     if (const NetCamList* list = knownNetCams)
         for (const NetCamEntry& cam : list->cams)
             if (cam.address == address) return cam;
@@ -104,7 +104,7 @@ static std::optional<NetCamEntry> NetCamEntryOf(const QString& address) {
 
 QString UsbCamera::NetworkCameraName() const {
     const QString id = settings->deviceId;
-    if (const auto cam = NetCamEntryOf(id)) return cam->name;
+    if (const auto cam = KnownNetworkCamera(id)) return cam->name;
     return MaskCredentials(id);
 }
 
@@ -114,12 +114,13 @@ bool UsbCamera::PollsPictures() const {
 
 GstElement* UsbCamera::MakeNetworkSource() {
     const QString address = settings->deviceId;
-    const auto entry = NetCamEntryOf(address);
+    const auto entry = KnownNetworkCamera(address);
     const bool udp = entry && entry->udp;
     const NetSourceKind kind =
         pollPictures_ ? NetSourceKind::kHttpPictures : NetSource::KindOf(address);
     QString why;
-    netSource_ = NetSource::Make(address, kind, udp, Live(settings->recordFrameRate), &why);
+    netSource_ =
+        NetSource::Make(address, kind, udp, Live(settings->recordFrameRate), &why, CopyWiring());
     if (!netSource_) {
         qCWarning(lcNetcam, "camera %d: %s", cameraId(), why.toUtf8().constData());
         return nullptr;
@@ -129,7 +130,7 @@ GstElement* UsbCamera::MakeNetworkSource() {
 
 void UsbCamera::ExpectFirstPicture() {
     // Counted before the pipeline runs, so a lone picture is never missed.
-    framesAtBuild_ = lastSeenFrames_ = callback.framesDelivered;
+    framesAtBuild_ = lastSeenFrames_ = StreamActivity();
     callback.reportNextFrame = true;
 }
 
@@ -142,11 +143,12 @@ void UsbCamera::WatchStream() {
     }
     // Two quiet checks in a row: a stream may pause for up to half the limit between them.
     stallTimer_->start(stallLimitMs / 2);
+    WatchDecodeNeed();
 }
 
 void UsbCamera::CheckStall() {
     if (!graph) return;
-    const uint64_t frames = callback.framesDelivered;
+    const uint64_t frames = StreamActivity();
     quietChecks_ = frames == lastSeenFrames_ ? quietChecks_ + 1 : 0;
     lastSeenFrames_ = frames;
     // A connection that stays open but carries nothing reports no error by itself.
@@ -157,7 +159,7 @@ void UsbCamera::CheckStall() {
 void UsbCamera::HandleNetworkEvents(bool error, bool ended, const QString& why) {
     // An address that answered with one picture and ended is polled from now on.
     if (!error && ended && netSource_ && netSource_->AnsweredOnePicture() &&
-        callback.framesDelivered > framesAtBuild_) {
+        StreamActivity() > framesAtBuild_) {
         pollPictures_ = true;
         DropPipeline();
         if (BuildPreviewGraph(callback.videoPanel()) < 0)
@@ -168,7 +170,7 @@ void UsbCamera::HandleNetworkEvents(bool error, bool ended, const QString& why) 
         StreamLost(error ? why : QStringLiteral("the stream ended"));
         return;
     }
-    if (callback.framesDelivered > framesAtBuild_) StreamBack();
+    if (StreamActivity() > framesAtBuild_) StreamBack();
 }
 
 void UsbCamera::StreamLost(const QString& why) {

@@ -45,6 +45,10 @@ constexpr RecordingKind kOnMotion{CameraState::MotionRecording, kEventMotion,
 }  // namespace
 
 void UsbCamera::StartRecorder() {
+    if (CopiesStream()) {
+        StartCopyRecorder();
+        return;
+    }
     if (!recordSource_) recordSource_ = std::make_unique<CameraRecordSource>(*this);
     recorder_->OpenRecording(*settings);
     recorder_->StartRecordingThread(*recordSource_, Live(settings->recordFrameRate));

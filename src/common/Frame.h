@@ -91,6 +91,8 @@ public:
     virtual bool IsFullScreen() const = 0;
     // Fits the picture to the surface's current size.
     virtual void FitVideo() = 0;
+    // Whether someone can see the pictures (a stand-in without a screen cannot).
+    virtual bool ShowsPictures() const { return true; }
 };
 
 }  // namespace trelvix

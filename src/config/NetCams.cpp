@@ -19,6 +19,7 @@ constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevic
                                              QFileDevice::WriteOther | QFileDevice::ExeOther;
 const char* const kHeader1 = "# Network cameras:";
 const char* const kHeader2 = "# A third field";
+const char* const kHeader3 = "# Options there:";
 
 bool HasScheme(const QString& address, const char* scheme) {
     return address.startsWith(QLatin1String(scheme), Qt::CaseInsensitive);
@@ -30,6 +31,24 @@ bool HasControl(const QString& s, bool tabAllowed = false) {
     return std::any_of(s.begin(), s.end(), [tabAllowed](QChar c) {
         return c.unicode() < 0x20 && !(tabAllowed && c == QLatin1Char('\t'));
     });
+}
+
+bool ValidAddress(const QString& a) {
+    return IsNetworkCameraAddress(a) && !HasControl(a) && !a.contains(QLatin1Char(' ')) &&
+           QUrl(a).isValid() && !QUrl(a).host().isEmpty();
+}
+
+void ParseOptions(const QString& field, NetCamEntry* cam) {
+    for (const QString& word : field.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word.compare(QLatin1String("udp"), Qt::CaseInsensitive) == 0)
+            cam->udp = true;
+        else if (word.compare(QLatin1String("record=copy"), Qt::CaseInsensitive) == 0)
+            cam->copy = true;
+        else if (word.startsWith(QLatin1String("detect="), Qt::CaseInsensitive))
+            cam->detect = word.mid(7);
+        else
+            cam->otherOptions << word;
+    }
 }
 }  // namespace
 
@@ -59,9 +78,7 @@ QString MaskCredentials(const QString& address) {
 
 NetCamProblem CheckNetCam(const NetCamEntry& cam) {
     if (cam.name.trimmed().isEmpty() || HasControl(cam.name)) return NetCamProblem::kNoName;
-    if (!IsNetworkCameraAddress(cam.address) || HasControl(cam.address) ||
-        cam.address.contains(QLatin1Char(' ')) || !QUrl(cam.address).isValid() ||
-        QUrl(cam.address).host().isEmpty())
+    if (!ValidAddress(cam.address) || (!cam.detect.isEmpty() && !ValidAddress(cam.detect)))
         return NetCamProblem::kBadAddress;
     return NetCamProblem::kNone;
 }
@@ -73,15 +90,15 @@ std::vector<NetCamEntry> ParseNetCams(const QByteArray& bytes, QStringList* othe
     for (QString line : text.split(QLatin1Char('\n'))) {
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1String(kHeader1)) ||
-            line.startsWith(QLatin1String(kHeader2)))
+            line.startsWith(QLatin1String(kHeader2)) || line.startsWith(QLatin1String(kHeader3)))
             continue;
         const QStringList f = line.split(QLatin1Char('\t'));
         NetCamEntry cam;
         if (f.size() >= 2 && !line.trimmed().startsWith(QLatin1Char('#')) &&
             !HasControl(line, true)) {
-            cam = {f[0].trimmed(), f[1].trimmed(),
-                   f.size() > 2 &&
-                       f[2].trimmed().compare(QLatin1String("udp"), Qt::CaseInsensitive) == 0};
+            cam.name = f[0].trimmed();
+            cam.address = f[1].trimmed();
+            if (f.size() > 2) ParseOptions(f[2], &cam);
         }
         if (CheckNetCam(cam) == NetCamProblem::kNone)
             out.push_back(cam);
@@ -93,11 +110,19 @@ std::vector<NetCamEntry> ParseNetCams(const QByteArray& bytes, QStringList* othe
 
 QByteArray SerializeNetCams(const std::vector<NetCamEntry>& cams, const QStringList& otherLines) {
     QByteArray out = QByteArray(kHeader1) + " name, a tab, the address (rtsp://, rtsps://, " +
-                     "http://, https://);\n" + kHeader2 + " \"udp\" takes RTSP over UDP.\n";
+                     "http://, https://);\n" + kHeader2 + " \"udp\" takes RTSP over UDP.\n" +
+                     kHeader3 +
+                     " \"record=copy\" records the camera's own stream, \"detect=<address>\"" +
+                     " names a smaller stream for the pictures.\n";
     for (const QString& line : otherLines) out += line.toUtf8() + '\n';
     for (const NetCamEntry& c : cams) {
         out += c.name.toUtf8() + '\t' + c.address.toUtf8();
-        if (c.udp) out += "\tudp";
+        QStringList options;
+        if (c.udp) options << QStringLiteral("udp");
+        if (c.copy) options << QStringLiteral("record=copy");
+        if (!c.detect.isEmpty()) options << QStringLiteral("detect=") + c.detect;
+        options << c.otherOptions;
+        if (!options.isEmpty()) out += '\t' + options.join(QLatin1Char(' ')).toUtf8();
         out += '\n';
     }
     return out;

@@ -1,5 +1,7 @@
 // The network cameras the user keeps: "netcams.txt" in the user folder, one camera a line as
-// its name, a tab and its address (an optional third field "udp" asks RTSP over UDP). The
+// its name, a tab and its address, then optionally a tab and space-separated options: "udp"
+// (RTSP over UDP), "record=copy" (the camera's own H.264/H.265 stream is recorded as it
+// came) and "detect=<address>" (a smaller stream of the same camera for the pictures). The
 // addresses may carry passwords, so the file is the owner's alone.
 #pragma once
 
@@ -12,7 +14,10 @@ namespace trelvix {
 struct NetCamEntry {
     QString name;
     QString address;
-    bool udp = false;  // RTSP transport; TCP otherwise
+    bool udp = false;            // RTSP transport; TCP otherwise
+    bool copy = false;           // record the camera's own stream without re-encoding
+    QString detect{};            // a second, smaller stream for pictures; empty: the address's own
+    QStringList otherOptions{};  // words this version does not know, written back as they were
 
     bool operator==(const NetCamEntry&) const = default;
 };

@@ -42,6 +42,7 @@ public:
     void SetFullScreen(bool on) override { fullScreen_ = on; }
     bool IsFullScreen() const override { return fullScreen_; }
     void FitVideo() override {}
+    bool ShowsPictures() const override { return false; }
 
     FramePtr LatestFrame() const;
     uint64_t framesShown() const { return framesShown_; }

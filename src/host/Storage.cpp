@@ -7,6 +7,7 @@
 
 #include "capture/Usbcamera.h"
 #include "record/Ymp4.h"
+#include "record/Ymp4Copy.h"
 #include "common/Clock.h"
 #include "common/Files.h"
 #include "common/FreeSpace.h"
@@ -141,8 +142,10 @@ bool Storage::FileInUse(const QString& path) const {
     const QString canonical = QFileInfo(path).absoluteFilePath();
     for (const auto& cam : cameras_) {
         if (!cam) continue;
-        const QString current = yMP4CCurrentFile(cam->cameraId());
-        if (!current.isEmpty() && QFileInfo(current).absoluteFilePath() == canonical) return true;
+        for (const QString& current :
+             {yMP4CCurrentFile(cam->cameraId()), yMP4CCopyCurrentFile(cam->cameraId())})
+            if (!current.isEmpty() && QFileInfo(current).absoluteFilePath() == canonical)
+                return true;
     }
     return false;
 }

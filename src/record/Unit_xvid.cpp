@@ -115,7 +115,9 @@ void xvid::StopRecordingThread() {
 void xvid::CloseRecording() {
     StopRecordingThread();
     recording_ = false;
+    copying_ = false;
     yMP4CClose(handle_);
+    yMP4CCloseCopy(handle_);
     std::lock_guard lock(openMutex_);
     openWidth_ = openHeight_ = 0;
 }
@@ -157,10 +159,26 @@ void xvid::SetRoot(const QString& folder, int minutes) {
         minutes_ = minutes;
     }
     yMP4CSetRootPath(handle_, folder, minutes);
+    if (copying_) yMP4CSetCopyRootPath(handle_, folder, minutes);
 }
 
 QString xvid::CurrentFile() const {
-    return yMP4CCurrentFile(handle_);
+    return copying_ ? yMP4CCopyCurrentFile(handle_) : yMP4CCurrentFile(handle_);
+}
+
+void xvid::StartCopy(const CDataClass& s, TimedText text) {
+    OpenRecording(s);
+    {
+        std::lock_guard lock(openMutex_);
+        yMP4COpenCopy(handle_, folder_, minutes_, std::move(text));
+    }
+    copying_ = true;
+    recording_ = true;
+}
+
+bool xvid::WritePacket(const CopyStreamInfo& info, const CopyPacket& packet) {
+    if (!recording_ || !copying_) return false;
+    return yMP4CWritePacket(handle_, info, packet);
 }
 
 }  // namespace trelvix

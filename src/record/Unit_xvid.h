@@ -12,6 +12,7 @@
 #include "common/Frame.h"
 #include "common/StoppableWorker.h"
 #include "record/RecordFrameSource.h"
+#include "record/Ymp4Copy.h"
 
 namespace trelvix {
 
@@ -86,6 +87,12 @@ public:
     void SetRoot(const QString& folder, int minutes);
     QString CurrentFile() const;
 
+    // A network camera's own stream, recorded as it came instead of frames: no thread, the
+    // packets are written as they arrive; CloseRecording ends it like any recording.
+    void StartCopy(const CDataClass& settings, TimedText text);
+    bool WritePacket(const CopyStreamInfo& info, const CopyPacket& packet);
+    bool copying() const { return copying_; }
+
     int handle() const { return handle_; }
     bool recording() const { return recording_; }
     xvidCaptureControlthread* thread() const { return thread_.get(); }
@@ -93,6 +100,7 @@ public:
 private:
     const int handle_;
     std::atomic<bool> recording_{false};
+    std::atomic<bool> copying_{false};
     std::unique_ptr<xvidCaptureControlthread> thread_;
     std::mutex openMutex_;
     int rate_ = 10, quant_ = 4, compress_ = 15, minutes_ = 30;

@@ -21,6 +21,7 @@ extern "C" {
 #include "common/Files.h"
 #include "common/FreeSpace.h"
 #include "record/Mp4Segment.h"
+#include "record/Ymp4Files.h"
 
 namespace trelvix {
 
@@ -372,3 +373,30 @@ void SetWriterClockForTesting(std::function<QDateTime()> clock) {
 }
 
 }  // namespace trelvix
+
+namespace trelvix::ymp4 {
+
+QDateTime ClockNow() {
+    return trelvix::ClockNow();
+}
+QString PrepareFolder(const QString& folder) {
+    return trelvix::PrepareFolder(folder);
+}
+QString ReserveFileName(const QString& folder, const QDateTime& start) {
+    return trelvix::ReserveFileName(folder, start);
+}
+void RemoveEmptyRecordings(const QString& folder) {
+    trelvix::RemoveEmptyRecordings(folder);
+}
+bool DiskFull(const QString& folder, qint64 below) {
+    return trelvix::DiskFull(folder, below);
+}
+
+Reports ReportsOf(int handle) {
+    auto w = Find(handle);
+    if (!w) return {};
+    std::lock_guard lock(w->mutex);
+    return {w->callback, w->diskCallback, w->failureCallback};
+}
+
+}  // namespace trelvix::ymp4

@@ -39,6 +39,9 @@ public:
     QLabel* Label_Address;
     QLineEdit* Edit_Address;
     QCheckBox* CheckBox_Udp;
+    QCheckBox* CheckBox_Copy;
+    QLabel* Label_Detect;
+    QLineEdit* Edit_Detect;
     QPushButton* BitBtn_Add;
     QPushButton* BitBtn_Change;
     QPushButton* BitBtn_Remove;

@@ -1,5 +1,7 @@
 #include "views/Cdsmediaplay.h"
 
+#include <QMediaMetaData>
+
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -61,6 +63,12 @@ CDSMediaPlay::CDSMediaPlay(QWidget* ownerWindow, QWidget* panel)
     picture_->setScaledContents(true);
     picture_->hide();
     connect(player, &QMediaPlayer::mediaStatusChanged, this, &CDSMediaPlay::OnStatus);
+    // A copied camera's recording carries its caption and time as text: shown, as on Windows
+    // they were drawn into the pictures.
+    connect(player, &QMediaPlayer::tracksChanged, this, [this] {
+        if (!player->subtitleTracks().isEmpty() && player->activeSubtitleTrack() < 0)
+            player->setActiveSubtitleTrack(0);
+    });
     connect(player, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error e, const QString&) {
                 if (e == QMediaPlayer::NoError) return;

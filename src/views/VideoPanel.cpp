@@ -124,4 +124,8 @@ void TVideoPanel::resizeEvent(QResizeEvent* e) {
     emit resized();
 }
 
+bool TVideoPanel::ShowsPictures() const {
+    return isVisible() && !window()->isMinimized();
+}
+
 }  // namespace trelvix

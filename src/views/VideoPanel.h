@@ -25,6 +25,8 @@ public:
     void SetFullScreen(bool on) override;
     bool IsFullScreen() const override { return fullScreen_; }
     void FitVideo() override { update(); }
+    // Shown on the screen, its window not minimised (UI thread).
+    bool ShowsPictures() const override;
     FramePtr LatestFrame() const;
     // Where a picture of `size` is drawn: as large as fits, centred, black bars around it.
     QRect PictureRect(const QSize& size) const;

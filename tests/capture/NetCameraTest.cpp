@@ -22,11 +22,14 @@
 #include "support/CameraInternals.h"
 #include "support/CameraServer.h"
 #include "support/CameraFixture.h"
+#include "support/H264Nals.h"
+#include "support/RtspServer.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
 using trelvix::test::CameraServer;
 using trelvix::test::ClosedPort;
+using trelvix::test::RtspServer;
 using trelvix::test::WaitFor;
 
 namespace {
@@ -49,29 +52,6 @@ bool IsGrey(const FramePtr& f) {
         }
     return true;
 }
-
-// GStreamer's RTSP server on loopback (rtsp_server.py) with an H.264 moving ball at "/live".
-class RtspServer {
-public:
-    ~RtspServer() { Kill(); }
-    bool Start(int port) {
-        process_.start(QStringLiteral("/usr/bin/python3"),
-                       {QStringLiteral(TRELVIX_RTSP_SERVER), QString::number(port)});
-        if (!process_.waitForStarted() || !process_.waitForReadyRead(20000)) return false;
-        port_ = QString::fromUtf8(process_.readLine()).trimmed().section(' ', 1).toInt();
-        return port_ > 0;
-    }
-    void Kill() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    QString Url() const { return QStringLiteral("rtsp://127.0.0.1:%1/live").arg(port_); }
-    int port() const { return port_; }
-
-private:
-    QProcess process_;
-    int port_ = 0;
-};
 
 bool GraphHas(GstElement* graph, const char* factory) {
     bool found = false;
@@ -301,6 +281,73 @@ TEST_F(NetCameraTest, AnRtspCameraRecordsAndDetectsMotionAndComesBackTenSecondsA
     local->StopCamera();
     for (const QString& file : Recordings())
         EXPECT_GT(ProbeDurationMs(file), 0) << file.toStdString();
+}
+
+// record=copy: the recording holds the very pictures the server sent, with the caption and time
+// beside them; a headless camera without motion detection decodes nothing until motion
+// detection wants pictures.
+TEST_F(NetCameraTest, ACopiedRtspCameraRecordsWhatTheServerSentAndDecodesOnlyWhenUsed) {
+    RtspServer rtsp;
+    const QString sentPath = frames.path() + "/sent.h264";
+    ASSERT_TRUE(rtsp.Start(0, sentPath));
+    option->netCams.cams = {{"Gate", rtsp.Url(), false, true}};
+    UsbCamera* cam = Start(rtsp.Url(), 0, 15);
+    cam->settings->caption = QStringLiteral("Gate");
+    cam->recording().StartRecording();
+    ASSERT_TRUE(Eventually([&] {
+        return Recordings().size() == 1 && test::ReadRecorded(Recordings()[0]).videoPackets >= 40;
+    }));
+    EXPECT_EQ(cam->view().framesDelivered(), 0u) << "nothing uses the pictures";
+    cam->RequestSnapshot(kSnapshotManual);
+    ASSERT_TRUE(Eventually([&] { return !cam->view().snapshotPath().isEmpty(); }))
+        << "a snapshot is a use";
+    DetectMotion(cam);
+    ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= 3; }));
+    EXPECT_EQ(panels[0]->LatestFrame()->width, 320);
+    cam->recording().StopRecording();
+
+    const test::Recorded r = test::ReadRecorded(Recordings()[0]);
+    QFile sentFile(sentPath);
+    ASSERT_TRUE(sentFile.open(QIODevice::ReadOnly));
+    const QByteArray sentBytes = sentFile.readAll();
+    const std::vector<QByteArray> sent = test::LengthPrefixedNals(
+        reinterpret_cast<const uint8_t*>(sentBytes.constData()), size_t(sentBytes.size()));
+    std::vector<QByteArray> sentSlices;
+    for (const QByteArray& nal : sent)
+        if (test::IsSlice(nal)) sentSlices.push_back(nal);
+    EXPECT_EQ(r.video, AV_CODEC_ID_H264);
+    EXPECT_TRUE(r.firstIsKey);
+    EXPECT_GE(r.slices.size(), size_t(r.videoPackets));
+    EXPECT_TRUE(test::RunIn(r.slices, sentSlices)) << "the pictures as sent, none lost";
+    for (const QByteArray& set : test::AvccParameterSets(r.extradata))
+        EXPECT_NE(std::find(sent.begin(), sent.end(), set), sent.end()) << "the server's own";
+    EXPECT_EQ(r.text, AV_CODEC_ID_MOV_TEXT);
+    ASSERT_GE(r.texts.size(), 2u);
+    EXPECT_TRUE(r.texts[0].startsWith(QStringLiteral("Gate  %1/").arg(QDate::currentDate().year())))
+        << r.texts[0].toStdString();
+}
+
+// Only RTSP brings H.264/H.265 here: an MJPEG camera set to copy records as always, and says
+// so once, however often its stream starts.
+TEST_F(NetCameraTest, AnMjpegCameraSetToCopyRecordsAsBeforeAndSaysSoOnce) {
+    ASSERT_TRUE(server->Start());
+    option->netCams.cams = {{"Yard", server->Url("/stream"), false, true}};
+    testing::internal::CaptureStderr();
+    UsbCamera* cam = Start(server->Url("/stream"), 0);
+    cam->recording().StartRecording();
+    ASSERT_TRUE(Eventually([&] {
+        return cam->recording().recorder().thread() &&
+               cam->recording().recorder().thread()->framesWritten() >= 5;
+    }));
+    EXPECT_FALSE(cam->recording().recorder().copying());
+    cam->StopCamera();
+    const uint64_t before = panels[0]->framesShown();
+    cam->RestartCamera();
+    ASSERT_TRUE(Eventually([&] { return panels[0]->framesShown() >= before + 5; }));
+    const std::string said = testing::internal::GetCapturedStderr();
+    const size_t first = said.find("record=copy");
+    EXPECT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find("record=copy", first + 1), std::string::npos) << "said once";
 }
 
 TEST_F(NetCameraTest, AnUnreachableCameraStartsReconnectingAndAStopEndsTheAttempts) {

@@ -72,6 +72,50 @@ TEST(NetCams, TheFileRoundTripsKeepsWhatItCannotUseAndIsTheOwnersAlone) {
     EXPECT_EQ(third.otherLines, again.otherLines) << "the header is not written twice";
 }
 
+// One line as read and as a save writes it back: old lines stay as they were, options are
+// kept whatever their order or case, and words a later version might add are never lost.
+struct LineCase {
+    const char* line;
+    NetCamEntry want;
+    const char* written;  // null: the line is not usable and is kept verbatim
+};
+
+class NetCamLine : public testing::TestWithParam<LineCase> {};
+
+TEST_P(NetCamLine, ReadsAndWritesBack) {
+    const LineCase& c = GetParam();
+    QStringList other;
+    const std::vector<NetCamEntry> cams = ParseNetCams(c.line, &other);
+    if (!c.written) {
+        EXPECT_TRUE(cams.empty());
+        EXPECT_EQ(other, QStringList{c.line}) << "kept for the user to mend";
+        return;
+    }
+    ASSERT_EQ(cams.size(), 1u);
+    EXPECT_EQ(cams[0], c.want);
+    const QByteArray saved = SerializeNetCams(cams, other);
+    EXPECT_TRUE(saved.endsWith(QByteArray(c.written) + '\n')) << saved.constData();
+    EXPECT_EQ(ParseNetCams(saved), cams) << "the header is not read as a camera";
+}
+
+NetCamEntry Entry(bool udp, bool copy, const char* detect = "", QStringList other = {}) {
+    return {"Gate", "rtsp://a:pw@h/x", udp, copy, detect, other};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NetCams, NetCamLine,
+    testing::Values(
+        LineCase{"Gate\trtsp://a:pw@h/x", Entry(false, false), "Gate\trtsp://a:pw@h/x"},
+        LineCase{"Gate\trtsp://a:pw@h/x\tudp", Entry(true, false), "Gate\trtsp://a:pw@h/x\tudp"},
+        LineCase{"Gate\trtsp://a:pw@h/x\t UDP ", Entry(true, false), "Gate\trtsp://a:pw@h/x\tudp"},
+        LineCase{"Gate\trtsp://a:pw@h/x\trecord=copy  detect=rtsp://a:pw@h/sub udp",
+                 Entry(true, true, "rtsp://a:pw@h/sub"),
+                 "Gate\trtsp://a:pw@h/x\tudp record=copy detect=rtsp://a:pw@h/sub"},
+        LineCase{"Gate\trtsp://a:pw@h/x\tfps=5 record=copy", Entry(false, true, "", {"fps=5"}),
+                 "Gate\trtsp://a:pw@h/x\trecord=copy fps=5"},
+        LineCase{"Gate\trtsp://a:pw@h/x\tdetect=ftp://h/sub", {}, nullptr},
+        LineCase{"Gate\trtsp://a:pw@h/x\tdetect=rtsp:///sub", {}, nullptr}));
+
 TEST(NetCams, EntriesNeedANameAndAnAddressThatFitsOnOneLine) {
     EXPECT_EQ(CheckNetCam({"A", "rtsp://h/x"}), NetCamProblem::kNone);
     EXPECT_EQ(CheckNetCam({" ", "rtsp://h/x"}), NetCamProblem::kNoName);

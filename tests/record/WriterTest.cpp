@@ -16,6 +16,8 @@ extern "C" {
 
 #include "common/Frame.h"
 #include "record/Ymp4.h"
+#include "record/Ymp4Copy.h"
+#include "support/H264Nals.h"
 #include "support/MediaProbe.h"
 
 using namespace trelvix;
@@ -247,29 +249,65 @@ int RunChild(Child child) {
     return status;
 }
 
-TEST(WriterCrash, AKilledRecordingIsPlayableUpToItsLastSecond) {
-    QTemporaryDir dir;
-    const QString folder = dir.path() + "/cam/";
-    const int status = RunChild([&] {
-        if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
-            !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
-            return 1;
-        for (int k = 0; k < 35; ++k) {
-            const VideoFrame f = Pattern(320, 240, k);
-            if (!yVideoWrite(0, f.data.data(), f.data.size())) return 2;
+// Encoded frames and a camera's own packets alike: what a kill leaves plays up to its last
+// whole fragment.
+enum class WriterInput { kEncoded, kCopied };
+
+class WriterKill : public ::testing::TestWithParam<WriterInput> {};
+
+// 35 pictures at 10 a second, a key frame every 10.
+int RecordAndDie(WriterInput kind, const QString& folder) {
+    const test::EncodedClip clip =
+        kind == WriterInput::kCopied ? test::EncodeClip(35, 320, 240, 10) : test::EncodedClip{};
+    if (kind == WriterInput::kCopied && clip.packets.size() != 35) return 4;
+    return RunChild([&] {
+        if (kind == WriterInput::kCopied) {
+            if (!yMP4COpenCopy(0, folder, 30, [](const QDateTime& t) { return t.toString(); }))
+                return 1;
+            for (size_t k = 0; k < clip.packets.size(); ++k) {
+                const QByteArray& p = clip.packets[k];
+                const int64_t t = int64_t(k) * 100000000;
+                if (!yMP4CWritePacket(0, clip.info,
+                                      {reinterpret_cast<const uint8_t*>(p.constData()),
+                                       size_t(p.size()), t, t, clip.keys[k]}))
+                    return 2;
+            }
+        } else {
+            if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
+                !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
+                return 1;
+            for (int k = 0; k < 35; ++k) {
+                const VideoFrame f = Pattern(320, 240, k);
+                if (!yVideoWrite(0, f.data.data(), f.data.size())) return 2;
+            }
         }
         raise(SIGKILL);
         return 3;
     });
+}
+
+TEST_P(WriterKill, AKilledRecordingIsPlayableUpToItsLastSecond) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/cam/";
+    const int status = RecordAndDie(GetParam(), folder);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
     const QStringList files = Mp4Files(folder);
     ASSERT_EQ(files.size(), 1);
     const Probe p = ProbeFile(folder + files[0]);
     ASSERT_TRUE(p.opened);
-    EXPECT_EQ(p.codec, AV_CODEC_ID_MPEG4);
+    EXPECT_EQ(p.codec, GetParam() == WriterInput::kCopied ? AV_CODEC_ID_H264 : AV_CODEC_ID_MPEG4);
     EXPECT_GE(p.frames, 35 - 10 - 1);  // at most a second and a frame lost
     EXPECT_LE(p.frames, 35);
+    if (GetParam() == WriterInput::kCopied) {
+        const test::Recorded r = test::ReadRecorded(folder + files[0]);
+        EXPECT_GE(r.texts.size(), 2u) << "the time track";
+        // The pictures keep the times they were sent at, beside the time track too.
+        for (size_t k = 0; k < r.videoMs.size(); ++k) EXPECT_EQ(r.videoMs[k], 100 * int64_t(k));
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(WriterCrash, WriterKill,
+                         testing::Values(WriterInput::kEncoded, WriterInput::kCopied));
 
 TEST(WriterCrash, AFailedWriteFinishesTheFileAndRetriesLater) {
     QTemporaryDir dir;
