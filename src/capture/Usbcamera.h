@@ -288,6 +288,9 @@ public:
 private:
     // Opens the recording and runs its thread on this camera's frames.
     void StartRecorder();
+    // While the camera waits for motion to record, its last seconds are kept for the motion
+    // recording's start; otherwise nothing is held.
+    void UpdatePreMotion();
     // The writer's new files, full disk and failures become log lines and notices.
     void ConnectWriterReports();
     void BeginRecording(const RecordingKind& kind);
@@ -341,6 +344,9 @@ private:
     std::unique_ptr<QObject> lookups_;
     std::unique_ptr<RecordFrameSource> recordSource_;
 };
+
+// The GStreamer description of a device's source (a synthetic one's as --demo runs it).
+QString SourceDescription(const QString& deviceId);
 
 // Shows a failure of a capture pipeline ("Error!" message box in the windowed program);
 // replaceable so the engine never depends on windows.

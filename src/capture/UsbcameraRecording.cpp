@@ -1,5 +1,7 @@
 // A camera's recordings: continuous and on motion, the recording thread on its frames, and
 // what the writer reports about its files.
+#include <algorithm>
+
 #include "capture/CameraRecordSource.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
@@ -51,11 +53,32 @@ void UsbCamera::StartRecorder() {
     recorder->ResumeRecordingThread();
 }
 
+void UsbCamera::UpdatePreMotion() {
+    const CDataClass& s = *settings;
+    const bool wanted =
+        graph && !callback.stopped && !recorder->recording() && Live(s.motionEnabled) &&
+        Live(s.motionRecord) && Live(s.preMotionSeconds) > 0 &&
+        (callback.state == CameraState::Idle || callback.state == CameraState::Previewing);
+    if (wanted == recorder->holding()) return;
+    if (!wanted) {
+        recorder->CloseRecording();
+        return;
+    }
+    if (!recordSource_) recordSource_ = std::make_unique<CameraRecordSource>(*this);
+    recorder->StartHolding(s, *recordSource_);
+}
+
 void UsbCamera::BeginRecording(const RecordingKind& k) {
     if (callback.state == k.state) return;
     // Motion takes over a recording that runs, in the same file: cutting it would leave a
     // short file. It does not come back as continuous when the motion recording ends.
-    if (!recorder->recording()) {
+    if (recorder->holding()) {
+        // The seconds kept while the camera waited begin a motion recording.
+        const int before = k.state == CameraState::MotionRecording
+                               ? std::clamp(Live(settings->preMotionSeconds), 0, 30)
+                               : 0;
+        recorder->ReleaseHold(Now().addSecs(-before));
+    } else if (!recorder->recording()) {
         StartRecorder();
     }
     callback.state = k.state;
@@ -71,6 +94,7 @@ void UsbCamera::EndRecording(const RecordingKind& k) {
     callback.state = broadcasting_ ? CameraState::Broadcasting : CameraState::Idle;
     SendEventRecord(k.recordKind, k.source, k.stopped);
     PostCameraNotice(NoticeKind::Recording, false);
+    UpdatePreMotion();
 }
 
 void UsbCamera::StartRecording() {

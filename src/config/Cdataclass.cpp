@@ -255,11 +255,14 @@ struct CameraIniItem {
 };
 
 constexpr const char* kMotionModeWords[] = {"area", "object"};
+constexpr const char* kCodecWords[] = {"mpeg4", "h264"};
 
 const CameraIniItem kIniItems[] = {
     {"Motion", "Mode", &C::motionMode, kMotionModeWords, 0, 0},
     {"Motion", "MinSize", &C::motionMinSize, {}, 1, 1000},
     {"Motion", "People", &C::motionPeople, {}, 0, 0},
+    {"Recording", "Codec", &C::recordCodec, kCodecWords, 0, 0},
+    {"Recording", "PreMotion", &C::preMotionSeconds, {}, 0, 30},
 };
 
 QString IniKey(const CameraIniItem& item, int cameraId) {

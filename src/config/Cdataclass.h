@@ -160,9 +160,11 @@ public:
     uint8_t motionRecord = 0;
     int32_t motionRecordStopSeconds = 20;
     // Kept in the INI, not in the camera file, whose layout is fixed.
-    int32_t motionMode = 0;     // MotionMode
-    int32_t motionMinSize = 5;  // the smallest moving object, per mille of the picture
-    uint8_t motionPeople = 0;   // motion counts only when a person moves
+    int32_t motionMode = 0;        // MotionMode
+    int32_t motionMinSize = 5;     // the smallest moving object, per mille of the picture
+    uint8_t motionPeople = 0;      // motion counts only when a person moves
+    int32_t recordCodec = 0;       // VideoCodec (record/Ymp4.h): 0 MPEG-4, 1 H.264
+    int32_t preMotionSeconds = 5;  // a motion recording begins this long before the motion
     // Not in the camera file: kept in the INI file (config/BroadcastAccess.h).
     SyncText broadcastPassword;
     uint8_t broadcastLocalOnly = 0;

@@ -2,12 +2,14 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
+#include <chrono>
 #include <gtest/gtest.h>
 
 #include "support/HeadlessCameras.h"
 #include "support/Wait.h"
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 }
 
@@ -19,6 +21,7 @@ extern "C" {
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
+#include "record/Ymp4.h"
 
 using namespace trelvix;
 using trelvix::test::WaitFor;
@@ -26,8 +29,9 @@ using trelvix::test::WaitFor;
 namespace {
 
 struct Probe {
-    int codec = 0, width = 0, height = 0;
+    int codec = 0, width = 0, height = 0, format = -1, profile = -1;
     double fps = 0, duration = 0;
+    QDateTime start;  // the first picture's time, as the file states it
 };
 
 Probe ProbeFile(const QString& path) {
@@ -39,7 +43,11 @@ Probe ProbeFile(const QString& path) {
         p.codec = s->codecpar->codec_id;
         p.width = s->codecpar->width;
         p.height = s->codecpar->height;
+        p.format = s->codecpar->format;
+        p.profile = s->codecpar->profile;
         p.fps = av_q2d(s->avg_frame_rate);
+        if (const AVDictionaryEntry* e = av_dict_get(ctx->metadata, "creation_time", nullptr, 0))
+            p.start = QDateTime::fromString(e->value, Qt::ISODateWithMs).toLocalTime();
         if (ctx->duration > 0) p.duration = double(ctx->duration) / AV_TIME_BASE;
     }
     avformat_close_input(&ctx);
@@ -59,6 +67,7 @@ protected:
         option.reset();
         gOption = nullptr;
         SetClockForTesting(nullptr);
+        xvid::SetThreadClockForTesting(nullptr);
         SetFreeSpaceQuery(nullptr);
     }
     // The recordings of every camera, in every folder.
@@ -69,12 +78,14 @@ protected:
         return files;
     }
     QString videos() const { return dir.path() + "/videos"; }
-    UsbCamera* Start(const QString& id, int cell, int rate = 10) {
+    UsbCamera* Start(const QString& id, int cell, int rate = 10,
+                     const std::function<void(CDataClass&)>& more = {}) {
         // The camera's record is prepared before it starts, as a settings file would hold it.
         CDataClass rec;
         rec.cameraId = cell;
         rec.videoFolder = videos();
         rec.recordFrameRate = rate;
+        if (more) more(rec);
         rec.Save();
         return HeadlessCameras::Start(id, cell);
     }
@@ -99,8 +110,12 @@ protected:
 
 }  // namespace
 
-TEST_F(RecordingTest, RecordsAnMpeg4FileAtTheRecordingRate) {
+class RecordingFormat : public RecordingTest,
+                        public ::testing::WithParamInterface<std::pair<VideoCodec, AVCodecID>> {};
+
+TEST_P(RecordingFormat, RecordsAFileInItsFormatAtTheRecordingRate) {
     UsbCamera* cam = Start("test:smpte:320x240@30", 0, 10);
+    cam->settings->recordCodec = int(GetParam().first);
     cam->StartRecording();
     EXPECT_EQ(cam->callback.state, CameraState::Recording);
     ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
@@ -112,7 +127,13 @@ TEST_F(RecordingTest, RecordsAnMpeg4FileAtTheRecordingRate) {
     EXPECT_EQ(cam->callback.state, CameraState::Idle);
     EXPECT_TRUE(cam->HasGraph());  // the preview runs on
     const Probe p = ProbeFile(file);
-    EXPECT_EQ(p.codec, AV_CODEC_ID_MPEG4);
+    EXPECT_EQ(p.codec, GetParam().second);
+    // What every player takes: 4:2:0, and for H.264 the Main or High profile.
+    EXPECT_EQ(p.format, AV_PIX_FMT_YUV420P);
+    if (p.codec == AV_CODEC_ID_H264) {
+        EXPECT_TRUE(p.profile == FF_PROFILE_H264_MAIN || p.profile == FF_PROFILE_H264_HIGH)
+            << p.profile;
+    }
     EXPECT_EQ(p.width, 320);
     EXPECT_EQ(p.height, 240);
     EXPECT_NEAR(p.fps, 10.0, 0.01);
@@ -123,6 +144,13 @@ TEST_F(RecordingTest, RecordsAnMpeg4FileAtTheRecordingRate) {
     EXPECT_EQ(CountLines(lines, 1, 13, true), 1);
     EXPECT_EQ(CountLines(lines, 1, 14, false), 1);  // stopped
 }
+
+INSTANTIATE_TEST_SUITE_P(Codecs, RecordingFormat,
+                         ::testing::Values(std::pair{VideoCodec::kMpeg4, AV_CODEC_ID_MPEG4},
+                                           std::pair{VideoCodec::kH264, AV_CODEC_ID_H264}),
+                         [](const auto& info) {
+                             return std::string(avcodec_get_name(info.param.second));
+                         });
 
 TEST_F(RecordingTest, StateTable) {
     UsbCamera* cam = Start("test:black:160x120@30", 1, 10);
@@ -275,4 +303,53 @@ TEST_F(RecordingTest, AbsurdFrameRatesRecordAtTheNearestAllowedOne) {
         cam->StopCamera();  // returns: the thread ends at once
         Clear();
     }
+}
+
+TEST_F(RecordingTest, AMotionRecordingBeginsTheSetSecondsBeforeTheMotion) {
+    // Time runs four times as fast for the camera, its recording thread and the writer.
+    constexpr int kSpeed = 4;
+    const auto realStart = std::chrono::steady_clock::now();
+    const QDateTime wallStart = QDateTime::currentDateTime();
+    auto elapsed = [=] { return (std::chrono::steady_clock::now() - realStart) * kSpeed; };
+    SetClockForTesting([=] {
+        return wallStart.addMSecs(
+            std::chrono::duration_cast<std::chrono::milliseconds>(elapsed()).count());
+    });
+    xvid::SetThreadClockForTesting([=] { return realStart + elapsed(); });
+    UsbCamera* cam = Start("test:ball:640x480@30", 1, 10, [](CDataClass& rec) {
+        rec.recordCodec = int(VideoCodec::kH264);
+        rec.motionEnabled = 1;
+        rec.motionRecord = 1;
+        rec.motionNoPicture = 1;
+        rec.motionSound = 0;
+        rec.motionIntervalSeconds = 1;
+        rec.motionAreaPercent = 100;  // no change is more than all: no motion yet
+    });
+    EXPECT_EQ(cam->settings->preMotionSeconds, 5);  // the default
+    ASSERT_TRUE(WaitFor([&] { return yMP4CHeldBytes(1) > 0; }));
+    const QDateTime holding = Now();
+    ASSERT_TRUE(WaitFor([&] { return holding.secsTo(Now()) >= 8; }));
+    EXPECT_FALSE(cam->IsMotionRecording());
+    EXPECT_TRUE(Recordings().isEmpty());
+    const size_t held = yMP4CHeldBytes(1);
+    RecordProperty("held_bytes_640x480", std::to_string(held));
+    EXPECT_LT(held, 3u << 20);
+
+    cam->settings->motionAreaPercent = 1;  // the ball's motion counts from now on
+    ASSERT_TRUE(WaitFor([&] { return cam->IsMotionRecording(); }));
+    const QDateTime motion = Now();
+    ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
+    const QString file = cam->recorder->CurrentFile();
+    ASSERT_TRUE(WaitFor([&] { return motion.secsTo(Now()) >= 2; }));
+    cam->StopMotionRecording();
+
+    const Probe p = ProbeFile(file);
+    ASSERT_TRUE(p.start.isValid());
+    EXPECT_NEAR(p.start.msecsTo(motion) / 1000.0, 5.0, 1.0);
+    // The file holds those seconds, and its name is its first picture's time.
+    EXPECT_GE(p.duration, 6.0);
+    EXPECT_EQ(QFileInfo(file).fileName(), p.start.toString("yyyyMMdd HHmmss") + ".mp4");
+    EXPECT_EQ(Recordings().size(), 1);
+    // Waiting for the next motion, the camera keeps its last seconds again.
+    EXPECT_TRUE(cam->recorder->holding());
 }
