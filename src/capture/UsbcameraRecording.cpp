@@ -73,11 +73,16 @@ void UsbCamera::BeginRecording(const RecordingKind& k) {
     // Motion takes over a recording that runs, in the same file: cutting it would leave a
     // short file. It does not come back as continuous when the motion recording ends.
     if (recorder->holding()) {
-        // The seconds kept while the camera waited begin a motion recording.
-        const int before = k.state == CameraState::MotionRecording
-                               ? std::clamp(Live(settings->preMotionSeconds), 0, 30)
-                               : 0;
-        recorder->ReleaseHold(Now().addSecs(-before));
+        // The seconds kept while the camera waited begin a motion recording; they count back
+        // from the motion, however late its message came.
+        QDateTime from = Now();
+        if (k.state == CameraState::MotionRecording) {
+            // A motion seen long ago is not this recording's (a remote start has none).
+            const QDateTime seen = QDateTime::fromMSecsSinceEpoch(callback.motionSeenMs);
+            if (qAbs(seen.msecsTo(from)) < 10000) from = seen;
+            from = from.addSecs(-std::clamp(Live(settings->preMotionSeconds), 0, 30));
+        }
+        recorder->ReleaseHold(from);
     } else if (!recorder->recording()) {
         StartRecorder();
     }
