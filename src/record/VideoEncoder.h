@@ -31,10 +31,12 @@ struct EncoderParams {
     int compression = 15;
 };
 
-// H.264's speed preset and its constant rate factor at the default quality (quantiser 4).
+// H.264's speed preset, its constant rate factor at the default quality (quantiser 4) and
+// x264 options on top of the preset ("key=value:…").
 struct H264Tuning {
     QString preset;
     int crfAtDefault;
+    QString params;
 };
 H264Tuning DefaultH264Tuning();
 // Replaces the tuning of encoders made from now on (the storage benchmark tries several).
