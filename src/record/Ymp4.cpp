@@ -13,6 +13,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
+#include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
 
@@ -121,6 +122,9 @@ bool SegmentOver(const Writer& w, const QDateTime& now) {
 }  // namespace
 
 bool yXvidInit(int agreed, int /*cameraCount*/, int /*reserved*/) {
+    // x264 reports its settings and statistics for every file at the default level: not for
+    // the journal. Warnings still show.
+    if (av_log_get_level() == AV_LOG_INFO) av_log_set_level(AV_LOG_WARNING);
     return agreed == kYmp4Agreed && VideoEncoder::Available(VideoCodec::kMpeg4);
 }
 

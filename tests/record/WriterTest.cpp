@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstring>
@@ -122,6 +123,28 @@ TEST_F(Writer, WritesAPlayableMpeg4FileAtTheOpenedRate) {
     EXPECT_LT(p.topV, 140);
     EXPECT_GT(p.bottomV, 170);
     EXPECT_LT(p.bottomU, 140);
+}
+
+TEST_F(Writer, AReleasedHoldBeginsItsFileWithTheKeptSecondsAndIsNamedByTheirFirstPicture) {
+    const QString folder = Folder("cam");
+    ASSERT_TRUE(yMP4CSetCodec(kHandle, VideoCodec::kH264));
+    ASSERT_TRUE(Open(folder));
+    ASSERT_TRUE(yMP4CHold(kHandle, 5));
+    Write(200);  // 20 s held: kept in memory only
+    EXPECT_TRUE(reported.empty());
+    EXPECT_TRUE(Mp4Files(folder).isEmpty());
+    EXPECT_GT(yMP4CHeldBytes(kHandle), 0u);
+    const QDateTime motion = now;
+    ASSERT_TRUE(yMP4CRelease(kHandle, motion.addSecs(-5)));
+    EXPECT_FALSE(yMP4CRelease(kHandle, motion));  // not held any more
+    Write(30);
+    yMP4CClose(kHandle);
+    ASSERT_EQ(reported.size(), 1u);
+    // Held pictures get a key frame every second: the file begins at the one asked for.
+    EXPECT_EQ(reported[0].second, folder + motion.addSecs(-5).toString("yyyyMMdd HHmmss") + ".mp4");
+    const Probe p = ProbeFile(reported[0].second);
+    EXPECT_EQ(p.codec, AV_CODEC_ID_H264);
+    EXPECT_EQ(p.frames, 80);  // 5 s before the motion and the 3 s after
 }
 
 TEST_F(Writer, RefusesWhatItCannotWriteAndCloseIsAlwaysHarmless) {
