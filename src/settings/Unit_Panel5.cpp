@@ -111,9 +111,9 @@ TFrame_Panel5::TFrame_Panel5(QWidget* owner, int index)
     grid->addWidget(Label_XVIDjgminutes, 4, 2);
     grid->addWidget(Label6, 5, 0);
     grid->addWidget(CSpinEdit_frameRate, 5, 1, Qt::AlignLeft);
-    grid->addWidget(Label_preMotion, 6, 0);
-    grid->addWidget(CSpinEdit_preMotion, 6, 1, Qt::AlignLeft);
-    grid->addWidget(Label7, 7, 0, 1, 3);
+    grid->addWidget(Label7, 6, 0, 1, 3);  // the frame rate's hint, under it
+    grid->addWidget(Label_preMotion, 7, 0);
+    grid->addWidget(CSpinEdit_preMotion, 7, 1, Qt::AlignLeft);
     grid->addWidget(Label2, 8, 0);
     grid->addWidget(TrackBar_XVIDcompress, 8, 1);
     grid->addWidget(Label_XVIDcompress, 8, 2);
