@@ -103,9 +103,30 @@ protected:
         return n;
     }
 
+    // A clock the test moves. It and the free space are members, not locals: the cameras'
+    // threads read them until TearDown has ended the cameras.
+    void FakeClock(const QDateTime& start) {
+        {
+            std::lock_guard lock(fakeMutex);
+            fakeNow = start;
+        }
+        SetClockForTesting([this] { return FakeNow(); });
+    }
+    QDateTime FakeNow() {
+        std::lock_guard lock(fakeMutex);
+        return fakeNow;
+    }
+    void Advance(int seconds) {
+        std::lock_guard lock(fakeMutex);
+        fakeNow = fakeNow.addSecs(seconds);
+    }
+
     QTemporaryDir dir;
     std::unique_ptr<Option> option;
     LogReceiverObject receiver;
+    std::mutex fakeMutex;
+    QDateTime fakeNow;
+    std::atomic<qint64> freeBytes{0};
 };
 
 }  // namespace
@@ -187,31 +208,21 @@ TEST_F(RecordingTest, StateTable) {
 }
 
 TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnother) {
-    QDateTime now = QDateTime::currentDateTime();
-    std::mutex m;
-    SetClockForTesting([&] {
-        std::lock_guard lock(m);
-        return now;
-    });
-    auto advance = [&](int s) {
-        std::lock_guard lock(m);
-        now = now.addSecs(s);
-    };
-    std::atomic<qint64> free{0};
-    SetFreeSpaceQuery([&](const QString&, qint64* bytes) {
-        *bytes = free;
+    FakeClock(QDateTime::currentDateTime());
+    SetFreeSpaceQuery([this](const QString&, qint64* bytes) {
+        *bytes = freeBytes;
         return true;
     });
     constexpr int kPaused = 30800, kResumed = 30801, kStarted = 13;
     UsbCamera* cam = Start("test:ball:160x120@30", 0, 10);
     cam->StartRecording();
-    ASSERT_TRUE(WaitFor([&] { return CountLines(Log(now.date()), 1, kPaused, true) == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return CountLines(Log(FakeNow().date()), 1, kPaused, true) == 1; }));
     // A minute of tries on the full disk: no file, no start line, no second pause line.
     for (int i = 0; i < 12; ++i) {
-        advance(6);
+        Advance(6);
         WaitFor([] { return false; }, 100);
     }
-    QStringList lines = Log(now.date());
+    QStringList lines = Log(FakeNow().date());
     EXPECT_EQ(CountLines(lines, 1, kPaused, true), 1);
     EXPECT_EQ(CountLines(lines, 1, kStarted, true) + CountLines(lines, 1, kStarted, false), 0);
     EXPECT_TRUE(Recordings().isEmpty()) << Recordings().join(", ").toStdString();
@@ -221,10 +232,10 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
         }
     }
 
-    free = qint64(1) << 32;
-    advance(6);
-    ASSERT_TRUE(WaitFor([&] { return CountLines(Log(now.date()), 1, kStarted, true) == 1; }));
-    lines = Log(now.date());
+    freeBytes = qint64(1) << 32;
+    Advance(6);
+    ASSERT_TRUE(WaitFor([&] { return CountLines(Log(FakeNow().date()), 1, kStarted, true) == 1; }));
+    lines = Log(FakeNow().date());
     EXPECT_EQ(CountLines(lines, 1, kResumed, true), 1);
     EXPECT_EQ(CountLines(lines, 1, kPaused, true), 1);
     cam->StopRecording();
@@ -232,16 +243,7 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
 }
 
 TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
-    QDateTime now = QDateTime::currentDateTime();
-    std::mutex m;
-    SetClockForTesting([&] {
-        std::lock_guard lock(m);
-        return now;
-    });
-    auto advance = [&](int s) {
-        std::lock_guard lock(m);
-        now = now.addSecs(s);
-    };
+    FakeClock(QDateTime::currentDateTime());
     UsbCamera* cam = Start("test:snow:160x120@30", 2, 10);
     cam->settings->motionEnabled = 1;
     cam->settings->motionNoPicture = 1;
@@ -251,7 +253,7 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
     cam->settings->motionIntervalSeconds = 1;
     // Snow changes every pixel: the second check finds motion.
     ASSERT_TRUE(WaitFor([&] {
-        advance(1);
+        Advance(1);
         WaitFor([] { return false; }, 150);
         return cam->IsMotionRecording();
     }));
@@ -260,32 +262,24 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
     // Still: nothing can differ by more than 255.
     cam->settings->motionSensitivity = 255;
     ASSERT_TRUE(WaitFor([&] {
-        advance(1);
+        Advance(1);
         WaitFor([] { return false; }, 150);
         return !cam->IsMotionRecording();
     }));
     EXPECT_TRUE(cam->recorder->CurrentFile().isEmpty());
     EXPECT_GT(ProbeFile(file).duration, 0.0);
-    const QStringList lines = Log(now.date());
+    const QStringList lines = Log(FakeNow().date());
     EXPECT_EQ(CountLines(lines, 2, 8, false), 1);
     EXPECT_EQ(CountLines(lines, 2, 9, false), 1);
 }
 
 TEST_F(RecordingTest, ANewDayGoesIntoTheNewDaysFolder) {
-    QDateTime now(QDate(2024, 5, 10), QTime(23, 59, 0));
-    std::mutex m;
-    SetClockForTesting([&] {
-        std::lock_guard lock(m);
-        return now;
-    });
+    FakeClock(QDateTime(QDate(2024, 5, 10), QTime(23, 59, 0)));
     UsbCamera* cam = Start("test:black:160x120@30", 3, 10);
     cam->StartRecording();
     ASSERT_TRUE(WaitFor([&] { return !cam->recorder->CurrentFile().isEmpty(); }));
     EXPECT_TRUE(cam->recorder->CurrentFile().contains("/03/20240510Video/"));
-    {
-        std::lock_guard lock(m);
-        now = QDateTime(QDate(2024, 5, 11), QTime(0, 1, 0));
-    }
+    FakeClock(QDateTime(QDate(2024, 5, 11), QTime(0, 1, 0)));
     cam->UpdateRecordingRoot();
     ASSERT_TRUE(
         WaitFor([&] { return cam->recorder->CurrentFile().contains("/03/20240511Video/"); }));
