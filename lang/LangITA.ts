@@ -1558,6 +1558,31 @@
         <extracomment>log viewer: message when a recording the clip is taken from cannot be opened</extracomment>
         <translation>Non è stato possibile leggere una registrazione di quell'intervallo.</translation>
     </message>
+    <message id="31200">
+        <source>Video format</source>
+        <extracomment>recording page: label of the choice of the recordings' video format</extracomment>
+        <translation>Formato video</translation>
+    </message>
+    <message id="31201">
+        <source>MPEG-4 (plays everywhere)</source>
+        <extracomment>recording page: video format choice, the default</extracomment>
+        <translation>MPEG-4 (si riproduce ovunque)</translation>
+    </message>
+    <message id="31202">
+        <source>H.264 (smaller files)</source>
+        <extracomment>recording page: video format choice</extracomment>
+        <translation>H.264 (file più piccoli)</translation>
+    </message>
+    <message id="31203">
+        <source>Seconds before motion</source>
+        <extracomment>recording page: label of the seconds a motion recording begins before the motion</extracomment>
+        <translation>Secondi prima del movimento</translation>
+    </message>
+    <message id="31204">
+        <source>A motion recording begins this many seconds before the motion was seen.</source>
+        <extracomment>recording page: hint of the seconds before motion</extracomment>
+        <translation>Una registrazione su movimento inizia questi secondi prima che il movimento sia rilevato.</translation>
+    </message>
     <message id="31220">
         <source>Record the camera's own stream</source>
         <extracomment>device page: check box, a network camera's H.264/H.265 stream is recorded as it came, without re-encoding</extracomment>

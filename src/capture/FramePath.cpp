@@ -297,8 +297,10 @@ void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
             }
             TakeSnapshot(frame, length, kSnapshotMotion, motion.objectBox);
             PostMotionNotice();
-            if (Live(settings->motionRecord) && !motionRecording)
+            if (Live(settings->motionRecord) && !motionRecording) {
+                motionSeenMs = motion.lastMotionTime.toMSecsSinceEpoch();
                 PostToPanel(CAM_MSG_MOTION_RECORD, 1);
+            }
             break;
         case MotionVerdict::kStill:
             PostToPanel(CAM_MSG_MOTION_RECORD, 0);

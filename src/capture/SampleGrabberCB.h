@@ -119,6 +119,9 @@ public:
     MotionDetector motion;
     SnapshotTaker snapshots;
     std::atomic<bool> regionTestMode{false};
+    // When the last motion that asked for a motion recording was seen (ms since the epoch):
+    // the recording's seconds before the motion count back from it.
+    std::atomic<qint64> motionSeenMs{0};
     std::atomic<uint64_t> framesDelivered{0};
     // Set while a network stream is (re)connecting: the next frame tells the panel, so the
     // camera learns on the UI thread that the stream runs.

@@ -43,6 +43,27 @@ QString WithBalance(const QString& description) {
                .arg(QLatin1String(kBalanceElementName), QLatin1String(kGammaElementName));
 }
 
+GstBusSyncReply BusSyncHandler(GstBus*, GstMessage* message, gpointer data) {
+    // Only what needs the UI thread's attention: errors and the end of the stream.
+    const GstMessageType type = GST_MESSAGE_TYPE(message);
+    if (type == GST_MESSAGE_ERROR || type == GST_MESSAGE_EOS) {
+        auto* frames = static_cast<CSampleGrabberCB*>(data);
+        PostCameraMessage(frames->panelWindow(), CAM_MSG_GRAPH_EVENT, 0,
+                          reinterpret_cast<intptr_t>(frames->videoPanel()));
+    }
+    return GST_BUS_PASS;
+}
+
+GstFlowReturn OnNewSample(GstAppSink* sink, gpointer data) {
+    GstSample* sample = gst_app_sink_pull_sample(sink);
+    if (!sample) return GST_FLOW_EOS;
+    static_cast<CSampleGrabberCB*>(data)->OnSample(sample);
+    gst_sample_unref(sample);
+    return GST_FLOW_OK;
+}
+
+}  // namespace
+
 QString SourceDescription(const QString& deviceId) {
     SyntheticSource s;
     if (ParseSyntheticId(deviceId, &s)) {
@@ -75,27 +96,6 @@ QString SourceDescription(const QString& deviceId) {
     path.replace(QLatin1Char('"'), QString());
     return QStringLiteral("v4l2src device=\"%1\"").arg(path);
 }
-
-GstBusSyncReply BusSyncHandler(GstBus*, GstMessage* message, gpointer data) {
-    // Only what needs the UI thread's attention: errors and the end of the stream.
-    const GstMessageType type = GST_MESSAGE_TYPE(message);
-    if (type == GST_MESSAGE_ERROR || type == GST_MESSAGE_EOS) {
-        auto* frames = static_cast<CSampleGrabberCB*>(data);
-        PostCameraMessage(frames->panelWindow(), CAM_MSG_GRAPH_EVENT, 0,
-                          reinterpret_cast<intptr_t>(frames->videoPanel()));
-    }
-    return GST_BUS_PASS;
-}
-
-GstFlowReturn OnNewSample(GstAppSink* sink, gpointer data) {
-    GstSample* sample = gst_app_sink_pull_sample(sink);
-    if (!sample) return GST_FLOW_EOS;
-    static_cast<CSampleGrabberCB*>(data)->OnSample(sample);
-    gst_sample_unref(sample);
-    return GST_FLOW_OK;
-}
-
-}  // namespace
 
 void SetErrorMessageHandler(ErrorMessageHandler handler) {
     std::lock_guard lock(errorHandlerMutex);
@@ -283,6 +283,7 @@ int UsbCamera::BuildPreviewGraph(VideoSurface* video) {
     if (netSource_) WatchStream();
     // A stream coming back keeps the recording it had.
     if (callback.state == CameraState::Idle) callback.state = CameraState::Previewing;
+    UpdatePreMotion();
     return 0;
 }
 

@@ -84,6 +84,9 @@ private:
     xvid& recorder() const override { return *recorder_; }
     // Opens the recording and runs its thread on this camera's frames.
     void StartRecorder();
+    // While the camera waits for motion to record, its last seconds are kept for the motion
+    // recording's start; otherwise nothing is held.
+    void UpdatePreMotion();
     // The writer's new files, full disk and failures become log lines and notices.
     void ConnectWriterReports();
     void BeginRecording(const RecordingKind& kind);
@@ -242,6 +245,9 @@ int NextReconnectDelay(int previousMs);
 void SetReconnectDelaysForTesting(int firstMs, int maxMs);
 // A stream that stays silent this long without an error counts as lost (10 s; 0 restores).
 void SetStallLimitForTesting(int ms);
+
+// The GStreamer description of a device's source (a synthetic one's as --demo runs it).
+QString SourceDescription(const QString& deviceId);
 
 // Shows a failure of a capture pipeline ("Error!" message box in the windowed program);
 // replaceable so the engine never depends on windows.

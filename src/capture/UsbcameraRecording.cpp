@@ -1,5 +1,7 @@
 // A camera's recordings: continuous and on motion, the recording thread on its frames, and
 // what the writer reports about its files.
+#include <algorithm>
+
 #include "capture/CameraRecordSource.h"
 #include "capture/Usbcamera.h"
 #include "common/Clock.h"
@@ -55,11 +57,37 @@ void UsbCamera::StartRecorder() {
     recorder_->ResumeRecordingThread();
 }
 
+void UsbCamera::UpdatePreMotion() {
+    const CDataClass& s = *settings;
+    const bool wanted =
+        graph && !callback.stopped && !recorder_->recording() && Live(s.motionEnabled) &&
+        Live(s.motionRecord) && Live(s.preMotionSeconds) > 0 &&
+        (callback.state == CameraState::Idle || callback.state == CameraState::Previewing);
+    if (wanted == recorder_->holding()) return;
+    if (!wanted) {
+        recorder_->CloseRecording();
+        return;
+    }
+    if (!recordSource_) recordSource_ = std::make_unique<CameraRecordSource>(*this);
+    recorder_->StartHolding(s, *recordSource_);
+}
+
 void UsbCamera::BeginRecording(const RecordingKind& k) {
     if (callback.state == k.state) return;
     // Motion takes over a recording that runs, in the same file: cutting it would leave a
     // short file. It does not come back as continuous when the motion recording ends.
-    if (!recorder_->recording()) {
+    if (recorder_->holding()) {
+        // The seconds kept while the camera waited begin a motion recording; they count back
+        // from the motion, however late its message came.
+        QDateTime from = Now();
+        if (k.state == CameraState::MotionRecording) {
+            // A motion seen long ago is not this recording's (a remote start has none).
+            const QDateTime seen = QDateTime::fromMSecsSinceEpoch(callback.motionSeenMs);
+            if (qAbs(seen.msecsTo(from)) < 10000) from = seen;
+            from = from.addSecs(-std::clamp(Live(settings->preMotionSeconds), 0, 30));
+        }
+        recorder_->ReleaseHold(from);
+    } else if (!recorder_->recording()) {
         StartRecorder();
     }
     callback.state = k.state;
@@ -75,6 +103,7 @@ void UsbCamera::EndRecording(const RecordingKind& k) {
     callback.state = broadcasting_ ? CameraState::Broadcasting : CameraState::Idle;
     SendEventRecord(k.recordKind, k.source, k.stopped);
     PostCameraNotice(NoticeKind::Recording, false);
+    UpdatePreMotion();
 }
 
 void UsbCamera::StartRecording() {

@@ -271,14 +271,18 @@ struct CameraIniItem {
     std::variant<LiveNumber<int32_t> C::*, LiveNumber<uint8_t> C::*> member;
     std::span<const char* const> words;  // a number stored as one of these words (its index)
     int min = 0, max = 0;                // the range of a number stored as digits
+    ActsOn acts = ActsOn::kNextFrame;
 };
 
 constexpr const char* kMotionModeWords[] = {"area", "object"};
+constexpr const char* kCodecWords[] = {"mpeg4", "h264"};
 
 const CameraIniItem kIniItems[] = {
     {"Motion", "Mode", &C::motionMode, kMotionModeWords, 0, 0},
     {"Motion", "MinSize", &C::motionMinSize, {}, 1, 1000},
     {"Motion", "People", &C::motionPeople, {}, 0, 0},
+    {"Recording", "Codec", &C::recordCodec, kCodecWords, 0, 0, ActsOn::kRestart},
+    {"Recording", "PreMotion", &C::preMotionSeconds, {}, 0, 30},
 };
 
 QString IniKey(const CameraIniItem& item, int cameraId) {
@@ -370,7 +374,10 @@ bool NeedsRestart(const CDataClass& before, const CDataClass& after) {
         std::visit([&](const auto& i) { b.Item(i); }, item.value);
         if (a.data_ != b.data_) return true;
     }
-    // The INI items act on the next frame; the broadcast's access is read when it starts.
+    for (const CameraIniItem& item : kIniItems)
+        if (item.acts == ActsOn::kRestart && IniItemText(item, before) != IniItemText(item, after))
+            return true;
+    // The broadcast's access is read when it starts.
     return before.broadcastPassword.get() != after.broadcastPassword.get() ||
            Live(before.broadcastLocalOnly) != Live(after.broadcastLocalOnly);
 }

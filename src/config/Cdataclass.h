@@ -164,6 +164,8 @@ public:
     LiveNumber<int32_t> motionMode{0};     // MotionMode
     LiveNumber<int32_t> motionMinSize{5};  // the smallest moving object, per mille of the picture
     LiveNumber<uint8_t> motionPeople{0};   // motion counts only when a person moves
+    LiveNumber<int32_t> recordCodec{0};    // VideoCodec (record/Ymp4.h): 0 MPEG-4, 1 H.264
+    LiveNumber<int32_t> preMotionSeconds{5};  // a motion recording begins this long before it
     // Not in the camera file: kept in the INI file (config/BroadcastAccess.h).
     SyncText broadcastPassword;
     LiveNumber<uint8_t> broadcastLocalOnly{0};

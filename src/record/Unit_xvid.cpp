@@ -10,6 +10,9 @@
 namespace trelvix {
 
 namespace {
+std::mutex threadClockMutex;
+xvidCaptureControlthread::Clock threadClock;
+
 // Whatever a camera file holds, recording runs at a rate the writer and the schedule can keep.
 int AllowedFrameRate(int rate) {
     return std::clamp(rate, 5, 30);
@@ -62,8 +65,9 @@ void xvidCaptureControlthread::Execute() {
     if (worker_.WaitForWake()) return;
     while (!worker_.StopRequested()) {
         const bool wrote = WriteDueFrames();
-        const auto next = wrote ? schedule_.Next() : clock_() + std::chrono::milliseconds(10);
-        if (worker_.SleepUntil(next)) break;
+        // The wait is measured on the thread's own clock, which a test may run fast.
+        const auto wait = wrote ? schedule_.Next() - clock_() : std::chrono::milliseconds(10);
+        if (worker_.SleepFor(std::max<std::chrono::nanoseconds>(wait, {}))) break;
     }
     frameBuffer = RecordFrame();
 }
@@ -103,6 +107,8 @@ void xvid::OpenRecording(const CDataClass& s) {
     quant_ = Live(s.xvidQuant);
     compress_ = Live(s.xvidCompress);
     minutes_ = Live(s.segmentMinutes);
+    codec_ = Live(s.recordCodec);
+    holdSeconds_ = 0;
     folder_ = folder;
     openWidth_ = openHeight_ = 0;
 }
@@ -110,11 +116,36 @@ void xvid::OpenRecording(const CDataClass& s) {
 void xvid::StopRecordingThread() {
     thread_.reset();
     recording_ = false;
+    holding_ = false;
+}
+
+void xvid::StartHolding(const CDataClass& settings, RecordFrameSource& source) {
+    OpenRecording(settings);
+    {
+        std::lock_guard lock(openMutex_);
+        holdSeconds_ = std::clamp(Live(settings.preMotionSeconds), 0, 30);
+    }
+    StartRecordingThread(source, Live(settings.recordFrameRate));
+    holding_ = true;
+    thread_->Resume();
+}
+
+void xvid::ReleaseHold(const QDateTime& since) {
+    std::lock_guard lock(openMutex_);
+    if (!holding_) return;
+    holding_ = false;
+    recording_ = true;
+    // Nothing held yet: the first frame opens the recording as usual.
+    if (openWidth_ > 0) yMP4CRelease(handle_, since);
+}
+
+void xvid::SetThreadClockForTesting(xvidCaptureControlthread::Clock clock) {
+    std::lock_guard lock(threadClockMutex);
+    threadClock = std::move(clock);
 }
 
 void xvid::CloseRecording() {
     StopRecordingThread();
-    recording_ = false;
     copying_ = false;
     yMP4CClose(handle_);
     yMP4CCloseCopy(handle_);
@@ -124,8 +155,13 @@ void xvid::CloseRecording() {
 
 void xvid::StartRecordingThread(RecordFrameSource& source, int frameRate) {
     thread_.reset();
+    xvidCaptureControlthread::Clock clock = std::chrono::steady_clock::now;
+    {
+        std::lock_guard lock(threadClockMutex);
+        if (threadClock) clock = threadClock;
+    }
     thread_ = std::make_unique<xvidCaptureControlthread>(
-        source, [this](const RecordFrame& f) { return WriteFrame(f); }, frameRate);
+        source, [this](const RecordFrame& f) { return WriteFrame(f); }, frameRate, clock);
 }
 
 void xvid::ResumeRecordingThread() {
@@ -135,12 +171,15 @@ void xvid::ResumeRecordingThread() {
 }
 
 bool xvid::WriteFrame(const RecordFrame& frame) {
-    if (!recording_) return false;
+    if (!recording_ && !holding_) return false;
     {
         std::lock_guard lock(openMutex_);
         if (frame.width() != openWidth_ || frame.height() != openHeight_) {
+            // A format this library cannot encode leaves the one before (MPEG-4 at first).
+            yMP4CSetCodec(handle_, VideoCodec(codec_));
             yMP4COpen(handle_, rate_, frame.width(), frame.height(), quant_, compress_, folder_,
                       minutes_);
+            if (holding_) yMP4CHold(handle_, holdSeconds_);
             openWidth_ = frame.width();
             openHeight_ = frame.height();
         }

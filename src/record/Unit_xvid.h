@@ -2,6 +2,7 @@
 // copies the newest frame at the recording frame rate.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <atomic>
 #include <chrono>
@@ -81,6 +82,13 @@ public:
     void StartRecordingThread(RecordFrameSource& source, int frameRate);
     void ResumeRecordingThread();
     void StopRecordingThread();
+    // Keeps the last seconds of the source's frames, encoded, without a file, so that a
+    // recording started later begins with them (a motion recording before its motion).
+    void StartHolding(const CDataClass& settings, RecordFrameSource& source);
+    // The recording begins with the held frames from the key frame nearest `since` on.
+    void ReleaseHold(const QDateTime& since);
+    // The recording threads made from now on follow `clock` (empty: the steady clock).
+    static void SetThreadClockForTesting(xvidCaptureControlthread::Clock clock);
     // Writes when recording; opens the file on the first frame (the frame size is known only
     // once frames arrive) and again when the size changes. False when not recording.
     bool WriteFrame(const RecordFrame& frame);
@@ -95,15 +103,17 @@ public:
 
     int handle() const { return handle_; }
     bool recording() const { return recording_; }
+    bool holding() const { return holding_; }
     xvidCaptureControlthread* thread() const { return thread_.get(); }
 
 private:
     const int handle_;
     std::atomic<bool> recording_{false};
     std::atomic<bool> copying_{false};
+    std::atomic<bool> holding_{false};
     std::unique_ptr<xvidCaptureControlthread> thread_;
     std::mutex openMutex_;
-    int rate_ = 10, quant_ = 4, compress_ = 15, minutes_ = 30;
+    int rate_ = 10, quant_ = 4, compress_ = 15, minutes_ = 30, codec_ = 0, holdSeconds_ = 0;
     QString folder_;
     int openWidth_ = 0, openHeight_ = 0;
 };

@@ -13,6 +13,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
+#include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
 
@@ -21,6 +22,9 @@ extern "C" {
 #include "common/Files.h"
 #include "common/FreeSpace.h"
 #include "record/Mp4Segment.h"
+#include "record/PacketRing.h"
+#include "record/SegmentFiles.h"
+#include "record/VideoEncoder.h"
 #include "record/Ymp4Files.h"
 
 namespace trelvix {
@@ -60,21 +64,45 @@ struct Writer {
     WriteFailureCallback failureCallback;
     bool released = false;
     bool opened = false;
-    SegmentParams params;
-    QString folder;  // absolute, ends in "/"
+    EncoderParams params;
+    VideoCodec codec = VideoCodec::kMpeg4;  // for the next open
+    QString folder;                         // absolute, ends in "/"
     int minutes = 30;
+    std::unique_ptr<VideoEncoder> encoder;  // from the first frame of an open to its close
     std::unique_ptr<Mp4Segment> segment;
-    QDateTime failedAt;      // the last file that could not be created or written
-    bool announced = false;  // the segment was reported as a new file
-    bool diskFull = false;   // paused for want of space, and reported so
-    bool failing = false;    // a file failed for another reason, and that was reported
+    PacketRing ring;          // while held
+    bool holding = false;     // frames go into the ring, not into a file
+    qint64 releaseFrom = -1;  // a hold just ended: the next file begins with the ring from here
+    bool cutWanted = false;   // the segment ends at the next key frame
+    bool keyWanted = false;   // a file waits for a key frame to begin with
+    qint64 heldKeyMs = 0;     // the last key frame asked for while held
+    QDateTime failedAt;       // the last file that could not be created or written
+    bool announced = false;   // the segment was reported as a new file
+    bool diskFull = false;    // paused for want of space, and reported so
+    bool failing = false;     // a file failed for another reason, and that was reported
 
-    void Finish() {
+    void FinishSegment() {
         if (!segment) return;
         segment->Finish();
         // A file without a single frame is no recording: nothing would play it.
         if (!segment->HoldsFrames()) QFile::remove(segment->path);
         segment.reset();
+        cutWanted = false;
+    }
+    // The recording ends: the pictures the encoder still holds go into the file first.
+    void Finish() {
+        if (encoder && segment && !holding) {
+            std::vector<EncodedPacket> rest;
+            encoder->Flush(&rest);
+            for (const EncodedPacket& p : rest)
+                if (!segment->Write(p)) break;
+        }
+        FinishSegment();
+        encoder.reset();
+        ring.Clear();
+        holding = false;
+        releaseFrom = -1;
+        keyWanted = false;
     }
 };
 
@@ -87,53 +115,6 @@ std::shared_ptr<Writer> Find(int handle) {
     return it == table.end() ? nullptr : it->second;
 }
 
-// The folder as an absolute path ending in "/", created when missing; empty when it cannot be.
-QString PrepareFolder(const QString& folder) {
-    if (folder.trimmed().isEmpty()) return {};
-    const QString path = WithSlash(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
-    if (!QDir().mkpath(path)) return {};
-    return path;
-}
-
-// Reserves a new file named by `start` ("yyyyMMdd HHmmss.mp4"; "_2", "_3", … when taken, so
-// names still sort in creation order). Never touches an existing file.
-// Recordings a killed program left without a single frame: small files only are looked at.
-void RemoveEmptyRecordings(const QString& folder) {
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({QStringLiteral("*.mp4")}, QDir::Files, QDir::Name);
-    for (const QFileInfo& f : files) {
-        if (f.size() > 64 * 1024) continue;
-        // Only the writer's own files: empty, or an MP4 header; anything else stays.
-        QFile file(f.filePath());
-        if (f.size() > 0 && (!file.open(QIODevice::ReadOnly) || file.read(8).mid(4) != "ftyp"))
-            continue;
-        file.close();
-        AVFormatContext* ctx = nullptr;
-        bool frames = false;
-        if (avformat_open_input(&ctx, QFile::encodeName(f.filePath()).constData(), nullptr,
-                                nullptr) == 0) {
-            AVPacket* pkt = av_packet_alloc();
-            frames =
-                pkt && avformat_find_stream_info(ctx, nullptr) >= 0 && av_read_frame(ctx, pkt) >= 0;
-            av_packet_free(&pkt);
-            avformat_close_input(&ctx);
-        }
-        if (!frames) QFile::remove(f.filePath());
-    }
-}
-
-QString ReserveFileName(const QString& folder, const QDateTime& start) {
-    const QString base = folder + start.toString(QStringLiteral("yyyyMMdd HHmmss"));
-    for (int n = 1; n < 1000; ++n) {
-        const QString path =
-            n == 1 ? base + QStringLiteral(".mp4") : base + QStringLiteral("_%1.mp4").arg(n);
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return path;
-        if (!f.exists()) return {};  // not a name clash: the folder is unusable
-    }
-    return {};
-}
-
 bool SegmentOver(const Writer& w, const QDateTime& now) {
     const qint64 elapsed = w.segment->start.msecsTo(now);
     return elapsed >= qint64(w.minutes) * 60000 || elapsed <= -kClockBackMs;
@@ -142,7 +123,10 @@ bool SegmentOver(const Writer& w, const QDateTime& now) {
 }  // namespace
 
 bool yXvidInit(int agreed, int /*cameraCount*/, int /*reserved*/) {
-    return agreed == kYmp4Agreed && avcodec_find_encoder(AV_CODEC_ID_MPEG4) != nullptr;
+    // x264 reports its settings and statistics for every file at the default level: not for
+    // the journal. Warnings still show.
+    if (av_log_get_level() == AV_LOG_INFO) av_log_set_level(AV_LOG_WARNING);
+    return agreed == kYmp4Agreed && VideoEncoder::Available(VideoCodec::kMpeg4);
 }
 
 void yXvidUnInt() {
@@ -214,7 +198,11 @@ bool yMP4COpen(int handle, int frameRate, int width, int height, int quantizer, 
         return false;
     const QString path = PrepareFolder(folder);
     if (path.isEmpty()) return false;
-    w->params = SegmentParams{frameRate, width, height, std::clamp(quantizer, 0, 31),
+    w->params = EncoderParams{w->codec,
+                              frameRate,
+                              width,
+                              height,
+                              std::clamp(quantizer, 0, 31),
                               std::clamp(compression, 0, 15)};
     w->folder = path;
     w->minutes = std::max(1, segmentMinutes);
@@ -252,17 +240,26 @@ void NoteFailure(Writer& w, const QDateTime& now, qint64 fullBelow, WriteReport*
     }
 }
 
-// Begins a file when none is open; false when none could be begun.
-bool EnsureSegment(Writer& w, const QDateTime& now, WriteReport* report) {
-    if (w.segment) return true;
+// Whether a file may begin now: not while a failed one waits for its retry, nor on a disk too
+// full for it.
+bool MayBeginFile(Writer& w, const QDateTime& now, WriteReport* report) {
     if (w.failedAt.isValid() && qAbs(w.failedAt.msecsTo(now)) < kRetryMs) return false;
     if (DiskFull(w.folder, kStartNeedsBytes)) {
         NoteFailure(w, now, kStartNeedsBytes, report);
         return false;
     }
+    return true;
+}
+
+// Begins a file with `first`, a key frame; the file is named by its picture's time.
+bool BeginSegment(Writer& w, const EncodedPacket& first, const QDateTime& now,
+                  WriteReport* report) {
     RemoveEmptyRecordings(w.folder);
-    const QString path = ReserveFileName(w.folder, now);
-    if (!path.isEmpty()) w.segment = Mp4Segment::Create(w.params, w.folder, path, now);
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(first.wallMs);
+    const QString path = ReserveFileName(w.folder, start);
+    if (!path.isEmpty())
+        w.segment = Mp4Segment::Create(w.encoder->parameters(), w.encoder->timeBase(),
+                                       w.params.rate, w.folder, path, start);
     if (!w.segment) {
         NoteFailure(w, now, kFullBelowBytes, report);
         return false;
@@ -271,42 +268,98 @@ bool EnsureSegment(Writer& w, const QDateTime& now, WriteReport* report) {
     return true;
 }
 
-// Hands one frame of width × height to the handle's current file, starting a file first when
-// none is open or the segment is over.
-template <typename WriteFrame>
-bool WriteToHandle(int handle, int width, int height, WriteFrame write) {
+// A file whose first picture is on the disk is reported once, and ends a pause.
+void Announce(Writer& w, WriteReport* report) {
+    if (w.announced || !w.segment->FramesOnDisk()) return;
+    w.announced = true;
+    report->newFile = w.segment->path;
+    report->fileCallback = w.callback;
+    report->folder = w.folder;
+    if (w.diskFull) {
+        w.diskFull = false;
+        report->disk = -1;
+        report->diskCallback = w.diskCallback;
+    }
+    if (w.failing) {
+        w.failing = false;
+        report->failure = -1;
+        report->failureCallback = w.failureCallback;
+    }
+}
+
+// One packet to where it belongs: the ring while held, else the file, a new one beginning at
+// a key frame when one is due.
+bool Route(Writer& w, const EncodedPacket& p, const QDateTime& now, WriteReport* report) {
+    if (w.holding) {
+        w.ring.Push(p);
+        return true;
+    }
+    if (w.segment && w.cutWanted && p.key()) w.FinishSegment();
+    if (!w.segment) {
+        if (!p.key()) return true;  // a picture from before the file's first key frame
+        w.keyWanted = false;
+        if (!BeginSegment(w, p, now, report)) return false;
+    }
+    if (w.segment->Write(p)) {
+        Announce(w, report);
+        return true;
+    }
+    w.FinishSegment();
+    NoteFailure(w, now, kFullBelowBytes, report);
+    return false;
+}
+
+// Encodes one picture and routes its packets; after a hold the ring's packets go first.
+template <typename Encode>
+bool WriteLocked(Writer& w, Encode encode, WriteReport* report) {
+    const QDateTime now = ClockNow();
+    std::vector<EncodedPacket> packets;
+    if (w.releaseFrom >= 0) {
+        packets = w.ring.TakeFrom(w.releaseFrom);
+        w.releaseFrom = -1;
+    }
+    const bool fileDue = !w.holding && !w.segment;
+    if (fileDue && packets.empty() && !MayBeginFile(w, now, report)) return false;
+    if (!w.encoder && !(w.encoder = VideoEncoder::Create(w.params))) {
+        NoteFailure(w, now, kFullBelowBytes, report);
+        return false;
+    }
+    if (w.segment && !w.cutWanted && (w.segment->folder != w.folder || SegmentOver(w, now))) {
+        w.cutWanted = true;  // at the key frame asked for now
+        w.encoder->ForceKeyFrame();
+    }
+    // Held pictures get a key frame every second, so a released file begins within half a
+    // second of the moment asked for.
+    if (w.holding && qAbs(now.toMSecsSinceEpoch() - w.heldKeyMs) >= 1000) {
+        w.heldKeyMs = now.toMSecsSinceEpoch();
+        w.encoder->ForceKeyFrame();
+    }
+    if (fileDue && packets.empty() && !w.keyWanted) {
+        w.keyWanted = true;
+        w.encoder->ForceKeyFrame();
+    }
+    if (!encode(*w.encoder, now.toMSecsSinceEpoch(), &packets)) {
+        w.FinishSegment();
+        NoteFailure(w, now, kFullBelowBytes, report);
+        return false;
+    }
+    for (const EncodedPacket& p : packets)
+        if (!Route(w, p, now, report)) return false;
+    return true;
+}
+
+// Hands one frame of width × height to the handle's encoder.
+template <typename Encode>
+bool WriteToHandle(int handle, int width, int height, Encode encode) {
     auto w = Find(handle);
     if (!w) return false;
     WriteReport report;
     bool written = false;
     {
         std::lock_guard lock(w->mutex);
-        const SegmentParams& p = w->params;
+        const EncoderParams& p = w->params;
         if (!w->opened || w->released || width != p.width || height != p.height) return false;
-        const QDateTime now = ClockNow();
-        if (w->segment && (w->segment->folder != w->folder || SegmentOver(*w, now))) w->Finish();
-        if (EnsureSegment(*w, now, &report)) {
-            written = write(*w->segment);
-            if (!written) {
-                w->Finish();
-                NoteFailure(*w, now, kFullBelowBytes, &report);
-            } else if (!w->announced && w->segment->FramesOnDisk()) {
-                w->announced = true;
-                report.newFile = w->segment->path;
-                report.fileCallback = w->callback;
-                report.folder = w->folder;
-                if (w->diskFull) {
-                    w->diskFull = false;
-                    report.disk = -1;
-                    report.diskCallback = w->diskCallback;
-                }
-                if (w->failing) {
-                    w->failing = false;
-                    report.failure = -1;
-                    report.failureCallback = w->failureCallback;
-                }
-            }
-        }
+        written = WriteLocked(*w, encode, &report);
     }
     // Outside the lock: the callbacks may ask the library about this handle.
     const int32_t number = handle;
@@ -318,6 +371,8 @@ bool WriteToHandle(int handle, int width, int height, WriteFrame write) {
         report.fileCallback(&number, report.newFile);
     return written;
 }
+
+using Packets = std::vector<EncodedPacket>;
 
 }  // namespace
 
@@ -331,14 +386,52 @@ bool yVideoWrite(int handle, const uint8_t* frame, size_t length) {
         height = w->params.height;
     }
     if (length != size_t(FrameStride(width)) * size_t(height)) return false;
-    return WriteToHandle(handle, width, height,
-                         [frame](Mp4Segment& segment) { return segment.Write(frame); });
+    return WriteToHandle(handle, width, height, [frame](VideoEncoder& e, qint64 ms, Packets* out) {
+        return e.Encode(frame, ms, out);
+    });
 }
 
 bool yVideoWritePlanes(int handle, const PlanarFrame& frame) {
     if (frame.data.empty()) return false;
-    return WriteToHandle(handle, frame.width, frame.height,
-                         [&frame](Mp4Segment& segment) { return segment.Write(frame); });
+    return WriteToHandle(
+        handle, frame.width, frame.height,
+        [&frame](VideoEncoder& e, qint64 ms, Packets* out) { return e.Encode(frame, ms, out); });
+}
+
+bool yMP4CSetCodec(int handle, VideoCodec codec) {
+    auto w = Find(handle);
+    if (!w || !VideoEncoder::Available(codec)) return false;
+    std::lock_guard lock(w->mutex);
+    w->codec = codec;
+    return true;
+}
+
+bool yMP4CHold(int handle, int seconds) {
+    auto w = Find(handle);
+    if (!w) return false;
+    std::lock_guard lock(w->mutex);
+    if (!w->opened || w->released) return false;
+    w->Finish();
+    w->holding = true;
+    w->ring.SetSeconds(seconds);
+    return true;
+}
+
+bool yMP4CRelease(int handle, const QDateTime& since) {
+    auto w = Find(handle);
+    if (!w) return false;
+    std::lock_guard lock(w->mutex);
+    if (!w->holding) return false;
+    w->holding = false;
+    w->releaseFrom = since.toMSecsSinceEpoch();
+    return true;
+}
+
+size_t yMP4CHeldBytes(int handle) {
+    auto w = Find(handle);
+    if (!w) return 0;
+    std::lock_guard lock(w->mutex);
+    return w->ring.bytes();
 }
 
 bool yMP4CSetRootPath(int handle, const QString& folder, int segmentMinutes) {
@@ -378,15 +471,6 @@ namespace trelvix::ymp4 {
 
 QDateTime ClockNow() {
     return trelvix::ClockNow();
-}
-QString PrepareFolder(const QString& folder) {
-    return trelvix::PrepareFolder(folder);
-}
-QString ReserveFileName(const QString& folder, const QDateTime& start) {
-    return trelvix::ReserveFileName(folder, start);
-}
-void RemoveEmptyRecordings(const QString& folder) {
-    trelvix::RemoveEmptyRecordings(folder);
 }
 bool DiskFull(const QString& folder, qint64 below) {
     return trelvix::DiskFull(folder, below);

@@ -1,6 +1,6 @@
-// The MP4 segment writer library: MPEG-4 Visual (mp4v) in fragmented MP4 files, cut into
-// segments by recorded time. One writer per handle (a camera number); each handle has its own
-// lock, so different handles may be written from different threads at once.
+// The MP4 segment writer library: MPEG-4 Visual (mp4v) or H.264 in fragmented MP4 files, cut
+// into segments by recorded time at key frames. One writer per handle (a camera number); each
+// handle has its own lock, so different handles may be written from different threads at once.
 #pragma once
 
 #include <QDateTime>
@@ -12,6 +12,9 @@
 namespace trelvix {
 
 struct PlanarFrame;
+
+// The video format of a handle's files; the numbers are those the camera settings keep.
+enum class VideoCodec : int { kMpeg4 = 0, kH264 = 1 };
 
 // The integer that yXvidInit and yMP4CNew must be given; any other value is refused.
 inline constexpr int kYmp4Agreed = 0x594D5034;
@@ -63,6 +66,19 @@ bool yVideoWrite(int handle, const uint8_t* frame, size_t length);
 // The same for a picture as a JPEG camera's planes hold it (4:2:0 or 4:2:2, full range):
 // no colour conversion on the way.
 bool yVideoWritePlanes(int handle, const PlanarFrame& frame);
+
+// The format of the files of the next yMP4COpen (MPEG-4 until set). False when the handle does
+// not exist or this library cannot encode it.
+bool yMP4CSetCodec(int handle, VideoCodec codec);
+
+// From now on frames are encoded but only the last `seconds` of them are kept, in memory,
+// beginning at a key frame; the current file is finished. Needs an open handle.
+bool yMP4CHold(int handle, int seconds);
+// Ends a hold: the next frame begins a file with the kept frames from the key frame nearest
+// `since` on (none kept: at the next key frame), so the file begins before the call.
+bool yMP4CRelease(int handle, const QDateTime& since);
+// The bytes the hold keeps now.
+size_t yMP4CHeldBytes(int handle);
 
 // Later files go into `folder`; when it differs from the current file's folder, the next frame
 // starts a new file there. Also replaces the segment length.

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "record/Mp4CopySegment.h"
+#include "record/SegmentFiles.h"
 #include "record/Ymp4Files.h"
 
 namespace trelvix {
@@ -84,8 +85,8 @@ bool EnsureSegment(CopyWriter& w, const CopyStreamInfo& info, const CopyPacket& 
         NoteFailure(w, now, kStartNeedsBytes, r);
         return false;
     }
-    ymp4::RemoveEmptyRecordings(w.folder);
-    const QString path = ymp4::ReserveFileName(w.folder, now);
+    RemoveEmptyRecordings(w.folder);
+    const QString path = ReserveFileName(w.folder, now);
     const int64_t origin = p.dts >= 0 ? p.dts : p.pts;
     if (!path.isEmpty())
         w.segment = Mp4CopySegment::Create(info, w.folder, path, now, origin, w.text);
@@ -125,7 +126,7 @@ bool WriteLocked(CopyWriter& w, const CopyStreamInfo& info, const CopyPacket& p,
 
 bool yMP4COpenCopy(int handle, const QString& folder, int segmentMinutes, TimedText text) {
     auto w = Find(handle, true);
-    const QString path = ymp4::PrepareFolder(folder);
+    const QString path = PrepareFolder(folder);
     std::lock_guard lock(w->mutex);
     w->Finish();
     w->opened = !path.isEmpty();
@@ -158,7 +159,7 @@ bool yMP4CWritePacket(int handle, const CopyStreamInfo& info, const CopyPacket& 
 bool yMP4CSetCopyRootPath(int handle, const QString& folder, int segmentMinutes) {
     auto w = Find(handle);
     if (!w) return false;
-    const QString path = ymp4::PrepareFolder(folder);
+    const QString path = PrepareFolder(folder);
     std::lock_guard lock(w->mutex);
     w->minutes = std::max(1, segmentMinutes);
     if (path.isEmpty()) return false;

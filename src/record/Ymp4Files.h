@@ -1,5 +1,5 @@
-// What the copied recordings share with the encoded ones: the writer's clock, folders, file
-// names and the handle's report callbacks.
+// What the copied recordings share with the encoded ones: the writer's clock, the disk check
+// and the handle's report callbacks (folders and file names: record/SegmentFiles.h).
 #pragma once
 
 #include <QDateTime>
@@ -10,11 +10,6 @@
 namespace trelvix::ymp4 {
 
 QDateTime ClockNow();
-// Absolute, ending in "/", created when missing; empty when it cannot be.
-QString PrepareFolder(const QString& folder);
-// A new, empty file named by `start`; empty when the folder is unusable.
-QString ReserveFileName(const QString& folder, const QDateTime& start);
-void RemoveEmptyRecordings(const QString& folder);
 // Whether the folder's drive has less than `below` bytes free.
 bool DiskFull(const QString& folder, qint64 below);
 

@@ -94,6 +94,7 @@ const SharedField kSharedFields[] = {
     &C::ftpUser, &C::ftpPort, &C::ftpPassword, &C::ftpFolder, &C::ftpEnabled,
     &C::rulerShow,                                                                    // 10
     &C::segmentMinutes, &C::xvidCompress, &C::xvidQuant,                              // 11
+    &C::recordCodec, &C::preMotionSeconds,
 };
 // clang-format on
 

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QTemporaryFile>
+#include <algorithm>
 
 #include "capture/Usbcamera.h"
 #include "common/Files.h"
@@ -47,6 +48,17 @@ TFrame_Panel5::TFrame_Panel5(QWidget* owner, int index)
     connect(BitBtn1, &QPushButton::clicked, this, &TFrame_Panel5::BitBtn1Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TFrame_Panel5::BitBtn4Click);
 
+    Label_codec = RightAligned(LanguageText(text::kVideoFormat), b);
+    ComboBox_codec = new QComboBox(b);
+    ComboBox_codec->setObjectName(QStringLiteral("ComboBox_codec"));
+    ComboBox_codec->addItems(
+        {LanguageText(text::kMPEG4PlaysEverywhere), LanguageText(text::kH264SmallerFiles)});
+    Label_preMotion = RightAligned(LanguageText(text::kSecondsBeforeMotion), b);
+    CSpinEdit_preMotion = new QSpinBox(b);
+    CSpinEdit_preMotion->setObjectName(QStringLiteral("CSpinEdit_preMotion"));
+    CSpinEdit_preMotion->setRange(0, 30);
+    CSpinEdit_preMotion->setValue(5);
+    CSpinEdit_preMotion->setToolTip(LanguageText(text::kAMotionRecordingBeginsThisMany));
     Label1 = RightAligned(LanguageText(text::kVideoQuality), b);
     Label4 = new QLabel(LanguageText(text::kGood), b);
     Label5 = new QLabel(LanguageText(text::kPoor), b);
@@ -89,20 +101,24 @@ TFrame_Panel5::TFrame_Panel5(QWidget* owner, int index)
     grid->addWidget(Label14, 1, 0);
     grid->addWidget(Edit_ImagePath, 1, 1);
     grid->addWidget(BitBtn4, 1, 2);
-    grid->addWidget(Label1, 2, 0);
-    grid->addLayout(quality, 2, 1);
-    grid->addWidget(Label_XVIDquant, 2, 2);
-    grid->addWidget(Label3, 3, 0);
-    grid->addWidget(TrackBar_XVIDjgminutes, 3, 1);
-    grid->addWidget(Label_XVIDjgminutes, 3, 2);
-    grid->addWidget(Label6, 4, 0);
-    grid->addWidget(CSpinEdit_frameRate, 4, 1, Qt::AlignLeft);
-    grid->addWidget(Label7, 5, 0, 1, 3);
-    grid->addWidget(Label2, 6, 0);
-    grid->addWidget(TrackBar_XVIDcompress, 6, 1);
-    grid->addWidget(Label_XVIDcompress, 6, 2);
+    grid->addWidget(Label_codec, 2, 0);
+    grid->addWidget(ComboBox_codec, 2, 1, Qt::AlignLeft);
+    grid->addWidget(Label1, 3, 0);
+    grid->addLayout(quality, 3, 1);
+    grid->addWidget(Label_XVIDquant, 3, 2);
+    grid->addWidget(Label3, 4, 0);
+    grid->addWidget(TrackBar_XVIDjgminutes, 4, 1);
+    grid->addWidget(Label_XVIDjgminutes, 4, 2);
+    grid->addWidget(Label6, 5, 0);
+    grid->addWidget(CSpinEdit_frameRate, 5, 1, Qt::AlignLeft);
+    grid->addWidget(Label7, 6, 0, 1, 3);  // the frame rate's hint, under it
+    grid->addWidget(Label_preMotion, 7, 0);
+    grid->addWidget(CSpinEdit_preMotion, 7, 1, Qt::AlignLeft);
+    grid->addWidget(Label2, 8, 0);
+    grid->addWidget(TrackBar_XVIDcompress, 8, 1);
+    grid->addWidget(Label_XVIDcompress, 8, 2);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(7, 1);
+    grid->setRowStretch(9, 1);
 }
 
 QSlider* TFrame_Panel5::Bar(const char* name, int low, int high, QLabel* valueLabel) {
@@ -148,6 +164,8 @@ void TFrame_Panel5::LoadFromCamera() {
     Label_XVIDcompress->setNum(TrackBar_XVIDcompress->value());
     Label_XVIDquant->setNum(TrackBar_XVIDquant->value());
     CSpinEdit_frameRate->setValue(Live(s.recordFrameRate));
+    ComboBox_codec->setCurrentIndex(std::clamp(Live(s.recordCodec), 0, 1));
+    CSpinEdit_preMotion->setValue(Live(s.preMotionSeconds));
 }
 
 void TFrame_Panel5::SaveToCamera() {
@@ -161,13 +179,15 @@ void TFrame_Panel5::SaveToCamera() {
     StoreLive(s.xvidCompress, int32_t(TrackBar_XVIDcompress->value()));
     StoreLive(s.xvidQuant, int32_t(TrackBar_XVIDquant->value()));
     StoreLive(s.recordFrameRate, int32_t(CSpinEdit_frameRate->value()));
+    StoreLive(s.recordCodec, int32_t(ComboBox_codec->currentIndex()));
+    StoreLive(s.preMotionSeconds, int32_t(CSpinEdit_preMotion->value()));
 }
 
 void TFrame_Panel5::EnableControls(bool enabled) {
     // The minutes bar and the frame-rate box stay as they are.
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{BitBtn1, BitBtn4, Edit_VideoPath, Edit_ImagePath,
-                                         TrackBar_XVIDquant, TrackBar_XVIDcompress})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             BitBtn1, BitBtn4, Edit_VideoPath, Edit_ImagePath, TrackBar_XVIDquant,
+             TrackBar_XVIDcompress, ComboBox_codec, CSpinEdit_preMotion})
         w->setEnabled(enabled);
 }
 

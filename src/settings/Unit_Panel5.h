@@ -1,6 +1,7 @@
 // The recording page: where a camera's videos and pictures go, and how its video is encoded.
 #pragma once
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -42,6 +43,10 @@ public:
     QLabel* Label2;
     QSlider* TrackBar_XVIDcompress;
     QLabel* Label_XVIDcompress;
+    QLabel* Label_codec;
+    QComboBox* ComboBox_codec;  // item index = recordCodec
+    QLabel* Label_preMotion;
+    QSpinBox* CSpinEdit_preMotion;
 
 private:
     // Puts the chosen folder into `edit`; a folder that cannot be made or written is refused

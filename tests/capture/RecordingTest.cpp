@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
+#include <chrono>
 #include <gtest/gtest.h>
 
 #include "support/CameraInternals.h"
@@ -9,6 +10,7 @@
 #include "support/Wait.h"
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 }
 
@@ -20,6 +22,7 @@ extern "C" {
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "history/LogReceiver.h"
+#include "record/Ymp4.h"
 
 using namespace trelvix;
 using trelvix::test::WaitFor;
@@ -27,8 +30,9 @@ using trelvix::test::WaitFor;
 namespace {
 
 struct Probe {
-    int codec = 0, width = 0, height = 0;
+    int codec = 0, width = 0, height = 0, format = -1, profile = -1;
     double fps = 0, duration = 0;
+    QDateTime start;  // the first picture's time, as the file states it
 };
 
 Probe ProbeFile(const QString& path) {
@@ -40,7 +44,11 @@ Probe ProbeFile(const QString& path) {
         p.codec = s->codecpar->codec_id;
         p.width = s->codecpar->width;
         p.height = s->codecpar->height;
+        p.format = s->codecpar->format;
+        p.profile = s->codecpar->profile;
         p.fps = av_q2d(s->avg_frame_rate);
+        if (const AVDictionaryEntry* e = av_dict_get(ctx->metadata, "creation_time", nullptr, 0))
+            p.start = QDateTime::fromString(e->value, Qt::ISODateWithMs).toLocalTime();
         if (ctx->duration > 0) p.duration = double(ctx->duration) / AV_TIME_BASE;
     }
     avformat_close_input(&ctx);
@@ -53,6 +61,7 @@ protected:
     void TearDown() override {
         Clear();
         SetClockForTesting(nullptr);
+        xvid::SetThreadClockForTesting(nullptr);
         SetFreeSpaceQuery(nullptr);
     }
     // The recordings of every camera, in every folder.
@@ -84,10 +93,12 @@ protected:
         };
         return WaitFor([&, from = count()] { return count() >= from + more; });
     }
-    UsbCamera* Start(const QString& id, int cell, int rate = 10) {
+    UsbCamera* Start(const QString& id, int cell, int rate = 10,
+                     const std::function<void(CDataClass&)>& more = {}) {
         return StartWith(id, cell, [&](CDataClass& rec) {
             rec.videoFolder = videos();
             StoreLive(rec.recordFrameRate, rate);
+            if (more) more(rec);
         });
     }
     int CountLines(const QStringList& lines, int kind, int description, bool withFile) {
@@ -99,12 +110,30 @@ protected:
         }
         return n;
     }
+    // The clock from `from` on.
+    void UseTestClock(const QDateTime& from) {
+        {
+            std::lock_guard lock(clockMutex);
+            now = from;
+        }
+        UseTestClock();
+    }
+    QDateTime TestNow() {
+        std::lock_guard lock(clockMutex);
+        return now;
+    }
+    // A member, not a local: the cameras' threads read it until TearDown has ended them.
+    std::atomic<qint64> freeBytes{0};
 };
 
 }  // namespace
 
-TEST_F(RecordingTest, RecordsAnMpeg4FileAtTheRecordingRate) {
+class RecordingFormat : public RecordingTest,
+                        public ::testing::WithParamInterface<std::pair<VideoCodec, AVCodecID>> {};
+
+TEST_P(RecordingFormat, RecordsAFileInItsFormatAtTheRecordingRate) {
     UsbCamera* cam = Start("test:smpte:320x240@30", 0, 10);
+    StoreLive(cam->settings->recordCodec, int(GetParam().first));
     cam->recording().StartRecording();
     EXPECT_EQ(cam->state(), CameraState::Recording);
     ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
@@ -117,7 +146,13 @@ TEST_F(RecordingTest, RecordsAnMpeg4FileAtTheRecordingRate) {
     EXPECT_EQ(cam->state(), CameraState::Idle);
     EXPECT_TRUE(cam->HasGraph());  // the preview runs on
     const Probe p = ProbeFile(file);
-    EXPECT_EQ(p.codec, AV_CODEC_ID_MPEG4);
+    EXPECT_EQ(p.codec, GetParam().second);
+    // What every player takes: 4:2:0, and for H.264 the Main or High profile.
+    EXPECT_EQ(p.format, AV_PIX_FMT_YUV420P);
+    if (p.codec == AV_CODEC_ID_H264) {
+        EXPECT_TRUE(p.profile == FF_PROFILE_H264_MAIN || p.profile == FF_PROFILE_H264_HIGH)
+            << p.profile;
+    }
     EXPECT_EQ(p.width, 320);
     EXPECT_EQ(p.height, 240);
     EXPECT_NEAR(p.fps, 10.0, 0.01);
@@ -128,6 +163,13 @@ TEST_F(RecordingTest, RecordsAnMpeg4FileAtTheRecordingRate) {
     EXPECT_EQ(CountLines(lines, 1, 13, true), 1);
     EXPECT_EQ(CountLines(lines, 1, 14, false), 1);  // stopped
 }
+
+INSTANTIATE_TEST_SUITE_P(Codecs, RecordingFormat,
+                         ::testing::Values(std::pair{VideoCodec::kMpeg4, AV_CODEC_ID_MPEG4},
+                                           std::pair{VideoCodec::kH264, AV_CODEC_ID_H264}),
+                         [](const auto& info) {
+                             return std::string(avcodec_get_name(info.param.second));
+                         });
 
 TEST_F(RecordingTest, StateTable) {
     UsbCamera* cam = Start("test:black:160x120@30", 1, 10);
@@ -165,9 +207,8 @@ TEST_F(RecordingTest, StateTable) {
 
 TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnother) {
     UseTestClock();
-    std::atomic<qint64> free{0};
-    SetFreeSpaceQuery([&](const QString&, qint64* bytes) {
-        *bytes = free;
+    SetFreeSpaceQuery([this](const QString&, qint64* bytes) {
+        *bytes = freeBytes;
         return true;
     });
     constexpr int kPaused = 30800, kResumed = 30801, kStarted = 13;
@@ -179,7 +220,7 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
         Advance(6);
         ASSERT_TRUE(More(cam, 2, true));  // the writer saw the time
     }
-    QStringList lines = Log(now.date());
+    QStringList lines = Log(TestNow().date());
     EXPECT_EQ(CountLines(lines, 1, kPaused, true), 1);
     EXPECT_EQ(CountLines(lines, 1, kStarted, true) + CountLines(lines, 1, kStarted, false), 0);
     EXPECT_TRUE(Recordings().isEmpty()) << Recordings().join(", ").toStdString();
@@ -189,7 +230,7 @@ TEST_F(RecordingTest, AFullDiskPausesTheRecordingWithOneLineAndItResumesWithAnot
         }
     }
 
-    free = qint64(1) << 32;
+    freeBytes = qint64(1) << 32;
     Advance(6);
     ASSERT_TRUE(WaitFor([&] { return CountLines(Log(now.date()), 1, kStarted, true) == 1; }));
     lines = Log(now.date());
@@ -223,7 +264,7 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
     }));
     EXPECT_TRUE(cam->recording().recorder().CurrentFile().isEmpty());
     EXPECT_GT(ProbeFile(file).duration, 0.0);
-    const QStringList lines = Log(now.date());
+    const QStringList lines = Log(TestNow().date());
     EXPECT_EQ(CountLines(lines, 2, 8, false), 1);
     EXPECT_EQ(CountLines(lines, 2, 9, false), 1);
 }
@@ -255,4 +296,62 @@ TEST_F(RecordingTest, AbsurdFrameRatesRecordAtTheNearestAllowedOne) {
         cam->StopCamera();  // returns: the thread ends at once
         Clear();
     }
+}
+
+TEST_F(RecordingTest, AMotionRecordingBeginsTheSetSecondsBeforeTheMotion) {
+    // Time runs four times as fast for the camera, its recording thread and the writer.
+    constexpr int kSpeed = 4;
+    const auto realStart = std::chrono::steady_clock::now();
+    const QDateTime wallStart = QDateTime::currentDateTime();
+    auto elapsed = [=] { return (std::chrono::steady_clock::now() - realStart) * kSpeed; };
+    SetClockForTesting([=] {
+        return wallStart.addMSecs(
+            std::chrono::duration_cast<std::chrono::milliseconds>(elapsed()).count());
+    });
+    xvid::SetThreadClockForTesting([=] { return realStart + elapsed(); });
+    UsbCamera* cam = Start("test:ball:640x480@30", 1, 10, [](CDataClass& rec) {
+        StoreLive(rec.recordCodec, int(VideoCodec::kH264));
+        StoreLive(rec.motionEnabled, 1);
+        StoreLive(rec.motionRecord, 1);
+        StoreLive(rec.motionNoPicture, 1);
+        StoreLive(rec.motionSound, 0);
+        StoreLive(rec.motionIntervalSeconds, 1);
+        StoreLive(rec.motionAreaPercent, 100);  // no change is more than all: no motion yet
+    });
+    EXPECT_EQ(Live(cam->settings->preMotionSeconds), 5);  // the default
+    ASSERT_TRUE(WaitFor([&] { return yMP4CHeldBytes(1) > 0; }));
+    const QDateTime holding = Now();
+    ASSERT_TRUE(WaitFor([&] { return holding.secsTo(Now()) >= 8; }));
+    EXPECT_FALSE(cam->recording().IsMotionRecording());
+    EXPECT_TRUE(Recordings().isEmpty());
+    const size_t held = yMP4CHeldBytes(1);
+    RecordProperty("held_bytes_640x480", std::to_string(held));
+    EXPECT_LT(held, 3u << 20);
+
+    StoreLive(cam->settings->motionAreaPercent, 1);  // the ball's motion counts from now on
+    const qint64 before = Now().toMSecsSinceEpoch();
+    ASSERT_TRUE(WaitFor([&] { return cam->recording().IsMotionRecording(); }));
+    // When the camera saw the motion (and logged it), however late its message came.
+    const QDateTime motion = QDateTime::fromMSecsSinceEpoch(test::FrameCallback(cam).motionSeenMs);
+    EXPECT_GE(motion.toMSecsSinceEpoch(), before);
+    EXPECT_LE(motion, Now());
+    ASSERT_TRUE(WaitFor([&] { return !cam->recording().recorder().CurrentFile().isEmpty(); }));
+    const QString file = cam->recording().recorder().CurrentFile();
+    ASSERT_TRUE(WaitFor([&] { return motion.secsTo(Now()) >= 2; }));
+    const QDateTime stop = Now();
+    StoreLive(cam->settings->motionAreaPercent, 100);
+    cam->recording().StopMotionRecording();
+
+    // The file ends at the stop, so its length tells when its first picture was taken.
+    const Probe p = ProbeFile(file);
+    const QDateTime first = stop.addMSecs(-qint64(p.duration * 1000));
+    EXPECT_NEAR(first.msecsTo(motion) / 1000.0, 5.0, 1.0);
+    // Its name and its stated start are that picture's time, to the second.
+    const QDateTime named =
+        QDateTime::fromString(QFileInfo(file).fileName().left(15), "yyyyMMdd HHmmss");
+    EXPECT_EQ(named.toMSecsSinceEpoch(), p.start.toMSecsSinceEpoch());
+    EXPECT_NEAR(named.msecsTo(first) / 1000.0, 0.5, 1.0);
+    EXPECT_EQ(Recordings().size(), 1);
+    // Waiting for the next motion, the camera keeps its last seconds again.
+    EXPECT_TRUE(cam->recording().recorder().holding());
 }

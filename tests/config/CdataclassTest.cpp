@@ -445,7 +445,7 @@ TEST(CDataClassRecord, CameraSavesItsRecordOnlyWhenDestroyed) {
     EXPECT_EQ(again.settings->caption.get(), "");
 }
 
-TEST(CDataClassRecord, MotionModeAndObjectSizeLiveInTheIniBesideOtherLines) {
+TEST(CDataClassRecord, MotionAndRecordingChoicesLiveInTheIniBesideOtherLines) {
     EnsureUserFolder();
     const QString ini = UserFolder() + "kvCamera.ini";
     QFile::remove(ini);
@@ -454,10 +454,15 @@ TEST(CDataClassRecord, MotionModeAndObjectSizeLiveInTheIniBesideOtherLines) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(
             "[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\n"
-            "Mode6=object\n");
+            "Mode6=object\n[Recording]\nCodec5=H264\nPreMotion5=45\n");
     }
     CDataClass rec;
+    EXPECT_EQ(Live(rec.recordCodec), 0);  // MPEG-4 and 5 s unless chosen
+    EXPECT_EQ(Live(rec.preMotionSeconds), 5);
     rec.Load(5);
+    EXPECT_EQ(Live(rec.recordCodec), 1);
+    EXPECT_EQ(Live(rec.preMotionSeconds), 30);
+    StoreLive(rec.recordCodec, 0);
     EXPECT_EQ(Live(rec.motionMode), kMotionObject);
     EXPECT_EQ(Live(rec.motionMinSize), 5) << "a value that does not read keeps the default";
     StoreLive(rec.motionMode, kMotionArea);
@@ -470,7 +475,7 @@ TEST(CDataClassRecord, MotionModeAndObjectSizeLiveInTheIniBesideOtherLines) {
     QFile f(ini);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());
-    for (const char* kept : {"Lang=7", "Mode6=object", "Mode5=area"})
+    for (const char* kept : {"Lang=7", "Mode6=object", "Mode5=area", "Codec5=mpeg4"})
         EXPECT_TRUE(text.contains(kept)) << kept;
     QFile::remove(ini);
     QFile::remove(UserFolder() + "5.bin");

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstring>
@@ -124,6 +125,28 @@ TEST_F(Writer, WritesAPlayableMpeg4FileAtTheOpenedRate) {
     EXPECT_LT(p.topV, 140);
     EXPECT_GT(p.bottomV, 170);
     EXPECT_LT(p.bottomU, 140);
+}
+
+TEST_F(Writer, AReleasedHoldBeginsItsFileWithTheKeptSecondsAndIsNamedByTheirFirstPicture) {
+    const QString folder = Folder("cam");
+    ASSERT_TRUE(yMP4CSetCodec(kHandle, VideoCodec::kH264));
+    ASSERT_TRUE(Open(folder));
+    ASSERT_TRUE(yMP4CHold(kHandle, 5));
+    Write(200);  // 20 s held: kept in memory only
+    EXPECT_TRUE(reported.empty());
+    EXPECT_TRUE(Mp4Files(folder).isEmpty());
+    EXPECT_GT(yMP4CHeldBytes(kHandle), 0u);
+    const QDateTime motion = now;
+    ASSERT_TRUE(yMP4CRelease(kHandle, motion.addSecs(-5)));
+    EXPECT_FALSE(yMP4CRelease(kHandle, motion));  // not held any more
+    Write(30);
+    yMP4CClose(kHandle);
+    ASSERT_EQ(reported.size(), 1u);
+    // Held pictures get a key frame every second: the file begins at the one asked for.
+    EXPECT_EQ(reported[0].second, folder + motion.addSecs(-5).toString("yyyyMMdd HHmmss") + ".mp4");
+    const Probe p = ProbeFile(reported[0].second);
+    EXPECT_EQ(p.codec, AV_CODEC_ID_H264);
+    EXPECT_EQ(p.frames, 80);  // 5 s before the motion and the 3 s after
 }
 
 TEST_F(Writer, RefusesWhatItCannotWriteAndCloseIsAlwaysHarmless) {
@@ -249,19 +272,24 @@ int RunChild(Child child) {
     return status;
 }
 
-// Encoded frames and a camera's own packets alike: what a kill leaves plays up to its last
-// whole fragment.
-enum class WriterInput { kEncoded, kCopied };
+// Encoded frames in either format and a camera's own packets alike: what a kill leaves plays
+// up to its last whole fragment.
+struct KilledCase {
+    bool copied;
+    VideoCodec codec;
+    AVCodecID id;
+    int mayLose;  // pictures
+};
 
-class WriterKill : public ::testing::TestWithParam<WriterInput> {};
+class WriterKilled : public ::testing::TestWithParam<KilledCase> {};
 
 // 35 pictures at 10 a second, a key frame every 10.
-int RecordAndDie(WriterInput kind, const QString& folder) {
+int RecordAndDie(const KilledCase& c, const QString& folder) {
     const test::EncodedClip clip =
-        kind == WriterInput::kCopied ? test::EncodeClip(35, 320, 240, 10) : test::EncodedClip{};
-    if (kind == WriterInput::kCopied && clip.packets.size() != 35) return 4;
+        c.copied ? test::EncodeClip(35, 320, 240, 10) : test::EncodedClip{};
+    if (c.copied && clip.packets.size() != 35) return 4;
     return RunChild([&] {
-        if (kind == WriterInput::kCopied) {
+        if (c.copied) {
             if (!yMP4COpenCopy(0, folder, 30, [](const QDateTime& t) { return t.toString(); }))
                 return 1;
             for (size_t k = 0; k < clip.packets.size(); ++k) {
@@ -274,7 +302,7 @@ int RecordAndDie(WriterInput kind, const QString& folder) {
             }
         } else {
             if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
-                !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
+                !yMP4CSetCodec(0, c.codec) || !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
                 return 1;
             for (int k = 0; k < 35; ++k) {
                 const VideoFrame f = Pattern(320, 240, k);
@@ -286,7 +314,7 @@ int RecordAndDie(WriterInput kind, const QString& folder) {
     });
 }
 
-TEST_P(WriterKill, AKilledRecordingIsPlayableUpToItsLastSecond) {
+TEST_P(WriterKilled, AKilledRecordingIsPlayableUpToItsLastWholeFragment) {
     QTemporaryDir dir;
     const QString folder = dir.path() + "/cam/";
     const int status = RecordAndDie(GetParam(), folder);
@@ -295,10 +323,10 @@ TEST_P(WriterKill, AKilledRecordingIsPlayableUpToItsLastSecond) {
     ASSERT_EQ(files.size(), 1);
     const Probe p = ProbeFile(folder + files[0]);
     ASSERT_TRUE(p.opened);
-    EXPECT_EQ(p.codec, GetParam() == WriterInput::kCopied ? AV_CODEC_ID_H264 : AV_CODEC_ID_MPEG4);
-    EXPECT_GE(p.frames, 35 - 10 - 1);  // at most a second and a frame lost
+    EXPECT_EQ(p.codec, GetParam().id);
+    EXPECT_GE(p.frames, 35 - GetParam().mayLose);
     EXPECT_LE(p.frames, 35);
-    if (GetParam() == WriterInput::kCopied) {
+    if (GetParam().copied) {
         const test::Recorded r = test::ReadRecorded(folder + files[0]);
         EXPECT_GE(r.texts.size(), 2u) << "the time track";
         // The pictures keep the times they were sent at, beside the time track too.
@@ -306,8 +334,16 @@ TEST_P(WriterKill, AKilledRecordingIsPlayableUpToItsLastSecond) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(WriterCrash, WriterKill,
-                         testing::Values(WriterInput::kEncoded, WriterInput::kCopied));
+// At most a second's fragment and a picture are lost; H.264 also the pictures its encoder held
+// back for its B-frames.
+INSTANTIATE_TEST_SUITE_P(
+    Writers, WriterKilled,
+    ::testing::Values(KilledCase{false, VideoCodec::kMpeg4, AV_CODEC_ID_MPEG4, 11},
+                      KilledCase{false, VideoCodec::kH264, AV_CODEC_ID_H264, 15},
+                      KilledCase{true, VideoCodec::kH264, AV_CODEC_ID_H264, 11}),
+    [](const auto& info) {
+        return std::string(info.param.copied ? "copied" : avcodec_get_name(info.param.id));
+    });
 
 TEST(WriterCrash, AFailedWriteFinishesTheFileAndRetriesLater) {
     QTemporaryDir dir;

@@ -122,11 +122,15 @@ TEST_F(SettingsWindowTest, ApplyToAllAnsweredNoCopiesTheFinalValuesAtClose) {
     EXPECT_EQ(Live(cameras[1]->settings->motionEnabled), 0);
     window->motionPage->CheckBox_startMove->setChecked(true);
     window->recordingPage->TrackBar_XVIDjgminutes->setValue(50);
+    window->recordingPage->ComboBox_codec->setCurrentIndex(1);
+    window->recordingPage->CSpinEdit_preMotion->setValue(12);
     window->overlayPage->Edit1->setText("only mine");
     window->done(QDialog::Accepted);
     EXPECT_TRUE(gOption->applyToAll);
     EXPECT_EQ(Live(cameras[1]->settings->motionEnabled), 1);
     EXPECT_EQ(Live(cameras[1]->settings->segmentMinutes), 50);
+    EXPECT_EQ(Live(cameras[1]->settings->recordCodec), 1);
+    EXPECT_EQ(Live(cameras[1]->settings->preMotionSeconds), 12);
     EXPECT_EQ(cameras[1]->settings->caption.get(), "1#");
 }
 
