@@ -219,6 +219,8 @@ private:
     void OnCopyPacket(const CopyStreamInfo& info, const CopyPacket& packet);
     void CopyRefused();
     void StartCopyRecorder();
+    // The caption and date-time of a copied recording's text track.
+    TimedText CopyText() const;
     // Whether anything uses decoded pictures of a copied camera.
     bool PicturesWanted() const;
     void WatchDecodeNeed();

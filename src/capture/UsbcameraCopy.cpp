@@ -58,17 +58,24 @@ void UsbCamera::CopyRefused() {
     if (recorder_->recording() && recorder_->copying()) {
         recorder_->CloseRecording();
         StartRecorder();
+    } else if (recorder_->holding() && recorder_->copying()) {
+        recorder_->CloseRecording();  // holds the encoded pictures instead
+        UpdatePreMotion();
     }
 }
 
-void UsbCamera::StartCopyRecorder() {
-    CDataClass* s = settings.get();
-    recorder_->StartCopy(*s, [s](const QDateTime& when) {
+TimedText UsbCamera::CopyText() const {
+    const CDataClass* s = settings.get();
+    return [s](const QDateTime& when) {
         QString time = TimeText(Live(s->timeFormat), when);
         if (time.isEmpty()) time = TimeText(0, when);
         const QString caption = s->caption;
         return caption.isEmpty() ? time : caption + QStringLiteral("  ") + time;
-    });
+    };
+}
+
+void UsbCamera::StartCopyRecorder() {
+    recorder_->StartCopy(*settings, CopyText());
 }
 
 bool UsbCamera::PicturesWanted() const {

@@ -68,6 +68,11 @@ void UsbCamera::UpdatePreMotion() {
         recorder_->CloseRecording();
         return;
     }
+    // A copied camera keeps its own packets: nothing is decoded or encoded for it.
+    if (CopiesStream()) {
+        recorder_->StartCopyHolding(s, CopyText());
+        return;
+    }
     if (!recordSource_) recordSource_ = std::make_unique<CameraRecordSource>(*this);
     recorder_->StartHolding(s, *recordSource_);
 }

@@ -135,6 +135,10 @@ void xvid::ReleaseHold(const QDateTime& since) {
     if (!holding_) return;
     holding_ = false;
     recording_ = true;
+    if (copying_) {
+        yMP4CReleaseCopy(handle_, since);
+        return;
+    }
     // Nothing held yet: the first frame opens the recording as usual.
     if (openWidth_ > 0) yMP4CRelease(handle_, since);
 }
@@ -215,8 +219,20 @@ void xvid::StartCopy(const CDataClass& s, TimedText text) {
     recording_ = true;
 }
 
+void xvid::StartCopyHolding(const CDataClass& s, TimedText text) {
+    OpenRecording(s);
+    {
+        std::lock_guard lock(openMutex_);
+        yMP4COpenCopy(handle_, folder_, minutes_, std::move(text));
+        yMP4CHoldCopy(handle_, std::clamp(Live(s.preMotionSeconds), 0, 30));
+    }
+    copying_ = true;
+    holding_ = true;
+}
+
 bool xvid::WritePacket(const CopyStreamInfo& info, const CopyPacket& packet) {
-    if (!recording_ || !copying_) return false;
+    // The writer keeps what comes while held.
+    if (!copying_ || (!recording_ && !holding_)) return false;
     return yMP4CWritePacket(handle_, info, packet);
 }
 

@@ -99,6 +99,8 @@ public:
     // packets are written as they arrive; CloseRecording ends it like any recording.
     void StartCopy(const CDataClass& settings, TimedText text);
     bool WritePacket(const CopyStreamInfo& info, const CopyPacket& packet);
+    // The same camera waiting for motion: its packets are held until ReleaseHold.
+    void StartCopyHolding(const CDataClass& settings, TimedText text);
     bool copying() const { return copying_; }
 
     int handle() const { return handle_; }

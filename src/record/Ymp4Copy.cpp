@@ -6,7 +6,12 @@
 #include <memory>
 #include <mutex>
 
+extern "C" {
+#include <libavcodec/packet.h>
+}
+
 #include "record/Mp4CopySegment.h"
+#include "record/PacketRing.h"
 #include "record/SegmentFiles.h"
 #include "record/Ymp4Files.h"
 
@@ -32,6 +37,9 @@ struct CopyWriter {
     bool announced = false;
     bool diskFull = false;
     bool failing = false;
+    bool held = false;
+    PacketRing ring;
+    CopyStreamInfo heldInfo;  // of the packets in the ring
 
     void Finish() {
         if (!segment) return;
@@ -98,9 +106,32 @@ bool EnsureSegment(CopyWriter& w, const CopyStreamInfo& info, const CopyPacket& 
     return true;
 }
 
+// The ring keeps its own copy: the camera's buffer goes once the call returns.
+void Hold(CopyWriter& w, const CopyStreamInfo& info, const CopyPacket& p) {
+    if (info != w.heldInfo) w.ring.Clear();  // a new description begins with its key frame
+    w.heldInfo = info;
+    AVPacket* pkt = av_packet_alloc();
+    if (!pkt || av_new_packet(pkt, int(p.size)) < 0) {
+        av_packet_free(&pkt);
+        return;
+    }
+    std::copy_n(p.data, p.size, pkt->data);
+    pkt->pts = p.pts;
+    pkt->dts = p.dts;
+    if (p.key) pkt->flags |= AV_PKT_FLAG_KEY;
+    EncodedPacket e;
+    e.packet.reset(pkt, [](AVPacket* q) { av_packet_free(&q); });
+    e.wallMs = p.wallMs ? p.wallMs : ymp4::ClockNow().toMSecsSinceEpoch();
+    w.ring.Push(std::move(e));
+}
+
 bool WriteLocked(CopyWriter& w, const CopyStreamInfo& info, const CopyPacket& p, Report* r) {
     if (!w.opened) return false;
-    const QDateTime now = ymp4::ClockNow();
+    if (w.held) {
+        Hold(w, info, p);
+        return true;
+    }
+    const QDateTime now = p.wallMs ? QDateTime::fromMSecsSinceEpoch(p.wallMs) : ymp4::ClockNow();
     if (w.segment && p.key &&
         (w.segment->folder != w.folder || w.segment->info != info || SegmentOver(w, now)))
         w.Finish();
@@ -137,6 +168,18 @@ bool yMP4COpenCopy(int handle, const QString& folder, int segmentMinutes, TimedT
     return w->opened;
 }
 
+namespace {
+// Outside the lock: the callbacks may ask the library about this handle.
+void Announce(int handle, Report& r) {
+    if (!r.disk && !r.failure && r.newFile.isEmpty()) return;
+    r.to = ymp4::ReportsOf(handle);
+    const int32_t number = handle;
+    if (r.disk && r.to.diskFull) r.to.diskFull(&number, r.disk > 0, r.folder);
+    if (r.failure && r.to.failure) r.to.failure(&number, r.failure > 0, r.folder);
+    if (!r.newFile.isEmpty() && r.to.newFile) r.to.newFile(&number, r.newFile);
+}
+}  // namespace
+
 bool yMP4CWritePacket(int handle, const CopyStreamInfo& info, const CopyPacket& packet) {
     auto w = Find(handle);
     if (!w || !packet.data || !packet.size) return false;
@@ -146,14 +189,45 @@ bool yMP4CWritePacket(int handle, const CopyStreamInfo& info, const CopyPacket& 
         std::lock_guard lock(w->mutex);
         written = WriteLocked(*w, info, packet, &r);
     }
-    if (!r.disk && !r.failure && r.newFile.isEmpty()) return written;
-    // Outside the lock: the callbacks may ask the library about this handle.
-    r.to = ymp4::ReportsOf(handle);
-    const int32_t number = handle;
-    if (r.disk && r.to.diskFull) r.to.diskFull(&number, r.disk > 0, r.folder);
-    if (r.failure && r.to.failure) r.to.failure(&number, r.failure > 0, r.folder);
-    if (!r.newFile.isEmpty() && r.to.newFile) r.to.newFile(&number, r.newFile);
+    Announce(handle, r);
     return written;
+}
+
+bool yMP4CHoldCopy(int handle, int seconds) {
+    auto w = Find(handle);
+    if (!w) return false;
+    std::lock_guard lock(w->mutex);
+    if (!w->opened) return false;
+    w->Finish();
+    w->held = true;
+    w->ring.Clear();
+    w->ring.SetSeconds(std::clamp(seconds, 0, 30));
+    return true;
+}
+
+bool yMP4CReleaseCopy(int handle, const QDateTime& since) {
+    auto w = Find(handle);
+    if (!w) return false;
+    Report r;
+    {
+        std::lock_guard lock(w->mutex);
+        if (!w->opened || !w->held) return false;
+        w->held = false;
+        for (const EncodedPacket& e : w->ring.TakeFrom(since.toMSecsSinceEpoch())) {
+            const AVPacket* p = e.packet.get();
+            WriteLocked(*w, w->heldInfo,
+                        {p->data, size_t(p->size), p->pts, p->dts, e.key(), e.wallMs}, &r);
+        }
+    }
+    Announce(handle, r);
+    return true;
+}
+
+size_t yMP4CHeldCopyBytes(int handle) {
+    auto w = Find(handle);
+    if (!w) return 0;
+    std::lock_guard lock(w->mutex);
+    return w->held ? w->ring.bytes() : 0;
 }
 
 bool yMP4CSetCopyRootPath(int handle, const QString& folder, int segmentMinutes) {
@@ -172,6 +246,8 @@ void yMP4CCloseCopy(int handle) {
         std::lock_guard lock(w->mutex);
         w->Finish();
         w->opened = false;
+        w->held = false;
+        w->ring.Clear();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -32,6 +33,7 @@ struct CopyPacket {
     int64_t pts = 0;
     int64_t dts = -1;
     bool key = false;
+    qint64 wallMs = 0;  // when the picture was taken (ms since the epoch); 0: now
 };
 
 // The text of the timed-text track for a moment of the recording (caption and date-time).
@@ -47,6 +49,14 @@ bool yMP4COpenCopy(int handle, const QString& folder, int segmentMinutes, TimedT
 // the file could not be written (it is then finished and stays playable; a new one is tried a
 // few seconds later, at a key frame).
 bool yMP4CWritePacket(int handle, const CopyStreamInfo& info, const CopyPacket& packet);
+
+// While held, packets are kept in memory for the last `seconds` (from a key frame on) instead
+// of being written; a release writes them from the key frame nearest `since` on, into a file
+// named by its first picture, and writes every later packet as it comes. As yMP4CHold and
+// yMP4CRelease do for encoded recordings. False when nothing is open (or held, for a release).
+bool yMP4CHoldCopy(int handle, int seconds);
+bool yMP4CReleaseCopy(int handle, const QDateTime& since);
+size_t yMP4CHeldCopyBytes(int handle);
 
 // Later files go into `folder`, as yMP4CSetRootPath does for encoded recordings.
 bool yMP4CSetCopyRootPath(int handle, const QString& folder, int segmentMinutes);

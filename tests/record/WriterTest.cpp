@@ -149,6 +149,39 @@ TEST_F(Writer, AReleasedHoldBeginsItsFileWithTheKeptSecondsAndIsNamedByTheirFirs
     EXPECT_EQ(p.frames, 80);  // 5 s before the motion and the 3 s after
 }
 
+// A copied camera's own packets are held the same way, from its own key frames.
+TEST_F(Writer, AReleasedCopyHoldBeginsAtTheCamerasKeyFrameOfTheSecondsAsked) {
+    const QString folder = Folder("cam");
+    const test::EncodedClip clip = test::EncodeClip(230, 320, 240, 10);
+    ASSERT_EQ(clip.packets.size(), 230u);
+    ASSERT_TRUE(
+        yMP4COpenCopy(kHandle, folder, 30, [](const QDateTime& t) { return t.toString(); }));
+    ASSERT_TRUE(yMP4CHoldCopy(kHandle, 5));
+    auto send = [&](size_t from, size_t to) {
+        for (size_t k = from; k < to; ++k) {
+            const QByteArray& p = clip.packets[k];
+            const int64_t t = int64_t(k) * 100000000;
+            ASSERT_TRUE(yMP4CWritePacket(kHandle, clip.info,
+                                         {reinterpret_cast<const uint8_t*>(p.constData()),
+                                          size_t(p.size()), t, t, clip.keys[k]}));
+            now = now.addMSecs(100);
+        }
+    };
+    send(0, 200);  // 20 s held: kept in memory only
+    EXPECT_TRUE(Mp4Files(folder).isEmpty());
+    EXPECT_GT(yMP4CHeldCopyBytes(kHandle), 0u);
+    const QDateTime motion = now;
+    ASSERT_TRUE(yMP4CReleaseCopy(kHandle, motion.addSecs(-5)));
+    EXPECT_FALSE(yMP4CReleaseCopy(kHandle, motion));  // not held any more
+    send(200, 230);
+    yMP4CCloseCopy(kHandle);
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0].second, folder + motion.addSecs(-5).toString("yyyyMMdd HHmmss") + ".mp4");
+    const test::Recorded r = test::ReadRecorded(reported[0].second);
+    EXPECT_TRUE(r.firstIsKey);
+    EXPECT_EQ(r.videoPackets, 80);  // 5 s before the motion and the 3 s after
+}
+
 TEST_F(Writer, RefusesWhatItCannotWriteAndCloseIsAlwaysHarmless) {
     const QString folder = Folder("cam");
     EXPECT_FALSE(yXvidInit(kYmp4Agreed + 1, 4, 0));
