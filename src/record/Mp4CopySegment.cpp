@@ -11,6 +11,8 @@ extern "C" {
 #include <libavutil/mem.h>
 }
 
+#include "record/FragmentedMp4.h"
+
 namespace trelvix {
 
 namespace {
@@ -90,26 +92,11 @@ bool Mp4CopySegment::Open() {
         text_->time_base = AVRational{1, 1000};
         text_->disposition = AV_DISPOSITION_DEFAULT;  // shown without being asked for
     }
-    av_dict_set(&fmt_->metadata, "creation_time",
-                start.toUTC().toString(Qt::ISODateWithMs).toUtf8().constData(), 0);
-
-    const QByteArray url = "file:" + QFile::encodeName(path);
-    if (avio_open(&fmt_->pb, url.constData(), AVIO_FLAG_WRITE) < 0) return false;
-    // As the encoded recordings: fragments of at most a second, flushed at once.
-    AVDictionary* muxOpts = nullptr;
-    av_dict_set(&muxOpts, "movflags", "frag_keyframe+empty_moov+default_base_moof", 0);
-    av_dict_set_int(&muxOpts, "frag_duration", 1000000, 0);
-    const int header = avformat_write_header(fmt_, &muxOpts);
-    av_dict_free(&muxOpts);
-    if (header < 0) return false;
-    headerWritten_ = true;
-    avio_flush(fmt_->pb);
-    headerEnd_ = lastGood_ = avio_tell(fmt_->pb);
-    return fmt_->pb->error >= 0;
+    return BeginFragmentedFile(fmt_, path, start, &file_);
 }
 
 bool Mp4CopySegment::Write(const CopyPacket& p) {
-    if (failed_ || !fmt_) return false;
+    if (file_.failed || !fmt_) return false;
     const int64_t t = (p.dts >= 0 ? p.dts : p.pts) - origin_;
     int64_t dts = av_rescale(t, kVideoRate, kNs);
     if (dts <= lastDts_) dts = lastDts_ + 1;  // the muxer needs rising times
@@ -141,7 +128,7 @@ bool Mp4CopySegment::WritePending(int64_t duration) {
     pkt_->size = 0;
     pending_.clear();
     lastDuration_ = duration;
-    if (w < 0) return Fail();
+    if (w < 0) return file_.Fail();
     if (text_) {
         // After a gap only the current second is told, not every one missed.
         if (pendingNs_ / kNs > nextSecond_ + 2) nextSecond_ = pendingNs_ / kNs;
@@ -167,35 +154,20 @@ bool Mp4CopySegment::WriteText(int64_t second) {
     const int w = av_write_frame(fmt_, pkt_);
     pkt_->data = nullptr;
     pkt_->size = 0;
-    return w >= 0 || Fail();
+    return w >= 0 || file_.Fail();
 }
 
 bool Mp4CopySegment::Flush() {
-    avio_flush(fmt_->pb);
-    if (fmt_->pb->error < 0) return Fail();
-    lastGood_ = avio_tell(fmt_->pb);
-    return true;
+    return FlushFragment(fmt_, &file_);
 }
 
 bool Mp4CopySegment::Finish() {
-    if (fmt_) {
-        // The last picture lasts as long as the one before it.
-        if (headerWritten_ && !failed_ && !pending_.isEmpty()) WritePending(lastDuration_);
-        if (headerWritten_ && !failed_ && av_write_trailer(fmt_) < 0) failed_ = true;
-        if (fmt_->pb && fmt_->pb->error < 0) failed_ = true;
-        avio_closep(&fmt_->pb);
-        avformat_free_context(fmt_);
-        fmt_ = nullptr;
-        // Half a fragment from a failed write is cut off: the file ends with a whole one.
-        if (failed_ && headerWritten_) QFile::resize(path, lastGood_);
-    }
+    // The last picture lasts as long as the one before it.
+    if (fmt_ && file_.headerWritten && !file_.failed && !pending_.isEmpty())
+        WritePending(lastDuration_);
+    const bool whole = EndFragmentedFile(&fmt_, path, &file_);
     av_packet_free(&pkt_);
-    return !failed_;
-}
-
-bool Mp4CopySegment::Fail() {
-    failed_ = true;
-    return false;
+    return whole;
 }
 
 }  // namespace trelvix

@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 
+#include "record/FragmentedMp4.h"
 #include "record/Ymp4Copy.h"
 
 struct AVFormatContext;
@@ -27,10 +28,12 @@ public:
                                                   int64_t origin, TimedText text);
 
     bool Write(const CopyPacket& packet);
-    bool FramesOnDisk() const { return !failed_ && lastGood_ > headerEnd_; }
+    bool FramesOnDisk() const { return file_.OnDisk(); }
     // Writes the trailer and closes the file; false when anything failed.
     bool Finish();
-    bool HoldsFrames() const { return failed_ ? lastGood_ > headerEnd_ : packets_ > 0; }
+    bool HoldsFrames() const {
+        return file_.failed ? file_.lastGood > file_.headerEnd : packets_ > 0;
+    }
 
     QString path;
     QString folder;  // ends in "/"
@@ -43,7 +46,6 @@ private:
     bool WritePending(int64_t duration);
     bool WriteText(int64_t second);
     bool Flush();
-    bool Fail();
 
     AVFormatContext* fmt_ = nullptr;
     AVStream* video_ = nullptr;
@@ -57,10 +59,7 @@ private:
     bool pendingKey_ = false;
     int64_t nextSecond_ = 0;  // the next text sample due
     int64_t packets_ = 0;
-    int64_t headerEnd_ = 0;
-    int64_t lastGood_ = 0;
-    bool headerWritten_ = false;
-    bool failed_ = false;
+    FragmentState file_;
 };
 
 }  // namespace trelvix

@@ -11,6 +11,7 @@ extern "C" {
 }
 
 #include "record/EncodedPacket.h"
+#include "record/FragmentedMp4.h"
 
 struct AVCodecParameters;
 struct AVFormatContext;
@@ -50,7 +51,6 @@ public:
 private:
     Mp4Segment() = default;
     bool Open(const AVCodecParameters* params, int rate, const QDateTime& start);
-    bool Fail();
 
     AVFormatContext* fmt_ = nullptr;
     AVStream* stream_ = nullptr;
@@ -59,10 +59,7 @@ private:
     int rate_ = 10;
     int64_t origin_ = INT64_MIN;  // the first packet's time: the file's zero
     int64_t packets_ = 0;
-    int64_t headerEnd_ = 0;  // where the file's first fragment begins
-    int64_t lastGood_ = 0;   // the end of what was written whole
-    bool headerWritten_ = false;
-    bool failed_ = false;
+    FragmentState file_;
 };
 
 }  // namespace trelvix

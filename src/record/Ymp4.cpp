@@ -31,15 +31,10 @@ namespace trelvix {
 
 namespace {
 
-// After a file could not be created or written, frames are refused for this long before the
-// next try, so a full disk does not cost an encoder start per frame.
-constexpr qint64 kRetryMs = 5000;
-// A clock set back by more than this starts a new file, named by the new time.
-constexpr qint64 kClockBackMs = 60000;
-// No new file is begun with less free space than this: it would be cut at once.
-constexpr qint64 kStartNeedsBytes = 1024 * 1024;
-// A file that could not be written on a drive with less than this left ran out of space.
-constexpr qint64 kFullBelowBytes = 16 * 1024 * 1024;
+using ymp4::kClockBackMs;
+using ymp4::kFullBelowBytes;
+using ymp4::kRetryMs;
+using ymp4::kStartNeedsBytes;
 
 bool DiskFull(const QString& folder, qint64 below) {
     qint64 free = 0;

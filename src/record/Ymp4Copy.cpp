@@ -19,12 +19,10 @@ namespace trelvix {
 
 namespace {
 
-// As for the encoded recordings: a pause after a failure, a clock set back, the space a new
-// file needs and the space below which a failure counts as a full disk.
-constexpr qint64 kRetryMs = 5000;
-constexpr qint64 kClockBackMs = 60000;
-constexpr qint64 kStartNeedsBytes = 1024 * 1024;
-constexpr qint64 kFullBelowBytes = 16 * 1024 * 1024;
+using ymp4::kClockBackMs;
+using ymp4::kFullBelowBytes;
+using ymp4::kRetryMs;
+using ymp4::kStartNeedsBytes;
 
 struct CopyWriter {
     std::mutex mutex;
