@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 
 namespace trelvix {
@@ -21,14 +22,14 @@ public:
     void Start(std::function<void()> body);
     // Ends the current (or the next) wait early, without stopping.
     void Wake();
-    void RequestStop();
+    void RequestStop() { stop_.request_stop(); }
     // Waits for the thread to end; harmless when none runs.
     void Join();
     void Stop() {
         RequestStop();
         Join();
     }
-    bool StopRequested() const;
+    bool StopRequested() const { return stop_.stop_requested(); }
     bool Running() const { return thread_.joinable(); }
 
     // Sleeps for `duration` or until a stop; true when a stop was requested.
@@ -39,17 +40,18 @@ public:
     bool WaitForWake();
 
 private:
-    mutable std::mutex mutex_;
-    std::condition_variable wake_;
-    bool stop_ = false;
+    // The worker's own source rather than the thread's: a stop may come before the start.
+    std::stop_source stop_;
+    std::mutex mutex_;
+    std::condition_variable_any wake_;
     bool woken_ = false;
-    std::thread thread_;
+    std::jthread thread_;
 };
 
 inline void StoppableWorker::Start(std::function<void()> body) {
     std::lock_guard lock(mutex_);
-    if (thread_.joinable() || stop_) return;
-    thread_ = std::thread(std::move(body));
+    if (thread_.joinable() || StopRequested()) return;
+    thread_ = std::jthread(std::move(body));
 }
 
 inline void StoppableWorker::Wake() {
@@ -60,21 +62,8 @@ inline void StoppableWorker::Wake() {
     wake_.notify_all();
 }
 
-inline void StoppableWorker::RequestStop() {
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-    }
-    wake_.notify_all();
-}
-
 inline void StoppableWorker::Join() {
     if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
-}
-
-inline bool StoppableWorker::StopRequested() const {
-    std::lock_guard lock(mutex_);
-    return stop_;
 }
 
 inline bool StoppableWorker::SleepFor(std::chrono::nanoseconds duration) {
@@ -83,15 +72,15 @@ inline bool StoppableWorker::SleepFor(std::chrono::nanoseconds duration) {
 
 inline bool StoppableWorker::SleepUntil(std::chrono::steady_clock::time_point deadline) {
     std::unique_lock lock(mutex_);
-    wake_.wait_until(lock, deadline, [this] { return stop_; });
-    return stop_;
+    wake_.wait_until(lock, stop_.get_token(), deadline, [] { return false; });
+    return StopRequested();
 }
 
 inline bool StoppableWorker::WaitForWake() {
     std::unique_lock lock(mutex_);
-    wake_.wait(lock, [this] { return stop_ || woken_; });
+    wake_.wait(lock, stop_.get_token(), [this] { return woken_; });
     woken_ = false;
-    return stop_;
+    return StopRequested();
 }
 
 }  // namespace trelvix

@@ -15,20 +15,22 @@ struct Transfer {
     curl_slist* headers = nullptr;
     curl_slist* recipients = nullptr;
     char error[CURL_ERROR_SIZE] = {};
+    std::stop_token cancel;
     ~Transfer() {
         curl_mime_free(mime);
         curl_slist_free_all(headers);
         curl_slist_free_all(recipients);
         curl_easy_cleanup(curl);
     }
-    void Common(const QString& url, const std::atomic<bool>* cancel, int timeoutSeconds) {
-        if (cancel) {
+    void Common(const QString& url, std::stop_token stop, int timeoutSeconds) {
+        cancel = std::move(stop);
+        if (cancel.stop_possible()) {
             curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-            curl_easy_setopt(curl, CURLOPT_XFERINFODATA, cancel);
+            curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &cancel);
             curl_easy_setopt(
                 curl, CURLOPT_XFERINFOFUNCTION,
                 +[](void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-                    return static_cast<const std::atomic<bool>*>(p)->load() ? 1 : 0;
+                    return static_cast<const std::stop_token*>(p)->stop_requested() ? 1 : 0;
                 });
         }
         curl_easy_setopt(curl, CURLOPT_URL, url.toUtf8().constData());
@@ -62,7 +64,7 @@ QByteArray EncodedWord(const QString& text) {
 }  // namespace
 
 SendError PostWebhook(const QString& url, const QByteArray& json, const QString& picture,
-                      const std::atomic<bool>* cancel, int timeoutSeconds) {
+                      std::stop_token cancel, int timeoutSeconds) {
     if (!url.startsWith(QLatin1String("http://")) && !url.startsWith(QLatin1String("https://")))
         return QStringLiteral("the address must begin with http:// or https://");
     Transfer t;
@@ -88,7 +90,7 @@ SendError PostWebhook(const QString& url, const QByteArray& json, const QString&
     return {};
 }
 
-SendError SendMail(const MailSettings& s, const MailMessage& m, const std::atomic<bool>* cancel,
+SendError SendMail(const MailSettings& s, const MailMessage& m, std::stop_token cancel,
                    int timeoutSeconds) {
     if (!s.server.startsWith(QLatin1String("smtp://")) &&
         !s.server.startsWith(QLatin1String("smtps://")))

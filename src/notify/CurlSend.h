@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <atomic>
+#include <stop_token>
 
 #include "notify/NotifySettings.h"
 
@@ -15,15 +15,15 @@ using SendError = QString;
 
 // The event JSON as the body, or, with a picture, as the first part of a multipart form whose
 // second part is the JPEG file.
-// With `cancel`, a transfer gives up as soon as it is set.
+// With `cancel`, a transfer gives up as soon as a stop is requested.
 SendError PostWebhook(const QString& url, const QByteArray& json, const QString& picture,
-                      const std::atomic<bool>* cancel = nullptr, int timeoutSeconds = 10);
+                      std::stop_token cancel = {}, int timeoutSeconds = 10);
 
 struct MailMessage {
     QString subject, body;
     QString attachment;  // a file; empty for none
 };
-SendError SendMail(const MailSettings& s, const MailMessage& m,
-                   const std::atomic<bool>* cancel = nullptr, int timeoutSeconds = 30);
+SendError SendMail(const MailSettings& s, const MailMessage& m, std::stop_token cancel = {},
+                   int timeoutSeconds = 30);
 
 }  // namespace trelvix

@@ -76,15 +76,11 @@ Notifier::Notifier(const NotifySettings& s, CommandHandler onCommand)
     : onCommand_(std::move(onCommand)), settings_(s) {
     InitNotifyLibraries();
     Connect();
-    worker_ = std::thread([this] { Run(); });
+    worker_ = std::jthread([this](std::stop_token stop) { Run(std::move(stop)); });
 }
 
 Notifier::~Notifier() {
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-    }
-    wake_.notify_all();
+    worker_.request_stop();
     worker_.join();
     std::unique_ptr<MqttLink> link;
     {
@@ -213,20 +209,20 @@ void Notifier::NoteBrokerState(bool up, const QString& why) {
         LogNotifyLine(text::kMQTTBrokerUnreachable1, why);
 }
 
-void Notifier::Run() {
+void Notifier::Run(std::stop_token stop) {
     std::unique_lock lock(mutex_);
-    while (!stop_) {
+    while (!stop.stop_requested()) {
         std::optional<Clock::time_point> due;
         {
             std::lock_guard state(state_);
             for (const auto& [camera, s] : states_)
                 if (s.motionOn && (!due || s.motionUntil < *due)) due = s.motionUntil;
         }
-        const auto ready = [this] { return stop_ || !queue_.empty(); };
+        const auto ready = [this] { return !queue_.empty(); };
         if (due)
-            wake_.wait_until(lock, *due, ready);
+            wake_.wait_until(lock, stop, *due, ready);
         else
-            wake_.wait(lock, ready);
+            wake_.wait(lock, stop, ready);
         std::deque<Notice> batch;
         batch.swap(queue_);
         lock.unlock();

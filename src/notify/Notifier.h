@@ -57,7 +57,7 @@ private:
         std::optional<Clock::time_point> lastEvent;
     };
 
-    void Run();
+    void Run(std::stop_token stop);
     void Handle(const Notice& n);
     void HandleMotion(const Notice& n);
     void PublishPicture(int camera, const QString& picture);
@@ -73,7 +73,7 @@ private:
     CommandHandler onCommand_;
     // The queue, apart from the rest, so the frame thread never waits on a sending worker.
     std::mutex mutex_;
-    std::condition_variable wake_;
+    std::condition_variable_any wake_;
     std::deque<Notice> queue_;
     std::mutex state_;
     NotifySettings settings_;
@@ -81,9 +81,8 @@ private:
     std::map<int, CameraState> states_;
     std::unique_ptr<MqttLink> mqtt_;
     enum class Logged { None, Up, Down } brokerLogged_ = Logged::None;
-    bool stop_ = false;
     SendQueue webhook_, mail_;
-    std::thread worker_;
+    std::jthread worker_;
 };
 
 // Log lines of the notification engine (UI thread or any other: they are posted).

@@ -2,12 +2,12 @@
 // own queue, which stays bounded (the oldest job goes).
 #pragma once
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 
 namespace trelvix {
@@ -20,18 +20,16 @@ public:
     void Push(std::function<void()> job);
     // Waits the pause, or less when the queue is being ended; false then.
     bool Pause(std::chrono::milliseconds pause);
-    // Set once the queue is being ended: a transfer under way gives up.
-    const std::atomic<bool>* stopping() const { return &stopping_; }
+    // Stopped once the queue is being ended: a transfer under way gives up.
+    std::stop_token stopping() const { return thread_.get_stop_token(); }
 
 private:
-    void Run();
+    void Run(std::stop_token stop);
     size_t limit_;
     std::mutex mutex_;
-    std::condition_variable wake_;
+    std::condition_variable_any wake_;
     std::deque<std::function<void()>> jobs_;
-    bool stop_ = false;
-    std::atomic<bool> stopping_{false};
-    std::thread thread_;
+    std::jthread thread_;
 };
 
 }  // namespace trelvix
