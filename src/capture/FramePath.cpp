@@ -266,7 +266,7 @@ void CSampleGrabberCB::OnSample(GstSample* sample) {
     // Finished: nothing writes into it any more, so the encoder may read it on its own thread.
     if (BroadcastEngine* b = broadcastSink.load()) b->PushFrame(FramePtr(frame));
     if (reportNextFrame.load(std::memory_order_relaxed) && reportNextFrame.exchange(false))
-        PostToPanel(CAM_MSG_GRAPH_EVENT, 0);
+        PostToPanel(GraphEventMessage{});
     std::lock_guard lock(panelMutex_);
     lastShown_ = frame;
     if (videoPanel_) videoPanel_->PresentFrame(std::move(frame));
@@ -299,11 +299,11 @@ void CSampleGrabberCB::CheckMotion(uint8_t* frame, size_t length) {
             PostMotionNotice();
             if (Live(settings->motionRecord) && !motionRecording) {
                 motionSeenMs = motion.lastMotionTime.toMSecsSinceEpoch();
-                PostToPanel(CAM_MSG_MOTION_RECORD, 1);
+                PostToPanel(MotionRecordMessage{true});
             }
             break;
         case MotionVerdict::kStill:
-            PostToPanel(CAM_MSG_MOTION_RECORD, 0);
+            PostToPanel(MotionRecordMessage{false});
             break;
         case MotionVerdict::kNone:
             break;
@@ -323,9 +323,7 @@ void CSampleGrabberCB::PostMotionNotice() {
 
 void CSampleGrabberCB::FlashPreview() {
     std::lock_guard lock(previewMutex_);
-    if (previewWindow_)
-        PostCameraMessage(previewNotifyWindow_, CAM_MSG_SNAPSHOT_TAKEN, 1,
-                          reinterpret_cast<intptr_t>(previewWindow_));
+    if (previewWindow_) PostMessage(previewNotifyWindow_, SnapshotTakenMessage{false});
 }
 
 namespace {
@@ -378,7 +376,7 @@ void CSampleGrabberCB::TakeSnapshot(uint8_t* frame, size_t length, int kind,
                  Now(), stored};
         PostNotice(std::move(n));
     }
-    PostToPanel(CAM_MSG_SNAPSHOT_TAKEN, kind == kSnapshotManual ? 2 : 1);
+    PostToPanel(SnapshotTakenMessage{kind == kSnapshotManual});
     snapshots.snapshotBusy = false;
     if (!settings) return;
     const SnapshotRecord r = SnapshotTaker::FollowUp(kind, stored, *settings, uploadList);
@@ -448,11 +446,6 @@ void CSampleGrabberCB::ForgetRawFrame() {
     std::lock_guard lock(rawMutex_);
     rawValid_ = rawFresh_ = false;
     raw_ = RecordFrame();
-}
-
-void CSampleGrabberCB::PostToPanel(int code, intptr_t wParam) {
-    std::lock_guard lock(panelMutex_);
-    PostCameraMessage(panelWindow_, code, wParam, reinterpret_cast<intptr_t>(videoPanel_));
 }
 
 void CSampleGrabberCB::SetPanel(QObject* window, VideoSurface* video) {

@@ -141,7 +141,11 @@ private:
     void ShowPreview(const uint8_t* buffer, int stride, bool markRegion);
     void FlashPreview();
     void PostMotionNotice();
-    void PostToPanel(int code, intptr_t wParam);
+    template <typename Payload>
+    void PostToPanel(Payload payload) {
+        std::lock_guard lock(panelMutex_);
+        PostMessage(panelWindow_, std::move(payload));
+    }
 
     std::vector<uint8_t> objectUnder_;  // the pixels under a motion picture's object frame
     std::vector<std::shared_ptr<VideoFrame>> pool_;

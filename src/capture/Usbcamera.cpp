@@ -48,8 +48,7 @@ GstBusSyncReply BusSyncHandler(GstBus*, GstMessage* message, gpointer data) {
     const GstMessageType type = GST_MESSAGE_TYPE(message);
     if (type == GST_MESSAGE_ERROR || type == GST_MESSAGE_EOS) {
         auto* frames = static_cast<CSampleGrabberCB*>(data);
-        PostCameraMessage(frames->panelWindow(), CAM_MSG_GRAPH_EVENT, 0,
-                          reinterpret_cast<intptr_t>(frames->videoPanel()));
+        PostMessage(frames->panelWindow(), GraphEventMessage{});
     }
     return GST_BUS_PASS;
 }

@@ -42,8 +42,7 @@ void UsbCamera::OnCopyPacket(const CopyStreamInfo& info, const CopyPacket& packe
     // Without decoded pictures the packets tell the camera that the stream runs.
     if (callback.reportNextFrame.load(std::memory_order_relaxed) &&
         callback.reportNextFrame.exchange(false))
-        PostCameraMessage(panelWindow(), CAM_MSG_GRAPH_EVENT, 0,
-                          reinterpret_cast<intptr_t>(videoPanel()));
+        PostMessage(panelWindow(), GraphEventMessage{});
     recorder_->WritePacket(info, packet);
 }
 

@@ -7,33 +7,24 @@ namespace trelvix {
 
 bool HandleCameraMessage(UsbCamera* camera, QEvent* event,
                          const std::function<void(const QString&)>& showSnapshot) {
-    const int type = int(event->type());
-    if (type < CAM_MSG_GRAPH_EVENT || type > CAM_MSG_MOTION_RECORD) return false;
+    const auto* taken = MessageOf<SnapshotTakenMessage>(event);
+    const auto* request = MessageOf<SnapshotRequestMessage>(event);
+    const auto* motion = MessageOf<MotionRecordMessage>(event);
+    const bool graph = MessageOf<GraphEventMessage>(event);
+    if (!taken && !request && !motion && !graph) return false;
     // A cell without a camera ignores every camera message.
     if (!camera) return true;
-    const auto* m = static_cast<CameraMessage*>(event);
-    switch (type) {
-        case CAM_MSG_GRAPH_EVENT:
-            camera->HandleGraphEvents();
-            break;
-        case CAM_MSG_SNAPSHOT_TAKEN: {
-            // A manual picture that could not be written has nothing to show.
-            const QString path = camera->view().snapshotPath();
-            if (m->wParam != 1 && showSnapshot && !path.isEmpty()) showSnapshot(path);
-            break;
-        }
-        case CAM_MSG_SNAPSHOT_REQUEST:
-            camera->RequestSnapshot(int(m->lParam));
-            break;
-        case CAM_MSG_MOTION_RECORD:
-            // A message that arrives after the camera stopped is stale.
-            if (camera->IsStopped()) break;
-            if (m->wParam == 1 && !camera->recording().IsMotionRecording())
-                camera->recording().StartMotionRecording();
-            else if (m->wParam == 0 && camera->recording().IsMotionRecording())
-                camera->recording().StopMotionRecording();
-            break;
-    }
+    if (graph) camera->HandleGraphEvents();
+    // A manual picture that could not be written has nothing to show.
+    const QString path = taken ? camera->view().snapshotPath() : QString();
+    if (taken && taken->manual && showSnapshot && !path.isEmpty()) showSnapshot(path);
+    if (request) camera->RequestSnapshot(request->kind);
+    // A message that arrives after the camera stopped is stale.
+    if (!motion || camera->IsStopped()) return true;
+    if (motion->motion && !camera->recording().IsMotionRecording())
+        camera->recording().StartMotionRecording();
+    else if (!motion->motion && camera->recording().IsMotionRecording())
+        camera->recording().StopMotionRecording();
     return true;
 }
 

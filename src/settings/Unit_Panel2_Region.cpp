@@ -8,8 +8,9 @@
 namespace trelvix {
 
 bool TFrame_Panel2::event(QEvent* e) {
-    if (e->type() != QEvent::Type(CAM_MSG_SNAPSHOT_TAKEN)) return TFrame_PanelBase::event(e);
-    if (static_cast<CameraMessage*>(e)->wParam == 1 && camera) FlashIndicator();
+    const auto* taken = MessageOf<SnapshotTakenMessage>(e);
+    if (!taken) return TFrame_PanelBase::event(e);
+    if (!taken->manual && camera) FlashIndicator();
     return true;
 }
 

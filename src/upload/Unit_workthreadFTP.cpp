@@ -28,7 +28,7 @@ void Work_FTP::Terminate() {
 
 void Work_FTP::Execute() {
     while (!worker_.StopRequested()) {
-        PostCameraMessage(targetWindow, CAM_MSG_SNAPSHOT_REQUEST, cameraId_, kSnapshotTimed);
+        PostMessage(targetWindow, SnapshotRequestMessage{cameraId_, kSnapshotTimed});
         ++requestsPosted_;
         if (worker_.SleepFor(interval_)) break;
     }

@@ -77,13 +77,13 @@ CDSMediaPlay::CDSMediaPlay(QWidget* ownerWindow, QWidget* panel)
                 } else if (IsLoaded()) {
                     // A failure while playing ends the playback like its end would.
                     Close();
-                    Notify(kPlayerEnded, 0);
+                    Notify(PlayerNotice::kEnded, 0);
                 }
             });
     connect(player, &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
         if (state == kOpening || !IsLoaded()) return;
         durationSeconds = ms > 0 ? int(ms / 1000) : 0;
-        Notify(kPlayerDuration, durationSeconds);
+        Notify(PlayerNotice::kDuration, durationSeconds);
     });
     // A seek while the player starts is lost: the start is sought until the position shows it.
     connect(player, &QMediaPlayer::positionChanged, this, [this](qint64 ms) {
@@ -125,8 +125,8 @@ void CDSMediaPlay::ShowMessage(QWidget* parent, const QString& text) {
         QMessageBox::warning(parent, LanguageText(text::kTrelvix), cut);
 }
 
-void CDSMediaPlay::Notify(int code, int value) {
-    if (owner) QCoreApplication::postEvent(owner, new CameraMessage(PLAYER_MSG, code, value));
+void CDSMediaPlay::Notify(PlayerNotice notice, int seconds) {
+    PostMessage(owner, PlayerReportMessage{notice, seconds});
 }
 
 QString CDSMediaPlay::StateText() const {
@@ -134,8 +134,7 @@ QString CDSMediaPlay::StateText() const {
 }
 
 void CDSMediaPlay::SendStateText() {
-    if (owner)
-        QCoreApplication::postEvent(owner, new TextMessage(kPlayerStateMessage, StateText()));
+    if (owner) PostMessage(owner, PlayerStateMessage{StateText()});
 }
 
 bool CDSMediaPlay::Open(const QString& file, qint64 startMs) {
@@ -163,7 +162,7 @@ bool CDSMediaPlay::Open(const QString& file, qint64 startMs) {
         picture_->show();
         rate = 1.0;
         SetVideoScale(1.0);
-        Notify(kPlayerCleared, 0);
+        Notify(PlayerNotice::kCleared, 0);
         state = kRunning;
         SendStateText();
         return true;
@@ -222,7 +221,7 @@ void CDSMediaPlay::FinishOpen() {
     player->play();
     const qint64 ms = player->duration();
     durationSeconds = ms > 0 ? int(ms / 1000) : 0;
-    Notify(kPlayerDuration, durationSeconds);
+    Notify(PlayerNotice::kDuration, durationSeconds);
     ReportPosition();
     if (!resuming) emit opened(true);
 }
@@ -288,7 +287,7 @@ void CDSMediaPlay::OnStatus(QMediaPlayer::MediaStatus status) {
     // The end of the file unloads it, unless the file is still being recorded.
     if (status == QMediaPlayer::EndOfMedia && IsLoaded() && !ContinueGrownFile()) {
         Close();
-        Notify(kPlayerEnded, 0);
+        Notify(PlayerNotice::kEnded, 0);
     }
 }
 
@@ -340,7 +339,7 @@ bool CDSMediaPlay::SetRate(double r) {
 
 void CDSMediaPlay::ReportPosition() {
     if (fileKind == CFileFilter::kImage || fileKind == kNothingLoaded) return;
-    Notify(kPlayerPosition, int(player->position() / 1000));
+    Notify(PlayerNotice::kPosition, int(player->position() / 1000));
 }
 
 void CDSMediaPlay::Seek(int seconds) {

@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+#include "common/Messages.h"
+
 class QAudioOutput;
 
 namespace trelvix {
@@ -78,7 +80,7 @@ private:
     // Moves `window` back inside `area` where it reaches past it.
     static void KeepInside(QWidget* window, const QRect& area);
     void SendStateText();
-    void Notify(int code, int value);
+    void Notify(PlayerNotice notice, int seconds);
     QSize ShownSize() const;
     void OnStatus(QMediaPlayer::MediaStatus status);
     bool LoadDecided() const;

@@ -415,22 +415,21 @@ void TFrmLog::StopButton() {
 }
 
 bool TFrmLog::event(QEvent* e) {
-    if (e->type() == QEvent::Type(PLAYER_MSG)) {
-        const auto* m = static_cast<CameraMessage*>(e);
-        switch (m->wParam) {
-            case kPlayerDuration:
-                TrackBar_Player->setEnabled(m->lParam > 0);
-                TrackBar_Player->setMaximum(int(m->lParam));
-                Label_playtimer->setText(PlayTimeText(int(m->lParam)));
+    if (const auto* m = MessageOf<PlayerReportMessage>(e)) {
+        switch (m->notice) {
+            case PlayerNotice::kDuration:
+                TrackBar_Player->setEnabled(m->seconds > 0);
+                TrackBar_Player->setMaximum(m->seconds);
+                Label_playtimer->setText(PlayTimeText(m->seconds));
                 break;
-            case kPlayerPosition:
-                TrackBar_Player->setValue(int(m->lParam));
+            case PlayerNotice::kPosition:
+                TrackBar_Player->setValue(m->seconds);
                 if (player_) Label_playtimer->setText(player_->PositionText());
                 break;
-            case kPlayerCleared:
+            case PlayerNotice::kCleared:
                 ClearPlayDisplay(false);
                 break;
-            case kPlayerEnded:
+            case PlayerNotice::kEnded:
                 if (playCamera_ < 0 || !PlayNextSegment()) {
                     playCamera_ = -1;
                     ClearPlayDisplay(true);
@@ -439,8 +438,8 @@ bool TFrmLog::event(QEvent* e) {
         }
         return true;
     }
-    if (e->type() == QEvent::Type(kPlayerStateMessage)) {
-        Label_playState->setText(static_cast<TextMessage*>(e)->text);
+    if (const auto* m = MessageOf<PlayerStateMessage>(e)) {
+        Label_playState->setText(m->text);
         return true;
     }
     return QWidget::event(e);

@@ -301,17 +301,17 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
         return n;
     };
     const int before = popUps();
-    QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 1, 0));
+    PostMessage(&panel, SnapshotTakenMessage{false});
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(popUps(), before);
-    QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 2, 0));
+    PostMessage(&panel, SnapshotTakenMessage{true});
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(popUps(), before + 1);
     // The next manual snapshot shows in the same pop-up, for its own four seconds.
     const QString newest = dir.path() + "/newest.jpg";
     QImage(200, 100, QImage::Format_RGB32).save(newest, "JPEG");
     test::FrameCallback(cam).snapshots.snapshotPath = newest;
-    QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 2, 0));
+    PostMessage(&panel, SnapshotTakenMessage{true});
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(popUps(), before + 1);
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -320,7 +320,7 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
             EXPECT_TRUE(pop->pictureLoaded());
         }
     // A request message asks the camera for a snapshot of its kind.
-    QCoreApplication::postEvent(&panel, new CameraMessage(CAM_MSG_SNAPSHOT_REQUEST, 0, 3));
+    PostMessage(&panel, SnapshotRequestMessage{0, kSnapshotTimed});
     QCoreApplication::sendPostedEvents(&panel);
     EXPECT_EQ(test::FrameCallback(cam).snapshots.TakeRequest(), std::optional<int>(kSnapshotTimed));
     for (QWidget* w : QApplication::topLevelWidgets())

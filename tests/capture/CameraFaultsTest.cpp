@@ -116,7 +116,7 @@ TEST_F(CameraFaultsTest, StoppedCamerasEndTheirUploadsBeforeTheirCellsAreRelease
     struct CountingCell : HeadlessPanel {
         using HeadlessPanel::HeadlessPanel;
         bool event(QEvent* e) override {
-            requests += e->type() == QEvent::Type(CAM_MSG_SNAPSHOT_REQUEST);
+            requests += MessageOf<SnapshotRequestMessage>(e) != nullptr;
             return HeadlessPanel::event(e);
         }
         int requests = 0;

@@ -177,8 +177,8 @@ TEST_F(CameraTest, DeviceListWithSyntheticSourcesFillsTheGridInOrder) {
 
 TEST_F(CameraTest, PanelMessagesReachTheCameraOnlyWhenThereIsOne) {
     HeadlessPanel empty(0);
-    QCoreApplication::postEvent(&empty, new CameraMessage(CAM_MSG_GRAPH_EVENT, 0, 0));
-    QCoreApplication::postEvent(&empty, new CameraMessage(CAM_MSG_SNAPSHOT_REQUEST, 0, 2));
+    PostMessage(&empty, GraphEventMessage{});
+    PostMessage(&empty, SnapshotRequestMessage{0, kSnapshotManual});
     QCoreApplication::sendPostedEvents(&empty);  // ignored, no crash
     UsbCamera* cam = Start("test:black:160x120@30", 1);
     ASSERT_TRUE(WaitFor([&] { return panels[0]->framesShown() > 0; }));

@@ -25,23 +25,25 @@ using namespace trelvix;
 
 namespace {
 
-// Keeps the camera messages posted to it.
+// Keeps the camera messages posted to it: each one's code and its flag.
 struct Receiver : QObject {
     struct Message {
         int type;
-        intptr_t wParam, lParam;
+        bool flag;
     };
     bool event(QEvent* e) override {
-        if (e->type() >= QEvent::User && e->type() != QEvent::Type(kEventRecordMessage)) {
-            auto* m = static_cast<CameraMessage*>(e);
-            messages.push_back({int(e->type()), m->wParam, m->lParam});
-            return true;
-        }
+        if (const auto* m = MessageOf<MotionRecordMessage>(e)) return Keep(e, m->motion);
+        if (const auto* m = MessageOf<SnapshotTakenMessage>(e)) return Keep(e, m->manual);
+        if (MessageOf<GraphEventMessage>(e)) return Keep(e, false);
         return QObject::event(e);
     }
-    int Count(int type, intptr_t wParam) const {
+    bool Keep(const QEvent* e, bool flag) {
+        messages.push_back({int(e->type()), flag});
+        return true;
+    }
+    int Count(int type, bool flag) const {
         int n = 0;
-        for (const auto& m : messages) n += m.type == type && m.wParam == wParam;
+        for (const auto& m : messages) n += m.type == type && m.flag == flag;
         return n;
     }
     std::vector<Message> messages;
@@ -197,14 +199,13 @@ TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
     cb->CheckMotion(a.data.data(), a.data.size());  // first check: stores only
     cb->CheckMotion(b.data.data(), b.data.size());  // interval 0: every frame is checked
     QCoreApplication::sendPostedEvents(&panel);
-    EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 1), 1);
-    EXPECT_EQ(panel.messages.back().lParam, reinterpret_cast<intptr_t>(&video));
+    EXPECT_EQ(panel.Count(MotionRecordMessage::kCode, true), 1);
 
     // The UI started motion recording: a second detection posts no second start.
     cb->state = CameraState::MotionRecording;
     cb->CheckMotion(a.data.data(), a.data.size());
     QCoreApplication::sendPostedEvents(&panel);
-    EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 1), 1);
+    EXPECT_EQ(panel.Count(MotionRecordMessage::kCode, true), 1);
 
     // Interval 2: no check until two whole seconds have passed.
     StoreLive(settings.motionIntervalSeconds, 2);
@@ -220,10 +221,10 @@ TEST_F(MotionTest, IntervalsAndTheRecordingMessages) {
     Check(b, 2);
     Check(b, 2);
     QCoreApplication::sendPostedEvents(&panel);
-    EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 0), 0);
+    EXPECT_EQ(panel.Count(MotionRecordMessage::kCode, false), 0);
     Check(b, 2);  // 6 s
     QCoreApplication::sendPostedEvents(&panel);
-    EXPECT_EQ(panel.Count(CAM_MSG_MOTION_RECORD, 0), 1);
+    EXPECT_EQ(panel.Count(MotionRecordMessage::kCode, false), 1);
     EXPECT_TRUE(cb->motion.motionReady);
 }
 
@@ -239,9 +240,7 @@ TEST_F(MotionTest, RegionTestOnlyFlashesThePage) {
     cb->CheckMotion(b.data.data(), b.data.size());
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(page.messages.size(), 1u);
-    EXPECT_EQ(page.messages[0].type, CAM_MSG_SNAPSHOT_TAKEN);
-    EXPECT_EQ(page.messages[0].wParam, 1);
-    EXPECT_EQ(page.messages[0].lParam, reinterpret_cast<intptr_t>(&preview));
+    EXPECT_EQ(page.Count(SnapshotTakenMessage::kCode, false), 1);
     EXPECT_TRUE(panel.messages.empty());
     EXPECT_TRUE(Log().isEmpty());
     EXPECT_FALSE(QDir(settings.imageFolder.get()).exists());
@@ -303,8 +302,8 @@ TEST_F(MotionTest, SnapshotKindsTheirRecordsSoundsAndQueue) {
                                    dir.path() + "/shutter.wav"}));
     // Only the manual snapshot asks for the pop-up.
     QCoreApplication::sendPostedEvents(&panel);
-    EXPECT_EQ(panel.Count(CAM_MSG_SNAPSHOT_TAKEN, 2), 1);
-    EXPECT_EQ(panel.Count(CAM_MSG_SNAPSHOT_TAKEN, 1), 3);
+    EXPECT_EQ(panel.Count(SnapshotTakenMessage::kCode, true), 1);
+    EXPECT_EQ(panel.Count(SnapshotTakenMessage::kCode, false), 3);
 }
 
 TEST_F(MotionTest, MotionWithoutPictureBusyDropAndUnwritableFolder) {

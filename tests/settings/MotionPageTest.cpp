@@ -204,7 +204,7 @@ TEST_F(MotionPageTest, TheIndicatorFlashesWhenTheCameraSeesMotionInTheRegion) {
     page = window->motionPage;
     TShape* shape = page->Shape1;
     // Other reports are not motion.
-    QCoreApplication::postEvent(page, new CameraMessage(CAM_MSG_SNAPSHOT_TAKEN, 2, 0));
+    PostMessage(page, SnapshotTakenMessage{true});
     QCoreApplication::sendPostedEvents(page);
     EXPECT_EQ(shape->brushColour(), QColor(Qt::white));
     ShowPage(1);  // the camera now tests the region and reports to the page

@@ -51,12 +51,12 @@ protected:
 
 struct Receiver : QObject {
     bool event(QEvent* e) override {
-        if (e->type() != QEvent::Type(CAM_MSG_SNAPSHOT_REQUEST)) return QObject::event(e);
-        const auto* m = static_cast<CameraMessage*>(e);
-        messages.append({m->wParam, m->lParam});
+        const auto* m = MessageOf<SnapshotRequestMessage>(e);
+        if (!m) return QObject::event(e);
+        messages.append({m->cameraId, m->kind});
         return true;
     }
-    QList<std::pair<intptr_t, intptr_t>> messages;
+    QList<std::pair<int, SnapshotKind>> messages;
 };
 
 }  // namespace
@@ -137,7 +137,8 @@ TEST_F(UploadThreadsTest, TimedSnapshotRequestsEndWithTheirThread) {
     const auto received = panel.messages.size();
     QCoreApplication::processEvents();
     EXPECT_EQ(panel.messages.size(), received);
-    for (const auto& m : panel.messages) EXPECT_EQ(m, (std::pair<intptr_t, intptr_t>(2, 3)));
+    for (const auto& m : panel.messages)
+        EXPECT_EQ(m, (std::pair<int, SnapshotKind>(2, kSnapshotTimed)));
 }
 
 // The server stops answering at one step of a batch: the stop does not wait for it.
