@@ -322,7 +322,13 @@ void COverlayController::Stamp(uint8_t* frame, int x, int y) {
         uint8_t* rowStart = frame + size_t(frameStride_) * size_t(frameRow);
         const uint8_t* maskRow = m->bits.data() + size_t(i) * size_t(m->stride);
         for (int j = skipX; j < columns; ++j) {
-            if (!(maskRow[j >> 3] & (0x80 >> (j & 7))))
+            const uint8_t bits = maskRow[j >> 3];
+            // Most of a text's box is background: its bytes are passed eight columns at a time.
+            if (bits == 0xFF) {
+                j |= 7;
+                continue;
+            }
+            if (!(bits & (0x80 >> (j & 7))))
                 pixelWriter_->WritePixel(rowStart + size_t(x + j) * size_t(bpp));
         }
     }

@@ -87,7 +87,10 @@ TFrame_Panel5::TFrame_Panel5(QWidget* owner, int index)
         w->setVisible(false);
     // The value labels start empty whatever the bars' first positions were.
     for (QLabel* l : {Label_XVIDquant, Label_XVIDjgminutes, Label_XVIDcompress}) l->clear();
+    LayOutRows(b);
+}
 
+void TFrame_Panel5::LayOutRows(QWidget* b) {
     auto* quality = new QHBoxLayout;
     quality->addWidget(Label4);
     quality->addWidget(TrackBar_XVIDquant, 1);

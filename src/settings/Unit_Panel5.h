@@ -53,6 +53,7 @@ private:
     // with a message and the edit keeps its folder.
     void ChooseFolder(QLineEdit* edit, int titleTextId);
     QSlider* Bar(const char* name, int low, int high, QLabel* valueLabel);
+    void LayOutRows(QWidget* body);
 };
 
 }  // namespace trelvix
