@@ -2,7 +2,6 @@
 // test sources, and sound with pictures in the ASF stream and file, read back with libavformat.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
@@ -12,13 +11,9 @@
 #include <thread>
 #include <vector>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
-
 #include "capture/AudioCapture.h"
 #include "broadcast/Broadcast.h"
+#include "support/MediaProbe.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -144,14 +139,8 @@ struct Stream {
 // Reads `where` as a player does, decoding every stream for up to `seconds` of packets.
 std::vector<Stream> Read(const QString& where, double seconds) {
     std::vector<Stream> out;
-    AVFormatContext* fmt = avformat_alloc_context();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    fmt->interrupt_callback.callback = [](void* d) {
-        return int(std::chrono::steady_clock::now() > *static_cast<decltype(deadline)*>(d));
-    };
-    fmt->interrupt_callback.opaque = const_cast<void*>(static_cast<const void*>(&deadline));
-    if (avformat_open_input(&fmt, QFile::encodeName(where).constData(), nullptr, nullptr) < 0)
-        return out;
+    AVFormatContext* fmt = test::OpenMedia(where);
+    if (!fmt) return out;
     std::vector<AVCodecContext*> decoders;
     std::vector<double> first, last, squares, samples;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {

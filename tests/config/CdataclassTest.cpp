@@ -9,6 +9,7 @@
 #include "config/Cdataclass.h"
 #include "config/Folders.h"
 #include "support/Bytes.h"
+#include "support/TestFiles.h"
 
 using namespace trelvix;
 using trelvix::test::Bytes;
@@ -407,10 +408,7 @@ TEST(CDataClassRecord, DayFoldersAreBuiltOnceWithOneSeparator) {
     EXPECT_EQ(rec.DayVideoFolder(QDate(2014, 6, 18)), dir.path() + "/123/20140618Video/");
 
     // A root that is a file cannot hold folders.
-    QFile blocker(dir.path() + "/file");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    rec.videoFolder = blocker.fileName();
+    rec.videoFolder = test::WriteFile(dir.path() + "/file");
     EXPECT_THROW(rec.DayVideoFolder(day), FolderError);
     try {
         rec.DayVideoFolder(day);
@@ -449,13 +447,9 @@ TEST(CDataClassRecord, MotionAndRecordingChoicesLiveInTheIniBesideOtherLines) {
     EnsureUserFolder();
     const QString ini = UserFolder() + "kvCamera.ini";
     QFile::remove(ini);
-    {
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(
-            "[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\n"
-            "Mode6=object\n[Recording]\nCodec5=H264\nPreMotion5=45\n");
-    }
+    test::WriteFile(ini,
+                    "[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\n"
+                    "Mode6=object\n[Recording]\nCodec5=H264\nPreMotion5=45\n");
     CDataClass rec;
     EXPECT_EQ(Live(rec.recordCodec), 0);  // MPEG-4 and 5 s unless chosen
     EXPECT_EQ(Live(rec.preMotionSeconds), 5);
@@ -472,9 +466,7 @@ TEST(CDataClassRecord, MotionAndRecordingChoicesLiveInTheIniBesideOtherLines) {
     again.Load(5);
     EXPECT_EQ(Live(again.motionMode), kMotionArea);
     EXPECT_EQ(Live(again.motionMinSize), 1000);
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(f.readAll());
+    const QString text = QString::fromUtf8(test::ReadFile(ini));
     for (const char* kept : {"Lang=7", "Mode6=object", "Mode5=area", "Codec5=mpeg4"})
         EXPECT_TRUE(text.contains(kept)) << kept;
     QFile::remove(ini);
@@ -485,29 +477,22 @@ TEST(CDataClassRecord, BroadcastAccessIsKeptPerCameraInTheIniFileForTheOwnerOnly
     EnsureUserFolder();
     const QString ini = UserFolder() + "kvCamera.ini";
     const QByteArray before = "[Settings]\nLang=0\n";
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(before);
-    f.close();
-    ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                 QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    const auto readAll = [&] {
-        QFile in(ini);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    };
+    ASSERT_TRUE(QFile::setPermissions(test::WriteFile(ini, before),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther));
     CDataClass rec;
     rec.Load(5);
     EXPECT_EQ(rec.broadcastPassword.get(), "");  // open, on every address, as before
     EXPECT_EQ(Live(rec.broadcastLocalOnly), 0);
     rec.Save();
-    EXPECT_EQ(readAll(), before) << "an open broadcast leaves the file alone";
+    EXPECT_EQ(test::ReadFile(ini), before) << "an open broadcast leaves the file alone";
 
     rec.broadcastPassword = " pa=ss \"w\xC3\xB6rd\" ";
     StoreLive(rec.broadcastLocalOnly, 1);
     ASSERT_TRUE(rec.Save());
     EXPECT_EQ(QFile::permissions(ini) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
-    EXPECT_TRUE(readAll().startsWith(before));
-    EXPECT_TRUE(readAll().contains("[Broadcast]\nPassword5="));
+    EXPECT_TRUE(test::ReadFile(ini).startsWith(before));
+    EXPECT_TRUE(test::ReadFile(ini).contains("[Broadcast]\nPassword5="));
     CDataClass again, other;
     again.Load(5);
     other.Load(6);

@@ -1,9 +1,7 @@
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -30,18 +28,7 @@ namespace {
 class LogViewerTest : public test::LogViewerFixture {
 protected:
     // A picture file inside the program's folders (the log folder is one).
-    QString Picture(const QString& name) {
-        const QString path = option->LogPath + name;
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write("jpeg");
-        return path;
-    }
-    void WriteLog(const QStringList& lines) {
-        QFile f(LogFileName(option->LogPath, day));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        for (const QString& l : lines) f.write(l.toUtf8() + "\r\n");
-    }
+    QString Picture(const QString& name) { return test::WriteFile(option->LogPath + name, "jpeg"); }
     QString Line(const QString& kind, const QString& time, const QString& desc, const QString& num,
                  const QString& file) {
         return kind + "|Src|" + day.toString("yyyy-MM-dd") + "|" + time + "|Cam|" + desc + "|" +
@@ -107,15 +94,13 @@ TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
     viewer.ColumnClick(4);
     ASSERT_EQ(viewer.RowText(0, 4), "Two");
     // A line appended after the refresh must survive.
-    QFile log(LogFileName(option->LogPath, day));
-    ASSERT_TRUE(log.open(QIODevice::Append));
-    log.write(Line("3", "10:00:06", "late", "0", "").toUtf8() + "\r\n");
-    log.close();
+    const QString log = test::AppendFile(LogFileName(option->LogPath, day),
+                                         Line("3", "10:00:06", "late", "0", "").toUtf8() + "\r\n");
     viewer.SelectRows({0});  // "Two": file b, line 2
     viewer.DeleteSelected();
     EXPECT_FALSE(QFile::exists(b));
     EXPECT_TRUE(QFile::exists(a));
-    QStringList lines = ReadLogLines(log.fileName());
+    QStringList lines = ReadLogLines(log);
     ASSERT_EQ(lines.size(), 6);
     EXPECT_FALSE(lines.join('\n').contains("Two"));
     EXPECT_TRUE(lines.last().contains("late"));
@@ -125,7 +110,7 @@ TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
     EXPECT_EQ(viewer.RowLine(three), 3);
     viewer.SelectRows({three});
     viewer.DeleteSelected();
-    lines = ReadLogLines(log.fileName());
+    lines = ReadLogLines(log);
     ASSERT_EQ(lines.size(), 5);
     EXPECT_FALSE(lines.join('\n').contains("three"));
     EXPECT_FALSE(QFile::exists(c));
@@ -133,10 +118,7 @@ TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
 
 TEST_F(LogViewerTest, FilesOutsideTheProgramsFoldersAreNeverDeleted) {
     QTemporaryDir elsewhere;
-    const QString foreign = elsewhere.path() + "/precious.jpg";
-    QFile f(foreign);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    const QString foreign = test::WriteFile(elsewhere.path() + "/precious.jpg");
     // A hand-edited line, and one climbing out of the log folder.
     const QString sneaky =
         option->LogPath + "../../" + QDir(option->LogPath).relativeFilePath(foreign);
@@ -237,11 +219,7 @@ TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
     EXPECT_TRUE(messages.isEmpty());
 
     // A file that is no video at all.
-    QFile junk(folder + "/junk.mp4");
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, 'x'));
-    junk.close();
-    player.Open(junk.fileName());
+    player.Open(test::WriteFile(folder + "/junk.mp4", QByteArray(4096, 'x')));
     ASSERT_TRUE(WaitFor([&] { return !player.IsLoaded(); }));
     EXPECT_EQ(messages, QStringList{"Can't play.Please download codec"});
     EXPECT_FALSE(player.IsLoaded());
@@ -331,17 +309,12 @@ TEST_F(LogViewerTest, DeletingActsOnTheDayShownAndKeepsOtherLinesByteForByte) {
     // A line another program wrote in an 8-bit Chinese encoding, then two of ours.
     const QByteArray foreign = "2|\xC7\xB0\xC3\xC5|" + day.toString("yyyy-MM-dd").toLatin1() +
                                "|09:00:00|Cam|\xD2\xC6\xB6\xAF|0||\r\n";
-    QFile log(LogFileName(option->LogPath, day));
-    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-    log.write(foreign);
-    log.write(Line("1", "10:00:00", "one", "0", "").toUtf8() + "\r\n");
-    log.write(Line("1", "10:00:01", "two", "0", "").toUtf8() + "\r\n");
-    log.close();
-    const QString yesterday = LogFileName(option->LogPath, day.addDays(-1));
-    QFile other(yesterday);
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.write("1|Src|x|10:00:00|Cam|keep me|0||\r\n");
-    other.close();
+    const QString log =
+        test::WriteFile(LogFileName(option->LogPath, day),
+                        foreign + test::LogText({Line("1", "10:00:00", "one", "0", ""),
+                                                 Line("1", "10:00:01", "two", "0", "")}));
+    const QString yesterday = test::WriteFile(LogFileName(option->LogPath, day.addDays(-1)),
+                                              "1|Src|x|10:00:00|Cam|keep me|0||\r\n");
 
     TFrmLog viewer(nullptr, 3, DeleteLogged);
     ASSERT_EQ(viewer.RowCount(), 3);
@@ -350,16 +323,14 @@ TEST_F(LogViewerTest, DeletingActsOnTheDayShownAndKeepsOtherLinesByteForByte) {
     for (int r = 0; r < viewer.RowCount(); ++r)
         if (viewer.RowText(r, 4) == "two") viewer.SelectRows({r});
     viewer.DeleteSelected();
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    const QByteArray after = log.readAll();
-    log.close();
+    const QByteArray after = test::ReadFile(log);
     EXPECT_TRUE(after.startsWith(foreign));
     EXPECT_FALSE(after.contains("|two|"));
     EXPECT_TRUE(after.contains("|one|"));
     EXPECT_EQ(ReadLogLines(yesterday).size(), 1);
     // Clearing the list clears the day shown, not the picker's.
     viewer.DeleteAll();
-    EXPECT_FALSE(QFile::exists(log.fileName()));
+    EXPECT_FALSE(QFile::exists(log));
     EXPECT_TRUE(QFile::exists(yesterday));
 }
 
@@ -370,11 +341,7 @@ TEST_F(LogViewerTest, OnlyPicturesAndVideosGoWithTheirRows) {
                         LogFileName(option->LogPath, day)};
     QStringList lines;
     for (const QString& file : kept + QStringList{picture}) {
-        QFile f(file);
-        if (!f.exists()) {
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write("x");
-        }
+        if (!QFile::exists(file)) test::WriteFile(file, "x");
         lines << Line("1", "10:00:00", "entry", "0", file);
     }
     WriteLog(lines);
