@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LogViewerFixture.h"
+#include "support/SyntheticRecordings.h"
 #include "support/Wait.h"
 
 #include "common/Frame.h"
@@ -34,17 +35,12 @@ protected:
         return kind + "|Src|" + day.toString("yyyy-MM-dd") + "|" + time + "|Cam|" + desc + "|" +
                num + "|" + file + "|";
     }
-    // A recording of `frames` black frames at ten a second, the day's only line.
-    void LoggedRecording(const QString& name, int width, int height, int frames) {
-        EXPECT_TRUE(yMP4CNew(92, kYmp4Agreed));
-        EXPECT_TRUE(yMP4COpen(92, 10, width, height, 4, 15, option->LogPath + name, 30));
-        VideoFrame f;
-        f.Resize(width, height);
-        for (int i = 0; i < frames; ++i) EXPECT_TRUE(yVideoWrite(92, f.data.data(), f.data.size()));
-        const QString file = yMP4CCurrentFile(92);
-        yMP4CClose(92);
-        yMP4CDelete(92);
-        WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
+    // A recording of `seconds` at ten frames a second, the day's only line.
+    void LoggedRecording(const QString& name, int width, int height, int seconds) {
+        const QStringList files = test::RecordSynthetic(
+            92, option->LogPath + name, QDateTime(day, QTime(10, 0)), seconds, 1, width, height);
+        ASSERT_EQ(files.size(), 1);
+        WriteLog({Line("1", "10:00:00", "Recording started", "0", files[0])});
     }
 };
 
@@ -180,18 +176,11 @@ TEST_F(LogViewerTest, DeleteAllSortingFiltersAndDays) {
 
 TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
     // A real three-second recording.
-    ASSERT_TRUE(yMP4CNew(90, kYmp4Agreed));
     const QString folder = option->LogPath + "rec";
-    ASSERT_TRUE(yMP4COpen(90, 10, 320, 240, 4, 15, folder, 30));
-    VideoFrame f;
-    f.Resize(320, 240);
-    for (int i = 0; i < 30; ++i) {
-        std::fill(f.data.begin(), f.data.end(), uint8_t(i * 8));
-        ASSERT_TRUE(yVideoWrite(90, f.data.data(), f.data.size()));
-    }
-    const QString file = yMP4CCurrentFile(90);
-    yMP4CClose(90);
-    yMP4CDelete(90);
+    const QStringList files =
+        test::RecordSynthetic(90, folder, QDateTime(day, QTime(10, 0)), 3, 1, 320, 240);
+    ASSERT_EQ(files.size(), 1);
+    const QString file = files[0];
 
     QWidget owner;
     QWidget panel(&owner);
@@ -236,7 +225,7 @@ TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
 }
 
 TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
-    LoggedRecording("clip", 160, 120, 10);
+    LoggedRecording("clip", 160, 120, 1);
     QPointer<TFrmLog> viewer = new TFrmLog(nullptr, 3, DeleteLogged);
     viewer->show();
     ASSERT_EQ(viewer->RowCount(), 1);
@@ -252,7 +241,7 @@ TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
 // Playing keeps the window's title, and the window never reaches past the work area, even
 // when it grows for the video from a place near the screen's corner.
 TEST_F(LogViewerTest, PlayingKeepsTheTitleAndTheWindowInsideTheWorkArea) {
-    LoggedRecording("wide", 640, 360, 20);
+    LoggedRecording("wide", 640, 360, 2);
     TFrmLog viewer(nullptr, 3, DeleteLogged);
     viewer.setAttribute(Qt::WA_DeleteOnClose, false);
     viewer.show();
