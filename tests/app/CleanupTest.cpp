@@ -1,6 +1,5 @@
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "host/CameraCell.h"
@@ -11,6 +10,7 @@
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "support/CameraFixture.h"
+#include "support/TestFiles.h"
 #include "history/EventLog.h"
 
 using namespace trelvix;
@@ -44,11 +44,8 @@ protected:
     }
     QString Day(const QString& name) { return root + "/04/" + name; }
     void Make(const QString& folder, const QString& file, int mb) {
-        QDir().mkpath(Day(folder));
-        QFile f(Day(folder) + "/" + file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.resize(qint64(mb) * 1024 * 1024);
-        files << f.fileName();
+        files << test::WriteFile(Day(folder) + "/" + file);
+        QFile::resize(files.last(), qint64(mb) * 1024 * 1024);
     }
     bool Has(const QString& folder, const QString& file = QString()) {
         return file.isEmpty() ? QDir(Day(folder)).exists()
@@ -96,15 +93,13 @@ TEST_F(CleanupTest, CleanupTakesPastDaysFirstThenTodaysFilesOnlyAsFarAsNeeded) {
     Make("20240510Video", "d.mp4", 10);
     Make("20240510Video", "e.mp4", 10);
     Make("backup", "f.mp4", 10);
-    QFile log(LogFileName(option->LogPath, QDate(2024, 5, 8)));
-    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-    log.close();
+    const QString log = test::WriteFile(LogFileName(option->LogPath, QDate(2024, 5, 8)));
     // 60 MB used of 100: 40 free; a limit of 55 needs 15 more: the oldest day (10) is not
     // enough, the next (20) is.
     option->diskSpaceLimitMB = 55;
     EXPECT_FALSE(storage.DiskCleanup());
     EXPECT_FALSE(Has("20240508Video"));
-    EXPECT_FALSE(QFile::exists(log.fileName()));  // the log of a deleted day goes too
+    EXPECT_FALSE(QFile::exists(log));  // the log of a deleted day goes too
     EXPECT_FALSE(Has("20240509Video"));
     EXPECT_TRUE(Has("20240510Video", "d.mp4"));
     EXPECT_TRUE(Has("20240510Video", "e.mp4"));
@@ -169,14 +164,12 @@ TEST(DiskLabels, MegabytesGigabytesTerabytes) {
 TEST_F(CleanupTest, RetentionNeverTakesTodayWhateverTheHistoryDays) {
     Make("20240510Video", "today.mp4", 1);
     Make("20240509Image", "yesterday.jpg", 1);
-    QFile log(LogFileName(option->LogPath, QDate(2024, 5, 10)));
-    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-    log.close();
+    const QString log = test::WriteFile(LogFileName(option->LogPath, QDate(2024, 5, 10)));
     for (int days : {0, -1, -2147483647 - 1}) {
         option->historyDays = days;
         storage.DailyRetention();
         EXPECT_TRUE(Has("20240510Video", "today.mp4")) << days;
         EXPECT_TRUE(Has("20240509Image", "yesterday.jpg")) << days;
-        EXPECT_TRUE(log.exists()) << days;
+        EXPECT_TRUE(QFile::exists(log)) << days;
     }
 }

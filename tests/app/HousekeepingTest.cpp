@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -15,6 +14,7 @@
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "support/CameraFixture.h"
+#include "support/TestFiles.h"
 #include "history/LogReceiver.h"
 
 using namespace trelvix;
@@ -34,10 +34,7 @@ protected:
         QCoreApplication::sendPostedEvents();
         return ReadLogLines(LogFileName(option->LogPath, day));
     }
-    void Touch(const QString& name) {
-        QFile f(option->LogPath + name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+    void Touch(const QString& name) { test::WriteFile(option->LogPath + name); }
 
     QDateTime now{QDate(2024, 5, 10), QTime(9, 0)};
 };
@@ -109,10 +106,8 @@ TEST_F(HousekeepingTest, PowerOffTickRunsTheShutdownAndAsksToClose) {
     int runs = 0;
     Option::SetCommandRunner([&](const QString&, const QStringList&) { return ++runs, true; });
     // A stand-in on PATH: the runner above is what would start it.
-    QFile fake(dir.path() + "/shutdown");
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.close();
-    fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(test::WriteFile(dir.path() + "/shutdown"),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8());
     Housekeeping hk;

@@ -39,10 +39,7 @@ protected:
         EnsureUserFolder();
         ini = UserFolder() + "kvCamera.ini";
         QFile::remove(UserFolder() + "config.bin");  // no password left by an earlier test
-        QSettings s(ini, QSettings::IniFormat);
-        s.setValue("Settings/CameraRows", "2");
-        s.setValue("Settings/CameraCols", "2");
-        s.sync();
+        test::WriteGrid(ini, 2, 2);
         startup.Load(ini);
     }
     void TearDown() override {
@@ -239,12 +236,7 @@ TEST_F(MainWindowTest, SignalDuringThePasswordPromptStillEndsTheProgram) {
 
 TEST_F(MainWindowTest, SignalWhileTheSettingsWindowIsOpenClosesItFirstThenEndsTheProgram) {
     startup.Drop();
-    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
-        *ids = {"test:black:64x48@5"};
-        *names = {"Test"};
-    });
-    startup.Load(ini);
-    Option::SetDeviceEnumerator(nullptr);
+    startup.LoadWithDevices(ini, {"test:black:64x48@5"});
     window = new TForm1(startup.Take());
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     ASSERT_NE(window->host.camera(0), nullptr);
@@ -329,12 +321,7 @@ TEST_F(MainWindowTest, ManualSnapshotMessageOpensThePopUpOthersDoNot) {
 
 TEST_F(MainWindowTest, DiskLabelsForCellsWithACameraAndTheLowSpaceWarning) {
     startup.Drop();
-    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
-        *ids = {"test:black:64x48@5"};
-        *names = {"Test"};
-    });
-    startup.Load(ini);
-    Option::SetDeviceEnumerator(nullptr);
+    startup.LoadWithDevices(ini, {"test:black:64x48@5"});
     SetFreeSpaceQuery([](const QString&, qint64* bytes) {
         *bytes = qint64(1024) * 1024 * 1024;
         return true;
@@ -392,12 +379,7 @@ TEST_F(MainWindowTest, TheBroadcastButtonTogglesTheSelectedCamerasBroadcastAndIt
     StoreLive(record.broadcastPort, 0);  // a free port
     StoreLive(record.autoRecord, 0);
     record.Save();
-    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
-        *ids = {"test:black:64x48@10"};
-        *names = {"Test"};
-    });
-    startup.Load(ini);
-    Option::SetDeviceEnumerator(nullptr);
+    startup.LoadWithDevices(ini, {"test:black:64x48@10"});
     window = new TForm1(startup.Take());
     UsbCamera* cam = window->host.camera(0);
     ASSERT_NE(cam, nullptr);

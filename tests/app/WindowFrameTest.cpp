@@ -1,10 +1,7 @@
 // Window frames as a desktop draws them: run on a virtual display with a window manager
 // (run_with_window_manager.sh), where frame sizes and maximise/restore are real.
-#include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QScreen>
-#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,10 +21,7 @@ protected:
         if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X display";
         EnsureUserFolder();
         const QString ini = UserFolder() + "kvCamera.ini";
-        QSettings s(ini, QSettings::IniFormat);
-        s.setValue("Settings/CameraRows", "1");
-        s.setValue("Settings/CameraCols", "1");
-        s.sync();
+        test::WriteGrid(ini, 1, 1);
         startup.Load(ini);
     }
     void TearDown() override { startup.Drop(); }

@@ -2,7 +2,6 @@
 // test sources, and sound with pictures in the ASF stream and file, read back with libavformat.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
@@ -12,13 +11,9 @@
 #include <thread>
 #include <vector>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
-
 #include "capture/AudioCapture.h"
 #include "broadcast/Broadcast.h"
+#include "support/MediaProbe.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -27,42 +22,39 @@ using trelvix::test::WaitFor;
 namespace {
 
 TEST(BroadcastSound, ChunksFollowEachOtherAndStayNearTheWallClock) {
-    int64_t next = -1;
-    // The first chunk starts where the clock says; the next ones follow without a gap even
-    // when they arrive a little early or late.
-    AudioPlacement a = PlaceAudio(&next, 5000, 1000, 4410, 0);
-    EXPECT_EQ(a.position, 5000);
-    EXPECT_EQ(a.skip, 0);
-    a = PlaceAudio(&next, 6300, 1000, 4410, 0);
-    EXPECT_EQ(a.position, 6000);
-    a = PlaceAudio(&next, 6500, 1000, 4410, 0);
-    EXPECT_EQ(a.position, 7000);
-    EXPECT_EQ(next, 8000);
-
-    // After a dropout the sound jumps to the clock and leaves a gap.
-    a = PlaceAudio(&next, 20000, 1000, 4410, 0);
-    EXPECT_EQ(a.position, 20000);
-    EXPECT_EQ(next, 21000);
-
-    // A device that ran fast: its overlap with what was placed is dropped, a chunk inside
-    // it entirely, until it is within the tolerance again.
-    next = 30000;
-    a = PlaceAudio(&next, 25000, 3000, 4410, 0);
-    EXPECT_EQ(a.skip, 3000);
-    EXPECT_EQ(next, 30000);
-    a = PlaceAudio(&next, 24000, 8000, 4410, 0);
-    EXPECT_EQ(a.position, 30000);
-    EXPECT_EQ(a.skip, 6000);
-    EXPECT_EQ(next, 32000);
-    a = PlaceAudio(&next, 29000, 1000, 4410, 0);
-    EXPECT_EQ(a.position, 32000);
-
-    // Nothing before the start.
-    next = -1;
-    a = PlaceAudio(&next, -300, 1000, 4410, 0);
-    EXPECT_EQ(a.position, 0);
-    EXPECT_EQ(a.skip, 300);
-    EXPECT_EQ(next, 700);
+    // A chunk the clock says began at `wall`, after sound placed up to `after` (-1: none yet):
+    // where its first kept sample lands, how many samples it drops and where the next follows.
+    struct Chunk {
+        int64_t after, wall;
+        int frames;
+        int64_t position;
+        int skip;
+        int64_t next;
+    };
+    const Chunk chunks[] = {
+        // The first starts where the clock says; the next ones follow without a gap even when
+        // they arrive a little early or late.
+        {-1, 5000, 1000, 5000, 0, 6000},
+        {6000, 6300, 1000, 6000, 0, 7000},
+        {7000, 6500, 1000, 7000, 0, 8000},
+        // After a dropout the sound jumps to the clock and leaves a gap.
+        {8000, 20000, 1000, 20000, 0, 21000},
+        // A device that ran fast: its overlap with what was placed is dropped, a chunk inside
+        // it entirely, until it is within the tolerance again.
+        {30000, 25000, 3000, 28000, 3000, 30000},
+        {30000, 24000, 8000, 30000, 6000, 32000},
+        {32000, 29000, 1000, 32000, 0, 33000},
+        // Nothing before the start.
+        {-1, -300, 1000, 0, 300, 700},
+    };
+    for (const Chunk& c : chunks) {
+        SCOPED_TRACE(testing::Message() << "chunk at " << c.wall << " after " << c.after);
+        int64_t next = c.after;
+        const AudioPlacement a = PlaceAudio(&next, c.wall, c.frames, 4410, 0);
+        EXPECT_EQ(a.position, c.position);
+        EXPECT_EQ(a.skip, c.skip);
+        EXPECT_EQ(next, c.next);
+    }
 }
 
 // Collects what a capture delivers.
@@ -144,14 +136,8 @@ struct Stream {
 // Reads `where` as a player does, decoding every stream for up to `seconds` of packets.
 std::vector<Stream> Read(const QString& where, double seconds) {
     std::vector<Stream> out;
-    AVFormatContext* fmt = avformat_alloc_context();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    fmt->interrupt_callback.callback = [](void* d) {
-        return int(std::chrono::steady_clock::now() > *static_cast<decltype(deadline)*>(d));
-    };
-    fmt->interrupt_callback.opaque = const_cast<void*>(static_cast<const void*>(&deadline));
-    if (avformat_open_input(&fmt, QFile::encodeName(where).constData(), nullptr, nullptr) < 0)
-        return out;
+    AVFormatContext* fmt = test::OpenMedia(where);
+    if (!fmt) return out;
     std::vector<AVCodecContext*> decoders;
     std::vector<double> first, last, squares, samples;
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {

@@ -18,12 +18,8 @@
 #include <optional>
 #include <thread>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
-
 #include "broadcast/Broadcast.h"
+#include "support/MediaProbe.h"
 #include "support/RawHttpClient.h"
 #include "support/Wait.h"
 
@@ -47,55 +43,6 @@ FramePtr Picture(int w, int h, int k, bool noise) {
     const int sx = (k * 6) % (w - 24), sy = h / 3;
     for (int y = sy; y < sy + 24 && !noise; ++y) std::memset(f->Row(y) + 3 * sx, 255, 3 * 24);
     return f;
-}
-
-struct StreamProbe {
-    bool opened = false;
-    AVCodecID codec = AV_CODEC_ID_NONE;
-    int width = 0, height = 0;
-    QString title, comment;
-    bool firstIsKey = false;
-    int decoded = 0;  // pictures decoded from the first packets
-};
-
-// Opens the stream as a player would and decodes its first pictures.
-StreamProbe ProbeStream(const QString& url, int packets = 5) {
-    StreamProbe p;
-    AVFormatContext* fmt = avformat_alloc_context();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    fmt->interrupt_callback.callback = [](void* d) {
-        return int(std::chrono::steady_clock::now() > *static_cast<decltype(deadline)*>(d));
-    };
-    fmt->interrupt_callback.opaque = const_cast<void*>(static_cast<const void*>(&deadline));
-    if (avformat_open_input(&fmt, url.toUtf8().constData(), nullptr, nullptr) < 0) return p;
-    const int index = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (index >= 0) {
-        const AVCodecParameters* par = fmt->streams[index]->codecpar;
-        p.opened = true;
-        p.codec = par->codec_id;
-        p.width = par->width;
-        p.height = par->height;
-        if (auto* e = av_dict_get(fmt->metadata, "title", nullptr, 0)) p.title = e->value;
-        if (auto* e = av_dict_get(fmt->metadata, "comment", nullptr, 0)) p.comment = e->value;
-        AVCodecContext* dec = avcodec_alloc_context3(avcodec_find_decoder(par->codec_id));
-        avcodec_parameters_to_context(dec, par);
-        AVPacket* pkt = av_packet_alloc();
-        AVFrame* pic = av_frame_alloc();
-        for (int n = 0; avcodec_open2(dec, nullptr, nullptr) >= 0 && n < packets;) {
-            if (av_read_frame(fmt, pkt) < 0) break;
-            if (pkt->stream_index == index) {
-                if (n++ == 0) p.firstIsKey = pkt->flags & AV_PKT_FLAG_KEY;
-                if (avcodec_send_packet(dec, pkt) == 0)
-                    while (avcodec_receive_frame(dec, pic) == 0) ++p.decoded;
-            }
-            av_packet_unref(pkt);
-        }
-        av_frame_free(&pic);
-        av_packet_free(&pkt);
-        avcodec_free_context(&dec);
-    }
-    avformat_close_input(&fmt);
-    return p;
 }
 
 double FileSeconds(const QString& path, AVCodecID* codec) {
@@ -181,7 +128,7 @@ TEST_F(BroadcastEngineTest, PlayersOpenItOverHttpAndMmsAndTheFileIsKept) {
 
     for (const char* scheme : {"http", "mmsh"}) {
         SCOPED_TRACE(scheme);
-        const StreamProbe s = ProbeStream(Url(scheme));
+        const test::StreamProbe s = test::ProbeStream(Url(scheme));
         ASSERT_TRUE(s.opened);
         EXPECT_EQ(s.codec, AV_CODEC_ID_WMV2);
         EXPECT_EQ(s.width, 240);

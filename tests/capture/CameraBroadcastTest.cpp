@@ -8,13 +8,8 @@
 #include <QImage>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <chrono>
 #include <thread>
-
-extern "C" {
-#include <libavformat/avformat.h>
-}
 
 #include "capture/AudioCapture.h"
 #include "capture/Usbcamera.h"
@@ -24,40 +19,13 @@ extern "C" {
 #include "host/CameraCell.h"
 #include "support/CameraInternals.h"
 #include "support/CameraFixture.h"
+#include "support/MediaProbe.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
 using trelvix::test::WaitFor;
 
 namespace {
-
-struct Media {
-    AVCodecID codec = AV_CODEC_ID_NONE;
-    int width = 0, height = 0;
-    double seconds = 0;
-};
-
-// What a player finds in a file or at an address (the first video stream).
-Media Probe(const QString& where) {
-    Media m;
-    AVFormatContext* fmt = avformat_alloc_context();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-    fmt->interrupt_callback.callback = [](void* d) {
-        return int(std::chrono::steady_clock::now() > *static_cast<decltype(deadline)*>(d));
-    };
-    fmt->interrupt_callback.opaque = const_cast<void*>(static_cast<const void*>(&deadline));
-    if (avformat_open_input(&fmt, QFile::encodeName(where).constData(), nullptr, nullptr) < 0)
-        return m;
-    if (avformat_find_stream_info(fmt, nullptr) >= 0 && fmt->nb_streams > 0) {
-        const AVCodecParameters* par = fmt->streams[0]->codecpar;
-        m.codec = par->codec_id;
-        m.width = par->width;
-        m.height = par->height;
-        if (fmt->duration > 0) m.seconds = double(fmt->duration) / AV_TIME_BASE;
-    }
-    avformat_close_input(&fmt);
-    return m;
-}
 
 // A viewer asking for the plain stream.
 class Viewer {
@@ -144,9 +112,8 @@ protected:
     // The codecs of every stream at an address or in a file.
     static std::vector<AVCodecID> Codecs(const QString& where) {
         std::vector<AVCodecID> codecs;
-        AVFormatContext* fmt = nullptr;
-        if (avformat_open_input(&fmt, QFile::encodeName(where).constData(), nullptr, nullptr) < 0)
-            return codecs;
+        AVFormatContext* fmt = test::OpenMedia(where);
+        if (!fmt) return codecs;
         if (avformat_find_stream_info(fmt, nullptr) >= 0)
             for (unsigned i = 0; i < fmt->nb_streams; ++i)
                 codecs.push_back(fmt->streams[i]->codecpar->codec_id);
@@ -178,7 +145,7 @@ TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) 
     EXPECT_GT(Port(), 0);
     EXPECT_EQ(Live(cam->settings->broadcastPort), Port());
     EXPECT_TRUE(cam->broadcast().privateUrl().endsWith(":" + QString::number(Port())));
-    const Media closed = Probe(before);
+    const test::Probe closed = test::ProbeFile(before);
     EXPECT_EQ(closed.codec, AV_CODEC_ID_MPEG4);
     EXPECT_GT(closed.seconds, 1.0);
     ASSERT_TRUE(WaitFor([&] {
@@ -190,7 +157,8 @@ TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) 
         cam->settings->DayVideoFolder(QDate::currentDate())));
     EXPECT_TRUE(cam->broadcast().broadcastFile().endsWith(".wmv"));
 
-    const Media stream = Probe(QStringLiteral("http://127.0.0.1:%1/").arg(Port()));
+    const test::StreamProbe stream =
+        test::ProbeStream(QStringLiteral("http://127.0.0.1:%1/").arg(Port()));
     EXPECT_EQ(stream.codec, AV_CODEC_ID_WMV2);
     EXPECT_EQ(stream.width, 240);  // three quarters of 320 × 240
     EXPECT_EQ(stream.height, 180);
@@ -202,7 +170,7 @@ TEST_F(CameraBroadcastTest, RecordingIsClosedAndReopenedAroundThePlayersStream) 
     EXPECT_EQ(cam->state(), CameraState::Recording);  // recording at start goes on
     EXPECT_FALSE(QFile::exists(file));                // not kept
     EXPECT_FALSE(PortOpen(Port() ? Port() : Live(cam->settings->broadcastPort)));
-    EXPECT_GT(Probe(during).seconds, 0.3);
+    EXPECT_GT(test::ProbeFile(during).seconds, 0.3);
     ASSERT_TRUE(WaitFor([&] { return cam->recording().recorder().CurrentFile() != during; }));
     // Broadcast started, without the copy that was not kept: no row names a deleted file.
     EXPECT_EQ(Lines(21, true), 0);
@@ -239,7 +207,7 @@ TEST_F(CameraBroadcastTest, StopCameraEndsItWithoutRebuildingThePreviewAndKeepsA
     const uint64_t frames = cam->view().framesDelivered();
     QCoreApplication::processEvents();  // whatever the stop queued
     EXPECT_EQ(cam->view().framesDelivered(), frames);
-    const Media kept = Probe(file);
+    const test::Probe kept = test::ProbeFile(file);
     EXPECT_EQ(kept.codec, AV_CODEC_ID_WMV2);
     EXPECT_GT(kept.seconds, 1.0);
     EXPECT_EQ(Lines(21, true), 1);  // a kept copy is in the log
@@ -377,10 +345,7 @@ double TintedShare(const QImage& image) {
 TEST_F(CameraBroadcastTest, TheRegionTestTintShowsOnThePagePreviewOnly) {
     UsbCamera* cam = Start(false);
     CDataClass& s = *cam->settings;
-    StoreLive(s.motionLeft, 0);
-    StoreLive(s.motionTop, 0);
-    StoreLive(s.motionRight, 320);
-    StoreLive(s.motionBottom, 240);
+    test::SetMotionRegion(s, {0, 0, 320, 240});
     StoreLive(s.motionMarkColour, 1);  // red
     HeadlessPanel preview(1);
     cam->view().SetPreviewTarget(&preview, &preview);

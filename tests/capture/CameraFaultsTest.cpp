@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QTemporaryDir>
 #include <gst/gst.h>
 #include <gtest/gtest.h>
 
@@ -18,6 +17,7 @@
 #include "host/CameraHost.h"
 #include "support/CameraInternals.h"
 #include "support/CameraFixture.h"
+#include "support/TestFiles.h"
 #include "support/Wait.h"
 #include "upload/Unit_recordclass_ftp.h"
 #include "upload/Unit_workthreadFTP.h"
@@ -91,10 +91,7 @@ TEST_F(CameraFaultsTest, AManualSnapshotThatFailsShowsNoOlderPicture) {
     cb.TakeSnapshot(frame.data.data(), frame.data.size(), kSnapshotTimed);
     EXPECT_EQ(cb.snapshots.snapshotPath.get(), first);
 
-    QFile blocker(dir.path() + "/blocked");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    cb.settings->imageFolder = blocker.fileName();
+    cb.settings->imageFolder = test::WriteFile(dir.path() + "/blocked");
     cb.TakeSnapshot(frame.data.data(), frame.data.size(), kSnapshotManual);
     EXPECT_EQ(cb.snapshots.snapshotPath.get(), QString());
 }

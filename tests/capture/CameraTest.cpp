@@ -1,6 +1,4 @@
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "support/CameraInternals.h"

@@ -58,8 +58,7 @@ protected:
 }  // namespace
 
 TEST_F(ImageDialogTest, BarsShowTheStoredPercentsAndMoveTheDeviceLive) {
-    StartProgram({kBlack});
-    UsbCamera* cam = cameras[0].get();
+    UsbCamera* cam = StartProgram({kBlack});
     ASSERT_NE(cam->device().Controls(), nullptr);
     StoreLive(cam->settings->imageHue, 0);  // the bottom of the range is a setting like any other
     cam->device().ApplyImageParameters();
@@ -102,8 +101,7 @@ TEST_F(ImageDialogTest, BarsShowTheStoredPercentsAndMoveTheDeviceLive) {
 }
 
 TEST_F(ImageDialogTest, AStoppedCameraKeepsTheMovesForItsNextStart) {
-    StartProgram({kBlack});
-    UsbCamera* cam = cameras[0].get();
+    UsbCamera* cam = StartProgram({kBlack});
     cam->StopCamera();
     TForm_capparam* d = OpenImageDialog(cam);
     EXPECT_TRUE(d->ScrollBar_brightness->isEnabled());
@@ -116,8 +114,7 @@ TEST_F(ImageDialogTest, AStoppedCameraKeepsTheMovesForItsNextStart) {
 }
 
 TEST_F(ImageDialogTest, DevicePropertiesListTheSourceControlsAndLeaveTheRecordAlone) {
-    StartProgram({kBlack});
-    UsbCamera* cam = cameras[0].get();
+    UsbCamera* cam = StartProgram({kBlack});
     TDeviceProperties pages(nullptr, cam->device().Controls());
     ASSERT_EQ(pages.rows.size(), 5u);
     EXPECT_EQ(pages.windowTitle(), LanguageText(text::kDeviceProperties30755));
@@ -255,11 +252,7 @@ TEST_F(ImageDialogTest, TheImageButtonOpensOneDialogAfterTheAccessCheck) {
     DropSettings();
     const QString ini = UserFolder() + "kvCamera.ini";
     QFile::remove(UserFolder() + "config.bin");
-    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
-        *ids = {kBlack};
-        *names = {"Black"};
-    });
-    Option* global = &startup.Load(ini);
+    Option* global = &startup.LoadWithDevices(ini, {kBlack});
     global->passwordOn = 1;
     bool grant = false;
     int asked = 0;
@@ -292,8 +285,7 @@ TEST_F(ImageDialogTest, TheImageButtonOpensOneDialogAfterTheAccessCheck) {
 }
 
 TEST_F(ImageDialogTest, NoLanguageCutsATextOfTheImageDialogs) {
-    StartProgram({kBlack});
-    UsbCamera* cam = cameras[0].get();
+    UsbCamera* cam = StartProgram({kBlack});
     for (int language = 0; language < 15; ++language) {
         option->LoadLanguageModule(language);
         OpenImageDialog(cam);
@@ -316,11 +308,7 @@ TEST_F(ImageDialogTest, TheImageDialogNamesItsCameraAndOpensOverTheMainWindow) {
     DropSettings();
     const QString ini = UserFolder() + "kvCamera.ini";
     QFile::remove(UserFolder() + "config.bin");
-    Option::SetDeviceEnumerator([](QStringList* ids, QStringList* names) {
-        *ids = {kBlack};
-        *names = {"Black"};
-    });
-    startup.Load(ini);
+    startup.LoadWithDevices(ini, {kBlack});
     auto main = std::make_unique<TForm1>(startup.Take());
     UsbCamera* cam = main->SelectedCamera();
     ASSERT_NE(cam, nullptr);

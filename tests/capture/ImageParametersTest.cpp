@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <linux/videodev2.h>
 

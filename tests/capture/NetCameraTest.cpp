@@ -1,11 +1,9 @@
 // Network cameras against real cameras on loopback (a small HTTP server, GStreamer's RTSP
 // server): streams, polled pictures, passwords, motion, the loss and return of a stream and the
 // recording across it.
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <gst/gst.h>
 #include <gtest/gtest.h>
@@ -28,7 +26,7 @@
 
 using namespace trelvix;
 using trelvix::test::CameraServer;
-using trelvix::test::ClosedPort;
+using trelvix::test::FreePort;
 using trelvix::test::RtspServer;
 using trelvix::test::WaitFor;
 
@@ -84,12 +82,8 @@ protected:
     }
     // The whole picture, and any change of 1 % of it: a small ball or square is motion.
     void DetectMotion(UsbCamera* cam) {
-        CDataClass& s = *cam->settings;
-        StoreLive(s.motionLeft, 0);
-        StoreLive(s.motionTop, 0);
-        StoreLive(s.motionRight, 320);
-        StoreLive(s.motionBottom, 240);
-        StoreLive(s.motionAreaPercent, 0);
+        test::SetMotionRegion(*cam->settings, {0, 0, 320, 240});
+        StoreLive(cam->settings->motionAreaPercent, 0);
         StoreLive(cam->settings->motionIntervalSeconds, 1);
         StoreLive(cam->settings->motionSound, uint8_t(0));
         StoreLive(cam->settings->motionEnabled, uint8_t(1));
@@ -307,9 +301,7 @@ TEST_F(NetCameraTest, ACopiedRtspCameraRecordsWhatTheServerSentAndDecodesOnlyWhe
     cam->recording().StopRecording();
 
     const test::Recorded r = test::ReadRecorded(Recordings()[0]);
-    QFile sentFile(sentPath);
-    ASSERT_TRUE(sentFile.open(QIODevice::ReadOnly));
-    const QByteArray sentBytes = sentFile.readAll();
+    const QByteArray sentBytes = test::ReadFile(sentPath);
     const std::vector<QByteArray> sent = test::LengthPrefixedNals(
         reinterpret_cast<const uint8_t*>(sentBytes.constData()), size_t(sentBytes.size()));
     std::vector<QByteArray> sentSlices;
@@ -351,8 +343,8 @@ TEST_F(NetCameraTest, AnMjpegCameraSetToCopyRecordsAsBeforeAndSaysSoOnce) {
 }
 
 TEST_F(NetCameraTest, AnUnreachableCameraStartsReconnectingAndAStopEndsTheAttempts) {
-    UsbCamera* http = Start(QStringLiteral("http://127.0.0.1:%1/stream").arg(ClosedPort()), 0);
-    UsbCamera* rtsp = Start(QStringLiteral("rtsp://127.0.0.1:%1/live").arg(ClosedPort()), 1);
+    UsbCamera* http = Start(QStringLiteral("http://127.0.0.1:%1/stream").arg(FreePort()), 0);
+    UsbCamera* rtsp = Start(QStringLiteral("rtsp://127.0.0.1:%1/live").arg(FreePort()), 1);
     ASSERT_TRUE(Eventually(
         [&] { return http->network().IsReconnecting() && rtsp->network().IsReconnecting(); }));
     EXPECT_TRUE(IsGrey(panels[0]->LatestFrame())) << "a dark picture says what goes on";

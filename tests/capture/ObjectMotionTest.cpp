@@ -6,6 +6,7 @@
 #include "common/Frame.h"
 #include "capture/Motion.h"
 #include "config/Cdataclass.h"
+#include "support/CameraInternals.h"
 #include "support/Wait.h"
 
 using namespace trelvix;
@@ -45,10 +46,7 @@ protected:
     ObjectMotionTest() {
         StoreLive(settings.motionMode, GetParam());
         StoreLive(settings.motionIntervalSeconds, 0);
-        StoreLive(settings.motionLeft, 20);
-        StoreLive(settings.motionTop, 20);
-        StoreLive(settings.motionRight, 620);
-        StoreLive(settings.motionBottom, 460);
+        test::SetMotionRegion(settings, {20, 20, 620, 460});
     }
     // Checks `f` a tenth of a second after the last check.
     MotionVerdict Check(const VideoFrame& f) {
@@ -132,10 +130,7 @@ TEST_P(ObjectMotionTest, APersonWalkingOnARealRoad) {
     const VideoFrame person = FromPicture(dir + "road_38.0.jpg");
     ASSERT_EQ(empty1.width, 384);
     // The road in the lower right; people pass above it in every picture.
-    StoreLive(settings.motionLeft, 215);
-    StoreLive(settings.motionTop, 150);
-    StoreLive(settings.motionRight, 384);
-    StoreLive(settings.motionBottom, 240);
+    test::SetMotionRegion(settings, {215, 150, 384, 240});
     Settle(empty1);
     EXPECT_EQ(Check(empty2), MotionVerdict::kNone);
     Settle(empty2);
@@ -163,10 +158,7 @@ TEST(PersonCheckTest, AWalkerCountsAndAMovingBlockOfHisSizeDoesNot) {
     const QString dir = QStringLiteral(TRELVIX_TEST_DATA "/capture/footage/");
     const VideoFrame empty = FromPicture(dir + "road_29.0.jpg");
     const VideoFrame person = FromPicture(dir + "road_38.0.jpg");
-    StoreLive(settings.motionLeft, 215);
-    StoreLive(settings.motionTop, 150);
-    StoreLive(settings.motionRight, 384);
-    StoreLive(settings.motionBottom, 240);
+    test::SetMotionRegion(settings, {215, 150, 384, 240});
     MotionDetector detector;
     for (int i = 0; i < 5; ++i)
         detector.Check(empty.data.data(), empty.data.size(), empty.width, empty.height, settings,
@@ -186,10 +178,7 @@ TEST(PersonCheckTest, AWalkerCountsAndAMovingBlockOfHisSizeDoesNot) {
     const VideoFrame still = Scene(640, 480);
     VideoFrame block = still;
     Fill(block, {300, 200, 340, 290}, 20);
-    StoreLive(settings.motionLeft, 20);
-    StoreLive(settings.motionTop, 20);
-    StoreLive(settings.motionRight, 620);
-    StoreLive(settings.motionBottom, 460);
+    test::SetMotionRegion(settings, {20, 20, 620, 460});
     MotionDetector inLine(true);
     for (int i = 0; i < 5; ++i)
         inLine.Check(still.data.data(), still.data.size(), 640, 480, settings, true, false,

@@ -1,18 +1,12 @@
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QTemporaryDir>
 #include <chrono>
 #include <gtest/gtest.h>
 
 #include "support/CameraInternals.h"
 #include "support/CameraFixture.h"
+#include "support/MediaProbe.h"
 #include "support/Wait.h"
-
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
 
 #include "host/CameraCell.h"
 #include "host/Housekeeping.h"
@@ -28,32 +22,6 @@ using namespace trelvix;
 using trelvix::test::WaitFor;
 
 namespace {
-
-struct Probe {
-    int codec = 0, width = 0, height = 0, format = -1, profile = -1;
-    double fps = 0, duration = 0;
-    QDateTime start;  // the first picture's time, as the file states it
-};
-
-Probe ProbeFile(const QString& path) {
-    Probe p;
-    AVFormatContext* ctx = nullptr;
-    if (avformat_open_input(&ctx, path.toUtf8().constData(), nullptr, nullptr) != 0) return p;
-    if (avformat_find_stream_info(ctx, nullptr) >= 0 && ctx->nb_streams > 0) {
-        const AVStream* s = ctx->streams[0];
-        p.codec = s->codecpar->codec_id;
-        p.width = s->codecpar->width;
-        p.height = s->codecpar->height;
-        p.format = s->codecpar->format;
-        p.profile = s->codecpar->profile;
-        p.fps = av_q2d(s->avg_frame_rate);
-        if (const AVDictionaryEntry* e = av_dict_get(ctx->metadata, "creation_time", nullptr, 0))
-            p.start = QDateTime::fromString(e->value, Qt::ISODateWithMs).toLocalTime();
-        if (ctx->duration > 0) p.duration = double(ctx->duration) / AV_TIME_BASE;
-    }
-    avformat_close_input(&ctx);
-    return p;
-}
 
 class RecordingTest : public trelvix::test::CameraFixture {
 protected:
@@ -145,7 +113,7 @@ TEST_P(RecordingFormat, RecordsAFileInItsFormatAtTheRecordingRate) {
     cam->recording().StopRecording();
     EXPECT_EQ(cam->state(), CameraState::Idle);
     EXPECT_TRUE(cam->HasGraph());  // the preview runs on
-    const Probe p = ProbeFile(file);
+    const test::Probe p = test::ProbeFile(file);
     EXPECT_EQ(p.codec, GetParam().second);
     // What every player takes: 4:2:0, and for H.264 the Main or High profile.
     EXPECT_EQ(p.format, AV_PIX_FMT_YUV420P);
@@ -155,8 +123,8 @@ TEST_P(RecordingFormat, RecordsAFileInItsFormatAtTheRecordingRate) {
     }
     EXPECT_EQ(p.width, 320);
     EXPECT_EQ(p.height, 240);
-    EXPECT_NEAR(p.fps, 10.0, 0.01);
-    EXPECT_GE(p.duration, 1.9);
+    EXPECT_NEAR(av_q2d(p.rate), 10.0, 0.01);
+    EXPECT_GE(p.seconds, 1.9);
     const QStringList lines = Log();
     // One start line: the first file's, with its path.
     EXPECT_EQ(CountLines(lines, 1, 13, false), 0);
@@ -201,7 +169,7 @@ TEST_F(RecordingTest, StateTable) {
     const QString last = cam->recording().recorder().CurrentFile();
     cam->StopCamera();
     EXPECT_TRUE(cam->recording().recorder().CurrentFile().isEmpty());
-    EXPECT_GT(ProbeFile(last).duration, 0.0);
+    EXPECT_GT(test::ProbeFile(last).seconds, 0.0);
     EXPECT_EQ(CountLines(Log(), 1, 14, false), 1);
 }
 
@@ -263,7 +231,7 @@ TEST_F(RecordingTest, MotionStartsAndStopsARecording) {
         return More(cam, 2) && !cam->recording().IsMotionRecording();
     }));
     EXPECT_TRUE(cam->recording().recorder().CurrentFile().isEmpty());
-    EXPECT_GT(ProbeFile(file).duration, 0.0);
+    EXPECT_GT(test::ProbeFile(file).seconds, 0.0);
     const QStringList lines = Log(TestNow().date());
     EXPECT_EQ(CountLines(lines, 2, 8, false), 1);
     EXPECT_EQ(CountLines(lines, 2, 9, false), 1);
@@ -343,8 +311,8 @@ TEST_F(RecordingTest, AMotionRecordingBeginsTheSetSecondsBeforeTheMotion) {
     cam->recording().StopMotionRecording();
 
     // The file ends at the stop, so its length tells when its first picture was taken.
-    const Probe p = ProbeFile(file);
-    const QDateTime first = stop.addMSecs(-qint64(p.duration * 1000));
+    const test::Probe p = test::ProbeFile(file);
+    const QDateTime first = stop.addMSecs(-qint64(p.seconds * 1000));
     EXPECT_NEAR(first.msecsTo(motion) / 1000.0, 5.0, 1.0);
     // Its name and its stated start are that picture's time, to the second.
     const QDateTime named =

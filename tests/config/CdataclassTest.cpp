@@ -9,95 +9,12 @@
 #include "config/Cdataclass.h"
 #include "config/Folders.h"
 #include "support/Bytes.h"
+#include "support/TestFiles.h"
 
 using namespace trelvix;
 using trelvix::test::Bytes;
 
 namespace {
-
-// The camera file of a record whose every member differs from its default and from its
-// neighbours, item by item as the file format lists them.
-Bytes DistinctFile(int upTo = 74) {
-    Bytes b;
-    auto item = [&](int n, auto&& write) {
-        if (n <= upTo) write();
-    };
-    item(1, [&] { b.text("Cam Friendly"); });
-    item(2, [&] { b.text("/dev/video7"); });
-    item(3, [&] { b.text("/rec/video"); });
-    item(4, [&] { b.text("/rec/image"); });
-    item(5, [&] { b.text("Gate"); });
-    item(6, [&] { b.i32(11).i32(12); });
-    item(7, [&] { b.i32(-16).zeros(88); });  // lfHeight -16, the rest zero
-    item(8, [&] { b.rgb(1, 2, 3); });
-    item(9, [&] { b.i32(80); });
-    item(10, [&] { b.i32(9); });
-    item(11, [&] { b.i32(21).i32(22).i32(201).i32(202); });
-    item(12, [&] { b.i32(2); });
-    item(13, [&] { b.u8(0); });
-    item(14, [&] { b.i32(4); });
-    item(15, [&] { b.text("s1"); });
-    item(16, [&] { b.text("s2"); });
-    item(17, [&] { b.u8(1); });
-    item(18, [&] { b.text("s3"); });
-    item(19, [&] { b.u8(1); });
-    item(20, [&] { b.i32(3); });
-    item(21, [&] { b.i32(31).i32(32); });
-    item(22, [&] { b.i32(-20).zeros(88); });
-    item(23, [&] { b.rgb(4, 5, 6); });
-    item(24, [&] { b.u8(0); });
-    item(25, [&] { b.text("click.wav"); });
-    item(26, [&] { b.u8(0); });
-    item(27, [&] { b.text("bell.wav"); });
-    item(28, [&] { b.u8(1); });
-    item(29, [&] { b.u8(1); });
-    item(30, [&] { b.text("/usr/bin/notify"); });
-    item(31, [&] { b.text("-a motion"); });
-    item(32, [&] { b.i32(2); });
-    item(33, [&] { b.u8(1); });
-    item(34, [&] { b.i32(25); });
-    item(35, [&] { b.i32(5); });
-    item(36, [&] { b.i32(8181); });
-    item(37, [&] { b.i32(2); });
-    item(38, [&] { b.u8(1); });
-    item(39, [&] { b.i32(14); });
-    item(40, [&] { b.i32(999); });
-    item(41, [&] { b.i32(41); });
-    item(42, [&] { b.u8(0); });
-    item(43, [&] { b.i32(43); });
-    item(44, [&] { b.i32(44); });
-    item(45, [&] { b.i32(2); });
-    item(46, [&] { b.i32(46); });
-    item(47, [&] { b.u8(1); });  // second copy of motionEnabled: wins over item 13
-    item(48, [&] { b.u8(0); });
-    item(49, [&] { b.i32(-49); });
-    item(50, [&] { b.i32(50); });
-    item(51, [&] { b.i32(-51); });
-    item(52, [&] { b.u8(1); });
-    item(53, [&] { b.i32(53); });
-    item(54, [&] { b.u8(1); });
-    item(55, [&] { b.u8(1); });
-    item(56, [&] { b.text("latest.jpg"); });
-    item(57, [&] { b.text("127.0.0.1"); });
-    item(58, [&] { b.text("2121"); });
-    item(59, [&] { b.text("user"); });
-    item(60, [&] { b.text("secret"); });
-    item(61, [&] { b.text("cams"); });
-    item(62, [&] { b.i32(62); });
-    item(63, [&] { b.i32(63); });
-    item(64, [&] { b.u8(1); });
-    item(65, [&] { b.i32(7); });
-    item(66, [&] { b.i32(6); });
-    item(67, [&] { b.i32(10); });
-    item(68, [&] { b.u8(1); });
-    item(69, [&] { b.i32(240); });
-    item(70, [&] { b.rgb(7, 8, 9); });
-    item(71, [&] { b.i32(140); });
-    item(72, [&] { b.rgb(10, 11, 12); });
-    item(73, [&] { b.i32(25); });
-    item(74, [&] { b.i32(10).i32(20).i32(30).i32(40).i32(50).i32(60); });
-    return b;
-}
 
 // The defaults of the member table, in file order.
 Bytes DefaultFile() {
@@ -188,41 +105,6 @@ TEST(CDataClassFile, DefaultRecordMatchesTheFormatTable) {
     EXPECT_EQ(bytes.size(), 457 + 2 * (5 + 8 + 8 + 2));
 }
 
-TEST(CDataClassFile, LoadReadsEveryItemAndSaveWritesItBack) {
-    const QByteArray file = DistinctFile().data;
-    CDataClass rec;
-    rec.LoadFromBytes(file);
-    EXPECT_EQ(rec.deviceFriendlyName.get(), "Cam Friendly");
-    EXPECT_EQ(rec.deviceId.get(), "/dev/video7");
-    EXPECT_EQ(rec.caption.get(), "Gate");
-    EXPECT_EQ(Live(rec.captionY), 12);
-    EXPECT_EQ(rec.captionFont.get().lfHeight, -16);
-    EXPECT_EQ(Live(rec.captionColour), (Colour3{1, 2, 3}));
-    EXPECT_EQ(Live(rec.motionAreaPercent), 50);  // item 9 is always overridden
-    EXPECT_EQ(Live(rec.motionBottom), 202);
-    EXPECT_EQ(Live(rec.motionEnabled), 1);  // the second copy wins
-    EXPECT_EQ(rec.spareText3.get(), "s3");
-    EXPECT_EQ(rec.timeFont.get().lfHeight, -20);
-    EXPECT_EQ(rec.motionProgramParams.get(), "-a motion");
-    EXPECT_EQ(Live(rec.broadcastBitrateKbps), 999);
-    EXPECT_EQ(Live(rec.spareFlag2), 0);
-    EXPECT_EQ(Live(rec.softContrast), -51);
-    EXPECT_EQ(rec.ftpPort.get(), "2121");
-    EXPECT_EQ(rec.ftpPassword.get(), "secret");
-    EXPECT_EQ(Live(rec.ruler10Colour), (Colour3{10, 11, 12}));
-    EXPECT_EQ(Live(rec.recordFrameRate), 25);
-    EXPECT_EQ(Live(rec.imageGamma), 60);
-
-    // Written back, only item 9 (forced to 50) and item 13 (the one member) differ.
-    QByteArray expected = file;
-    const int item9 = (4 + 24) + (4 + 22) + (4 + 20) + (4 + 20) + (4 + 8) + 8 + 92 + 3;
-    ASSERT_EQ(expected.mid(item9, 4), Bytes().i32(80).data);
-    expected.replace(item9, 4, Bytes().i32(50).data);
-    const int item13 = item9 + 4 + 4 + 16 + 4;
-    expected[item13] = 1;
-    EXPECT_EQ(rec.SaveToBytes().toHex(), expected.toHex());
-}
-
 TEST(CDataClassFile, EmptyTextsKeepOrClearAsEachItemSays) {
     CDataClass rec;
     rec.deviceId = "kept-id";
@@ -261,22 +143,22 @@ TEST(CDataClassFile, EmptyTextsKeepOrClearAsEachItemSays) {
 }
 
 TEST(CDataClassFile, ShortOrDamagedFilesKeepDefaultsForWhatIsMissing) {
+    std::vector<int> start;
+    const QByteArray file = NumberedFile(false, &start).data;
     // Truncated after item 40: items 1-40 load, the rest keep defaults.
     CDataClass rec;
-    rec.LoadFromBytes(DistinctFile(40).data);
-    EXPECT_EQ(Live(rec.broadcastBitrateKbps), 999);
+    rec.LoadFromBytes(file.left(start[41]));
+    EXPECT_EQ(Live(rec.broadcastBitrateKbps), 4000);
     EXPECT_EQ(Live(rec.spareInt1), 0);
-    EXPECT_EQ(Live(rec.motionEnabled), 0);  // item 13 held 0 and item 47 is missing
+    EXPECT_EQ(Live(rec.motionEnabled), 13);  // item 47, the second copy, is missing
     EXPECT_EQ(Live(rec.autoRecord), 1);
     EXPECT_EQ(rec.ftpPort.get(), "21");
     EXPECT_EQ(Live(rec.imageGamma), -1);
 
     // Cut inside a multi-value item: the whole item keeps its defaults.
-    QByteArray cut = DistinctFile(10).data;
-    cut += Bytes().i32(21).i32(22).data;  // half of item 11
     CDataClass half;
-    half.LoadFromBytes(cut);
-    EXPECT_EQ(Live(half.motionSensitivity), 9);
+    half.LoadFromBytes(file.left(start[11] + 8));  // half of item 11
+    EXPECT_EQ(Live(half.motionSensitivity), 1000);
     EXPECT_EQ(Live(half.motionLeft), 20);
     EXPECT_EQ(Live(half.motionTop), 20);
 
@@ -407,10 +289,7 @@ TEST(CDataClassRecord, DayFoldersAreBuiltOnceWithOneSeparator) {
     EXPECT_EQ(rec.DayVideoFolder(QDate(2014, 6, 18)), dir.path() + "/123/20140618Video/");
 
     // A root that is a file cannot hold folders.
-    QFile blocker(dir.path() + "/file");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    rec.videoFolder = blocker.fileName();
+    rec.videoFolder = test::WriteFile(dir.path() + "/file");
     EXPECT_THROW(rec.DayVideoFolder(day), FolderError);
     try {
         rec.DayVideoFolder(day);
@@ -449,13 +328,9 @@ TEST(CDataClassRecord, MotionAndRecordingChoicesLiveInTheIniBesideOtherLines) {
     EnsureUserFolder();
     const QString ini = UserFolder() + "kvCamera.ini";
     QFile::remove(ini);
-    {
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(
-            "[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\n"
-            "Mode6=object\n[Recording]\nCodec5=H264\nPreMotion5=45\n");
-    }
+    test::WriteFile(ini,
+                    "[Settings]\nLang=7\n[Motion]\nMode5=OBJECT\nMinSize5=abc\n"
+                    "Mode6=object\n[Recording]\nCodec5=H264\nPreMotion5=45\n");
     CDataClass rec;
     EXPECT_EQ(Live(rec.recordCodec), 0);  // MPEG-4 and 5 s unless chosen
     EXPECT_EQ(Live(rec.preMotionSeconds), 5);
@@ -472,9 +347,7 @@ TEST(CDataClassRecord, MotionAndRecordingChoicesLiveInTheIniBesideOtherLines) {
     again.Load(5);
     EXPECT_EQ(Live(again.motionMode), kMotionArea);
     EXPECT_EQ(Live(again.motionMinSize), 1000);
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(f.readAll());
+    const QString text = QString::fromUtf8(test::ReadFile(ini));
     for (const char* kept : {"Lang=7", "Mode6=object", "Mode5=area", "Codec5=mpeg4"})
         EXPECT_TRUE(text.contains(kept)) << kept;
     QFile::remove(ini);
@@ -485,29 +358,22 @@ TEST(CDataClassRecord, BroadcastAccessIsKeptPerCameraInTheIniFileForTheOwnerOnly
     EnsureUserFolder();
     const QString ini = UserFolder() + "kvCamera.ini";
     const QByteArray before = "[Settings]\nLang=0\n";
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(before);
-    f.close();
-    ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                 QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    const auto readAll = [&] {
-        QFile in(ini);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    };
+    ASSERT_TRUE(QFile::setPermissions(test::WriteFile(ini, before),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther));
     CDataClass rec;
     rec.Load(5);
     EXPECT_EQ(rec.broadcastPassword.get(), "");  // open, on every address, as before
     EXPECT_EQ(Live(rec.broadcastLocalOnly), 0);
     rec.Save();
-    EXPECT_EQ(readAll(), before) << "an open broadcast leaves the file alone";
+    EXPECT_EQ(test::ReadFile(ini), before) << "an open broadcast leaves the file alone";
 
     rec.broadcastPassword = " pa=ss \"w\xC3\xB6rd\" ";
     StoreLive(rec.broadcastLocalOnly, 1);
     ASSERT_TRUE(rec.Save());
     EXPECT_EQ(QFile::permissions(ini) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
-    EXPECT_TRUE(readAll().startsWith(before));
-    EXPECT_TRUE(readAll().contains("[Broadcast]\nPassword5="));
+    EXPECT_TRUE(test::ReadFile(ini).startsWith(before));
+    EXPECT_TRUE(test::ReadFile(ini).contains("[Broadcast]\nPassword5="));
     CDataClass again, other;
     again.Load(5);
     other.Load(6);

@@ -8,6 +8,7 @@
 
 #include "common/Files.h"
 #include "config/Language.h"
+#include "support/TestFiles.h"
 
 using namespace trelvix;
 
@@ -62,9 +63,8 @@ TEST(Language, MissingModuleGivesEmptyTexts) {
 TEST(Language, TextsAreCutAt255Or1023ForText2010) {
     QTemporaryDir dir;
     const QString ts = dir.path() + "/LangEN.ts";
-    QFile f(ts);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QStringLiteral(
+    test::WriteFile(
+        ts, QStringLiteral(
                 "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
                 "<TS version=\"2.1\" language=\"en_US\"><context><name></name>"
                 "<message id=\"5\"><source>x</source><translation>%1</translation></message>"
@@ -72,7 +72,6 @@ TEST(Language, TextsAreCutAt255Or1023ForText2010) {
                 "</context></TS>\n")
                 .arg(QString(300, 'a'), QString(1100, 'b'))
                 .toUtf8());
-    f.close();
     const int rc = QProcess::execute(QStringLiteral(TRELVIX_LRELEASE),
                                      {"-idbased", "-silent", ts, "-qm", dir.path() + "/LangEN.qm"});
     ASSERT_EQ(rc, 0);
@@ -131,14 +130,10 @@ TEST(Language, ShippedDataBesideTheProgramOrInTheInstalledFolder) {
     const QString bin = root.path() + "/usr/bin/";
     const QString share = root.path() + "/usr/share/trelvix/";
     ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share + "media"));
-    auto touch = [](const QString& path) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    };
-    touch(share + "LangCN.qm");
+    test::WriteFile(share + "LangCN.qm");
     EXPECT_EQ(ProgramDataPath("LangCN.qm", bin), share + "LangCN.qm");
     EXPECT_EQ(ProgramDataPath("media", bin), share + "media");
-    touch(bin + "LangCN.qm");
+    test::WriteFile(bin + "LangCN.qm");
     EXPECT_EQ(ProgramDataPath("LangCN.qm", bin), bin + "LangCN.qm");
     // Found nowhere: the place beside the program, where a build would put it.
     EXPECT_EQ(ProgramDataPath("LangVN.qm", bin), bin + "LangVN.qm");

@@ -7,6 +7,7 @@
 
 #include "config/DeviceList.h"
 #include "config/NetCams.h"
+#include "support/TestFiles.h"
 
 using namespace trelvix;
 
@@ -33,20 +34,17 @@ TEST(NetCams, PasswordsAreMaskedWhateverTheAddressLooksLike) {
 TEST(NetCams, TheFileRoundTripsKeepsWhatItCannotUseAndIsTheOwnersAlone) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/netcams.txt";
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        "\xEF\xBB\xBF# my cameras\r\n"
-        "Gate\trtsp://admin:pw@10.0.0.5/live\r\n"
-        "\n"
-        "  Garden \t http://cam.local/video.mjpg \tudp\n"
-        "Broken\tftp://cam/x\n"
-        "no tab here\n"
-        "\tHttp://nameless/x\n"
-        "Caf\xC3\xA9\tRTSPS://cam/x\tUDP\n");
-    f.close();
-    ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                 QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    test::WriteFile(path,
+                    "\xEF\xBB\xBF# my cameras\r\n"
+                    "Gate\trtsp://admin:pw@10.0.0.5/live\r\n"
+                    "\n"
+                    "  Garden \t http://cam.local/video.mjpg \tudp\n"
+                    "Broken\tftp://cam/x\n"
+                    "no tab here\n"
+                    "\tHttp://nameless/x\n"
+                    "Caf\xC3\xA9\tRTSPS://cam/x\tUDP\n");
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadGroup | QFileDevice::ReadOther));
 
     NetCamList list(dir.path() + "/");
     list.Load();
@@ -183,10 +181,7 @@ TEST(NetCams, AListOverOneMebibyteIsNotReadInPartAndNeverSavedOver) {
     const QString path = dir.path() + "/netcams.txt";
     QByteArray big = "Gate\trtsp://admin:pw@gate/live\n";
     big += QByteArray(1024 * 1024, '#') + "\nYard\thttp://yard/m\n";
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(big);
-    f.close();
+    test::WriteFile(path, big);
 
     DeviceList list(dir.path() + "/");
     testing::internal::CaptureStderr();
@@ -200,6 +195,5 @@ TEST(NetCams, AListOverOneMebibyteIsNotReadInPartAndNeverSavedOver) {
 
     EXPECT_FALSE(list.ReplaceNetCams({{"Door", "https://door/snap.jpg"}}));
     EXPECT_TRUE(list.netCams.cams.empty());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), big);
+    EXPECT_EQ(test::ReadFile(path), big);
 }

@@ -2,7 +2,6 @@
 #include <QGuiApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,6 +12,7 @@
 #include "config/Option.h"
 #include "lang/TextIds.h"
 #include "support/Bytes.h"
+#include "support/TestFiles.h"
 
 using namespace trelvix;
 using trelvix::test::Bytes;
@@ -20,40 +20,22 @@ using trelvix::test::Bytes;
 namespace {
 
 // Each test gets an empty settings folder of its own.
-class OptionTest : public ::testing::Test {
+class OptionTest : public test::FolderTest {
 protected:
-    void SetUp() override {
-        folder = dir.path() + "/";
-        ini = folder + "kvCamera.ini";
-    }
     void TearDown() override {
         Option::SetDeviceEnumerator(nullptr);
         Option::SetCommandRunner(nullptr);
         Option::SetPasswordPrompt(nullptr);
         SetClockForTesting(nullptr);
     }
-    void WriteIni(const QString& body) {
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(body.toUtf8());
-    }
-    void WriteFile(const QString& name, const QByteArray& bytes) {
-        QFile f(folder + name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray ReadFile(const QString& name) {
-        QFile f(folder + name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void WriteIni(const QString& body) { test::WriteFile(ini, body.toUtf8()); }
     QString IniValue(const char* key) {
         IniFile file;
         file.Load(ini);
         return file.Value("Settings", key).value_or(QString());
     }
 
-    QTemporaryDir dir;
-    QString folder, ini;
+    const QString ini = folder + "kvCamera.ini";
 };
 
 }  // namespace
@@ -74,7 +56,7 @@ TEST_F(OptionTest, FirstStartTakesTheDefaultsAndWritesThemBack) {
         EXPECT_EQ(opt.lastCleanupDate.date(), QDate(2000, 1, 1));
         EXPECT_FALSE(opt.GridChanged());
     }
-    EXPECT_EQ(ReadFile("config.bin"), QByteArray(108, '\0'));
+    EXPECT_EQ(Read("config.bin"), QByteArray(108, '\0'));
     EXPECT_TRUE(QFile::exists(folder + "device.bin"));
     EXPECT_EQ(IniValue("CameraRows"), "1");
     EXPECT_EQ(IniValue("systray"), "False");
@@ -118,7 +100,7 @@ TEST_F(OptionTest, DamagedIniKeepsWhatCanBeRead) {
     QByteArray junk =
         "[Settings]\nCameraRows=3\n\x01\x02\xff\xfe garbage ===\n[[[\nhistoryDays=12\n";
     junk += QByteArray(5000, '\xfa');
-    WriteFile("kvCamera.ini", junk);
+    Write("kvCamera.ini", junk);
     {
         Option opt(ini);
         EXPECT_EQ(opt.gridRows, 3);
@@ -150,7 +132,7 @@ TEST_F(OptionTest, ConfigBinLayout) {
     block.u8(1).u8(0).utf16("pa ss").zeros(30);
     for (int i = 0; i < 66; ++i) block.u8(i + 100);
     ASSERT_EQ(block.data.size(), 108);
-    WriteFile("config.bin", block.data);
+    Write("config.bin", block.data);
     {
         Option opt(ini);
         EXPECT_EQ(opt.passwordOn, 1);
@@ -160,19 +142,19 @@ TEST_F(OptionTest, ConfigBinLayout) {
     Bytes expected;
     expected.u8(1).u8(0).utf16(QStringLiteral("新密码")).zeros(34);
     for (int i = 0; i < 66; ++i) expected.u8(i + 100);
-    EXPECT_EQ(ReadFile("config.bin").toHex(), expected.data.toHex());
+    EXPECT_EQ(Read("config.bin").toHex(), expected.data.toHex());
 
     // 107 bytes: ignored as a whole, and the next save writes a full block.
-    WriteFile("config.bin", block.data.left(107));
+    Write("config.bin", block.data.left(107));
     {
         Option opt(ini);
         EXPECT_EQ(opt.passwordOn, 0);
         EXPECT_EQ(opt.password, "");
     }
-    EXPECT_EQ(ReadFile("config.bin").size(), 108);
+    EXPECT_EQ(Read("config.bin").size(), 108);
 
     // Oversized: the first 108 bytes count.
-    WriteFile("config.bin", block.data + QByteArray(500, 'x'));
+    Write("config.bin", block.data + QByteArray(500, 'x'));
     Option big(ini);
     EXPECT_EQ(big.password, "pa ss");
 }
@@ -182,7 +164,7 @@ TEST_F(OptionTest, ExcludedDevicesAreSkippedAndTheGridCapsTheList) {
         *ids = {"/dev/video0", "/dev/video1", "/dev/video2"};
         *names = {"Cam A", "Cam B", "Cam C"};
     });
-    WriteFile("device.bin", "/dev/video0\r\n");
+    Write("device.bin", "/dev/video0\r\n");
     {
         Option opt(ini);
         EXPECT_EQ(opt.excludedDevices, QStringList{"/dev/video0"});
@@ -192,9 +174,9 @@ TEST_F(OptionTest, ExcludedDevicesAreSkippedAndTheGridCapsTheList) {
         EXPECT_EQ(opt.allDeviceIds.size(), 3);
         opt.excludedDevices.append("/dev/video2");
     }
-    EXPECT_EQ(ReadFile("device.bin"), "/dev/video0\n/dev/video2\n");
+    EXPECT_EQ(Read("device.bin"), "/dev/video0\n/dev/video2\n");
     WriteIni("[Settings]\nCameraRows=2\nCameraCols=2\n");
-    WriteFile("device.bin", "");
+    Write("device.bin", "");
     Option grid(ini);
     EXPECT_EQ(grid.deviceCount, 3);
 }
@@ -205,12 +187,9 @@ TEST_F(OptionTest, StartupShortcutFollowsTheSwitch) {
     QFile::remove(path);
     opt.startWithComputer = true;
     opt.UpdateStartupShortcut();
-    QFile entry(path);
-    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(entry.readAll());
+    const QString text = QString::fromUtf8(test::ReadFile(path));
     EXPECT_TRUE(text.startsWith("[Desktop Entry]"));
     EXPECT_TRUE(text.contains("Exec=\"" + QCoreApplication::applicationFilePath() + "\""));
-    entry.close();
     opt.startWithComputer = false;
     opt.UpdateStartupShortcut();
     EXPECT_FALSE(QFile::exists(path));
@@ -221,29 +200,20 @@ TEST_F(OptionTest, StartupShortcutFollowsTheSwitch) {
 TEST_F(OptionTest, StartupEntryOfAVanishedProgramIsRewritten) {
     Option opt(ini);
     const QString path = opt.startupShortcutPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    auto write = [&](const QByteArray& body) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(body);
-    };
-    auto read = [&] {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    };
+    auto read = [&] { return QString::fromUtf8(test::ReadFile(path)); };
     opt.startWithComputer = true;
 
-    write("[Desktop Entry]\nExec=\"" + folder.toUtf8() + "gone/trelvix\"\n");
+    test::WriteFile(path, "[Desktop Entry]\nExec=\"" + folder.toUtf8() + "gone/trelvix\"\n");
     EXPECT_TRUE(opt.UpdateStartupShortcut());
     const QString self = QCoreApplication::applicationFilePath();
     EXPECT_TRUE(read().contains("Exec=\"" + self + "\"")) << read().toStdString();
     EXPECT_TRUE(read().contains("TryExec=" + self + "\n"));
 
     const QByteArray edited = "[Desktop Entry]\nExec=/bin/sh -c true\n";
-    write(edited);
+    test::WriteFile(path, edited);
     opt.UpdateStartupShortcut();
     EXPECT_EQ(read(), QString::fromUtf8(edited));
-    write("[Desktop Entry]\nExec=trelvix --headless\n");
+    test::WriteFile(path, "[Desktop Entry]\nExec=trelvix --headless\n");
     opt.UpdateStartupShortcut();
     EXPECT_TRUE(read().contains("Exec=trelvix --headless"));
 }
@@ -294,11 +264,8 @@ TEST_F(OptionTest, ShutdownCommandRunsOnlyWhenTheProgramExists) {
     qputenv("PATH", dir.path().toUtf8());
     opt.RunShutdownCommand();
     EXPECT_TRUE(calls.isEmpty());
-    QFile fake(folder + "shutdown");
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write("#!/bin/sh\nexit 0\n");
-    fake.close();
-    fake.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(Write("shutdown", "#!/bin/sh\nexit 0\n"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     opt.RunShutdownCommand();
     qputenv("PATH", oldPath);
     ASSERT_EQ(calls.size(), 1);

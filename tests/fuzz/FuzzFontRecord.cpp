@@ -9,10 +9,7 @@
 using namespace trelvix;
 using namespace trelvix::fuzz;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    StartQt(true);
-    return 0;
-}
+TRELVIX_FUZZ_INIT(true)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LogFontW lf{};
@@ -20,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     constexpr int kWidth = 640, kHeight = 480;
     CAutoFont font;
     font.Create(lf, kHeight);
-    const auto mask = RenderTextMask(QStringLiteral("2026/12/09 12:34:56 Cam 0#"), font.font(),
-                                     kWidth, kHeight);
+    const auto mask =
+        RenderTextMask(QStringLiteral("2026/12/09 12:34:56 Cam 0#"), font.font(), kWidth, kHeight);
     if (mask) FUZZ_CHECK(mask->width <= kWidth && mask->height <= kHeight);
     return 0;
 }

@@ -6,10 +6,7 @@
 using namespace trelvix;
 using namespace trelvix::fuzz;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    StartQt(false);
-    return 0;
-}
+TRELVIX_FUZZ_INIT(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;

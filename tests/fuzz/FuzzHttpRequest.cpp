@@ -6,10 +6,7 @@
 using namespace trelvix;
 using namespace trelvix::fuzz;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    StartQt(false);
-    return 0;
-}
+TRELVIX_FUZZ_INIT(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray head(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -14,17 +14,14 @@ bool SameValues(const GlobalSettings& a, const GlobalSettings& b) {
            a.startWithComputer == b.startWithComputer && a.minimizeToTray == b.minimizeToTray &&
            a.applyToAll == b.applyToAll && a.powerOff == b.powerOff &&
            a.powerOffDaily == b.powerOffDaily && a.powerOffDay == b.powerOffDay &&
-           a.powerOffTime == b.powerOffTime && a.LogPath == b.LogPath &&
-           a.gridRows == b.gridRows && a.gridCols == b.gridCols &&
-           a.historyDays == b.historyDays && a.mediaFolder == b.mediaFolder;
+           a.powerOffTime == b.powerOffTime && a.LogPath == b.LogPath && a.gridRows == b.gridRows &&
+           a.gridCols == b.gridCols && a.historyDays == b.historyDays &&
+           a.mediaFolder == b.mediaFolder;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    StartQt(false);
-    return 0;
-}
+TRELVIX_FUZZ_INIT(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -39,17 +39,19 @@ inline void WriteFile(const QString& path, const QByteArray& bytes) {
         std::abort();
 }
 
-inline QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+// Every target starts the same way: `gui` for the code that draws text.
+#define TRELVIX_FUZZ_INIT(gui)                           \
+    extern "C" int LLVMFuzzerInitialize(int*, char***) { \
+        trelvix::fuzz::StartQt(gui);                     \
+        return 0;                                        \
+    }
 
-#define FUZZ_CHECK(cond)                                                        \
-    do {                                                                        \
-        if (!(cond)) {                                                          \
+#define FUZZ_CHECK(cond)                                                                  \
+    do {                                                                                  \
+        if (!(cond)) {                                                                    \
             std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
-            std::abort();                                                       \
-        }                                                                       \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (0)
 
 }  // namespace trelvix::fuzz

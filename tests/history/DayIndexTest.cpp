@@ -13,6 +13,7 @@ extern "C" {
 #include "history/ClipExport.h"
 #include "history/DayIndex.h"
 #include "support/SyntheticRecordings.h"
+#include "support/TestFiles.h"
 
 using namespace trelvix;
 
@@ -29,9 +30,7 @@ QString Line(int kind, const QString& time, const QString& desc, int camera, con
 }
 
 void WriteLog(const QString& logPath, const QStringList& lines) {
-    QFile f(LogFileName(logPath, kDay));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
-    for (const QString& l : lines) f.write(l.toUtf8() + "\r\n");
+    test::AppendFile(LogFileName(logPath, kDay), test::LogText(lines));
 }
 
 // Every packet of a file: its bytes and whether it is a key frame.

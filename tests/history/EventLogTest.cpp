@@ -1,31 +1,18 @@
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <cstddef>
 #include <gtest/gtest.h>
 
 #include "common/TextConv.h"
 #include "history/EventLog.h"
+#include "support/TestFiles.h"
 
 using namespace trelvix;
 
 namespace {
 
-class EventLogTest : public ::testing::Test {
-protected:
-    void SetUp() override { logPath = dir.path() + "/"; }
-    void Write(const QString& name, const QByteArray& bytes) {
-        QFile f(logPath + name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray Read(const QString& name) {
-        QFile f(logPath + name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    QTemporaryDir dir;
-    QString logPath;
-};
+// Each test's log folder is an empty folder of its own.
+using EventLogTest = test::FolderTest;
 
 }  // namespace
 
@@ -56,31 +43,31 @@ TEST(EventLogRecord, LongTextsAreCutAndTerminatedInTheirField) {
 TEST_F(EventLogTest, LinesHaveEightBarredFieldsInTheRecordsDayFile) {
     const EventLogRecord start = MakeEventRecord(3, "Program", "", "Started", -1, "",
                                                  QDateTime(QDate(2024, 5, 3), QTime(8, 15, 2)));
-    ASSERT_TRUE(AppendLogRecord(logPath, start));
+    ASSERT_TRUE(AppendLogRecord(folder, start));
     EXPECT_EQ(Read("2024-05-03.txt"), "3|Program|2024-05-03|08:15:02||Started|-1||\r\n");
 
     // Filled at 23:59:59 and appended later: still the earlier day's file.
     const EventLogRecord late =
         MakeEventRecord(1, "Program", QStringLiteral("1#"), QStringLiteral("新文件"), 1, "/v/a.mp4",
                         QDateTime(QDate(2024, 5, 3), QTime(23, 59, 59)));
-    ASSERT_TRUE(AppendLogRecord(logPath, late));
+    ASSERT_TRUE(AppendLogRecord(folder, late));
     EXPECT_EQ(QString::fromUtf8(Read("2024-05-03.txt")),
               QStringLiteral("3|Program|2024-05-03|08:15:02||Started|-1||\r\n"
                              "1|Program|2024-05-03|23:59:59|1#|新文件|1|/v/a.mp4|\r\n"));
-    EXPECT_FALSE(QFile::exists(logPath + "2024-05-04.txt"));
+    EXPECT_FALSE(QFile::exists(folder + "2024-05-04.txt"));
 
     // A record whose date cannot be read is dropped without writing.
     EventLogRecord bad = start;
     SetRecordText(bad.dateText, "no date");
-    EXPECT_FALSE(AppendLogRecord(logPath, bad));
-    EXPECT_EQ(LogFileName(logPath, QDate(2024, 5, 3)), logPath + "2024-05-03.txt");
+    EXPECT_FALSE(AppendLogRecord(folder, bad));
+    EXPECT_EQ(LogFileName(folder, QDate(2024, 5, 3)), folder + "2024-05-03.txt");
 }
 
 TEST_F(EventLogTest, AppendRepairsAMissingLineEndAndConvertsMarkedFiles) {
     Write("2024-05-03.txt", "0|a|2024-05-03|01:00:00||x|-1||");
     const auto rec =
         MakeEventRecord(3, "P", "", "d", -1, "", QDateTime(QDate(2024, 5, 3), QTime(2, 0)));
-    AppendLogRecord(logPath, rec);
+    AppendLogRecord(folder, rec);
     EXPECT_EQ(Read("2024-05-03.txt"),
               "0|a|2024-05-03|01:00:00||x|-1||\r\n3|P|2024-05-03|02:00:00||d|-1||\r\n");
 
@@ -89,8 +76,8 @@ TEST_F(EventLogTest, AppendRepairsAMissingLineEndAndConvertsMarkedFiles) {
     for (QChar c : QStringLiteral("2|运动|2024-05-04|01:00:00|0#|m|0|/p.jpg|\r\n"))
         utf16.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
     Write("2024-05-04.txt", utf16);
-    AppendLogRecord(logPath, MakeEventRecord(3, "P", "", "d", -1, "",
-                                             QDateTime(QDate(2024, 5, 4), QTime(2, 0))));
+    AppendLogRecord(folder, MakeEventRecord(3, "P", "", "d", -1, "",
+                                            QDateTime(QDate(2024, 5, 4), QTime(2, 0))));
     EXPECT_EQ(
         QString::fromUtf8(Read("2024-05-04.txt")),
         QStringLiteral(
@@ -116,10 +103,10 @@ TEST_F(EventLogTest, RemovingTheFirstLineNeverMakesTheNextReadAsAByteOrderMark) 
                                            20)};
     for (const QByteArray& bytes : files) {
         Write("2024-05-05.txt", bytes);
-        const QStringList before = ReadLogLines(logPath + "2024-05-05.txt");
+        const QStringList before = ReadLogLines(folder + "2024-05-05.txt");
         ASSERT_GE(before.size(), 2);
-        ASSERT_TRUE(RemoveLogLines(logPath + "2024-05-05.txt", {0}));
-        EXPECT_EQ(ReadLogLines(logPath + "2024-05-05.txt"), before.mid(1))
+        ASSERT_TRUE(RemoveLogLines(folder + "2024-05-05.txt", {0}));
+        EXPECT_EQ(ReadLogLines(folder + "2024-05-05.txt"), before.mid(1))
             << bytes.toHex().constData();
     }
 }
@@ -133,7 +120,7 @@ TEST_F(EventLogTest, ReadingADayAppliesTheThreeFilters) {
           "no bars at all\r\n"
           "3|a|b|c|d|e|f|g|h|i|j|\r\n");
     LogDayModel all;
-    LoadLogDay(&all, logPath, kLogAll, QDate(2024, 5, 10));
+    LoadLogDay(&all, folder, kLogAll, QDate(2024, 5, 10));
     ASSERT_EQ(all.rows.size(), 6u);
     EXPECT_EQ(all.rows[0].icon, 2);
     EXPECT_EQ(all.rows[3].icon, -1);
@@ -144,12 +131,12 @@ TEST_F(EventLogTest, ReadingADayAppliesTheThreeFilters) {
     EXPECT_EQ(all.rows[5].line, 5);
 
     LogDayModel withFile;
-    LoadLogDay(&withFile, logPath, kLogWithFile, QDate(2024, 5, 10));
+    LoadLogDay(&withFile, folder, kLogWithFile, QDate(2024, 5, 10));
     ASSERT_EQ(withFile.rows.size(), 3u);
     EXPECT_EQ(withFile.rows[1].line, 2);  // rows remember their line in the file
 
     LogDayModel motion;
-    LoadLogDay(&motion, logPath, kLogMotionWithFile, QDate(2024, 5, 10));
+    LoadLogDay(&motion, folder, kLogMotionWithFile, QDate(2024, 5, 10));
     ASSERT_EQ(motion.rows.size(), 1u);
     EXPECT_EQ(LogFileOfRow(motion, 0), "/img/a.jpg");
     EXPECT_EQ(LogFileOfRow(motion, 1), "");
@@ -159,7 +146,7 @@ TEST_F(EventLogTest, ReadingADayAppliesTheThreeFilters) {
 
     LogDayModel none;
     none.rows.resize(2);
-    LoadLogDay(&none, logPath, kLogAll, QDate(2024, 5, 11));
+    LoadLogDay(&none, folder, kLogAll, QDate(2024, 5, 11));
     EXPECT_TRUE(none.rows.empty());
 }
 
@@ -168,30 +155,25 @@ TEST_F(EventLogTest, RetentionDeletesOnlyDatedFilesBeforeTheCutoff) {
                              "notes.txt", "2024-13-01.txt", "2024-xx-01.txt"})
         Write(QString::fromLatin1(name), "x");
     // historyDays 7 on 10 May 2024.
-    const int deleted = DeleteOldLogFiles(logPath, QDate(2024, 5, 10).addDays(-7));
+    const int deleted = DeleteOldLogFiles(folder, QDate(2024, 5, 10).addDays(-7));
     EXPECT_EQ(deleted, 2);
-    QStringList left = QDir(logPath).entryList(QDir::Files, QDir::Name);
+    QStringList left = QDir(folder).entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(left, (QStringList{"2024-05-03.txt", "2024-05-09.txt", "2024-13-01.txt",
                                  "2024-xx-01.txt", "notes.txt"}));
 
     // Names that only begin like a day log are someone else's.
     Write("2024-05-01.TXT", "x");
     Write("2024-05-02b.txt", "x");
-    EXPECT_EQ(DeleteOldLogFiles(logPath, QDate(2024, 5, 3)), 0);
-    EXPECT_EQ(DeleteOldLogFiles(logPath, QDate(2000, 1, 1)), 0);
+    EXPECT_EQ(DeleteOldLogFiles(folder, QDate(2024, 5, 3)), 0);
+    EXPECT_EQ(DeleteOldLogFiles(folder, QDate(2000, 1, 1)), 0);
 }
 
-TEST(LogRetention, OnlyFilesNamedExactlyAsADayLogGo) {
-    QTemporaryDir dir;
-    const QString logPath = dir.path() + "/";
+TEST_F(EventLogTest, OnlyFilesNamedExactlyAsADayLogGo) {
     const QStringList names = {"2024-05-01.txt", "2024-05-01.txt.bak", "2024-05-01 notes.txt",
                                "2024-5-01.txt",  "2024-05-02.jpg",     "2024-05-03x.txt"};
-    for (const QString& name : names) {
-        QFile f(logPath + name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    EXPECT_EQ(DeleteOldLogFiles(logPath, QDate(2024, 6, 1)), 1);
-    EXPECT_FALSE(QFile::exists(logPath + "2024-05-01.txt"));
+    for (const QString& name : names) Write(name);
+    EXPECT_EQ(DeleteOldLogFiles(folder, QDate(2024, 6, 1)), 1);
+    EXPECT_FALSE(QFile::exists(folder + "2024-05-01.txt"));
     for (const QString& name : names.mid(1))
-        EXPECT_TRUE(QFile::exists(logPath + name)) << name.toStdString();
+        EXPECT_TRUE(QFile::exists(folder + name)) << name.toStdString();
 }

@@ -1,13 +1,12 @@
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "support/LogViewerFixture.h"
+#include "support/SyntheticRecordings.h"
 #include "support/Wait.h"
 
 #include "common/Frame.h"
@@ -30,34 +29,18 @@ namespace {
 class LogViewerTest : public test::LogViewerFixture {
 protected:
     // A picture file inside the program's folders (the log folder is one).
-    QString Picture(const QString& name) {
-        const QString path = option->LogPath + name;
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write("jpeg");
-        return path;
-    }
-    void WriteLog(const QStringList& lines) {
-        QFile f(LogFileName(option->LogPath, day));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        for (const QString& l : lines) f.write(l.toUtf8() + "\r\n");
-    }
+    QString Picture(const QString& name) { return test::WriteFile(option->LogPath + name, "jpeg"); }
     QString Line(const QString& kind, const QString& time, const QString& desc, const QString& num,
                  const QString& file) {
         return kind + "|Src|" + day.toString("yyyy-MM-dd") + "|" + time + "|Cam|" + desc + "|" +
                num + "|" + file + "|";
     }
-    // A recording of `frames` black frames at ten a second, the day's only line.
-    void LoggedRecording(const QString& name, int width, int height, int frames) {
-        EXPECT_TRUE(yMP4CNew(92, kYmp4Agreed));
-        EXPECT_TRUE(yMP4COpen(92, 10, width, height, 4, 15, option->LogPath + name, 30));
-        VideoFrame f;
-        f.Resize(width, height);
-        for (int i = 0; i < frames; ++i) EXPECT_TRUE(yVideoWrite(92, f.data.data(), f.data.size()));
-        const QString file = yMP4CCurrentFile(92);
-        yMP4CClose(92);
-        yMP4CDelete(92);
-        WriteLog({Line("1", "10:00:00", "Recording started", "0", file)});
+    // A recording of `seconds` at ten frames a second, the day's only line.
+    void LoggedRecording(const QString& name, int width, int height, int seconds) {
+        const QStringList files = test::RecordSynthetic(
+            92, option->LogPath + name, QDateTime(day, QTime(10, 0)), seconds, 1, width, height);
+        ASSERT_EQ(files.size(), 1);
+        WriteLog({Line("1", "10:00:00", "Recording started", "0", files[0])});
     }
 };
 
@@ -107,15 +90,13 @@ TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
     viewer.ColumnClick(4);
     ASSERT_EQ(viewer.RowText(0, 4), "Two");
     // A line appended after the refresh must survive.
-    QFile log(LogFileName(option->LogPath, day));
-    ASSERT_TRUE(log.open(QIODevice::Append));
-    log.write(Line("3", "10:00:06", "late", "0", "").toUtf8() + "\r\n");
-    log.close();
+    const QString log = test::AppendFile(LogFileName(option->LogPath, day),
+                                         Line("3", "10:00:06", "late", "0", "").toUtf8() + "\r\n");
     viewer.SelectRows({0});  // "Two": file b, line 2
     viewer.DeleteSelected();
     EXPECT_FALSE(QFile::exists(b));
     EXPECT_TRUE(QFile::exists(a));
-    QStringList lines = ReadLogLines(log.fileName());
+    QStringList lines = ReadLogLines(log);
     ASSERT_EQ(lines.size(), 6);
     EXPECT_FALSE(lines.join('\n').contains("Two"));
     EXPECT_TRUE(lines.last().contains("late"));
@@ -125,7 +106,7 @@ TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
     EXPECT_EQ(viewer.RowLine(three), 3);
     viewer.SelectRows({three});
     viewer.DeleteSelected();
-    lines = ReadLogLines(log.fileName());
+    lines = ReadLogLines(log);
     ASSERT_EQ(lines.size(), 5);
     EXPECT_FALSE(lines.join('\n').contains("three"));
     EXPECT_FALSE(QFile::exists(c));
@@ -133,10 +114,7 @@ TEST_F(LogViewerTest, DeletingRowsRemovesExactlyTheirLinesAndFiles) {
 
 TEST_F(LogViewerTest, FilesOutsideTheProgramsFoldersAreNeverDeleted) {
     QTemporaryDir elsewhere;
-    const QString foreign = elsewhere.path() + "/precious.jpg";
-    QFile f(foreign);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    const QString foreign = test::WriteFile(elsewhere.path() + "/precious.jpg");
     // A hand-edited line, and one climbing out of the log folder.
     const QString sneaky =
         option->LogPath + "../../" + QDir(option->LogPath).relativeFilePath(foreign);
@@ -198,18 +176,11 @@ TEST_F(LogViewerTest, DeleteAllSortingFiltersAndDays) {
 
 TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
     // A real three-second recording.
-    ASSERT_TRUE(yMP4CNew(90, kYmp4Agreed));
     const QString folder = option->LogPath + "rec";
-    ASSERT_TRUE(yMP4COpen(90, 10, 320, 240, 4, 15, folder, 30));
-    VideoFrame f;
-    f.Resize(320, 240);
-    for (int i = 0; i < 30; ++i) {
-        std::fill(f.data.begin(), f.data.end(), uint8_t(i * 8));
-        ASSERT_TRUE(yVideoWrite(90, f.data.data(), f.data.size()));
-    }
-    const QString file = yMP4CCurrentFile(90);
-    yMP4CClose(90);
-    yMP4CDelete(90);
+    const QStringList files =
+        test::RecordSynthetic(90, folder, QDateTime(day, QTime(10, 0)), 3, 1, 320, 240);
+    ASSERT_EQ(files.size(), 1);
+    const QString file = files[0];
 
     QWidget owner;
     QWidget panel(&owner);
@@ -237,11 +208,7 @@ TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
     EXPECT_TRUE(messages.isEmpty());
 
     // A file that is no video at all.
-    QFile junk(folder + "/junk.mp4");
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, 'x'));
-    junk.close();
-    player.Open(junk.fileName());
+    player.Open(test::WriteFile(folder + "/junk.mp4", QByteArray(4096, 'x')));
     ASSERT_TRUE(WaitFor([&] { return !player.IsLoaded(); }));
     EXPECT_EQ(messages, QStringList{"Can't play.Please download codec"});
     EXPECT_FALSE(player.IsLoaded());
@@ -258,7 +225,7 @@ TEST_F(LogViewerTest, PlayerRatesPauseAndTheEndOfAFile) {
 }
 
 TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
-    LoggedRecording("clip", 160, 120, 10);
+    LoggedRecording("clip", 160, 120, 1);
     QPointer<TFrmLog> viewer = new TFrmLog(nullptr, 3, DeleteLogged);
     viewer->show();
     ASSERT_EQ(viewer->RowCount(), 1);
@@ -274,7 +241,7 @@ TEST_F(LogViewerTest, ClosingTheViewerWhileAFileLoadsIsSafe) {
 // Playing keeps the window's title, and the window never reaches past the work area, even
 // when it grows for the video from a place near the screen's corner.
 TEST_F(LogViewerTest, PlayingKeepsTheTitleAndTheWindowInsideTheWorkArea) {
-    LoggedRecording("wide", 640, 360, 20);
+    LoggedRecording("wide", 640, 360, 2);
     TFrmLog viewer(nullptr, 3, DeleteLogged);
     viewer.setAttribute(Qt::WA_DeleteOnClose, false);
     viewer.show();
@@ -331,17 +298,12 @@ TEST_F(LogViewerTest, DeletingActsOnTheDayShownAndKeepsOtherLinesByteForByte) {
     // A line another program wrote in an 8-bit Chinese encoding, then two of ours.
     const QByteArray foreign = "2|\xC7\xB0\xC3\xC5|" + day.toString("yyyy-MM-dd").toLatin1() +
                                "|09:00:00|Cam|\xD2\xC6\xB6\xAF|0||\r\n";
-    QFile log(LogFileName(option->LogPath, day));
-    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-    log.write(foreign);
-    log.write(Line("1", "10:00:00", "one", "0", "").toUtf8() + "\r\n");
-    log.write(Line("1", "10:00:01", "two", "0", "").toUtf8() + "\r\n");
-    log.close();
-    const QString yesterday = LogFileName(option->LogPath, day.addDays(-1));
-    QFile other(yesterday);
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.write("1|Src|x|10:00:00|Cam|keep me|0||\r\n");
-    other.close();
+    const QString log =
+        test::WriteFile(LogFileName(option->LogPath, day),
+                        foreign + test::LogText({Line("1", "10:00:00", "one", "0", ""),
+                                                 Line("1", "10:00:01", "two", "0", "")}));
+    const QString yesterday = test::WriteFile(LogFileName(option->LogPath, day.addDays(-1)),
+                                              "1|Src|x|10:00:00|Cam|keep me|0||\r\n");
 
     TFrmLog viewer(nullptr, 3, DeleteLogged);
     ASSERT_EQ(viewer.RowCount(), 3);
@@ -350,16 +312,14 @@ TEST_F(LogViewerTest, DeletingActsOnTheDayShownAndKeepsOtherLinesByteForByte) {
     for (int r = 0; r < viewer.RowCount(); ++r)
         if (viewer.RowText(r, 4) == "two") viewer.SelectRows({r});
     viewer.DeleteSelected();
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    const QByteArray after = log.readAll();
-    log.close();
+    const QByteArray after = test::ReadFile(log);
     EXPECT_TRUE(after.startsWith(foreign));
     EXPECT_FALSE(after.contains("|two|"));
     EXPECT_TRUE(after.contains("|one|"));
     EXPECT_EQ(ReadLogLines(yesterday).size(), 1);
     // Clearing the list clears the day shown, not the picker's.
     viewer.DeleteAll();
-    EXPECT_FALSE(QFile::exists(log.fileName()));
+    EXPECT_FALSE(QFile::exists(log));
     EXPECT_TRUE(QFile::exists(yesterday));
 }
 
@@ -370,11 +330,7 @@ TEST_F(LogViewerTest, OnlyPicturesAndVideosGoWithTheirRows) {
                         LogFileName(option->LogPath, day)};
     QStringList lines;
     for (const QString& file : kept + QStringList{picture}) {
-        QFile f(file);
-        if (!f.exists()) {
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write("x");
-        }
+        if (!QFile::exists(file)) test::WriteFile(file, "x");
         lines << Line("1", "10:00:00", "entry", "0", file);
     }
     WriteLog(lines);

@@ -1,6 +1,4 @@
-#include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QtTest/QTest>
@@ -28,11 +26,6 @@ protected:
             .arg(day.toString("yyyy-MM-dd"), time)
             .arg(camera)
             .arg(file);
-    }
-    void WriteLog(const QStringList& lines) {
-        QFile f(LogFileName(option->LogPath, day));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
-        for (const QString& l : lines) f.write(l.toUtf8() + "\r\n");
     }
     // The second of the day the player shows now; -1 when it shows nothing yet.
     static int ShownSecond(TFrmLog& viewer) {
@@ -116,8 +109,7 @@ TEST_F(TimelineTest, AMotionEventIsOneRowThatOpensToItsPicturesAndGoesWithThem) 
     QStringList pictures;
     for (int i = 0; i < 4; ++i) {
         pictures << option->LogPath + QStringLiteral("m%1.jpg").arg(i);
-        QFile f(pictures.last());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        test::WriteFile(pictures.last());
     }
     WriteLog({Line(2, "10:00:00", 0, pictures[0]), Line(3, "10:00:01", -1, ""),
               Line(2, "10:00:20", 0, pictures[1]), Line(2, "10:00:45", 0, pictures[2]),

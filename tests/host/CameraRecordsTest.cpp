@@ -2,7 +2,6 @@
 // come and go, and a new order.
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -30,10 +29,7 @@ protected:
         for (const QString& f : QDir(UserFolder()).entryList({"[0-9]*.bin"}))
             QFile::remove(UserFolder() + f);
         ini = dir.path() + "/kvCamera.ini";
-        QSettings grid(ini, QSettings::IniFormat);
-        grid.setValue("Settings/CameraRows", "2");
-        grid.setValue("Settings/CameraCols", "2");
-        grid.sync();
+        test::WriteGrid(ini, 2, 2);
         QFile::remove(UserFolder() + "device.bin");
         // Each device's own record: its caption and brightness name it.
         const QStringList ids = {kA, kB, kC};

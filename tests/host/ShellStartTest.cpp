@@ -1,10 +1,8 @@
 // Both programs start the same way: whatever a camera's record asks for at start happens in
 // the main window exactly as in the headless program.
-#include <QApplication>
 #include <QDir>
 #include <QDialog>
 #include <QDirIterator>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,6 +12,7 @@
 #include "config/Folders.h"
 #include "config/Option.h"
 #include "support/StartupSettings.h"
+#include "support/TestFiles.h"
 #include "history/LogReceiver.h"
 #include "host/CameraHost.h"
 #include "settings/Unit4.h"
@@ -56,10 +55,7 @@ protected:
     void SetUp() override {
         EnsureUserFolder();
         ini = dir.path() + "/kvCamera.ini";
-        QSettings s(ini, QSettings::IniFormat);
-        s.setValue("Settings/CameraRows", "1");
-        s.setValue("Settings/CameraCols", "3");
-        s.sync();
+        test::WriteGrid(ini, 1, 3);
         QDir().mkpath(videos());
         // Two recording cameras and one that only shows its picture.
         for (int i = 0; i < 3; ++i) {
@@ -95,9 +91,16 @@ protected:
         };
         return WaitFor([&, from = written()] { return written() >= from + more; });
     }
-    QStringList LogLines() {
+    // Lines saying that a recording started: of camera `camera`, or of any when it is -1.
+    int StartLines(int camera = -1) {
         QCoreApplication::sendPostedEvents();
-        return ReadLogLines(LogFileName(gOption->LogPath, QDate::currentDate()));
+        int n = 0;
+        for (const QString& line :
+             ReadLogLines(LogFileName(gOption->LogPath, QDate::currentDate()))) {
+            const auto f = SplitLogLine(line);
+            n += f[5] == LanguageText(13) && (camera < 0 || f[6] == QString::number(camera));
+        }
+        return n;
     }
 
     QTemporaryDir dir;
@@ -108,6 +111,8 @@ protected:
 
 using Programs = ::testing::Types<WindowedProgram, HeadlessProgram>;
 TYPED_TEST_SUITE(ShellStartTest, Programs);
+using HeadlessStartTest = ShellStartTest<HeadlessProgram>;
+using WindowedStartTest = ShellStartTest<WindowedProgram>;
 
 }  // namespace
 
@@ -123,14 +128,9 @@ TYPED_TEST(ShellStartTest, CamerasThatRecordAtStartRecordFromTheFirstSecond) {
     EXPECT_EQ(this->FilledRecordings(2), 0);
 
     // Each recording camera logs its start once, with its first file.
-    const auto startLines = [this] {
-        int n = 0;
-        for (const QString& line : this->LogLines()) n += SplitLogLine(line)[5] == LanguageText(13);
-        return n;
-    };
-    EXPECT_TRUE(WaitFor([&] { return startLines() == 2; })) << startLines();
+    EXPECT_TRUE(WaitFor([&] { return this->StartLines() == 2; })) << this->StartLines();
     ASSERT_TRUE(this->MoreWritten(0, 3) && this->MoreWritten(1, 3));
-    EXPECT_EQ(startLines(), 2);
+    EXPECT_EQ(this->StartLines(), 2);
     this->program.Exit();
     EXPECT_EQ(gOption, nullptr);    // the settings were saved and are gone
     this->startup.Load(this->ini);  // for TearDown
@@ -139,15 +139,10 @@ TYPED_TEST(ShellStartTest, CamerasThatRecordAtStartRecordFromTheFirstSecond) {
 TYPED_TEST(ShellStartTest, TheBroadcastCopiesACrashLeftAreDeletedUnlessKept) {
     // What a killed broadcast leaves: its copy that was to go, next to one the user kept.
     const QString day = this->videos() + "/01/20240510Video/";
-    QDir().mkpath(day);
     const QString orphan = day + "20240510 120000123.temporary.wmv";
     const QString kept = day + "20240510 120000123.wmv";
     const QString other = day + "notes.temporary.wmv";
-    for (const QString& f : {orphan, kept, other}) {
-        QFile file(f);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("ASF");
-    }
+    for (const QString& f : {orphan, kept, other}) test::WriteFile(f, "ASF");
     this->program.Start(this->startup.Take());
     EXPECT_FALSE(QFile::exists(orphan));
     EXPECT_TRUE(QFile::exists(kept));
@@ -166,10 +161,6 @@ TYPED_TEST(ShellStartTest, TheCamerasOfTheGridAreFoundByTheirDevice) {
     this->startup.Load(this->ini);
 }
 
-namespace {
-using HeadlessStartTest = ShellStartTest<HeadlessProgram>;
-}  // namespace
-
 TEST_F(HeadlessStartTest, ABroadcastStartRecordsEachCameraOnceFromTheStart) {
     for (int i = 0; i < 3; ++i) {
         CDataClass rec;
@@ -187,19 +178,10 @@ TEST_F(HeadlessStartTest, ABroadcastStartRecordsEachCameraOnceFromTheStart) {
     ASSERT_TRUE(MoreWritten(0, 15) && MoreWritten(1, 15));
     EXPECT_EQ(FilledRecordings(0), 1);
     EXPECT_EQ(FilledRecordings(1), 1);
-    int starts = 0;
-    for (const QString& line : LogLines()) {
-        const auto f = SplitLogLine(line);
-        starts += f[5] == LanguageText(13) && f[6] == "0";
-    }
-    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(StartLines(0), 1);
     program.Exit();
     startup.Load(ini);
 }
-
-namespace {
-using WindowedStartTest = ShellStartTest<WindowedProgram>;
-}  // namespace
 
 TEST_F(WindowedStartTest, AGridRebuildStartsEachRecordingOnce) {
     program.Start(this->startup.Take());
@@ -214,12 +196,7 @@ TEST_F(WindowedStartTest, AGridRebuildStartsEachRecordingOnce) {
     ASSERT_TRUE(WaitFor([&] { return FilledRecordings(0) == 2; }));
     ASSERT_TRUE(MoreWritten(0, 15));
     EXPECT_EQ(FilledRecordings(0), 2);  // the one before and the one after
-    int starts = 0;
-    for (const QString& line : LogLines()) {
-        const auto f = SplitLogLine(line);
-        starts += f[5] == LanguageText(13) && f[6] == "0";
-    }
-    EXPECT_EQ(starts, 2);
+    EXPECT_EQ(StartLines(0), 2);
     program.Exit();
     startup.Load(ini);
 }

@@ -5,67 +5,31 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <mosquitto.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <map>
 #include <mutex>
 #include <vector>
 
+#include "support/Processes.h"
 #include "support/Wait.h"
+#include "support/TestFiles.h"
 
 namespace trelvix::test {
-
-inline pid_t Spawn(const QStringList& args, int* stdoutPipe = nullptr, int* stdinPipe = nullptr) {
-    std::vector<QByteArray> bytes;
-    std::vector<char*> argv;
-    for (const QString& a : args) bytes.push_back(a.toUtf8());
-    for (QByteArray& b : bytes) argv.push_back(b.data());
-    argv.push_back(nullptr);
-    int out[2] = {-1, -1}, in[2] = {-1, -1};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (stdoutPipe && pipe(out) == 0) posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    if (stdinPipe && pipe(in) == 0) posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    if (stdoutPipe) close(out[1]), *stdoutPipe = out[0];
-    if (stdinPipe) close(in[0]), *stdinPipe = in[1];
-    return pid;
-}
-
-inline void Kill(pid_t& pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    pid = -1;
-}
-
-inline int FreePort() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost);
-    return s.serverPort();
-}
 
 // mosquitto without persistence: once killed it forgets every retained message.
 class Broker {
 public:
     Broker() : port_(FreePort()) {
-        QFile conf(dir_.path() + "/mosquitto.conf");
-        conf.open(QIODevice::WriteOnly);
-        conf.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\n"
-                                  "persistence false\nlog_dest none\n")
-                       .arg(port_)
-                       .toUtf8());
-        conf.close();
+        WriteFile(dir_.path() + "/mosquitto.conf",
+                  QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\n"
+                                 "persistence false\nlog_dest none\n")
+                      .arg(port_)
+                      .toUtf8());
         Start();
     }
     ~Broker() { Kill(pid_); }
@@ -110,10 +74,7 @@ public:
     int Count(const QString& pattern) const {
         return int(QDir(dir_.path()).entryList({pattern}, QDir::Files).size());
     }
-    QByteArray Read(const QString& name) const {
-        QFile f(dir_.path() + "/" + name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray Read(const QString& name) const { return ReadFile(dir_.path() + "/" + name); }
 
 private:
     QTemporaryDir dir_;

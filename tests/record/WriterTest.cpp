@@ -2,11 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,7 +17,9 @@ extern "C" {
 #include "record/Ymp4.h"
 #include "record/Ymp4Copy.h"
 #include "support/H264Nals.h"
+#include "support/FileSizeLimit.h"
 #include "support/MediaProbe.h"
+#include "support/TestFiles.h"
 
 using namespace trelvix;
 using trelvix::test::Probe;
@@ -190,9 +190,8 @@ TEST_F(Writer, RefusesWhatItCannotWriteAndCloseIsAlwaysHarmless) {
     EXPECT_FALSE(yMP4COpen(kHandle, 61, 320, 240, 4, 15, folder, 30));
     EXPECT_FALSE(yMP4COpen(kHandle, 10, 0, 240, 4, 15, folder, 30));
     EXPECT_FALSE(yMP4COpen(kHandle, 10, 320, 240, 4, 15, QString(), 30));
-    QFile blocker(dir.path() + "/file");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    EXPECT_FALSE(yMP4COpen(kHandle, 10, 320, 240, 4, 15, blocker.fileName() + "/sub", 30));
+    const QString blocker = test::WriteFile(dir.path() + "/file");
+    EXPECT_FALSE(yMP4COpen(kHandle, 10, 320, 240, 4, 15, blocker + "/sub", 30));
 
     const VideoFrame f = Pattern(322, 240, 0);  // 966 bytes of pixels, 968 with padding
     EXPECT_FALSE(yVideoWrite(kHandle, f.data.data(), f.data.size()));  // nothing open
@@ -225,11 +224,7 @@ TEST_F(Writer, CutsSegmentsByRecordedTimeAndNeverOverwrites) {
     const QString folder = Folder("cam");
     ASSERT_TRUE(Open(folder, 1));
     // A file already named by the second segment's start time stays untouched.
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile taken(folder + "20240506 070910.mp4");
-    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-    taken.write("keep");
-    taken.close();
+    const QString taken = test::WriteFile(folder + "20240506 070910.mp4", "keep");
 
     Write(5);
     now = kStart.addSecs(61);
@@ -256,8 +251,7 @@ TEST_F(Writer, CutsSegmentsByRecordedTimeAndNeverOverwrites) {
               QStringList({"20240506 070609.mp4", "20240506 070809.mp4", "20240506 070910.mp4",
                            "20240506 070910_2.mp4", "20240506 070910_3.mp4"}));
 
-    ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
-    EXPECT_EQ(taken.readAll(), QByteArray("keep"));
+    EXPECT_EQ(test::ReadFile(taken), QByteArray("keep"));
     const int expected[] = {5, 3, 2, 1};
     for (int i = 0; i < 4; ++i) {
         const Probe p = ProbeFile(reported[size_t(i)].second);
@@ -281,9 +275,7 @@ TEST_F(Writer, SetRootPathMovesLaterFilesToTheNewFolder) {
     EXPECT_TRUE(reported[1].second.startsWith(Folder("day2")));
 
     // A folder that cannot be made keeps the recording where it is; the minutes still apply.
-    QFile blocker(dir.path() + "/file");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    EXPECT_FALSE(yMP4CSetRootPath(kHandle, blocker.fileName() + "/day3", 1));
+    EXPECT_FALSE(yMP4CSetRootPath(kHandle, test::WriteFile(dir.path() + "/file") + "/day3", 1));
     now = now.addSecs(60);
     Write(2);
     yMP4CClose(kHandle);
@@ -303,6 +295,13 @@ int RunChild(Child child) {
     int status = 0;
     waitpid(pid, &status, 0);
     return status;
+}
+
+// In a child: writer 0 open on `folder` at 10 pictures a second, its clock at `now`.
+bool OpenInChild(const QString& folder, QDateTime* now) {
+    SetWriterClockForTesting([now] { return *now; });
+    return yXvidInit(kYmp4Agreed, 1, 0) && yMP4CNew(0, kYmp4Agreed) &&
+           yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30);
 }
 
 // Encoded frames in either format and a camera's own packets alike: what a kill leaves plays
@@ -383,20 +382,15 @@ TEST(WriterCrash, AFailedWriteFinishesTheFileAndRetriesLater) {
     const QString folder = dir.path() + "/cam/";
     const int status = RunChild([&] {
         QDateTime now = kStart;
-        SetWriterClockForTesting([&] { return now; });
         int created = 0;
-        if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
-            !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
-            return 1;
+        if (!OpenInChild(folder, &now)) return 1;
         yMP4CSetNewMP4FileCallBackFunc(0, [&](const int32_t*, const QString&) { ++created; });
         int failed = 0, resumed = 0;
         yMP4CSetWriteFailureCallBackFunc(
             0, [&](const int32_t*, bool f, const QString&) { ++(f ? failed : resumed); });
         // Writing past this size fails with EFBIG as on a full disk, but the disk has room:
         // the failure is reported once, as one, and so is the recovery.
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{1500000, 1500000};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        const test::FileSizeLimit full(1500000);
         int written = 0;
         for (; written < 200; ++written, now = now.addMSecs(100)) {
             const VideoFrame f = Noise(320, 240, uint32_t(written));
@@ -428,16 +422,11 @@ TEST(WriterCrash, AFileWhoseFirstFrameCouldNotBeWrittenIsNeverReported) {
     const QString folder = dir.path() + "/cam/";
     const int status = RunChild([&] {
         QDateTime now = kStart;
-        SetWriterClockForTesting([&] { return now; });
         int reported = 0;
-        if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
-            !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
-            return 1;
+        if (!OpenInChild(folder, &now)) return 1;
         yMP4CSetNewMP4FileCallBackFunc(0, [&](const int32_t*, const QString&) { ++reported; });
         // Room for a file's header, none for a picture: a disk that has just filled up.
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        const test::FileSizeLimit full(4096);
         for (int i = 0; i < 3; ++i, now = now.addSecs(6)) {
             const VideoFrame f = Noise(320, 240, uint32_t(i));
             if (yVideoWrite(0, f.data.data(), f.data.size())) return 2;
@@ -449,10 +438,6 @@ TEST(WriterCrash, AFileWhoseFirstFrameCouldNotBeWrittenIsNeverReported) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "files reported that were never written";
     EXPECT_TRUE(Mp4Files(folder).isEmpty());
 }
-
-}  // namespace
-
-namespace {
 
 QString RecordOneSecond(const QString& folder, int handle) {
     QDateTime now = kStart;
@@ -478,16 +463,14 @@ TEST(WriterLeftovers, FilesWithoutAFrameGoWhenTheNextRecordingStarts) {
     const QString real = RecordOneSecond(folder, 40);
     ASSERT_GE(ProbeFile(real).frames, 10);
     // What a program killed in a recording's first second leaves: nothing, or a header.
-    QFile empty(folder + "20240101 000000.mp4");
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
+    const QString empty = test::WriteFile(folder + "20240101 000000.mp4");
     const QString header = folder + "20240101 000100.mp4";
     ASSERT_TRUE(QFile::copy(real, header));
     QFile(header).resize(600);
     ASSERT_EQ(ProbeFile(header).frames, 0);
 
     const QString next = RecordOneSecond(folder, 41);
-    EXPECT_FALSE(QFile::exists(empty.fileName()));
+    EXPECT_FALSE(QFile::exists(empty));
     EXPECT_FALSE(QFile::exists(header));
     EXPECT_TRUE(QFile::exists(real));
     EXPECT_TRUE(QFile::exists(next));
@@ -496,9 +479,7 @@ TEST(WriterLeftovers, FilesWithoutAFrameGoWhenTheNextRecordingStarts) {
 // Whether the file is a sequence of whole top-level boxes, as a writer that stopped cleanly
 // leaves it.
 bool WholeBoxes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray b = f.readAll();
+    const QByteArray b = test::ReadFile(path);
     qint64 at = 0;
     while (at + 8 <= b.size()) {
         const auto* p = reinterpret_cast<const uint8_t*>(b.constData() + at);
@@ -514,13 +495,8 @@ TEST(WriterCrash, AFullDiskEndsTheFileWithItsLastWholeFragment) {
     const QString folder = dir.path() + "/cam/";
     const int status = RunChild([&] {
         QDateTime now = kStart;
-        SetWriterClockForTesting([&] { return now; });
-        if (!yXvidInit(kYmp4Agreed, 1, 0) || !yMP4CNew(0, kYmp4Agreed) ||
-            !yMP4COpen(0, 10, 320, 240, 4, 15, folder, 30))
-            return 1;
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{400000, 400000};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        if (!OpenInChild(folder, &now)) return 1;
+        const test::FileSizeLimit full(400000);
         for (int i = 0; i < 100; ++i, now = now.addMSecs(100)) {
             const VideoFrame f = Noise(320, 240, uint32_t(i));
             if (!yVideoWrite(0, f.data.data(), f.data.size())) break;

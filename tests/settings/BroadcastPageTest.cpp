@@ -103,8 +103,7 @@ TEST_F(BroadcastPageTest, StoredValuesOutOfRangeAreRepairedInTheRecordAtOnce) {
 
 TEST_F(BroadcastPageTest, TheTestButtonStartsAndStopsAndTheWindowEndsTheBroadcast) {
     AddressService service("203.0.113.7");
-    StartProgram({"test:black:320x240@10"});
-    UsbCamera* cam = cameras[0].get();
+    UsbCamera* cam = StartProgram({"test:black:320x240@10"});
     ASSERT_TRUE(Streaming(cam));
     OpenPage();
     page->Edit_port->setText("0");  // a free port
@@ -136,8 +135,7 @@ TEST_F(BroadcastPageTest, TheTestButtonStartsAndStopsAndTheWindowEndsTheBroadcas
 
 TEST_F(BroadcastPageTest, WithoutAPublicAddressOrAStartTheFieldsSayNothingWrong) {
     AddressService silent("");
-    StartProgram({"test:black:320x240@10"});
-    UsbCamera* cam = cameras[0].get();
+    UsbCamera* cam = StartProgram({"test:black:320x240@10"});
     ASSERT_TRUE(Streaming(cam));
     QStringList errors;
     SetErrorMessageHandler([&](const QString& text) { errors << text; });
@@ -165,8 +163,7 @@ TEST_F(BroadcastPageTest, WithoutAPublicAddressOrAStartTheFieldsSayNothingWrong)
 
 TEST_F(BroadcastPageTest, AViewerPasswordAndThisComputerOnlyReachTheServerAndTheIniFile) {
     AddressService service("203.0.113.7");
-    StartProgram({"test:black:320x240@10"});
-    UsbCamera* cam = cameras[0].get();
+    UsbCamera* cam = StartProgram({"test:black:320x240@10"});
     ASSERT_TRUE(Streaming(cam));
     OpenPage();
     EXPECT_FALSE(page->CheckBox_password->isChecked());  // open to the local network, as before
@@ -210,8 +207,7 @@ TEST_F(BroadcastPageTest, PicturesOfThePageWithBothAddresses) {
     const QString shots = qEnvironmentVariable("TRELVIX_SHOTS");
     if (shots.isEmpty()) GTEST_SKIP() << "TRELVIX_SHOTS not set";
     AddressService service("203.0.113.7");
-    StartProgram({"test:ball:320x240@15"});
-    ASSERT_TRUE(Streaming(cameras[0].get()));
+    ASSERT_TRUE(Streaming(StartProgram({"test:ball:320x240@15"})));
     for (const auto& [language, name] : {std::pair{0, "en"}, std::pair{1, "cn"}}) {
         option->LoadLanguageModule(language);
         OpenPage();

@@ -1,5 +1,4 @@
 // The device exclusion page, and what the main window does after either program page's OK.
-#include <QFile>
 #include <QGroupBox>
 #include <QTemporaryDir>
 
@@ -23,9 +22,7 @@ const QString kC = "test:snow:160x120@10";
 class DevicePageTest : public trelvix::test::MainWindowFixture {
 protected:
     void WriteExcluded(const QByteArray& lines) {
-        QFile f(dir.path() + "/device.bin");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(lines);
+        test::WriteFile(dir.path() + "/device.bin", lines);
     }
     static TFrame_Panel9* DevicePage(TForm_settings& w) {
         return static_cast<TFrame_Panel9*>(w.pages[6]);
@@ -84,9 +81,8 @@ TEST_F(DevicePageTest, SwappedMarksAreAChangeAndAnUnpluggedDeviceStaysExcluded) 
     page->BitBtn2->click();
     EXPECT_TRUE(option->deviceListChanged);
     EXPECT_EQ(option->excludedDevices, (QStringList{"/dev/v4l/by-id/usb-Away-video-index0", kC}));
-    QFile f(dir.path() + "/device.bin");
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "/dev/v4l/by-id/usb-Away-video-index0\n" + kC.toUtf8() + "\n");
+    EXPECT_EQ(test::ReadFile(dir.path() + "/device.bin"),
+              "/dev/v4l/by-id/usb-Away-video-index0\n" + kC.toUtf8() + "\n");
 }
 
 TEST_F(DevicePageTest, AnExcludedDeviceLeavesTheRebuiltGrid) {
@@ -206,8 +202,7 @@ TEST_F(DevicePageTest, ProgramPagesShowEveryTextWholeInBothLanguages) {
 
 namespace {
 QByteArray NetCamsFile(const QString& folder) {
-    QFile f(folder + "/netcams.txt");
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return test::ReadFile(folder + "/netcams.txt");
 }
 }  // namespace
 
@@ -270,7 +265,7 @@ TEST_F(DevicePageTest, ANewNetworkCameraTakesTheCellAfterTheLocalDevices) {
     FreshRecord(0);
     FreshRecord(1);
     OpenMainWindow();
-    const QString address = QString("http://127.0.0.1:%1/video").arg(test::ClosedPort());
+    const QString address = QString("http://127.0.0.1:%1/video").arg(test::FreePort());
     PressSettings([&](TForm_settings& w) {
         TNetCamEditor* ed = DevicePage(w)->NetCams;
         ed->Edit_Name->setText("Porch");

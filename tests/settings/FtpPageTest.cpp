@@ -236,7 +236,7 @@ TEST_F(FtpPageTest, BrowsesARealServerAndTheTestStoresFivePicturesInTheChosenFol
     EXPECT_EQ(LogLines().first(), "upload file is ok.");
     EXPECT_FALSE(page->ListViewLog->topLevelItem(0)->text(1).isEmpty());
     EXPECT_EQ(server.Count("STOR " + name), 5);
-    EXPECT_EQ(test::ReadAll(server.root() + "/pub/cam 1/日本/" + name), test::ReadAll(newest));
+    EXPECT_EQ(test::ReadFile(server.root() + "/pub/cam 1/日本/" + name), test::ReadFile(newest));
     EXPECT_GE(test::FrameCallback(cam).uploadList.Count(),
               1);                           // a test picture waits for the upload too
     EXPECT_EQ(server.Count("CONNECT"), 1);  // one login for the whole visit
@@ -268,7 +268,7 @@ TEST_F(FtpPageTest, BrowsesARealServerAndTheTestStoresFivePicturesInTheChosenFol
 }
 
 TEST_F(FtpPageTest, AServerThatIsDownSlowOrRefusingGivesALineAndTheWindowKeepsAnswering) {
-    const int closed = FtpServer::ClosedPort();
+    const int closed = test::FreePort();
     // Started before the watch: a server's start-up is the test's wait, not the window's.
     FtpServer refusing;
     FtpServer hung({"--hang", "MLSD"});
@@ -312,7 +312,7 @@ TEST_F(FtpPageTest, AServerThatIsDownSlowOrRefusingGivesALineAndTheWindowKeepsAn
     EXPECT_LT(stalls.longest(), 100);
     window.reset();
     EXPECT_TRUE(
-        FtpServer::WaitFor([&] { return test::ReadAll(hung.logPath()).contains("CLOSE"); }));
+        FtpServer::WaitFor([&] { return test::ReadFile(hung.logPath()).contains("CLOSE"); }));
 }
 
 // Every text of the page and its browser shows whole in both shipped languages. With

@@ -45,8 +45,7 @@ protected:
 }  // namespace
 
 TEST_F(LanguageLayoutTest, NoLanguageCutsATextOfTheSettingsWindow) {
-    StartProgram({"test:black:320x240@10"});
-    ASSERT_TRUE(Streaming(cameras[0].get()));
+    ASSERT_TRUE(Streaming(StartProgram({"test:black:320x240@10"})));
     for (int language = 0; language < 15; ++language) {
         option->languageIndex = language;
         option->LoadLanguageModule(language);

@@ -17,6 +17,7 @@
 using namespace trelvix;
 using trelvix::test::SettingsFixture;
 using trelvix::test::WaitFor;
+using trelvix::test::WriteFile;
 
 namespace {
 
@@ -24,8 +25,7 @@ class MotionPageTest : public SettingsFixture {
 protected:
     // The motion page shown over a streaming camera whose stored region is `region`.
     TFrame_Panel2* OpenOn(const QString& id, MotionRegion region = {20, 20, 200, 200}) {
-        StartProgram({id});
-        cam = cameras[0].get();
+        cam = StartProgram({id});
         EXPECT_TRUE(Streaming(cam));
         StoreRegion(*cam->settings, region);
         Open();
@@ -50,12 +50,6 @@ protected:
     UsbCamera* cam = nullptr;
     TFrame_Panel2* page = nullptr;
 };
-
-void WriteFile(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 QStringList Items(const QComboBox* box) {
     QStringList items;
@@ -140,8 +134,7 @@ TEST_F(MotionPageTest, StoredRegionsOutsideThePictureOrTooSmallAreRepairedOnLoad
 }
 
 TEST_F(MotionPageTest, BeforeTheFirstFrameTheStoredRegionIsLeftAlone) {
-    StartProgram({"mms://camera.invalid/stream"});
-    cam = cameras[0].get();
+    cam = StartProgram({"mms://camera.invalid/stream"});
     StoreRegion(*cam->settings, {300, 200, 900, 700});
     Open();
     EXPECT_EQ(cam->view().FrameSize().width(), 0);
@@ -149,8 +142,7 @@ TEST_F(MotionPageTest, BeforeTheFirstFrameTheStoredRegionIsLeftAlone) {
 }
 
 TEST_F(MotionPageTest, SensitivityAndColourAreStoredAtOnceOutOfRangeValuesRepaired) {
-    StartProgram({"test:black:320x240@10"});
-    cam = cameras[0].get();
+    cam = StartProgram({"test:black:320x240@10"});
     CDataClass& s = *cam->settings;
     StoreLive(s.motionSensitivity, 99);
     StoreLive(s.motionIntervalSeconds, 9);
@@ -175,8 +167,7 @@ TEST_F(MotionPageTest, SensitivityAndColourAreStoredAtOnceOutOfRangeValuesRepair
 }
 
 TEST_F(MotionPageTest, TheDetectionModeAndTheSmallestObjectActAtOnce) {
-    StartProgram({"test:black:320x240@10"});
-    cam = cameras[0].get();
+    cam = StartProgram({"test:black:320x240@10"});
     CDataClass& s = *cam->settings;
     StoreLive(s.motionMode, kMotionObject);
     StoreLive(s.motionMinSize, 7);
@@ -196,8 +187,7 @@ TEST_F(MotionPageTest, TheDetectionModeAndTheSmallestObjectActAtOnce) {
 }
 
 TEST_F(MotionPageTest, TheIndicatorFlashesWhenTheCameraSeesMotionInTheRegion) {
-    StartProgram({"test:ball:160x120@10"});
-    cam = cameras[0].get();
+    cam = StartProgram({"test:ball:160x120@10"});
     StoreLive(cam->settings->motionIntervalSeconds, 0);
     StoreLive(cam->settings->motionAreaPercent, 1);  // any move of the ball counts
     Open();
@@ -221,8 +211,7 @@ TEST_F(MotionPageTest, SoundsFromTheSoundFolderAreChosenOthersCopiedIn) {
     WriteFile(folder + "notes.txt", "x");
     WriteFile(elsewhere.path() + "/Horn.WAV", "RIFF2");
     WriteFile(elsewhere.path() + "/bell.wav", "RIFF3");
-    StartProgram({"test:black:320x240@10"});
-    cam = cameras[0].get();
+    cam = StartProgram({"test:black:320x240@10"});
     cam->settings->motionSoundFile = "missing.wav";
     gOption->mediaFolder = folder;
     page = Open()->motionPage;
@@ -244,9 +233,7 @@ TEST_F(MotionPageTest, SoundsFromTheSoundFolderAreChosenOthersCopiedIn) {
     chosen = elsewhere.path() + "/bell.wav";  // replaces the file of that name, listed once
     page->BitBtn__capImagePlaySound_Brow_moveClick();
     EXPECT_EQ(Items(list), QStringList({"bell.wav", "Horn.WAV"}));
-    QFile copied(folder + "bell.wav");
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copied.readAll(), "RIFF3");
+    EXPECT_EQ(test::ReadFile(folder + "bell.wav"), "RIFF3");
 
     QStringList played;
     SetSoundPlayerForTesting([&](const QString& path) { played << path; });
@@ -279,8 +266,7 @@ TEST_F(MotionPageTest, ASoundThatCannotBeCopiedInLeavesTheListAsItWas) {
 }
 
 TEST_F(MotionPageTest, ReactionsFollowTheirSwitchesAndTheProgramRunsWithoutAShell) {
-    StartProgram({"test:black:320x240@10"});
-    cam = cameras[0].get();
+    cam = StartProgram({"test:black:320x240@10"});
     CDataClass& s = *cam->settings;
     StoreLive(s.motionRecord, 1);
     StoreLive(s.motionProgramShow, 7);

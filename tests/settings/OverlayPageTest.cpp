@@ -1,5 +1,4 @@
 // The overlay page: arrow clamps, guide lines, fonts and colours, and what reaches the picture.
-#include <QTest>
 
 #include "support/CameraInternals.h"
 #include "capture/Cautofont.h"
@@ -14,8 +13,7 @@ namespace {
 class OverlayPageTest : public SettingsFixture {
 protected:
     TFrame_Panel1* OpenOn(const QString& id) {
-        StartProgram({id});
-        cam = cameras[0].get();
+        cam = StartProgram({id});
         EXPECT_TRUE(Streaming(cam));
         return page = Open()->overlayPage;
     }
@@ -147,8 +145,7 @@ TEST_F(OverlayPageTest, FontDialogStartsFromTheDrawnFontAndColour) {
 }
 
 TEST_F(OverlayPageTest, LoadRepairsTheFormatAndSaveStoresWhatThePageShows) {
-    StartProgram({"test:black:320x240@10"});
-    cam = cameras[0].get();
+    cam = StartProgram({"test:black:320x240@10"});
     CDataClass& s = *cam->settings;
     // The camera's thread reads these while it runs.
     StoreLive(s.timeFormat, 7);

@@ -1,6 +1,4 @@
 // The recording page: clamps of the stored values and the two folder choices.
-#include <QDir>
-#include <QFile>
 
 #include "settings/SettingsFixture.h"
 
@@ -81,9 +79,7 @@ TEST_F(RecordingPageTest, AFolderThatCannotBeMadeOrWrittenIsRefused) {
     StartProgram({"test:black:320x240@10"});
     OpenPage();
     const QString before = page->Edit_ImagePath->text();
-    QFile file(dir.path() + "/plain");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    test::WriteFile(dir.path() + "/plain");
     for (const QString& bad : {dir.path() + "/plain/sub", QStringLiteral("/proc")}) {
         answer = bad;
         page->BitBtn4->click();

@@ -23,20 +23,20 @@
 #include "settings/Unit_Panel5.h"
 #include "support/CameraInternals.h"
 #include "support/HeadlessCameras.h"
+#include "support/StartupSettings.h"
+#include "support/TestFiles.h"
 #include "support/Wait.h"
 
 namespace trelvix::test {
 
 class SettingsFixture : public ::testing::Test, protected trelvix::test::HeadlessCameras {
 protected:
-    // The devices the program lists, each run by a camera unless `started` says otherwise.
-    void StartProgram(const QStringList& ids, int startedCount = -1) {
+    // The devices the program lists, each run by a camera unless `started` says otherwise;
+    // returns the first camera.
+    UsbCamera* StartProgram(const QStringList& ids, int startedCount = -1) {
         EnsureUserFolder();
         const QString ini = dir.path() + "/kvCamera.ini";
-        QSettings s(ini, QSettings::IniFormat);
-        s.setValue("Settings/CameraRows", "2");
-        s.setValue("Settings/CameraCols", "2");
-        s.sync();
+        test::WriteGrid(ini, 2, 2);
         QStringList names;
         for (const QString& id : ids) names << "Camera " + id;
         Option::SetDeviceEnumerator([ids, names](QStringList* i, QStringList* n) {
@@ -46,6 +46,7 @@ protected:
         LoadSettings();
         for (int i = 0; i < (startedCount < 0 ? int(ids.size()) : startedCount); ++i)
             StartCamera(ids[i], i);
+        return cameras.empty() ? nullptr : cameras[0].get();
     }
     void TearDown() override {
         window.reset();

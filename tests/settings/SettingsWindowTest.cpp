@@ -1,6 +1,4 @@
 // The settings window: choosing cameras, the page cycle, "apply to all" and closing.
-#include <QFile>
-#include <QTest>
 
 #include "support/CameraInternals.h"
 #include "settings/PageRules.h"

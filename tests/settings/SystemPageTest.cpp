@@ -90,10 +90,9 @@ TEST_F(SystemPageTest, AcceptedPasswordKeepsItsBlanksAndSwitchingOffEmptiesIt) {
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(option->passwordOn, 1);
     EXPECT_EQ(option->password, " pass word");
-    QFile config(dir.path() + "/config.bin");
-    ASSERT_TRUE(config.open(QIODevice::ReadOnly));
+    const QByteArray config = test::ReadFile(dir.path() + "/config.bin");
     EXPECT_EQ(config.size(), 108);
-    EXPECT_EQ(config.readAll().mid(2, 20), QByteArray(" \0p\0a\0s\0s\0 \0w\0o\0r\0d\0", 20));
+    EXPECT_EQ(config.mid(2, 20), QByteArray(" \0p\0a\0s\0s\0 \0w\0o\0r\0d\0", 20));
 
     OpenPage();  // a new window reads the stored password back into both entries
     EXPECT_TRUE(page->CheckBox_password->isChecked());
@@ -177,9 +176,8 @@ TEST_F(SystemPageTest, StartWithTheSessionCreatesAndRemovesTheAutostartEntry) {
     page->checkBox_startPOWERON->setChecked(true);
     page->BitBtn2->click();
     ASSERT_TRUE(QFile::exists(entry));
-    QFile f(entry);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.readAll().contains("Exec=\"" + QCoreApplication::applicationFilePath().toUtf8()));
+    EXPECT_TRUE(test::ReadFile(entry).contains("Exec=\"" +
+                                               QCoreApplication::applicationFilePath().toUtf8()));
     OpenPage();
     page->checkBox_startPOWERON->setChecked(false);
     page->BitBtn2->click();

@@ -2,13 +2,13 @@
 // a few JPEG pictures of a moving square as a stream, as single pictures and behind a password.
 #pragma once
 
-#include <QFile>
 #include <QProcess>
-#include <QTcpServer>
 #include <algorithm>
 
 #include "common/Frame.h"
 #include "common/Jpeg.h"
+#include "support/Processes.h"
+#include "support/TestFiles.h"
 
 namespace trelvix::test {
 
@@ -25,9 +25,8 @@ public:
                     f.Row(y)[3 * x + 1] = 250;
                     f.Row(y)[3 * x + 2] = 200;  // yellow: red and blue must not trade places
                 }
-            QFile file(QStringLiteral("%1/%2.jpg").arg(folder).arg(i));
-            file.open(QIODevice::WriteOnly);
-            file.write(EncodeJpeg(f.data.data(), f.width, f.height, f.stride, kPixelRGB24));
+            WriteFile(QStringLiteral("%1/%2.jpg").arg(folder).arg(i),
+                      EncodeJpeg(f.data.data(), f.width, f.height, f.stride, kPixelRGB24));
         }
     }
     ~CameraServer() { Kill(); }
@@ -55,12 +54,5 @@ private:
     QProcess process_;
     int port_ = 0;
 };
-
-// A loopback port nobody listens on.
-inline int ClosedPort() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost);
-    return s.serverPort();
-}
 
 }  // namespace trelvix::test

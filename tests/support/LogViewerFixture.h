@@ -9,8 +9,10 @@
 #include <memory>
 
 #include "config/Folders.h"
+#include "history/EventLog.h"
 #include "config/Option.h"
 #include "support/CameraFixture.h"
+#include "support/TestFiles.h"
 #include "capture/Usbcamera.h"
 #include "host/Storage.h"
 #include "views/Cdsmediaplay.h"
@@ -30,6 +32,11 @@ protected:
         static const CameraList none;
         static const Storage storage(none);
         return storage.DeleteLoggedFile(path);
+    }
+
+    // The lines as the whole log of the day shown.
+    void WriteLog(const QStringList& lines) {
+        WriteFile(LogFileName(option->LogPath, day), LogText(lines));
     }
 
     QDate day;

@@ -127,7 +127,7 @@ TEST_F(FtpBrowserTest, TestUploadStoresTheNewestPictureInEachPass) {
     EXPECT_EQ(requests, 1);
     EXPECT_EQ(Lines("upload file is ok."), 5);
     EXPECT_EQ(server.Count("STOR 20240503 101112123.jpg"), 5);
-    EXPECT_EQ(ReadAll(server.root() + "/pub/cam 1/20240503 101112123.jpg"), "jpeg");
+    EXPECT_EQ(ReadFile(server.root() + "/pub/cam 1/20240503 101112123.jpg"), "jpeg");
     EXPECT_EQ(server.Count("MKD /pub/cam 1"), 0);
 
     // No picture yet: each pass says so and sends nothing.
@@ -165,7 +165,7 @@ TEST_F(FtpBrowserTest, AServerThatIsDownOrRefusesTheLoginGivesOneFailureAndNoPas
     Watch(b);
     int requests = 0;
     const FtpTestPicture camera{[&] { ++requests; }, [] { return QString("/x.jpg"); }};
-    FtpLogin down{"127.0.0.1", QString::number(FtpServer::ClosedPort()), "cam", "s3cret"};
+    FtpLogin down{"127.0.0.1", QString::number(FreePort()), "cam", "s3cret"};
     b.TestUpload(down, "/", camera);
     ASSERT_TRUE(Tested(1));
     EXPECT_EQ(lines.filter(QRegularExpression("^Login: ")).size(), 1) << lines.join('\n');
@@ -216,5 +216,5 @@ TEST_F(FtpBrowserTest, CloseDropsQueuedJobsAndSaysQuit) {
     b->Login(LoginTo(hung));
     ASSERT_TRUE(FtpServer::WaitFor([&] { return hung.Count("MLSD") == 1; }));
     b.reset();
-    EXPECT_TRUE(FtpServer::WaitFor([&] { return ReadAll(hung.logPath()).contains("CLOSE"); }));
+    EXPECT_TRUE(FtpServer::WaitFor([&] { return ReadFile(hung.logPath()).contains("CLOSE"); }));
 }

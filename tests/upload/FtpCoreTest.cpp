@@ -41,7 +41,7 @@ TEST_F(FtpCoreTest, FolderStepsAsTheServerSeesThem) {
     ftp.Disconnect();
     EXPECT_EQ(server.Commands(),
               Login({"CWD /pub", "PORT", "TYPE I", "STOR 20240503 101112123.jpg", "QUIT"}));
-    EXPECT_EQ(ReadAll(server.root() + "/pub/20240503 101112123.jpg"), "first");
+    EXPECT_EQ(ReadFile(server.root() + "/pub/20240503 101112123.jpg"), "first");
 
     // An existing day folder: one CWD, no MKD, one connection for the batch.
     server.ClearLog();
@@ -63,7 +63,7 @@ TEST_F(FtpCoreTest, FolderStepsAsTheServerSeesThem) {
                                 "CWD /pub/20240504Image"} +
                     store) +
                   Login(QStringList{"CWD /pub/20240504Image"} + store));
-    EXPECT_EQ(ReadAll(server.root() + "/pub/20240504Image/b.jpg"), "second");
+    EXPECT_EQ(ReadFile(server.root() + "/pub/20240504Image/b.jpg"), "second");
 
     // A missing base folder fails at the folder step: only one level is ever made.
     Point(ftp, server, "/nope/");
@@ -83,8 +83,8 @@ TEST_F(FtpCoreTest, FolderStepsAsTheServerSeesThem) {
     EXPECT_EQ(ftp.lastError, "CWD: no folder given");
     EXPECT_FALSE(QFile::exists(server.root() + "/20240503 101112123.jpg"));
 
-    EXPECT_EQ(ReadAll(a), "first");
-    EXPECT_EQ(ReadAll(b), "second");
+    EXPECT_EQ(ReadFile(a), "first");
+    EXPECT_EQ(ReadFile(b), "second");
 }
 
 TEST_F(FtpCoreTest, PortText) {
@@ -114,12 +114,12 @@ TEST_F(FtpCoreTest, FixedNameAndAFileDeletedMeanwhile) {
     Point(ftp, server, "/");
     ftp.UploadFiles({a, b, c}, "", "latest.jpg");
     EXPECT_EQ(server.Count("STOR latest.jpg"), 3);
-    EXPECT_EQ(ReadAll(server.root() + "/latest.jpg"), "C");
+    EXPECT_EQ(ReadFile(server.root() + "/latest.jpg"), "C");
 
     QFile::remove(b);
     ftp.UploadFiles({a, b, c}, "", "");
-    EXPECT_EQ(ReadAll(server.root() + "/a.jpg"), "A");
-    EXPECT_EQ(ReadAll(server.root() + "/c.jpg"), "C");
+    EXPECT_EQ(ReadFile(server.root() + "/a.jpg"), "A");
+    EXPECT_EQ(ReadFile(server.root() + "/c.jpg"), "C");
     EXPECT_EQ(server.Count("STOR b.jpg"), 0);
     EXPECT_TRUE(ftp.lastError.startsWith("Cannot open " + b)) << ftp.lastError;
 }
@@ -128,7 +128,7 @@ TEST_F(FtpCoreTest, FailingServersAreReportedAndTouchNoLocalFile) {
     const QByteArray big(1 << 20, 'B');  // seconds at the server's slowed rate
     const QString a = Picture("a.jpg", "A"), b = Picture("b.jpg", big), c = Picture("c.jpg", "C");
     TIndyFTPCore ftp;
-    ftp.SetServer("127.0.0.1", QString::number(FtpServer::ClosedPort()), "/", "p", "u");
+    ftp.SetServer("127.0.0.1", QString::number(FreePort()), "/", "p", "u");
     EXPECT_FALSE(ftp.Connect());
     EXPECT_TRUE(ftp.lastError.startsWith("Login: Failed to connect")) << ftp.lastError;
 
@@ -144,17 +144,17 @@ TEST_F(FtpCoreTest, FailingServersAreReportedAndTouchNoLocalFile) {
     Point(ftp, server, "/");
     ftp.UploadFiles({a, b, c}, "20240503Image", "");
     ftp.Disconnect();
-    EXPECT_EQ(ReadAll(server.root() + "/20240503Image/a.jpg"), "A");
-    EXPECT_EQ(ReadAll(server.root() + "/20240503Image/c.jpg"), "C");
+    EXPECT_EQ(ReadFile(server.root() + "/20240503Image/a.jpg"), "A");
+    EXPECT_EQ(ReadFile(server.root() + "/20240503Image/c.jpg"), "C");
     EXPECT_LT(QFileInfo(server.root() + "/20240503Image/b.jpg").size(), big.size());
     EXPECT_TRUE(ftp.lastError.startsWith("STOR b.jpg: ")) << ftp.lastError;
     const QStringList log = server.Commands();
     EXPECT_EQ(log.mid(log.lastIndexOf("CONNECT")),
               Login({"CWD /20240503Image", "PORT", "TYPE I", "STOR c.jpg", "QUIT"}));
 
-    EXPECT_EQ(ReadAll(a), "A");
-    EXPECT_EQ(ReadAll(b), big);
-    EXPECT_EQ(ReadAll(c), "C");
+    EXPECT_EQ(ReadFile(a), "A");
+    EXPECT_EQ(ReadFile(b), big);
+    EXPECT_EQ(ReadFile(c), "C");
 }
 
 TEST_F(FtpCoreTest, ListsAFolderAndReportsStatus) {

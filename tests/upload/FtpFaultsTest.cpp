@@ -23,8 +23,8 @@ protected:
         ftp.SetServer("127.0.0.1", server.portText(), "/", "s3cret", "cam");
     }
     void ExpectPicturesUntouched() {
-        EXPECT_EQ(ReadAll(a), "A");
-        EXPECT_EQ(ReadAll(b), QByteArray(4096, 'B'));
+        EXPECT_EQ(ReadFile(a), "A");
+        EXPECT_EQ(ReadFile(b), QByteArray(4096, 'B'));
     }
     QTemporaryDir local;
     QString a, b;
@@ -48,8 +48,8 @@ TEST_P(DroppedAtCommand, IsReportedAndTheNextServerGetsThePictures) {
     ftp.UploadFiles({a, b}, "20240503Image", "");
     ftp.Disconnect();
     EXPECT_TRUE(ftp.lastError.isEmpty()) << ftp.lastError;
-    EXPECT_EQ(ReadAll(healthy.root() + "/20240503Image/a.jpg"), "A");
-    EXPECT_EQ(ReadAll(healthy.root() + "/20240503Image/b.jpg").size(), 4096);
+    EXPECT_EQ(ReadFile(healthy.root() + "/20240503Image/a.jpg"), "A");
+    EXPECT_EQ(ReadFile(healthy.root() + "/20240503Image/b.jpg").size(), 4096);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachCommand, DroppedAtCommand,
@@ -64,8 +64,8 @@ TEST_F(FtpFaultsTest, ASlowServerStillGetsEveryPicture) {
     ftp.UploadFiles({a, b}, "", "");
     ftp.Disconnect();
     EXPECT_TRUE(ftp.lastError.isEmpty()) << ftp.lastError;
-    EXPECT_EQ(ReadAll(slow.root() + "/a.jpg"), "A");
-    EXPECT_EQ(ReadAll(slow.root() + "/b.jpg").size(), 4096);
+    EXPECT_EQ(ReadFile(slow.root() + "/a.jpg"), "A");
+    EXPECT_EQ(ReadFile(slow.root() + "/b.jpg").size(), 4096);
 }
 
 TEST_F(FtpFaultsTest, AServerThatNeverAnswersIsLeftWhenTheUploadIsStopped) {

@@ -6,18 +6,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTcpServer>
 #include <QTemporaryDir>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <ostream>
-#include <vector>
 
+#include "support/Processes.h"
+#include "support/TestFiles.h"
 #include "upload/Indyftpcore.h"
 
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {
@@ -33,7 +29,6 @@ namespace trelvix::test {
 
 class FtpServer {
 public:
-    // Spawned without QProcess, whose vfork confuses ThreadSanitizer.
     explicit FtpServer(QStringList args = {}, int port = 0) {
         QDir().mkpath(root());
         args =
@@ -41,29 +36,14 @@ public:
                 "/usr/bin/python3", TRELVIX_FTP_SERVER,   "--root", root(), "--log", logPath(),
                 "--port",           QString::number(port)} +
             args;
-        std::vector<QByteArray> bytes;
-        std::vector<char*> argv;
-        for (const QString& a : args) bytes.push_back(a.toUtf8());
-        for (QByteArray& b : bytes) argv.push_back(b.data());
-        argv.push_back(nullptr);
-        int out[2];
-        if (pipe(out) != 0) return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
+        int out = -1;
+        pid_ = Spawn(args, &out);
         // "PORT <n>" once it listens; nothing when the port cannot be bound.
-        FILE* f = fdopen(out[0], "r");
-        if (pid_ > 0 && std::fscanf(f, "PORT %d", &port_) != 1) port_ = 0;
-        std::fclose(f);
+        FILE* f = out >= 0 ? fdopen(out, "r") : nullptr;
+        if (!f || pid_ <= 0 || std::fscanf(f, "PORT %d", &port_) != 1) port_ = 0;
+        if (f) std::fclose(f);
     }
-    ~FtpServer() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-    }
+    ~FtpServer() { Kill(pid_); }
 
     int port() const { return port_; }
     QString portText() const { return QString::number(port_); }
@@ -72,12 +52,10 @@ public:
 
     // Commands received so far, PORT arguments left out; "CONNECT" starts each connection.
     QStringList Commands() const {
-        QFile f(logPath());
         QStringList out;
-        if (f.open(QIODevice::ReadOnly))
-            for (const QString& line : QString::fromUtf8(f.readAll()).split('\n'))
-                if (!line.isEmpty() && line != "CLOSE")
-                    out << (line.startsWith("PORT ") ? QStringLiteral("PORT") : line);
+        for (const QString& line : QString::fromUtf8(ReadFile(logPath())).split('\n'))
+            if (!line.isEmpty() && line != "CLOSE")
+                out << (line.startsWith("PORT ") ? QStringLiteral("PORT") : line);
         return out;
     }
     int Count(const QString& command) const { return int(Commands().count(command)); }
@@ -91,29 +69,11 @@ public:
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         return done();
     }
-    // A loopback port on which nothing listens.
-    static int ClosedPort() {
-        QTcpServer s;
-        s.listen(QHostAddress::LocalHost);
-        return s.serverPort();
-    }
 
 private:
     QTemporaryDir dir_;
     pid_t pid_ = -1;
     int port_ = 0;
 };
-
-inline QString WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(path.left(path.lastIndexOf('/')));
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-    return path;
-}
-
-inline QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace trelvix::test

@@ -41,7 +41,7 @@ protected:
         return paths;
     }
     void ExpectUntouched(const QStringList& paths) {
-        for (int i = 0; i < paths.size(); ++i) EXPECT_EQ(ReadAll(paths[i]), QByteArray::number(i));
+        for (int i = 0; i < paths.size(); ++i) EXPECT_EQ(ReadFile(paths[i]), QByteArray::number(i));
     }
 
     QTemporaryDir local;
@@ -92,7 +92,7 @@ TEST_F(UploadThreadsTest, TwelvePathsGoOutInBatchesOfFiveFiveAndTwo) {
     EXPECT_EQ(storsPerConnection, (QList<int>{5, 5, 2}));
     EXPECT_EQ(server.Count("MKD /20240503Image"), 1);
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(ReadAll(server.root() + "/20240503Image/" + QFileInfo(paths[i]).fileName()),
+        EXPECT_EQ(ReadFile(server.root() + "/20240503Image/" + QFileInfo(paths[i]).fileName()),
                   QByteArray::number(i));
     ExpectUntouched(paths);
 }
@@ -110,7 +110,7 @@ TEST_F(UploadThreadsTest, EmptyFixedNameAndAnUnreachableServer) {
     EXPECT_EQ(server.Commands().filter(QRegularExpression("^STOR 0[0-3].jpg$")).size(), 4);
 
     // Nobody listening: each period still takes its batch off the queue, and sends nothing.
-    ftp.SetServer("127.0.0.1", QString::number(FtpServer::ClosedPort()), "/", "p", "u");
+    ftp.SetServer("127.0.0.1", QString::number(FreePort()), "/", "p", "u");
     for (const int left : {2, 0}) {
         EXPECT_TRUE(FTPQueueUploadThread::UploadBatch(ftp, queue, settings));
         EXPECT_EQ(queue.Count(), left);
@@ -203,7 +203,7 @@ TEST_F(UploadThreadsTest, ACameraUploadsItsTimedPicturesIntoTheDayFolder) {
         EXPECT_FALSE(camera.upload().uploadRecord());
         EXPECT_EQ(pictures.dirName(), Now().toString("yyyyMMdd") + "Image");
         for (const QString& name : whole)
-            EXPECT_EQ(ReadAll(remote.filePath(name)), ReadAll(pictures.filePath(name))) << name;
+            EXPECT_EQ(ReadFile(remote.filePath(name)), ReadFile(pictures.filePath(name))) << name;
         panel.AttachCamera(nullptr);
     }
     StoreLive(settings.ftpEnabled, 0);
