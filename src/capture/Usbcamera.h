@@ -32,12 +32,12 @@ namespace test {
 struct CameraInternals;
 }
 
-class UsbCamera : private CameraRecordingControl,
-                  private CameraBroadcastControl,
-                  private CameraNetworkLink,
-                  private CameraView,
-                  private CameraDevice,
-                  private CameraUpload {
+class UsbCamera final : private CameraRecordingControl,
+                        private CameraBroadcastControl,
+                        private CameraNetworkLink,
+                        private CameraView,
+                        private CameraDevice,
+                        private CameraUpload {
 public:
     // Loads the camera's record, stores its device, names an unnamed camera "N#" and starts it.
     UsbCamera(QObject* owner, QObject* panelWindow, VideoSurface* videoPanel,
